@@ -1,0 +1,41 @@
+#include "play/time_text.h"
+
+#include <gtest/gtest.h>
+
+#include "fakes/recording_platform.h"
+
+namespace banzuri {
+namespace {
+
+TEST(ClockText, FormatsHoursMinutesAndWholeSeconds) {
+    EXPECT_EQ(調査_時間秒追加結果(59.9), "00:00:59");
+    EXPECT_EQ(調査_時間秒追加結果(60), "00:01:00");
+    EXPECT_EQ(調査_時間秒追加結果(3600), "01:00:00");
+    EXPECT_EQ(調査_時間秒追加結果(3725.4), "01:02:05");
+    EXPECT_EQ(調査_時間秒追加結果(0), "00:00:00");
+    EXPECT_EQ(調査_時間秒追加結果(100 * 3600 + 61), ":01:01") << "100 hours: empty hour field";
+}
+
+TEST(ClockText, TwoDigitFields) {
+    EXPECT_EQ(変換_数字から文字(0), "00");
+    EXPECT_EQ(変換_数字から文字(7), "07");
+    EXPECT_EQ(変換_数字から文字(42), "42");
+    EXPECT_EQ(変換_数字から文字(100), "");
+}
+
+TEST(ElapsedSeconds, CrossesMidnight) {
+    EXPECT_DOUBLE_EQ(調査_経過秒(10, 12.5), 2.5);
+    EXPECT_DOUBLE_EQ(調査_経過秒(86399.5, 1.5), 2.0);
+    EXPECT_DOUBLE_EQ(調査_経過秒(5, 5), 0.0);
+}
+
+TEST(Wait, SleepsForTheWholeDurationEvenAcrossMidnight) {
+    testing::FakeWindow w;
+    w.clock.now = 86399.95;
+    w.form.待ち時間(0.15);
+    EXPECT_EQ(w.lines("sleep"), std::vector<std::string>{"sleep 0.15"});
+    EXPECT_NEAR(w.clock.now, 0.1, 1e-9);
+}
+
+}  // namespace
+}  // namespace banzuri
