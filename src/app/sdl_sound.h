@@ -1,0 +1,31 @@
+// The game's sound library on SDL2_mixer: buffers made from whole WAV images in memory,
+// effects mixed over the looping music.
+#pragma once
+
+#include <string>
+
+#include "sound/sound_library.h"
+
+namespace banzuri::app {
+
+class SdlSoundLibrary : public SoundLibrary {
+  public:
+    SdlSoundLibrary() = default;
+    ~SdlSoundLibrary() override;
+    SdlSoundLibrary(const SdlSoundLibrary&) = delete;
+    SdlSoundLibrary& operator=(const SdlSoundLibrary&) = delete;
+
+    int dsInitialize(long window_handle) override;
+    void dsTerminate(int ds) override;
+    int dsCreateDSB(int ds, const unsigned char* data, std::size_t length, int flags) override;
+    void dsFree(int buffer) override;
+    void dsPlay(int buffer) override;
+    void dsPlayLooping(int buffer) override;
+    void dsStop(int buffer) override;
+    const char* last_error() const override { return last_error_.c_str(); }
+
+  private:
+    std::string last_error_;
+};
+
+}  // namespace banzuri::app
