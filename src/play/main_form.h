@@ -169,6 +169,13 @@ class MainForm {
     void sound_warning(const std::string& text);
     void sound_term();
     void play(int buffer);  // dsPlay
+    // Start-up: the sound system and the six sounds, once per run.
+    void load_sounds();
+    // Shutdown: the six buffers in order, then the sound system.
+    void free_sounds();
+    // The looping music; starting it while it plays does nothing.
+    void start_music();
+    void stop_music();
 
     // ---- check marks ----------------------------------------------------------------------------
     bool checked(MenuItem item) const { return checks_[static_cast<std::size_t>(item)]; }

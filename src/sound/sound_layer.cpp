@@ -17,4 +17,12 @@ void MainForm::play(int buffer) {
     p.sound.dsPlay(buffer);
 }
 
+void MainForm::load_sounds() {}
+
+void MainForm::free_sounds() {}
+
+void MainForm::start_music() {}
+
+void MainForm::stop_music() {}
+
 }  // namespace banzuri
