@@ -1,10 +1,9 @@
 // Starts the game in the current directory, which holds the sounds and the help page.
 #include <QApplication>
-#include <QPalette>
-#include <QWidget>
 #include <iostream>
 
 #include "app/display_check.h"
+#include "app/game_window.h"
 
 int main(int argc, char* argv[]) {
     if (!banzuri::app::graphical_session_available()) {
@@ -12,13 +11,9 @@ int main(int argc, char* argv[]) {
         return 1;
     }
     QApplication application(argc, argv);
-    QWidget window;
-    window.setWindowTitle("Banzuri");
-    window.setFixedSize(765, 546);
-    QPalette palette = window.palette();
-    palette.setColor(QPalette::Window, QColor(0, 128, 0));
-    window.setPalette(palette);
-    window.setAutoFillBackground(true);
+    banzuri::app::GameWindow window;
+    window.load();
+    if (window.quitting()) return 0;
     window.show();
     return QApplication::exec();
 }

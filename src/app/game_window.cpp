@@ -1,0 +1,162 @@
+#include "app/game_window.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QElapsedTimer>
+#include <QKeyEvent>
+#include <QLayout>
+#include <QMenuBar>
+
+#include "app/about_box.h"
+#include "app/menu_bar.h"
+#include "render/canvas.h"
+
+namespace banzuri::app {
+
+namespace {
+
+bool is_input(const QEvent* event) {
+    switch (event->type()) {
+        case QEvent::MouseButtonPress:
+        case QEvent::MouseButtonRelease:
+        case QEvent::MouseButtonDblClick:
+        case QEvent::KeyPress:
+        case QEvent::KeyRelease:
+            return true;
+        default:
+            return false;
+    }
+}
+
+// The game's key code: the character typed, 27 for Esc; 0 for keys without one.
+int key_code(const QKeyEvent& event) {
+    if (event.key() == Qt::Key_Escape) return KEY_ESCAPE;
+    const QString text = event.text();
+    return text.isEmpty() ? 0 : text.at(0).unicode();
+}
+
+}  // namespace
+
+GameWindow::GameWindow(std::filesystem::path files_dir, QWidget* parent)
+    : QMainWindow(parent),
+      canvas_(devicePixelRatioF()),
+      timer_([this] { tick(); }),
+      app_control_([this] { quit_now(); }, [this] { show_about(); }),
+      application_quit_([] { QCoreApplication::quit(); }) {
+    form_ = std::make_unique<MainForm>(
+        Platform{canvas_, dialogs_, clock_, timer_, menu_view_, sound_, browser_, app_control_},
+        std::move(files_dir));
+    setWindowTitle(QStringLiteral("Banzuri"));
+    board_ = new BoardWidget(
+        canvas_.image(),
+        [this](int button, double x, double y, std::uint64_t time) { press(button, x, y, time); },
+        this);
+    setCentralWidget(board_);
+    canvas_.set_refresh_handler([this] { board_->repaint(); });
+    build_menus();
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+    board_->setFocus();
+    qApp->installEventFilter(this);
+}
+
+GameWindow::~GameWindow() {
+    qApp->removeEventFilter(this);
+}
+
+void GameWindow::load() {
+    run([this] { form_->Form_Load(); });
+}
+
+QAction* GameWindow::action(const char* name) const {
+    return findChild<QAction*>(QString::fromUtf8(name));
+}
+
+void GameWindow::build_menus() {
+    build_menu_bar(
+        *menuBar(),
+        [this](QAction* action, Handler handler, std::optional<MenuItem> check) {
+            bind(action, handler, check);
+        },
+        [this] { run([this] { form_->MATCH_MAN_Click(); }); });
+}
+
+void GameWindow::bind(QAction* action, void (MainForm::*handler)(), std::optional<MenuItem> check) {
+    if (check) menu_view_.attach(*check, action);
+    connect(action, &QAction::triggered, this, [this, action, handler, check] {
+        // A checkable action toggles itself when clicked; its mark belongs to the game.
+        if (check) action->setChecked(form_->checked(*check));
+        run([this, handler] { (form_.get()->*handler)(); });
+        if (check && !quitting_) action->setChecked(form_->checked(*check));
+    });
+}
+
+bool GameWindow::run(const std::function<void()>& handler) {
+    if (quitting_ || !gate_.begin()) return false;
+    QElapsedTimer elapsed;
+    elapsed.start();
+    handler();
+    gate_.end(elapsed.elapsed());
+    if (close_pending_ && !quitting_) {
+        close_pending_ = false;
+        run([this] { form_->Form_Unload(); });
+    }
+    return true;
+}
+
+void GameWindow::press(int button, double x, double y, std::uint64_t time) {
+    if (quitting_ || !gate_.accepts_press(time)) return;
+    run([this, button, x, y] { form_->Form_MouseDown(button, 0, x, y); });
+}
+
+void GameWindow::tick() {
+    if (quitting_) return;
+    form_->Timer1_Timer();
+}
+
+void GameWindow::keyPressEvent(QKeyEvent* event) {
+    const int key = key_code(*event);
+    if (key == 0) {
+        QMainWindow::keyPressEvent(event);
+        return;
+    }
+    event->accept();
+    run([this, key] { form_->Form_KeyPress(key); });
+}
+
+void GameWindow::closeEvent(QCloseEvent* event) {
+    if (quitting_) {
+        event->accept();
+        return;
+    }
+    if (gate_.busy()) {  // ends the program as soon as the running handler returns
+        close_pending_ = true;
+        event->ignore();
+        return;
+    }
+    run([this] { form_->Form_Unload(); });
+    if (quitting_) {
+        event->accept();
+    } else {
+        event->ignore();
+    }
+}
+
+bool GameWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (is_input(event)) gate_.saw_input(static_cast<QInputEvent*>(event)->timestamp());
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void GameWindow::quit_now() {
+    if (quitting_) return;
+    quitting_ = true;
+    timer_.set_enabled(false);
+    close();
+    application_quit_();
+}
+
+void GameWindow::show_about() {
+    AboutBox box([this] { return form_->HOMEPAGE_Click(); }, this);
+    box.exec();
+}
+
+}  // namespace banzuri::app

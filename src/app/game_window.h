@@ -1,0 +1,71 @@
+// The main window "Banzuri": the menu bar, the client area with the board, the clock timer,
+// and the wiring of every window event to the game's handlers.
+#pragma once
+
+#include <QMainWindow>
+#include <filesystem>
+#include <functional>
+#include <memory>
+
+#include "app/board_widget.h"
+#include "app/input_gate.h"
+#include "app/qt_canvas.h"
+#include "app/qt_platform.h"
+#include "app/sdl_sound.h"
+#include "app/url_opener.h"
+#include "play/main_form.h"
+
+namespace banzuri::app {
+
+class GameWindow : public QMainWindow {
+  public:
+    // The game works in `files_dir`: its settings file, sounds and help page.
+    explicit GameWindow(std::filesystem::path files_dir = std::filesystem::current_path(),
+                        QWidget* parent = nullptr);
+    ~GameWindow() override;
+
+    // Start-up of the game (its load event); call once before showing the window.
+    void load();
+
+    MainForm& form() { return *form_; }
+    BoardWidget& board() { return *board_; }
+    QtCanvas& canvas() { return canvas_; }
+    QAction* action(const char* name) const;
+    bool quitting() const { return quitting_; }
+
+    // What ending the program does after the window has closed; quits the application by
+    // default.
+    void set_application_quit(std::function<void()> quit) { application_quit_ = std::move(quit); }
+
+  protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+  private:
+    void build_menus();
+    void bind(QAction* action, void (MainForm::*handler)(), std::optional<MenuItem> check);
+    // Runs one game handler unless another is still running; true when it ran.
+    bool run(const std::function<void()>& handler);
+    void press(int button, double x, double y, std::uint64_t time);
+    void tick();
+    void quit_now();
+    void show_about();
+
+    QtCanvas canvas_;
+    QtDialogs dialogs_{this};
+    QtClock clock_;
+    QtTimerControl timer_;
+    QtMenuView menu_view_;
+    SdlSoundLibrary sound_;
+    QtUrlOpener browser_;
+    QtAppControl app_control_;
+    std::unique_ptr<MainForm> form_;
+    BoardWidget* board_ = nullptr;
+    InputGate gate_;
+    bool quitting_ = false;
+    bool close_pending_ = false;  // the window was closed while a handler was running
+    std::function<void()> application_quit_;
+};
+
+}  // namespace banzuri::app

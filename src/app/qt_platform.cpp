@@ -1,0 +1,63 @@
+#include "app/qt_platform.h"
+
+#include <QMessageBox>
+#include <QString>
+#include <QTime>
+#include <chrono>
+#include <thread>
+
+namespace banzuri::app {
+
+namespace {
+
+QMessageBox::StandardButton show_box(QWidget* parent, QMessageBox::Icon icon,
+                                     const std::string& text, const std::string& title,
+                                     QMessageBox::StandardButtons buttons) {
+    QMessageBox box(icon, QString::fromStdString(title), QString::fromStdString(text), buttons,
+                    parent);
+    return static_cast<QMessageBox::StandardButton>(box.exec());
+}
+
+}  // namespace
+
+void QtDialogs::message(const std::string& text, const std::string& title) {
+    show_box(parent_, QMessageBox::NoIcon, text, title, QMessageBox::Ok);
+}
+
+bool QtDialogs::ask_yes_no(const std::string& text, const std::string& title) {
+    return show_box(parent_, QMessageBox::NoIcon, text, title,
+                    QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
+}
+
+void QtDialogs::warning(const std::string& text, const std::string& title) {
+    show_box(parent_, QMessageBox::Warning, text, title, QMessageBox::Ok);
+}
+
+double QtClock::time_of_day() {
+    return QTime::currentTime().msecsSinceStartOfDay() / 1000.0;
+}
+
+void QtClock::sleep(double seconds) {
+    if (seconds <= 0) return;
+    std::this_thread::sleep_for(std::chrono::duration<double>(seconds));
+}
+
+QtTimerControl::QtTimerControl(std::function<void()> on_tick) {
+    timer_.setInterval(INTERVAL_MS);
+    QObject::connect(&timer_, &QTimer::timeout, std::move(on_tick));
+}
+
+void QtTimerControl::set_enabled(bool enabled) {
+    if (enabled && !timer_.isActive()) timer_.start();
+    if (!enabled) timer_.stop();
+}
+
+void QtMenuView::attach(MenuItem item, QAction* action) {
+    actions_[static_cast<std::size_t>(item)] = action;
+}
+
+void QtMenuView::show_checked(MenuItem item, bool checked) {
+    if (QAction* a = action(item)) a->setChecked(checked);
+}
+
+}  // namespace banzuri::app

@@ -1,0 +1,70 @@
+// The platform interfaces of the game on Qt: message boxes, the time of day, the clock timer,
+// the menus' check marks and ending the program.
+#pragma once
+
+#include <QAction>
+#include <QTimer>
+#include <QWidget>
+#include <array>
+#include <functional>
+
+#include "play/platform.h"
+
+namespace banzuri::app {
+
+// Modal message boxes over the main window.
+class QtDialogs : public Dialogs {
+  public:
+    explicit QtDialogs(QWidget* parent) : parent_(parent) {}
+    void message(const std::string& text, const std::string& title) override;
+    bool ask_yes_no(const std::string& text, const std::string& title) override;
+    void warning(const std::string& text, const std::string& title) override;
+
+  private:
+    QWidget* parent_;
+};
+
+// The time of day from the system clock; sleeping blocks without looking at window events.
+class QtClock : public Clock {
+  public:
+    double time_of_day() override;
+    void sleep(double seconds) override;
+};
+
+// The window's 50 ms timer; enabling it while it runs keeps its rhythm.
+class QtTimerControl : public TimerControl {
+  public:
+    explicit QtTimerControl(std::function<void()> on_tick);
+    void set_enabled(bool enabled) override;
+    bool enabled() const override { return timer_.isActive(); }
+    static constexpr int INTERVAL_MS = 50;
+
+  private:
+    QTimer timer_;
+};
+
+// Shows the game's check marks on the checkable menu actions.
+class QtMenuView : public MenuView {
+  public:
+    void attach(MenuItem item, QAction* action);
+    void show_checked(MenuItem item, bool checked) override;
+    QAction* action(MenuItem item) const { return actions_[static_cast<std::size_t>(item)]; }
+
+  private:
+    std::array<QAction*, MENU_ITEM_COUNT> actions_{};
+};
+
+// Ending the program and the about box, carried out by the window.
+class QtAppControl : public AppControl {
+  public:
+    QtAppControl(std::function<void()> quit, std::function<void()> about)
+        : quit_(std::move(quit)), about_(std::move(about)) {}
+    void quit() override { quit_(); }
+    void show_about() override { about_(); }
+
+  private:
+    std::function<void()> quit_;
+    std::function<void()> about_;
+};
+
+}  // namespace banzuri::app
