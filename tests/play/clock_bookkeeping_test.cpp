@@ -1,0 +1,111 @@
+// The clocks of a game: the seconds of every move are credited to the side that made it,
+// measured at the move, whatever the clock display did meanwhile.
+#include <gtest/gtest.h>
+
+#include "play_fixture.h"
+
+namespace banzuri {
+namespace {
+
+using testing::PlayWindow;
+
+TEST(ClockBookkeeping, EachMoveCreditsItsOwnSideWithTheDisplayOff) {
+    PlayWindow w;
+    w.form.set_checked(MenuItem::KEIKA, false);
+    w.start_people_game();
+    ASSERT_FALSE(w.timer.enabled());
+
+    w.clock.now += 7.5;
+    w.click(7, 7);
+    w.click(7, 6);
+    EXPECT_DOUBLE_EQ(w.form.g.time_lower, 7.5);
+    EXPECT_DOUBLE_EQ(w.form.g.time_upper, 0);
+    const RecordEntry& first = w.form.g.record[0];
+    EXPECT_DOUBLE_EQ(first.time_lower_before, 0);
+    EXPECT_DOUBLE_EQ(first.time_lower_after, 7.5);
+    EXPECT_DOUBLE_EQ(first.time_upper_before, 0);
+    EXPECT_DOUBLE_EQ(first.time_upper_after, 0);
+    EXPECT_DOUBLE_EQ(w.form.turn_start_time, w.clock.now);
+
+    w.clock.now += 3;
+    w.click(3, 3);
+    w.click(3, 4);
+    EXPECT_DOUBLE_EQ(w.form.g.time_lower, 7.5);
+    EXPECT_DOUBLE_EQ(w.form.g.time_upper, 3);
+    const RecordEntry& second = w.form.g.record[1];
+    EXPECT_DOUBLE_EQ(second.time_lower_before, 7.5);
+    EXPECT_DOUBLE_EQ(second.time_lower_after, 7.5);
+    EXPECT_DOUBLE_EQ(second.time_upper_before, 0);
+    EXPECT_DOUBLE_EQ(second.time_upper_after, 3);
+}
+
+TEST(ClockBookkeeping, TicksDoNotDecideTheCreditedSeconds) {
+    PlayWindow w;
+    w.form.set_checked(MenuItem::KEIKA, true);
+    w.start_people_game();
+    ASSERT_TRUE(w.timer.enabled());
+    w.clock.now += 2.2;
+    w.form.Timer1_Timer();  // the last tick came long before the move
+    w.clock.now += 4.3;
+    w.click(7, 7);
+    w.click(7, 6);
+    EXPECT_NEAR(w.form.g.time_lower, 6.5, 1e-9);
+    EXPECT_TRUE(w.timer.enabled()) << "between people the clock keeps running";
+}
+
+TEST(ClockBookkeeping, MoveAcrossMidnight) {
+    PlayWindow w;
+    w.clock.now = 86399.5;
+    w.start_people_game();
+    w.clock.now = 1.5;
+    w.click(7, 7);
+    w.click(7, 6);
+    EXPECT_DOUBLE_EQ(w.form.g.time_lower, 2);
+}
+
+TEST(ClockBookkeeping, AgainstTheComputerThePlayersClockStopsAtTheMove) {
+    PlayWindow w;
+    w.form.SENTE_Click();
+    ASSERT_TRUE(w.timer.enabled());
+    w.clock.now += 4;
+    w.timer.record = true;
+    w.log.clear();
+    w.click(7, 7);
+    w.click(7, 6);
+    EXPECT_DOUBLE_EQ(w.form.g.time_lower, 4);
+    EXPECT_DOUBLE_EQ(w.form.g.record[0].time_lower_after, 4);
+    ASSERT_FALSE(w.lines("timer").empty());
+    EXPECT_EQ(w.lines("timer").front(), "timer off");
+}
+
+TEST(ClockTick, RedrawsOncePerWholeSecondAndNotAfterTheEnd) {
+    PlayWindow w;
+    w.form.set_checked(MenuItem::KEIKA, true);
+    w.start_people_game();
+    w.clock.now += 0.5;
+    w.form.Timer1_Timer();
+    EXPECT_EQ(w.lines("refresh").size(), 0u);
+    w.clock.now += 0.6;
+    w.form.Timer1_Timer();
+    w.form.Timer1_Timer();
+    EXPECT_EQ(w.lines("refresh").size(), 1u);
+    EXPECT_NEAR(w.form.move_seconds, 1.1, 1e-9);
+
+    w.form.g.winner = FIRST_PLAYER;
+    w.clock.now += 5;
+    w.form.Timer1_Timer();
+    EXPECT_EQ(w.lines("refresh").size(), 1u);
+}
+
+TEST(ClockTick, StoppedTimerIgnoresTicks) {
+    PlayWindow w;
+    w.form.set_checked(MenuItem::KEIKA, false);
+    w.start_people_game();
+    w.clock.now += 3;
+    w.form.Timer1_Timer();
+    EXPECT_TRUE(w.log.empty());
+    EXPECT_DOUBLE_EQ(w.form.move_seconds, 0);
+}
+
+}  // namespace
+}  // namespace banzuri

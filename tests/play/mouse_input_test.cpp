@@ -1,0 +1,293 @@
+// The two-click move input: refusals, the selection machine, drops and promotion.
+#include <gtest/gtest.h>
+
+#include "play_fixture.h"
+
+namespace banzuri {
+namespace {
+
+using testing::box_line;
+using testing::kForbidden;
+using testing::Log;
+using testing::PlayWindow;
+
+// A game between two people with guidance drawn in white, so that inspected pieces and
+// restored outlines can be told apart.
+struct Input : PlayWindow {
+    Input() {
+        form.guidance_colour = COLOUR_WHITE;
+        start_people_game();
+    }
+};
+
+TEST(MouseRefusals, DecidedGameAsksForANewOneWithoutSound) {
+    PlayWindow w;
+    w.start_people_game();
+    w.form.g.winner = FIRST_PLAYER;
+    w.click(7, 7);
+    EXPECT_EQ(w.log, Log{"message [終局] 新規に対局してください"});
+    EXPECT_EQ(w.form.selection_state, 0);
+}
+
+TEST(MouseRefusals, NoGameStartedAnywhereOnTheWindow) {
+    PlayWindow w;
+    for (auto [cx, cy] : {std::pair{7, 7}, {5, 5}, {11, 3}, {-1, 7}, {20, -3}}) {
+        w.log.clear();
+        w.click(cx, cy);
+        EXPECT_EQ(w.log, (Log{"dsPlay 2", "message [開始] 「対局」で始めて下さい"}))
+            << cx << "," << cy;
+    }
+    EXPECT_EQ(w.form.selection_state, 0);
+    EXPECT_EQ(w.form.g.turn, TURN_NONE);
+}
+
+TEST(MouseRefusals, ComputerToMoveAsksBeforeItMoves) {
+    PlayWindow w;
+    w.form.SENTE_Click();
+    w.form.g.turn = w.form.g.upper_order;  // as after stepping back over the player's move
+    w.log.clear();
+    w.click(5, 5);
+    ASSERT_FALSE(w.log.empty());
+    EXPECT_EQ(w.log.front(), "message [再開(COM)] OKですか？");
+    EXPECT_EQ(w.count("message [再開(COM)] OKですか？"), 1);
+    EXPECT_EQ(w.count("dsPlay 2"), 0);
+}
+
+TEST(MouseRefusals, DestinationOnAnOpponentPieceInspectsIt) {
+    Input w;
+    w.click(7, 7);
+    w.log.clear();
+    w.click(7, 3);
+    ASSERT_FALSE(w.log.empty());
+    EXPECT_EQ(w.log.front(), "dsPlay 2");
+    EXPECT_TRUE(w.has(box_line(w.form.grid_colour, 7, 7)));
+    EXPECT_EQ(w.log.back(), box_line(COLOUR_WHITE, 7, 3));
+    EXPECT_EQ(w.form.selection_state, 0);
+    EXPECT_EQ(w.form.g.move_count, 0);
+}
+
+TEST(MouseRefusals, IllegalDestinationKeepsTheSelection) {
+    Input w;
+    w.click(7, 7);
+    w.log.clear();
+    w.click(7, 5);
+    EXPECT_EQ(w.log, Log{"dsPlay 2"});
+    EXPECT_EQ(w.form.selection_state, 1);
+    EXPECT_EQ(w.form.sel_from_x, 7);
+    EXPECT_EQ(w.form.sel_from_y, 7);
+    w.click(7, 6);
+    EXPECT_EQ(w.form.g.move_count, 1) << "another destination is still accepted";
+}
+
+TEST(MouseRefusals, CompulsoryPromotionRefusesTheLeftButtonThenTheRightPromotes) {
+    Input w;
+    w.kings_only();
+    w.form.g.set(1, 2, LOWER_HU);
+    w.form.g.set(3, 4, LOWER_KEI);
+    w.click(1, 2);
+    w.log.clear();
+    w.click(1, 1);
+    EXPECT_EQ(w.log, (Log{"dsPlay 2", "message [成り] マウスの右をクリックして下さい"}));
+    EXPECT_EQ(w.form.selection_state, 1);
+    EXPECT_EQ(w.form.g.move_count, 0);
+
+    w.click(1, 1, MOUSE_RIGHT);
+    EXPECT_EQ(w.form.g.move_count, 1);
+    EXPECT_EQ(w.form.sel_piece, LOWER_HU_NARI);
+    EXPECT_EQ(w.form.selection_state, 0);
+    EXPECT_EQ(w.form.g.turn, SECOND_PLAYER);
+}
+
+TEST(MouseRefusals, KnightOnTheLastTwoRowsMustPromote) {
+    Input w;
+    w.kings_only();
+    w.form.g.set(3, 4, LOWER_KEI);
+    w.click(3, 4);
+    w.log.clear();
+    w.click(2, 2);
+    EXPECT_EQ(w.log, (Log{"dsPlay 2", "message [成り] マウスの右をクリックして下さい"}));
+    w.click(2, 2, MOUSE_RIGHT);
+    EXPECT_EQ(w.form.sel_piece, LOWER_KEI_NARI);
+}
+
+TEST(MouseButtons, OtherButtonsAreIgnoredEvenWherePromotionIsCompulsory) {
+    Input w;
+    w.kings_only();
+    w.form.g.set(1, 2, LOWER_HU);
+    w.click(1, 2);
+    w.log.clear();
+    for (int button : {0, 3, 4, 8})
+        w.click(1, 1, button);
+    EXPECT_TRUE(w.log.empty());
+    EXPECT_EQ(w.form.g.move_count, 0);
+    EXPECT_EQ(w.form.selection_state, 1);
+}
+
+TEST(MouseButtons, RightButtonWherePromotionIsNotAllowedMovesPlainly) {
+    Input w;
+    w.click(7, 7);
+    w.click(7, 6, MOUSE_RIGHT);
+    EXPECT_EQ(w.form.g.move_count, 1);
+    EXPECT_EQ(w.form.sel_piece, LOWER_HU);
+}
+
+TEST(MouseButtons, LeftButtonInTheZoneDoesNotPromote) {
+    Input w;
+    w.kings_only();
+    w.form.g.set(4, 4, LOWER_GIN);
+    w.click(4, 4);
+    w.click(4, 3);
+    EXPECT_EQ(w.form.sel_piece, LOWER_GIN);
+    EXPECT_EQ(w.form.g.move_count, 1);
+}
+
+TEST(SelectionMachine, EmptySquareWithNothingPickedDoesNothing) {
+    Input w;
+    w.click(5, 5);
+    EXPECT_TRUE(w.log.empty());
+    EXPECT_EQ(w.form.selection_state, 0);
+}
+
+TEST(SelectionMachine, OpponentPieceIsInspectedThenOwnPieceIsPicked) {
+    Input w;
+    w.click(3, 3);
+    EXPECT_EQ(w.form.selection_state, 0);
+    EXPECT_EQ(w.log.back(), box_line(COLOUR_WHITE, 3, 3));
+    w.click(3, 7);
+    EXPECT_EQ(w.form.selection_state, 1);
+    EXPECT_EQ(w.log.back(), box_line(COLOUR_LIGHT_RED, 3, 7));
+    EXPECT_EQ(w.form.sel_piece, LOWER_HU);
+}
+
+TEST(SelectionMachine, ClickingAnotherOwnPieceMovesTheRedOutlineSilently) {
+    Input w;
+    w.click(7, 7);
+    w.log.clear();
+    w.click(8, 8);
+    EXPECT_EQ(w.count("dsPlay 2"), 0);
+    EXPECT_EQ(w.log.front(), box_line(w.form.grid_colour, 7, 7));
+    EXPECT_EQ(w.log.back(), box_line(COLOUR_LIGHT_RED, 8, 8));
+    EXPECT_EQ(w.form.selection_state, 1);
+    EXPECT_EQ(w.form.sel_piece, LOWER_SYA);
+    EXPECT_EQ(w.form.sel_from_x, 8);
+}
+
+TEST(SelectionMachine, EmptyHandSlotClearsTheOutlinesButKeepsThePick) {
+    Input w;
+    w.click(7, 7);
+    w.log.clear();
+    w.click(11, 3);
+    EXPECT_EQ(w.log.back(), box_line(w.form.grid_colour, 7, 7));
+    EXPECT_EQ(w.form.selection_state, 1);
+    w.click(7, 6);
+    EXPECT_EQ(w.form.g.move_count, 1);
+}
+
+TEST(SelectionMachine, ClicksBesideTheBoardOnlyClear) {
+    Input w;
+    w.click(7, 7);
+    for (auto [cx, cy] : {std::pair{0, 5}, {10, 5}, {11, 1}, {-1, 8}, {12, 4}, {-2, 3}}) {
+        w.log.clear();
+        w.click(cx, cy);
+        EXPECT_EQ(w.log.back(), box_line(w.form.grid_colour, 7, 7)) << cx << "," << cy;
+        EXPECT_EQ(w.form.selection_state, 1);
+    }
+}
+
+TEST(SelectionMachine, NothingToClearBeforeTheFirstPick) {
+    Input w;
+    w.click(0, 0);
+    w.click(11, 3);
+    EXPECT_TRUE(w.log.empty());
+}
+
+TEST(SelectionMachine, HandPieceOfTheSideNotToMoveIsOnlyShown) {
+    Input w;
+    w.form.g.hand_enemy[KIND_HU] = 1;
+    w.click(-1, 7);
+    EXPECT_EQ(w.form.selection_state, 1);
+    EXPECT_TRUE(w.has(box_line(COLOUR_WHITE, -1, 7)));
+    w.log.clear();
+    w.click(5, 5);
+    EXPECT_EQ(w.log, Log{"dsPlay 2"});
+    EXPECT_EQ(w.form.g.move_count, 0);
+}
+
+TEST(SelectionMachine, MoveClearsTheOutlinesRecordsAndPassesTheTurn) {
+    Input w;
+    w.click(7, 7);
+    w.log.clear();
+    w.click(7, 6);
+    ASSERT_GE(w.log.size(), 2u);
+    EXPECT_EQ(w.log[0], box_line(w.form.grid_colour, 7, 7));
+    EXPECT_EQ(w.log[1], box_line(w.form.grid_colour, 7, 6));
+    EXPECT_EQ(w.count("dsPlay 3"), 1);
+    EXPECT_EQ(w.form.selection_state, 0);
+    EXPECT_EQ(w.form.g.move_count, 1);
+    EXPECT_EQ(w.form.g.rec_index, 1);
+    EXPECT_EQ(w.form.g.rec_last, 0);
+    EXPECT_EQ(w.form.g.record[0].board[7][7], LOWER_HU) << "entry 0: the position before";
+    EXPECT_EQ(w.form.g.turn, SECOND_PLAYER);
+
+    w.click(3, 3);  // now the upper side picks its own piece
+    EXPECT_EQ(w.form.selection_state, 1);
+    EXPECT_EQ(w.log.back(), box_line(COLOUR_LIGHT_RED, 3, 3));
+}
+
+TEST(Drops, UpperHandPawnClickedOnRowSevenLeavesAsKindOne) {
+    Input w;
+    w.kings_only();
+    w.form.g.turn = w.form.g.upper_order;
+    w.form.g.hand_enemy[KIND_HU] = 1;
+    w.click(-1, 7);
+    EXPECT_EQ(w.form.sel_piece, UPPER_HU);
+    EXPECT_TRUE(w.has(box_line(COLOUR_LIGHT_RED, -1, 7)));
+    w.click(5, 5);
+    EXPECT_EQ(w.form.g.move_count, 1);
+    EXPECT_EQ(w.form.sel_from_x, -1);
+    EXPECT_EQ(w.form.sel_from_y, 1) << "the source handed to the move";
+}
+
+TEST(Drops, LowerHandPawnClickedOnRowThreeLeavesFromRowThree) {
+    Input w;
+    w.kings_only();
+    w.form.g.hand_own[KIND_HU] = 1;
+    w.click(11, 3);
+    EXPECT_EQ(w.form.sel_piece, LOWER_HU);
+    EXPECT_TRUE(w.has(box_line(COLOUR_LIGHT_RED, 11, 3)));
+    w.click(5, 5);
+    EXPECT_EQ(w.form.g.move_count, 1);
+    EXPECT_EQ(w.form.sel_from_x, 11);
+    EXPECT_EQ(w.form.sel_from_y, 3);
+}
+
+TEST(Drops, HandRowsMapToKinds) {
+    Input w;
+    w.kings_only();
+    for (int kind = 1; kind <= 7; ++kind) {
+        w.form.g.hand_own[static_cast<std::size_t>(kind)] = 1;
+        w.form.g.hand_enemy[static_cast<std::size_t>(kind)] = 1;
+    }
+    for (int kind = 1; kind <= 7; ++kind) {
+        w.click(11, kind + 2);
+        EXPECT_EQ(w.form.sel_piece, lower_code_of_kind(kind));
+        w.click(-1, 8 - kind);
+        EXPECT_EQ(w.form.sel_piece, upper_code_of_kind(kind));
+    }
+}
+
+TEST(Drops, TwoPawnsInAColumnAreRefused) {
+    Input w;
+    w.kings_only();
+    w.form.g.set(5, 7, LOWER_HU);
+    w.form.g.hand_own[KIND_HU] = 1;
+    w.click(11, 3);
+    w.log.clear();
+    w.click(5, 5);
+    EXPECT_EQ(w.log, Log{"dsPlay 2"});
+    w.click(4, 5);
+    EXPECT_EQ(w.form.g.move_count, 1);
+}
+
+}  // namespace
+}  // namespace banzuri
