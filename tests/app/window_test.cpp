@@ -1,0 +1,284 @@
+// The main window on the offscreen platform: menus, real mouse and key events, the message
+// boxes answered through the real dialogs, and the input gate.
+#include <QAbstractButton>
+#include <QApplication>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QMouseEvent>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QtTest>
+#include <deque>
+
+#include "app/game_window.h"
+#include "app/input_gate.h"
+
+using banzuri::app::GameWindow;
+using banzuri::app::InputGate;
+
+namespace {
+
+// Answers every message box that opens: the expected ones in order with the given button,
+// anything else (a sound warning at start-up, say) with its escape or first button.
+class BoxAnswerer {
+  public:
+    BoxAnswerer() {
+        timer_.setInterval(5);
+        QObject::connect(&timer_, &QTimer::timeout, [this] { answer(); });
+        timer_.start();
+    }
+    void expect(QMessageBox::StandardButton button) { buttons_.push_back(button); }
+    // "title|text|icon" of every box answered, in order.
+    QStringList seen;
+    std::function<void()> while_open;  // runs once while the next box is open
+
+  private:
+    void answer() {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (box == nullptr || !box->isVisible()) return;
+        seen << box->windowTitle() + "|" + box->text() + "|" + QString::number(box->icon());
+        if (while_open) {
+            auto once = std::move(while_open);
+            while_open = nullptr;
+            once();
+        }
+        QAbstractButton* button = nullptr;
+        if (!buttons_.empty()) {
+            button = box->button(buttons_.front());
+            buttons_.pop_front();
+        }
+        if (button == nullptr) button = box->button(QMessageBox::Ok);
+        if (button == nullptr) button = box->button(QMessageBox::No);
+        if (button != nullptr) button->click();
+    }
+    QTimer timer_;
+    std::deque<QMessageBox::StandardButton> buttons_;
+};
+
+QString box_line(const char* title, const char* text, QMessageBox::Icon icon) {
+    return QString::fromUtf8(title) + "|" + QString::fromUtf8(text) + "|" + QString::number(icon);
+}
+
+// Pixel position of the middle of grid cell (cx, cy) in the client area.
+QPoint cell_pixel(int cx, int cy) {
+    const double x = banzuri::board_left + (cx + 0.5) * banzuri::cell_width;
+    const double y = banzuri::board_top + (cy + 0.5) * banzuri::cell_height;
+    return {static_cast<int>(x / banzuri::TWIPS_PER_PIXEL),
+            static_cast<int>(y / banzuri::TWIPS_PER_PIXEL)};
+}
+
+struct Session {
+    QTemporaryDir dir;
+    BoxAnswerer boxes;
+    GameWindow window{std::filesystem::path(dir.path().toStdString())};
+    bool quit_requested = false;
+
+    Session() {
+        window.set_application_quit([this] { quit_requested = true; });
+        window.load();
+        window.show();
+        boxes.seen.clear();
+    }
+    // A click on a cell; the delay only moves the synthetic event clock past earlier handlers.
+    void click(int cx, int cy, Qt::MouseButton button = Qt::LeftButton) {
+        QTest::mouseClick(&window.board(), button, {}, cell_pixel(cx, cy), 5000);
+    }
+    void trigger(const char* name) {
+        QAction* action = window.action(name);
+        QVERIFY2(action != nullptr, name);
+        action->trigger();
+    }
+};
+
+QStringList captions(const QList<QAction*>& actions) {
+    QStringList out;
+    for (QAction* a : actions)
+        if (!a->isSeparator()) out << a->text();
+    return out;
+}
+
+QMenu* submenu(QWidget* parent, const char* name) {
+    return parent->findChild<QMenu*>(QString::fromUtf8(name));
+}
+
+}  // namespace
+
+class WindowTest : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void windowHasItsCaptionAndClientArea() {
+        Session s;
+        QVERIFY(QTest::qWaitForWindowExposed(&s.window));
+        QCOMPARE(s.window.windowTitle(), QStringLiteral("Banzuri"));
+        QCOMPARE(s.window.board().size(), QSize(765, 546));
+        QVERIFY(s.window.menuBar()->geometry().bottom() < s.window.board().geometry().top());
+        QCOMPARE(s.window.board().grab().size(), QSize(765, 546));
+    }
+
+    void menuBarHasEveryItemInPlace() {
+        Session s;
+        QMenuBar* bar = s.window.menuBar();
+        QCOMPARE(captions(bar->actions()),
+                 QStringList({"対局", "局面", "戻", "進", "△", "▽", "ｵﾌﾟｼｮﾝ", "その他"}));
+        QCOMPARE(captions(submenu(bar, "TAIKYOKU")->actions()),
+                 QStringList({"対局(人間)", "対局(COM)", "COM対局ﾚﾍﾞﾙ", "終わり"}));
+        QCOMPARE(captions(submenu(bar, "MATCH_MAN")->actions()), QStringList({"スタート"}));
+        QCOMPARE(captions(submenu(bar, "START2")->actions()), QStringList({"先手", "後手"}));
+        QCOMPARE(captions(submenu(bar, "LEVEL")->actions()),
+                 QStringList({"LEVEL1", "LEVEL2", "LEVEL3"}));
+        QCOMPARE(captions(submenu(bar, "STOP")->actions()), QStringList({"最初", "反転"}));
+        QCOMPARE(captions(submenu(bar, "OPTION")->actions()),
+                 QStringList({"背景画", "移動指導", "経過時間", "BGM"}));
+        QCOMPARE(captions(submenu(bar, "HAIKEI_GA")->actions()),
+                 QStringList({"緑", "畳", "竹", "宇宙", "煉瓦"}));
+        QCOMPARE(captions(submenu(bar, "SONOTA")->actions()),
+                 QStringList({"解説", "バージョン情報"}));
+        for (QAction* a : s.window.findChildren<QAction*>())
+            QVERIFY(a->isEnabled());
+        for (const char* name : {"LEVEL1", "LEVEL2", "LEVEL3", "MIDORI", "TATAMI", "TAKE", "UCHU",
+                                 "RENGA", "SIDOU", "KEIKA", "BGM"})
+            QVERIFY2(s.window.action(name)->isCheckable(), name);
+        QVERIFY(!s.window.action("START")->isCheckable());
+    }
+
+    void levelCheckMarksFollowTheGame() {
+        Session s;
+        QVERIFY(s.window.action("LEVEL3")->isChecked());
+        s.trigger("LEVEL3");  // already checked: stays checked
+        QVERIFY(s.window.action("LEVEL3")->isChecked());
+        s.trigger("LEVEL1");
+        QVERIFY(s.window.action("LEVEL1")->isChecked());
+        QVERIFY(!s.window.action("LEVEL3")->isChecked());
+        QCOMPARE(s.window.form().g.level, 1);
+        s.trigger("LEVEL1");
+        QVERIFY(s.window.action("LEVEL1")->isChecked());
+    }
+
+    void clickBeforeAGameAsksToStartOne() {
+        Session s;
+        s.click(7, 7);
+        QCOMPARE(s.boxes.seen,
+                 QStringList({box_line("開始", "「対局」で始めて下さい", QMessageBox::NoIcon)}));
+    }
+
+    void twoPeoplePickAndMoveWithTheMouse() {
+        Session s;
+        s.trigger("START");
+        QCOMPARE(s.boxes.seen, QStringList({box_line(" ", "先手の番です", QMessageBox::NoIcon)}));
+        auto& f = s.window.form();
+        QCOMPARE(f.g.turn, banzuri::FIRST_PLAYER);
+
+        s.click(7, 7);
+        QCOMPARE(f.selection_state, 1);
+        QCOMPARE(f.sel_from_x, 7);
+        QCOMPARE(f.sel_from_y, 7);
+        s.click(7, 6);
+        QCOMPARE(f.g.move_count, 1);
+        QCOMPARE(f.g.turn, banzuri::SECOND_PLAYER);
+        QCOMPARE(f.selection_state, 0);
+
+        s.click(3, 3, Qt::RightButton);  // the upper side picks with the right button
+        QCOMPARE(f.selection_state, 1);
+        s.click(3, 4, Qt::MiddleButton);  // ignored
+        QCOMPARE(f.g.move_count, 1);
+        s.click(3, 4, Qt::RightButton);
+        QCOMPARE(f.g.move_count, 2);
+        QCOMPARE(f.g.turn, banzuri::FIRST_PLAYER);
+    }
+
+    void pressesDuringAHandlerAreDropped() {
+        Session s;
+        // While the refusal of a click is shown, the player clicks the board again: that
+        // press waits in the queue with a time inside the handler and must not count.
+        s.boxes.while_open = [&s] {
+            auto* press = new QMouseEvent(QEvent::MouseButtonPress, QPointF(cell_pixel(7, 7)),
+                                          s.window.board().mapToGlobal(QPointF(cell_pixel(7, 7))),
+                                          Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+            press->setTimestamp(static_cast<quint64>(QTest::lastMouseTimestamp));
+            QCoreApplication::postEvent(&s.window.board(), press);
+        };
+        s.click(7, 7);
+        QTest::qWait(50);
+        const QString refusal = box_line("開始", "「対局」で始めて下さい", QMessageBox::NoIcon);
+        QCOMPARE(s.boxes.seen, QStringList({refusal}));
+        s.click(7, 7);
+        QCOMPARE(s.boxes.seen, QStringList({refusal, refusal}));  // a fresh click counts
+    }
+
+    void gameEndAsksThroughTheRealDialogs() {
+        Session s;
+        auto& f = s.window.form();
+        f.g.set(5, 1, banzuri::EMPTY);  // the upper king is gone: the next lower move decides
+        s.trigger("START");
+        s.boxes.seen.clear();
+        s.boxes.expect(QMessageBox::Ok);
+        s.boxes.expect(QMessageBox::Yes);
+        s.click(7, 7);
+        s.click(7, 6);
+        QCOMPARE(s.boxes.seen,
+                 QStringList({box_line("終了", "先手の勝ちです", QMessageBox::NoIcon),
+                              box_line("再ゲーム", "続けますか？", QMessageBox::NoIcon)}));
+        QVERIFY(!s.quit_requested);
+        QCOMPARE(f.g.turn, banzuri::TURN_NONE);
+        QCOMPARE(f.g.at(5, 1), banzuri::UPPER_OU);
+        QVERIFY(s.window.isVisible());
+    }
+
+    void answeringNoEndsTheProgram() {
+        Session s;
+        s.window.form().g.set(5, 1, banzuri::EMPTY);
+        s.trigger("START");
+        s.boxes.expect(QMessageBox::Ok);
+        s.boxes.expect(QMessageBox::No);
+        s.click(7, 7);
+        s.click(7, 6);
+        QVERIFY(s.quit_requested);
+        QVERIFY(!s.window.isVisible());
+    }
+
+    void escapeClosesTheWindow() {
+        Session s;
+        s.trigger("START");
+        QTest::keyClick(&s.window, Qt::Key_A);
+        QVERIFY(!s.quit_requested);
+        QTest::keyClick(&s.window, Qt::Key_Escape);
+        QVERIFY(s.quit_requested);
+        QVERIFY(!s.window.isVisible());
+        QVERIFY(s.window.form().quitting);
+    }
+
+    void closingTheWindowEndsTheProgram() {
+        Session s;
+        QVERIFY(s.window.close());
+        QVERIFY(s.quit_requested);
+        QVERIFY(s.window.form().quitting);
+    }
+
+    void quitMenuItemEndsTheProgram() {
+        Session s;
+        s.trigger("OWARI");
+        QVERIFY(s.quit_requested);
+        QVERIFY(!s.window.isVisible());
+    }
+
+    void gateDropsPressesMadeWhileBusy() {
+        InputGate gate;
+        QVERIFY(gate.accepts_press(10));  // nothing ran yet
+        gate.saw_input(1000);
+        QVERIFY(gate.begin());
+        QVERIFY(!gate.begin());  // no handler inside another
+        QVERIFY(gate.busy());
+        QVERIFY(!gate.accepts_press(1500));
+        gate.end(2000);  // ran until event time 3000
+        QVERIFY(!gate.accepts_press(1200));
+        QVERIFY(!gate.accepts_press(3000));
+        QVERIFY(gate.accepts_press(3001));
+        QVERIFY(gate.accepts_press(0));    // unknown time
+        QVERIFY(gate.accepts_press(500));  // an event clock that restarted
+    }
+};
+
+QTEST_MAIN(WindowTest)
+#include "window_test.moc"
