@@ -1,10 +1,4 @@
 // Loading, playing and releasing the six sounds through the sound library.
-#include <cerrno>
-#include <cstdio>
-#include <memory>
-#include <system_error>
-#include <vector>
-
 #include "play/main_form.h"
 #include "sound/wav_file.h"
 
