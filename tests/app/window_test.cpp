@@ -156,6 +156,25 @@ class WindowTest : public QObject {
         QVERIFY(s.window.action("LEVEL1")->isChecked());
     }
 
+    void optionCheckMarksAndTheClockTimerFollowTheGame() {
+        Session s;
+        auto& f = s.window.form();
+        QAction* keika = s.window.action("KEIKA");
+        QCOMPARE(keika->isChecked(), f.checked(banzuri::MenuItem::KEIKA));
+        f.set_checked(banzuri::MenuItem::KEIKA, true);
+        s.trigger("START");
+        QVERIFY(f.p.timer.enabled());
+        s.trigger("KEIKA");  // display off: the clock timer stops
+        QVERIFY(!keika->isChecked());
+        QVERIFY(!f.checked(banzuri::MenuItem::KEIKA));
+        QVERIFY(!f.p.timer.enabled());
+        s.trigger("KEIKA");
+        QVERIFY(keika->isChecked());
+        QVERIFY(f.p.timer.enabled());
+        f.turn_start_time = f.p.clock.time_of_day() - 2.5;
+        QTRY_VERIFY_WITH_TIMEOUT(f.shown_second >= 2, 2000);  // ticks reach the game
+    }
+
     void clickBeforeAGameAsksToStartOne() {
         Session s;
         s.click(7, 7);
@@ -261,6 +280,15 @@ class WindowTest : public QObject {
         s.trigger("OWARI");
         QVERIFY(s.quit_requested);
         QVERIFY(!s.window.isVisible());
+    }
+
+    void warningsCarryTheWarningIcon() {
+        BoxAnswerer boxes;
+        banzuri::app::QtDialogs dialogs(nullptr);
+        dialogs.warning("Direct Soundインターフェースが作成できません。", "Banzuri.dll");
+        QCOMPARE(boxes.seen, QStringList({box_line("Banzuri.dll",
+                                                   "Direct Soundインターフェースが作成できません。",
+                                                   QMessageBox::Warning)}));
     }
 
     void gateDropsPressesMadeWhileBusy() {
