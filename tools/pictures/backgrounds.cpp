@@ -116,21 +116,21 @@ QImage uchu(int scale) {
         painter.setBrush(haze);
         painter.drawEllipse(QPointF(28, 14), 24, 24);
     });
-    for (int star = 0; star < 22; ++star) {
+    for (int star = 0; star < 34; ++star) {
         const QPointF at(hash_noise(star, 1, 41) * kWidth, hash_noise(star, 2, 41) * kHeight);
         const double magnitude = hash_noise(star, 3, 41);
-        const double radius = magnitude > 0.85 ? 0.9 : (magnitude > 0.5 ? 0.55 : 0.35);
+        const double radius = magnitude > 0.95 ? 0.75 : (magnitude > 0.6 ? 0.5 : 0.32);
         const int tint = static_cast<int>(hash_noise(star, 4, 41) * 3);
         const QColor colour = tint == 0   ? QColor(255, 255, 255)
                               : tint == 1 ? QColor(200, 220, 255)
                                           : QColor(255, 236, 200);
         wrapped(painter, [&] {
-            if (radius > 0.8) {
-                QRadialGradient glow(at, 3.2);
-                glow.setColorAt(0, QColor(colour.red(), colour.green(), colour.blue(), 120));
+            if (radius > 0.7) {
+                QRadialGradient glow(at, 2.2);
+                glow.setColorAt(0, QColor(colour.red(), colour.green(), colour.blue(), 80));
                 glow.setColorAt(1, QColor(colour.red(), colour.green(), colour.blue(), 0));
                 painter.setBrush(glow);
-                painter.drawEllipse(at, 3.2, 3.2);
+                painter.drawEllipse(at, 2.2, 2.2);
             }
             painter.setBrush(colour);
             painter.drawEllipse(at, radius, radius);
