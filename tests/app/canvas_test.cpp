@@ -3,7 +3,9 @@
 
 #include "app/pictures.h"
 #include "app/qt_canvas.h"
+#include "fakes/recording_platform.h"
 #include "render/labels.h"
+#include "rules/game_state.h"
 #include "rules/pieces.h"
 
 using banzuri::app::QtCanvas;
@@ -199,6 +201,38 @@ class CanvasTest : public QObject {
         const QRect text = changed_area(canvas.image(), rgb(0, 0, 0));
         QVERIFY(text.left() >= 2 * kLeftPx && text.top() >= 2 * kTopPx);
         QVERIFY(text.height() >= 20 && text.bottom() < 2 * (kTopPx + 19));
+    }
+
+    void fullRedrawCoversTheWholeWindowAndKeepsTheGridOnTheWood() {
+        using namespace banzuri;
+        QtCanvas canvas;
+        testing::Log log;
+        testing::FakeDialogs dialogs{log};
+        testing::FakeClock clock{log};
+        testing::FakeTimer timer{log};
+        testing::FakeMenu menu;
+        testing::FakeSound sound{log};
+        testing::FakeBrowser browser{log};
+        testing::FakeApp app{log};
+        const auto folder = testing::FakeWindow::make_temp_dir();
+        MainForm form(Platform{canvas, dialogs, clock, timer, menu, sound, browser, app}, folder);
+        初期設定(form.g);
+        form.background = BG_UCHU;
+        form.画面_再描画();
+        std::filesystem::remove_all(folder);
+        const QImage& image = canvas.image();
+        const QRgb green = rgb(0, 128, 0);
+        // Starfield tiles reach every corner of the window.
+        for (const QPoint corner : {QPoint(0, 0), QPoint(764, 0), QPoint(0, 545), QPoint(764, 545)})
+            QVERIFY(qRed(at(image, corner.x(), corner.y())) < 100 &&
+                    qGreen(at(image, corner.x(), corner.y())) < 100);
+        // Square (5, 5): green outline, empty wood inside.
+        const int left = banzuri::app::twips_to_pixel(1300 + 5 * 615);
+        const int top = banzuri::app::twips_to_pixel(100 + 5 * 690);
+        QCOMPARE(at(image, left, top + 20), green);
+        QCOMPARE(at(image, left + 41, top + 20), green);
+        QCOMPARE(at(image, left + 20, top + 46), green);
+        QVERIFY(qRed(at(image, left + 20, top + 20)) > 150);
     }
 
     void drawingStaysUntilOverdrawnAndRefreshCallsTheWindow() {
