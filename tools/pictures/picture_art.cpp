@@ -68,9 +68,9 @@ QImage square_with_piece(int scale, const PieceLook& look, double width, double 
     QImage image = new_image(kSquareWidth, kSquareHeight, scale);
     QPainter painter(&image);
     painter.scale(scale, scale);
-    paint_square_wood(painter, kSquareWidth, kSquareHeight, scale);
+    paint_square_wood(painter, kSquareWidth, kSquareHeight);
     const QRectF box((kCellWidth - width) / 2, (kCellHeight - height) / 2 - 0.4, width, height);
-    paint_piece_body(painter, piece_outline(box.left(), box.top(), width, height), upper, scale);
+    paint_piece_body(painter, piece_outline(box.left(), box.top(), width, height), upper);
     painter.setRenderHint(QPainter::Antialiasing);
     if (upper) {
         painter.translate(box.center());
@@ -89,7 +89,7 @@ QImage empty_square(int scale) {
     QImage image = new_image(kSquareWidth, kSquareHeight, scale);
     QPainter painter(&image);
     painter.scale(scale, scale);
-    paint_square_wood(painter, kSquareWidth, kSquareHeight, scale);
+    paint_square_wood(painter, kSquareWidth, kSquareHeight);
     return image;
 }
 

@@ -42,7 +42,7 @@ QImage new_image(int width, int height, int scale, QColor fill) {
     return image;
 }
 
-void paint_square_wood(QPainter& painter, int width, int height, int scale) {
+void paint_square_wood(QPainter& painter, int width, int height) {
     QLinearGradient base(0, 0, width, height);
     base.setColorAt(0, QColor(236, 196, 120));
     base.setColorAt(1, QColor(214, 168, 92));
@@ -62,8 +62,6 @@ void paint_square_wood(QPainter& painter, int width, int height, int scale) {
         painter.drawPath(grain);
     }
     painter.restore();
-    // Fine noise in device pixels keeps the wood from looking flat.
-    (void)scale;
 }
 
 QPolygonF piece_outline(double left, double top, double width, double height) {
@@ -75,7 +73,7 @@ QPolygonF piece_outline(double left, double top, double width, double height) {
                       QPointF(left + inset * 0.55, top + shoulder)});
 }
 
-void paint_piece_body(QPainter& painter, const QPolygonF& outline, bool upside_down, double scale) {
+void paint_piece_body(QPainter& painter, const QPolygonF& outline, bool upside_down) {
     QPolygonF body = outline;
     if (upside_down) {
         const QPointF centre = outline.boundingRect().center();
@@ -128,7 +126,6 @@ void paint_piece_body(QPainter& painter, const QPolygonF& outline, bool upside_d
     painter.setPen(QPen(QBrush(light), 0.8));
     painter.drawPolygon(inner);
     painter.restore();
-    (void)scale;
 }
 
 }  // namespace banzuri::pictures
