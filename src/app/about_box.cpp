@@ -62,11 +62,10 @@ QImage AboutBox::picture() {
     QPainter painter(&image);
     paint_wood(painter);
     const QImage banner(QStringLiteral(":/pictures/KANBAN.png"));
-    const QRect banner_area(10, 10, 188, 48);
     if (banner.isNull()) {
-        paint_title(painter, banner_area);
+        paint_title(painter, QRect(0, 4, kWidth, 54));
     } else {
-        painter.drawImage(banner_area.topLeft(), banner);
+        painter.drawImage(QPoint(10, 10), banner);
     }
     const QImage lower_king(QStringLiteral(":/pictures/SITA_OU.png"));
     const QImage upper_king(QStringLiteral(":/pictures/UE_OU.png"));
