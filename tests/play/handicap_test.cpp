@@ -1,6 +1,7 @@
 // The handicap ladder "△" / "▽" on the starting position.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <map>
 #include <string>
 
@@ -14,6 +15,15 @@ using testing::FakeWindow;
 
 constexpr int kForbidden = 2;
 constexpr int kPiece = 3;
+constexpr const char* kMidGame =
+    "message [ﾊﾝﾃﾞｨｷｬｯﾌﾟ設定] 対局途中ではできません\n\n局面→最初にして下さい";
+constexpr const char* kFlipped =
+    "message [ﾊﾝﾃﾞｨｷｬｯﾌﾟ設定] 反転後ではできません\n\n局面→最初にして下さい";
+
+// The front layer of the handicap label (cell (11, 1), offset 120, 160 twips).
+std::string label_line(int level) {
+    return "text \"" + label_text(level) + "\" 8185 950 c15 s10";
+}
 
 struct Ladder : ::testing::Test {
     Ladder() {
@@ -48,7 +58,8 @@ TEST_F(Ladder, OneStepUpTakesTheUpperBishop) {
     EXPECT_EQ(w.log[n - 3], "picture 0 6220 1480");
     EXPECT_EQ(w.log[n - 2], "box 2 6220 1480 6835 2170");
     EXPECT_EQ(w.log[n - 1], "dsPlay 3");
-    EXPECT_EQ(label_text(g().handicap_level), "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:３級");
+    EXPECT_NE(std::find(w.log.begin(), w.log.end(), label_line(1)), w.log.end());
+    EXPECT_EQ(label_text(1), "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:３級");
 }
 
 TEST_F(Ladder, OneStepDownTakesTheLowerBishop) {
@@ -56,7 +67,8 @@ TEST_F(Ladder, OneStepDownTakesTheLowerBishop) {
     EXPECT_EQ(g().handicap_level, -1);
     EXPECT_EQ(g().at(2, 8), EMPTY);
     EXPECT_EQ(w.log.back(), "dsPlay 3");
-    EXPECT_EQ(label_text(g().handicap_level), "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:１級");
+    EXPECT_NE(std::find(w.log.begin(), w.log.end(), label_line(-1)), w.log.end());
+    EXPECT_EQ(label_text(-1), "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:１級");
 }
 
 TEST_F(Ladder, TenStepsUpLeaveTheUpperKingAndNinePawns) {
@@ -96,7 +108,7 @@ TEST_F(Ladder, EveryStepBackRestoresTheStart) {
     w.form.LEBEL_DOWN_Click();
     EXPECT_EQ(g().board, start);
     EXPECT_EQ(g().handicap_level, 0);
-    EXPECT_EQ(label_text(g().handicap_level), "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:２級");
+    EXPECT_EQ(w.lines("text").back(), "text \"ﾊﾝﾃﾞｨｷｬｯﾌﾟ:２級\" 8185 950 c15 s10");
 
     for (int i = 0; i < 10; ++i)
         w.form.LEBEL_DOWN_Click();
@@ -123,7 +135,7 @@ TEST_F(Ladder, RefusedOnceAMoveIsRecorded) {
     const Board board = g().board;
     w.form.LBEL_UP_Click();
     w.form.LEBEL_DOWN_Click();
-    EXPECT_EQ(w.lines("dsPlay"), std::vector<std::string>(2, "dsPlay 2"));
+    EXPECT_EQ(w.log, (testing::Log{"dsPlay 2", kMidGame, "dsPlay 2", kMidGame}));
     EXPECT_EQ(g().board, board);
     EXPECT_EQ(g().handicap_level, 0);
     EXPECT_EQ(g().handicap_shown, OFF);
@@ -132,7 +144,7 @@ TEST_F(Ladder, RefusedOnceAMoveIsRecorded) {
 TEST_F(Ladder, RefusedAfterAFlip) {
     g().board_reversed = ON;
     w.form.LBEL_UP_Click();
-    EXPECT_EQ(w.lines("dsPlay"), std::vector<std::string>{"dsPlay 2"});
+    EXPECT_EQ(w.log, (testing::Log{"dsPlay 2", kFlipped}));
     EXPECT_EQ(g().handicap_level, 0);
 }
 

@@ -1,6 +1,7 @@
 // Stepping through the record, back to the beginning, and the board flip.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 
 #include "fakes/recording_platform.h"
@@ -94,6 +95,54 @@ TEST_F(Game, BackTwiceAndForwardTwiceReturnToTheLatestPositionWithItsClocks) {
     form().AFTER_Click();
     EXPECT_EQ(messages(), std::vector<std::string>{"message [進む] できません"});
     EXPECT_EQ(g().board, latest);
+}
+
+// Cell (-1, 8) holds the upper side's move text, (12, 2) the lower side's; erasing either
+// paints the background picture (6) over it.
+constexpr const char* kUpperTextTile = "picture 6 685 5620";
+constexpr const char* kLowerTextTile = "picture 6 8680 1480";
+
+bool logged(const testing::Log& log, const std::string& line) {
+    return std::find(log.begin(), log.end(), line) != log.end();
+}
+
+TEST_F(Game, BackErasesTheMoveTextOfTheSideWhoseMoveIsTakenBack) {
+    move(7, 7, 7, 6, 1);
+    move(3, 3, 3, 4, 1);
+    w.log.clear();
+    form().REPLAY_Click();
+    EXPECT_TRUE(logged(w.log, kUpperTextTile));
+    EXPECT_FALSE(logged(w.log, kLowerTextTile));
+    w.log.clear();
+    form().REPLAY_Click();
+    EXPECT_TRUE(logged(w.log, kLowerTextTile));
+    EXPECT_FALSE(logged(w.log, kUpperTextTile));
+}
+
+TEST_F(Game, BackOverACaptureStillFindsTheMover) {
+    g().set(5, 5, UPPER_HU);
+    g().set(5, 4, LOWER_KIN);
+    move(5, 7, 5, 6, 1);   // the lower pawn closes a sandwich with the gold...
+    g().set(5, 5, EMPTY);  // ...and the upper pawn between them is taken
+    g().hand_own[KIND_HU] = 1;
+    g().hand_total_lower = 1;
+    w.log.clear();
+    form().REPLAY_Click();
+    EXPECT_EQ(g().at(5, 5), UPPER_HU);
+    EXPECT_EQ(g().hand_total_lower, 0);
+    EXPECT_TRUE(logged(w.log, kLowerTextTile));
+    EXPECT_FALSE(logged(w.log, kUpperTextTile));
+}
+
+TEST_F(Game, ForwardShowsTheMoveTextOfTheReplayedMove) {
+    move(7, 7, 7, 6, 1);
+    form().REPLAY_Click();
+    w.log.clear();
+    form().AFTER_Click();
+    // File 3, rank 6, pawn, at the lower side's place (12.4, 2.4) and its shadow.
+    EXPECT_TRUE(logged(w.log, "text \"３\" 8926 1756 c15 s12"));
+    EXPECT_TRUE(logged(w.log, "text \"六\" 9172 1756 c15 s12"));
+    EXPECT_TRUE(logged(w.log, "text \"歩\" 9541 1756 c15 s12"));
 }
 
 TEST_F(Game, HandsAndTheirTotalsComeBackWithThePosition) {
