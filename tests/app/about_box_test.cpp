@@ -85,6 +85,14 @@ class AboutBoxTest : public QObject {
         }
     }
 
+    void pictureShowsTheTitleBannerOfThePictureSet() {
+        const QImage banner(QStringLiteral(":/pictures/KANBAN.png"));
+        QVERIFY(!banner.isNull());
+        const QImage picture = AboutBox::picture();
+        for (const QPoint at : {QPoint(20, 20), QPoint(94, 24), QPoint(180, 40)})
+            QCOMPARE(picture.pixelColor(at + QPoint(10, 10)).rgb(), banner.pixelColor(at).rgb());
+    }
+
     void openerTakesOnlyCheckedAddresses() {
         const std::string name = "/tmp/盤 'a' \"b\"; #c %d/Banzuri.htm";
         const std::string page =
