@@ -29,4 +29,8 @@ inline bool is_drop(const LegalMove& m) {
 // promotion is allowed. Rebuilds the two-pawn flags; leaves the position as it was.
 std::vector<LegalMove> legal_moves(GameState& g, bool lower_side);
 
+// Whether one move of the list above is legal: reads fx, fy, tx, ty and promote (a drop's
+// kind from its source row), fills piece and placed. Rebuilds the two-pawn flags.
+bool is_legal(GameState& g, bool lower_side, LegalMove& m);
+
 }  // namespace banzuri

@@ -73,13 +73,17 @@ void captures_after_move(GameState& g, int tx, int ty) {
         take_enclosed(g);
 }
 
+void carry_out_move(GameState& g, int fx, int fy, int tx, int ty, int piece) {
+    ++g.move_count;
+    駒移動(g, fx, fy, tx, ty, piece);
+    captures_after_move(g, tx, ty);
+}
+
 void play_move(GameState& g, int fx, int fy, int tx, int ty, int piece) {
     手順保存(g, fx, fy, tx, ty, piece, g.at(tx, ty), g.time_lower, g.time_lower, g.time_upper,
              g.time_upper);
-    ++g.move_count;
-    駒移動(g, fx, fy, tx, ty, piece);
     ++g.rec_index;
-    captures_after_move(g, tx, ty);
+    carry_out_move(g, fx, fy, tx, ty, piece);
 }
 
 }  // namespace banzuri

@@ -28,8 +28,12 @@ void take_enclosed(GameState& g);
 // group next to it until none is left.
 void captures_after_move(GameState& g, int tx, int ty);
 
-// A whole move as the mouse makes it, without drawing: record, move, captures. The clocks are
-// recorded as they stand.
+// A move as the mouse makes it, without drawing and without the record: the move count, the
+// move itself and every capture that follows.
+void carry_out_move(GameState& g, int fx, int fy, int tx, int ty, int piece);
+
+// The same with the record: the position before the move is saved first (the clocks as they
+// stand) and rec_index advances.
 void play_move(GameState& g, int fx, int fy, int tx, int ty, int piece);
 
 }  // namespace banzuri
