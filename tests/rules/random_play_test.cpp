@@ -85,6 +85,34 @@ GameState random_position(std::mt19937& rng) {
     return g;
 }
 
+// The single-move judgement agrees with the list: every listed move is legal as listed, and a
+// random candidate is legal exactly when the list holds it.
+void expect_judgement_agrees(GameState& g, bool lower, const std::vector<LegalMove>& moves,
+                             std::mt19937& rng) {
+    for (LegalMove m : moves) {
+        const LegalMove listed = m;
+        m.piece = m.placed = EMPTY;
+        ASSERT_TRUE(is_legal(g, lower, m));
+        ASSERT_EQ(m, listed);
+    }
+    std::uniform_int_distribution<int> coordinate(-1, 11);
+    for (int i = 0; i < 20; ++i) {
+        LegalMove m{coordinate(rng),
+                    coordinate(rng),
+                    coordinate(rng),
+                    coordinate(rng),
+                    EMPTY,
+                    rng() % 2 == 0,
+                    EMPTY};
+        const bool legal = is_legal(g, lower, m);
+        bool in_list = false;
+        for (const LegalMove& l : moves)
+            in_list = in_list || (l.fx == m.fx && l.fy == m.fy && l.tx == m.tx && l.ty == m.ty &&
+                                  l.promote == m.promote);
+        ASSERT_EQ(legal, in_list) << m.fx << "," << m.fy << " -> " << m.tx << "," << m.ty;
+    }
+}
+
 // Plays up to `plies` random moves; returns how many were played.
 int play_randomly(GameState& g, std::mt19937& rng, int plies) {
     bool lower = true;
@@ -92,6 +120,7 @@ int play_randomly(GameState& g, std::mt19937& rng, int plies) {
     for (; played < plies && g.winner == TURN_NONE; ++played, lower = !lower) {
         const std::vector<LegalMove> moves = legal_moves(g, lower);
         if (moves.empty()) break;
+        expect_judgement_agrees(g, lower, moves, rng);
         const LegalMove m =
             moves[std::uniform_int_distribution<std::size_t>(0, moves.size() - 1)(rng)];
         const Board board_before = g.board;
@@ -115,6 +144,14 @@ int play_randomly(GameState& g, std::mt19937& rng, int plies) {
         if (::testing::Test::HasFailure()) return played;
     }
     return played;
+}
+
+TEST(LegalMoves, StartingPositionHasThirtyForEachSide) {
+    GameState g = start_game();
+    const Board before = g.board;
+    EXPECT_EQ(legal_moves(g, true).size(), 30u);
+    EXPECT_EQ(legal_moves(g, false).size(), 30u);
+    EXPECT_EQ(g.board, before);
 }
 
 TEST(RandomPlay, FromTheStartingPosition) {
