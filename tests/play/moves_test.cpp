@@ -48,6 +48,20 @@ struct Window : FakeWindow {
     }
 };
 
+// What redrawing the lower hand, then the upper hand, draws for these hands.
+Log hands_drawn(const GameState& state, bool lower = true, bool upper = true) {
+    Window reference;
+    reference.form.g.hand_own = state.hand_own;
+    reference.form.g.hand_enemy = state.hand_enemy;
+    if (lower) reference.form.描画_自持盤();
+    if (upper) reference.form.描画_敵持盤();
+    return reference.log;
+}
+
+void append(Log& out, const Log& more) {
+    out.insert(out.end(), more.begin(), more.end());
+}
+
 // The puff that ends every removal: two frames and the empty square, each waited on.
 void append_puff(Log& out, int colour, int x, int y, const std::string& wait) {
     for (int picture : {PIC_PA1, PIC_PA2, static_cast<int>(EMPTY)}) {
@@ -77,7 +91,8 @@ TEST(SandwichAnimation, OneUpperPieceInOrder) {
                     "dsPlay 5",
                     "refresh"};
     append_puff(expected, c, 5, 4, "sleep 0.15");
-    EXPECT_EQ(w.head(expected.size()), expected);
+    append(expected, hands_drawn(w.form.g));
+    EXPECT_EQ(w.log, expected);
     EXPECT_NEAR(w.waited(), 0.75, 1e-9);
     EXPECT_EQ(w.lines("dsPlay").size(), 1u);
     EXPECT_EQ(w.form.g.at(5, 4), EMPTY);
@@ -119,7 +134,8 @@ TEST(EnclosureAnimation, OneLowerPieceOutlinesBeforeItsSecondFrame) {
     Log expected = {pic(PIC_JI_NAKA, 1, 1), box(c, 1, 1), "refresh",   "sleep 0.1", box(c, 1, 1),
                     pic(PIC_JI_SHOU, 1, 1), "refresh",    "sleep 0.1", "dsPlay 5"};
     append_puff(expected, c, 1, 1, "sleep 0.1");
-    EXPECT_EQ(w.head(expected.size()), expected);
+    append(expected, hands_drawn(w.form.g));
+    EXPECT_EQ(w.log, expected) << "the hands are redrawn after the group";
     EXPECT_NEAR(w.waited(), 0.5, 1e-9);
     EXPECT_EQ(w.form.g.at(1, 1), EMPTY);
     EXPECT_EQ(w.form.g.hand_enemy[KIND_GIN], 1);
@@ -181,13 +197,19 @@ TEST(MoveDrawing, DropsTakeThePieceFromTheHand) {
     sync_hand_totals(w.form.g);
     w.form.駒移動(HAND_LOWER_COLUMN, 5, 4, 4, LOWER_KEI);
     const int c = w.form.board_colour;
-    EXPECT_EQ(w.log.front(), pic(EMPTY, HAND_LOWER_COLUMN, 5));
-    const Log tail(w.log.end() - 3, w.log.end());
-    EXPECT_EQ(tail, (Log{pic(LOWER_KEI, 4, 4), box(c, HAND_LOWER_COLUMN, 5), box(c, 4, 4)}));
+    Log expected = {pic(EMPTY, HAND_LOWER_COLUMN, 5)};
+    append(expected, hands_drawn(w.form.g, true, false));
+    append(expected, {pic(LOWER_KEI, 4, 4), box(c, HAND_LOWER_COLUMN, 5), box(c, 4, 4)});
+    EXPECT_EQ(w.log, expected);
     EXPECT_EQ(w.form.g.hand_own[KIND_KEI], 0);
     EXPECT_EQ(w.form.g.hand_total_lower, 0);
 
+    w.log.clear();
     w.form.駒移動(HAND_UPPER_COLUMN, KIND_SYA, 6, 6, UPPER_SYA);
+    expected = {pic(EMPTY, HAND_UPPER_COLUMN, KIND_SYA)};
+    append(expected, hands_drawn(w.form.g, false, true));
+    append(expected, {pic(UPPER_SYA, 6, 6), box(c, HAND_UPPER_COLUMN, KIND_SYA), box(c, 6, 6)});
+    EXPECT_EQ(w.log, expected);
     EXPECT_EQ(w.form.g.at(6, 6), UPPER_SYA);
     EXPECT_EQ(w.form.g.hand_enemy[KIND_SYA], 1);
     EXPECT_EQ(w.form.g.hand_total_upper, 1);
