@@ -56,6 +56,19 @@ TEST(Cli, StartposAndItsThirtyMoves) {
     EXPECT_FALSE(listed(moves, "8h7g")) << "never onto an occupied square";
 }
 
+TEST(Cli, PositionsPlayNeverReachesAreValidInput) {
+    const CliRun no_kings = run_cli({"moves", "9/9/9/9/9/9/9/9/9 b P 1"});
+    EXPECT_EQ(no_kings.status, 0);
+    EXPECT_EQ(lines_of(no_kings.out).size(), 72u) << "a pawn on rows 2..9 of every file";
+    const CliRun pawns = run_cli({"moves", "4k4/9/4P4/4P4/4P4/9/9/9/KK7 b P 1"});
+    EXPECT_EQ(pawns.status, 0);
+    EXPECT_TRUE(listed(pawns, "5c5b"));
+    EXPECT_TRUE(listed(pawns, "5c5b+"));
+    EXPECT_FALSE(listed(pawns, "P*5f"));
+    EXPECT_EQ(run_cli({"play", "4k4/9/4P4/4P4/4P4/9/9/9/KK7 b P 1", "8i8h"}).out,
+              "4k4/9/4P4/4P4/4P4/9/9/1K7/K8 w P 2\nwinner: none\n");
+}
+
 TEST(Cli, CornersOfTheNotationForBothSides) {
     EXPECT_EQ(run_cli({"moves", "8k/9/9/9/9/9/9/9/K8 b - 1"}).out, "9i8h\n9i8i\n9i9h\n");
     EXPECT_EQ(run_cli({"moves", "8k/9/9/9/9/9/9/9/K8 w - 1"}).out, "1a1b\n1a2a\n1a2b\n");
