@@ -2,6 +2,7 @@
 // created or lost, the mover never loses a piece, and the record keeps every position.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <random>
 #include <vector>
 
