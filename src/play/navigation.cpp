@@ -5,6 +5,7 @@
 
 #include "play/main_form.h"
 #include "rules/promotion.h"
+#include "rules/record.h"
 
 namespace banzuri {
 
@@ -46,18 +47,9 @@ int last_entry_of_line(const MainForm& f) {
 // stepping forward can return to it; the entries ahead of it no longer belong to the game.
 void keep_latest_position(MainForm& f) {
     GameState& g = f.g;
-    const std::size_t n = at(g.rec_index);
-    if (g.record.size() <= n) g.record.resize(n + 1);
-    RecordEntry& entry = g.record[n];
-    entry.board = g.board;
-    entry.hand_lower = g.hand_own;
-    entry.hand_upper = g.hand_enemy;
-    entry.time_lower_before = g.time_lower;
-    entry.time_lower_after = g.time_lower;
-    entry.time_upper_before = g.time_upper;
-    entry.time_upper_after = g.time_upper;
-    g.rec_last = g.rec_index;
-    f.nav_line.assign(g.record.begin(), g.record.begin() + static_cast<std::ptrdiff_t>(n + 1));
+    手順保存(g, 0, 0, 0, 0, EMPTY, EMPTY, g.time_lower, g.time_lower, g.time_upper, g.time_upper);
+    const auto end = g.record.begin() + static_cast<std::ptrdiff_t>(at(g.rec_index) + 1);
+    f.nav_line.assign(g.record.begin(), end);
 }
 
 // Remembers the line and the entry now shown.
@@ -180,11 +172,12 @@ void MainForm::AFTER_Click() {
     show_clocks(*this, before.time_upper_after, before.time_lower_after);
     redraw_position(*this);
 
-    const Arrival replayed = arrival(before.board, g.board);
+    int x = 0;
+    int y = 0;
+    int code = EMPTY;
+    const int found = 調査_移動結果(g, g.rec_index, x, y, code);
     play(snd_piece);
-    if (replayed.found)
-        描画_移動結果(side_of(g, replayed.code), replayed.x, replayed.y, replayed.code,
-                      text_colour);
+    if (found == ON) 描画_移動結果(side_of(g, code), x, y, code, text_colour);
     g.turn = -g.turn;
     描画_手数(g.move_count, COLOUR_WHITE);
     note_shown(*this);

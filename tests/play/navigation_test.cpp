@@ -5,6 +5,7 @@
 #include <string>
 
 #include "fakes/recording_platform.h"
+#include "rules/record.h"
 
 namespace banzuri {
 namespace {
@@ -34,15 +35,9 @@ struct Game : ::testing::Test {
     void move(int fx, int fy, int tx, int ty, double seconds) {
         GameState& s = g();
         const bool lower = s.turn == s.lower_order;
-        RecordEntry& entry = s.record[static_cast<std::size_t>(s.rec_index)];
-        entry.board = s.board;
-        entry.hand_lower = s.hand_own;
-        entry.hand_upper = s.hand_enemy;
-        entry.time_lower_before = s.time_lower;
-        entry.time_lower_after = s.time_lower + (lower ? seconds : 0);
-        entry.time_upper_before = s.time_upper;
-        entry.time_upper_after = s.time_upper + (lower ? 0 : seconds);
-        s.rec_last = s.rec_index;
+        手順保存(s, fx, fy, tx, ty, s.at(fx, fy), s.at(tx, ty), s.time_lower,
+                 s.time_lower + (lower ? seconds : 0), s.time_upper,
+                 s.time_upper + (lower ? 0 : seconds));
         s.move_count += 1;
         s.set(tx, ty, s.at(fx, fy));
         s.set(fx, fy, EMPTY);
@@ -157,6 +152,17 @@ TEST_F(Game, HandsAndTheirTotalsComeBackWithThePosition) {
     form().AFTER_Click();
     EXPECT_EQ(g().hand_enemy[KIND_GIN], 3);
     EXPECT_EQ(g().hand_total_upper, 3);
+}
+
+TEST_F(Game, KeepingTheLatestPositionGrowsAFullRecord) {
+    move(7, 7, 7, 6, 1);
+    move(3, 3, 3, 4, 1);
+    g().record.resize(2);  // entries 0 and 1 fill the record
+    const Board latest = g().board;
+    form().REPLAY_Click();
+    EXPECT_EQ(g().record.size(), 3u);
+    form().AFTER_Click();
+    EXPECT_EQ(g().board, latest);
 }
 
 TEST_F(Game, StepsStopTheClockAndDropTheSelection) {
