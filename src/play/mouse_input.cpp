@@ -7,6 +7,7 @@
 #include "play/time_text.h"
 #include "rules/movement.h"
 #include "rules/promotion.h"
+#include "rules/record.h"
 
 namespace banzuri {
 
@@ -28,22 +29,6 @@ bool on_board(int cx, int cy) {
 
 int cell_of(double twips, double origin, double size) {
     return static_cast<int>(std::floor((twips - origin) / size));
-}
-
-// Writes the position before the move as record entry rec_index, with both clocks around it.
-void record_position(GameState& g, double lower_before, double lower_after, double upper_before,
-                     double upper_after) {
-    const auto n = static_cast<std::size_t>(g.rec_index);
-    if (n >= g.record.size()) g.record.resize(n + 1 + g.record.size() / 2);
-    RecordEntry& entry = g.record[n];
-    entry.board = g.board;
-    entry.hand_lower = g.hand_own;
-    entry.hand_upper = g.hand_enemy;
-    entry.time_lower_before = lower_before;
-    entry.time_lower_after = lower_after;
-    entry.time_upper_before = upper_before;
-    entry.time_upper_after = upper_after;
-    g.rec_last = g.rec_index;
 }
 
 // First click on a square: the mover's piece is picked up, any other piece only inspected.
@@ -215,7 +200,8 @@ void MainForm::execute_human_move(int button) {
     const bool lower_moved = sel_piece <= LOWER_HU;
     const double lower_after = g.time_lower + (lower_moved ? move_seconds : 0);
     const double upper_after = g.time_upper + (lower_moved ? 0 : move_seconds);
-    record_position(g, g.time_lower, lower_after, g.time_upper, upper_after);
+    手順保存(g, sel_from_x, sel_from_y, sel_to_x, sel_to_y, sel_piece, g.at(sel_to_x, sel_to_y),
+             g.time_lower, lower_after, g.time_upper, upper_after);
     g.move_count += 1;
 
     if (調査_駒成(g, sel_from_x, sel_from_y, sel_to_x, sel_to_y, sel_piece) == ON &&

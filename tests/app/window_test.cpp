@@ -245,6 +245,44 @@ class WindowTest : public QObject {
         QVERIFY(s.window.isVisible());
     }
 
+    void sandwichTakesThePieceAndThenTheKing() {
+        Session s;
+        auto& f = s.window.form();
+        for (int x = 1; x <= 9; ++x)
+            for (int y = 1; y <= 9; ++y)
+                f.g.set(x, y, banzuri::EMPTY);
+        f.g.set(5, 9, banzuri::LOWER_OU);
+        f.g.set(5, 5, banzuri::UPPER_OU);
+        f.g.set(3, 5, banzuri::UPPER_HU);
+        f.g.set(4, 5, banzuri::LOWER_KIN);
+        f.g.set(2, 6, banzuri::LOWER_GIN);
+        f.g.set(6, 6, banzuri::LOWER_GIN);
+        f.g.set(9, 3, banzuri::UPPER_HU);
+        s.trigger("START");
+        s.boxes.seen.clear();
+
+        s.click(2, 6);  // the silver closes a pawn between itself and the gold
+        s.click(2, 5);
+        QCOMPARE(f.g.at(3, 5), banzuri::EMPTY);
+        QCOMPARE(f.g.hand_own[banzuri::KIND_HU], 1);
+        s.click(9, 3);
+        s.click(9, 4);
+        QCOMPARE(f.g.turn, banzuri::FIRST_PLAYER);
+
+        s.boxes.expect(QMessageBox::Ok);
+        s.boxes.expect(QMessageBox::Yes);
+        s.click(6, 6);  // the other silver closes the king against the gold
+        s.click(6, 5);
+        QCOMPARE(s.boxes.seen,
+                 QStringList({box_line("終了", "先手の勝ちです", QMessageBox::NoIcon),
+                              box_line("再ゲーム", "続けますか？", QMessageBox::NoIcon)}));
+        QCOMPARE(f.g.turn, banzuri::TURN_NONE);
+        QCOMPARE(f.g.winner, banzuri::TURN_NONE);
+        s.click(7, 7);  // back at the start: a click asks for a game
+        QCOMPARE(s.boxes.seen.last(),
+                 box_line("開始", "「対局」で始めて下さい", QMessageBox::NoIcon));
+    }
+
     void answeringNoEndsTheProgram() {
         Session s;
         s.window.form().g.set(5, 1, banzuri::EMPTY);

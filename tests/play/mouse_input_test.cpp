@@ -291,3 +291,109 @@ TEST(Drops, TwoPawnsInAColumnAreRefused) {
 
 }  // namespace
 }  // namespace banzuri
+
+namespace banzuri {
+namespace {
+
+using testing::Log;
+using testing::PlayWindow;
+
+struct OnBoard : PlayWindow {
+    OnBoard() {
+        kings_only();
+        start_people_game();
+    }
+    void move(int fx, int fy, int tx, int ty, int button = MOUSE_LEFT) {
+        click(fx, fy);
+        click(tx, ty, button);
+    }
+};
+
+TEST(MovesOnTheBoard, DropsLeaveTheRightHand) {
+    OnBoard w;
+    w.form.g.hand_own[KIND_HU] = 1;
+    w.form.g.hand_total_lower = 1;
+    w.move(11, 3, 5, 5);
+    EXPECT_EQ(w.form.g.at(5, 5), LOWER_HU);
+    EXPECT_EQ(w.form.g.hand_own[KIND_HU], 0);
+    EXPECT_EQ(w.form.g.hand_total_lower, 0);
+
+    w.form.g.hand_enemy[KIND_KEI] = 2;
+    w.form.g.hand_total_upper = 2;
+    w.move(-1, 5, 4, 4);
+    EXPECT_EQ(w.form.g.at(4, 4), UPPER_KEI);
+    EXPECT_EQ(w.form.g.hand_enemy[KIND_KEI], 1);
+    EXPECT_EQ(w.form.g.hand_total_upper, 1);
+    EXPECT_EQ(w.form.g.move_count, 2);
+    EXPECT_EQ(w.form.g.record[1].hand_upper[KIND_KEI], 2) << "the record keeps the hand before";
+}
+
+TEST(MovesOnTheBoard, RightButtonPlacesThePromotedPiece) {
+    OnBoard w;
+    w.form.g.set(1, 2, LOWER_HU);
+    w.move(1, 2, 1, 1, MOUSE_RIGHT);
+    EXPECT_EQ(w.form.g.at(1, 1), LOWER_HU_NARI);
+    EXPECT_EQ(w.form.g.at(1, 2), EMPTY);
+    EXPECT_EQ(w.form.g.record[0].board[1][2], LOWER_HU);
+}
+
+TEST(MovesOnTheBoard, SandwichCreditsTheMoversHand) {
+    OnBoard w;
+    w.form.g.set(4, 5, LOWER_KIN);
+    w.form.g.set(5, 5, UPPER_HU);
+    w.form.g.set(6, 6, LOWER_GIN);
+    w.move(6, 6, 6, 5);
+    EXPECT_EQ(w.form.g.at(5, 5), EMPTY);
+    EXPECT_EQ(w.form.g.hand_own[KIND_HU], 1);
+    EXPECT_EQ(w.form.g.winner, TURN_NONE);
+    EXPECT_EQ(w.form.g.turn, SECOND_PLAYER);
+}
+
+TEST(MovesOnTheBoard, SandwichedKingEndsTheGame) {
+    for (int mode : {MODE_MAN, MODE_COM}) {
+        PlayWindow w;
+        w.kings_only();
+        w.form.g.set(5, 1, EMPTY);
+        w.form.g.set(5, 5, UPPER_OU);
+        w.form.g.set(4, 5, LOWER_KIN);
+        w.form.g.set(6, 6, LOWER_GIN);
+        if (mode == MODE_MAN) {
+            w.form.START_Click();
+        } else {
+            w.form.SENTE_Click();
+        }
+        w.log.clear();
+        w.click(6, 6);
+        w.click(6, 5);
+        const std::string winner = mode == MODE_MAN ? "先手" : "あなた";
+        EXPECT_EQ(w.lines("message"), Log{"message [終了] " + winner + "の勝ちです"});
+        EXPECT_EQ(w.lines("ask"), Log{"ask [再ゲーム] 続けますか？"});
+        EXPECT_TRUE(w.app.quit_called) << "answered No";
+    }
+}
+
+TEST(MovesOnTheBoard, EnclosureLooksForTheOpponentsPiecesWhateverTheOrders) {
+    // A game against the computer, player second, continued between people: the lower side
+    // keeps the order token of the second player.
+    PlayWindow w;
+    w.kings_only();
+    w.form.g.game_mode = MODE_COM;
+    w.form.g.lower_order = SECOND_PLAYER;
+    w.form.g.upper_order = FIRST_PLAYER;
+    w.form.g.turn = SECOND_PLAYER;
+    w.form.g.move_count = 1;
+    w.form.g.rec_index = 1;
+    w.form.g.set(1, 1, UPPER_HU_NARI);
+    w.form.g.set(2, 1, LOWER_KIN);
+    w.form.g.set(1, 3, LOWER_KYOU);
+    w.form.START_Click();
+    w.click(1, 3);
+    w.click(1, 2);
+    EXPECT_EQ(w.form.g.at(1, 1), EMPTY) << "the enclosed upper piece is taken";
+    EXPECT_EQ(w.form.g.hand_own[KIND_HU], 1);
+    EXPECT_EQ(w.form.g.at(1, 2), LOWER_KYOU);
+    EXPECT_EQ(w.form.g.at(2, 1), LOWER_KIN);
+}
+
+}  // namespace
+}  // namespace banzuri
