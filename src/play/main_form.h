@@ -22,6 +22,7 @@
 #include <filesystem>
 #include <string>
 
+#include "computer/computer_state.h"
 #include "play/platform.h"
 #include "render/canvas.h"
 #include "rules/game_state.h"
@@ -227,6 +228,7 @@ class MainForm {
     void execute_human_move(int button);
     // play: clocks
     // play: computer
+    ComputerState computer;  // influence tables and best score of the last search
     // play: navigation
     // play: handicap
     // settings
