@@ -122,6 +122,22 @@ class Search {
 
 }  // namespace
 
+std::string candidate_terms(GameState& g, ComputerState& c, const BestMove& m) {
+    c.trial_piece = m.piece_before;
+    if (!m.drop()) g.set(m.from_x, m.from_y, EMPTY);
+    g.set(m.to_x, m.to_y, m.piece_after);
+    勢力調査(g, c);
+    std::string terms;
+    盤評価(g, c, EMPTY, m.piece_after, m.from_x, m.from_y, m.to_x, m.to_y, &terms);
+    const bool may_promote =
+        !m.drop() && 調査_駒成(g, m.from_x, m.from_y, m.to_x, m.to_y, m.piece_before) == ON;
+    if (!may_promote && 調査_王を取れるか(g, g.upper_order, m.to_x, m.to_y) == ON)
+        terms += "king capture =1000; ";
+    g.set(m.to_x, m.to_y, EMPTY);
+    if (!m.drop()) g.set(m.from_x, m.from_y, m.piece_before);
+    return terms;
+}
+
 std::optional<BestMove> search_best_move(GameState& g, ComputerState& c,
                                          const std::function<void()>& tick,
                                          std::vector<Candidate>* candidates) {

@@ -4,6 +4,7 @@
 
 #include <functional>
 #include <optional>
+#include <string>
 #include <vector>
 
 #include "computer/computer_state.h"
@@ -38,5 +39,10 @@ struct Candidate {
 std::optional<BestMove> search_best_move(GameState& g, ComputerState& c,
                                          const std::function<void()>& tick,
                                          std::vector<Candidate>* candidates = nullptr);
+
+// The terms of the evaluation that fire for one option of the last search (its snapshot
+// tables are read from `c`), as "name +1.5; " items; a king capture by sandwich that replaces
+// the score is listed last. The board is left as it was.
+std::string candidate_terms(GameState& g, ComputerState& c, const BestMove& m);
 
 }  // namespace banzuri

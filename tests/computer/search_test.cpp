@@ -145,3 +145,22 @@ TEST(Search, SameSearchSameMove) {
 
 }  // namespace
 }  // namespace banzuri
+
+namespace banzuri {
+namespace {
+
+TEST(CandidateTerms, ListsTheTermsOfOneOptionAndRestoresTheBoard) {
+    GameState g = testing::com_game(3);
+    g.set(5, 4, UPPER_KYOU);
+    g.set(9, 1, UPPER_OU);
+    g.set(1, 9, LOWER_OU);
+    ComputerState c;
+    ASSERT_TRUE(search_best_move(g, c, [] {}).has_value());
+    const GameState before = g;
+    EXPECT_EQ(candidate_terms(g, c, BestMove{5, 4, 5, 5, UPPER_KYOU, UPPER_KYOU}),
+              "advance +1; lance move -0.9; ");
+    EXPECT_EQ(g.board, before.board);
+}
+
+}  // namespace
+}  // namespace banzuri
