@@ -2,9 +2,12 @@
 // effects mixed over the looping music.
 #pragma once
 
+#include <map>
 #include <string>
 
 #include "sound/sound_library.h"
+
+struct Mix_Chunk;
 
 namespace banzuri::app {
 
@@ -25,7 +28,14 @@ class SdlSoundLibrary : public SoundLibrary {
     const char* last_error() const override { return last_error_.c_str(); }
 
   private:
+    Mix_Chunk* chunk(int buffer) const;
+    void halt(Mix_Chunk* chunk);
+    void close();
+
     std::string last_error_;
+    bool open_ = false;
+    std::map<int, Mix_Chunk*> buffers_;
+    int next_buffer_ = 1;
 };
 
 }  // namespace banzuri::app

@@ -1,0 +1,169 @@
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include "settings_fixtures.h"
+
+namespace banzuri {
+namespace {
+
+using namespace testing;
+
+// A window that has read a fresh default file, with its sounds loaded.
+struct StartedWindow : FakeWindow {
+    StartedWindow() {
+        write_all_sounds();
+        form.load_sounds();
+        form.読込_環境設定ファイル();
+        log.clear();
+    }
+    void write_all_sounds() {
+        for (const char* name :
+             {"その他.wav", "禁止.wav", "駒打音.wav", "終局.wav", "消滅.wav", "BGM.wav"})
+            std::ofstream(folder / name) << "RIFF";
+    }
+};
+
+// Every option survives a restart: the second window reads what the first one wrote.
+TEST(OptionMenu, EveryOptionRoundTripsThroughTheFile) {
+    using Click = void (MainForm::*)();
+    const std::pair<Click, MenuItem> backgrounds[] = {{&MainForm::MIDORI_Click, MenuItem::MIDORI},
+                                                      {&MainForm::TATAMI_Click, MenuItem::TATAMI},
+                                                      {&MainForm::TAKE_Click, MenuItem::TAKE},
+                                                      {&MainForm::UCHU_Click, MenuItem::UCHU},
+                                                      {&MainForm::RENGA_Click, MenuItem::RENGA}};
+    for (const auto& [click, item] : backgrounds) {
+        for (Click toggle :
+             {&MainForm::SIDOU_Click, &MainForm::KEIKA_Click, &MainForm::BGM_Click}) {
+            StartedWindow first;
+            (first.form.*click)();
+            (first.form.*toggle)();
+            FakeWindow second(first.folder);
+            second.form.読込_環境設定ファイル();
+            for (MenuItem shown :
+                 {MenuItem::MIDORI, MenuItem::TATAMI, MenuItem::TAKE, MenuItem::UCHU,
+                  MenuItem::RENGA, MenuItem::SIDOU, MenuItem::KEIKA, MenuItem::BGM})
+                EXPECT_EQ(second.form.checked(shown), first.form.checked(shown));
+            EXPECT_TRUE(second.form.checked(item));
+            EXPECT_EQ(second.form.background, first.form.background);
+            EXPECT_EQ(other_files(first), 6);  // the six sounds, no temporary file left
+        }
+    }
+}
+
+TEST(OptionMenu, ChoosingABackgroundMovesTheCheckMarkAndRewritesTheFile) {
+    StartedWindow w;
+    w.form.TATAMI_Click();
+    EXPECT_EQ(w.form.background, BG_TATAMI);
+    EXPECT_TRUE(w.form.checked(MenuItem::TATAMI));
+    EXPECT_FALSE(w.form.checked(MenuItem::MIDORI));
+    EXPECT_FALSE(w.menu.shown[static_cast<int>(MenuItem::MIDORI)]);
+    EXPECT_EQ(read_settings(w), settings_lines(SJIS_TATAMI, "OFF", "ON", "OFF"));
+}
+
+TEST(OptionMenu, TheCheckedBackgroundAgainStillRewritesTheFile) {
+    StartedWindow w;
+    write_settings(w, "junk");
+    w.form.MIDORI_Click();
+    EXPECT_EQ(read_settings(w), settings_lines(SJIS_MIDORI, "OFF", "ON", "OFF"));
+    EXPECT_TRUE(w.form.checked(MenuItem::MIDORI));
+}
+
+TEST(OptionMenu, GuidanceOffRedrawsEveryOutlineInTheGridColour) {
+    StartedWindow w;
+    w.form.SIDOU_Click();
+    EXPECT_EQ(w.form.guidance_on, 1);
+    EXPECT_EQ(w.form.guidance_colour, COLOUR_WHITE);
+    EXPECT_TRUE(w.lines("box").empty());
+    w.form.SIDOU_Click();
+    EXPECT_EQ(w.form.guidance_on, 0);
+    EXPECT_EQ(w.form.guidance_colour, w.form.grid_colour);
+    const auto outlines = w.lines("box");
+    ASSERT_EQ(outlines.size(), 81u + 14u);
+    for (const auto& line : outlines)
+        EXPECT_EQ(line.rfind("box 2 ", 0), 0u) << line;
+    EXPECT_EQ(outlines.front(), "box 2 1915 790 2530 1480");  // square (1, 1)
+    EXPECT_EQ(outlines.back(), "box 2 8065 6310 8680 7000");  // lower hand slot (11, 9)
+    EXPECT_EQ(read_settings(w), settings_lines(SJIS_MIDORI, "OFF", "ON", "OFF"));
+}
+
+TEST(OptionMenu, ElapsedTimeSwitchesTheClockTimer) {
+    StartedWindow w;
+    w.timer.record = true;
+    w.form.KEIKA_Click();
+    EXPECT_EQ(w.lines("timer"), (Log{"timer off"}));
+    EXPECT_FALSE(w.form.checked(MenuItem::KEIKA));
+    w.form.KEIKA_Click();
+    EXPECT_EQ(w.lines("timer"), (Log{"timer off", "timer on"}));
+    EXPECT_TRUE(w.form.checked(MenuItem::KEIKA));
+    EXPECT_EQ(read_settings(w), settings_lines(SJIS_MIDORI, "OFF", "ON", "OFF"));
+}
+
+TEST(OptionMenu, MusicStopsAndRestartsTheSameBuffer) {
+    StartedWindow w;
+    w.form.BGM_Click();
+    w.form.BGM_Click();
+    w.form.BGM_Click();
+    EXPECT_EQ(w.lines("ds"), (Log{"dsPlayLooping 6", "dsStop 6", "dsPlayLooping 6"}));
+    EXPECT_EQ(read_settings(w), settings_lines(SJIS_MIDORI, "OFF", "ON", "ON"));
+}
+
+TEST(OptionMenu, MusicFromTheFileIsNotStartedTwiceWhenTheStartUpRunsAgain) {
+    StartedWindow w;
+    w.form.BGM_Click();
+    w.form.load_sounds();
+    w.form.読込_環境設定ファイル();
+    EXPECT_EQ(w.lines("dsPlayLooping").size(), 1u);
+    EXPECT_EQ(w.lines("dsCreateDSB").size(), 0u);
+}
+
+// The settings file cannot be replaced: a folder stands where it belongs. This stops writing
+// even for root, where a read-only folder would not.
+TEST(OptionMenu, AFailedWriteKeepsTheChoicesAndWarnsOnce) {
+    StartedWindow w;
+    std::filesystem::remove(settings_path(w));
+    std::filesystem::create_directory(settings_path(w));
+    w.form.TAKE_Click();
+    w.form.BGM_Click();
+    w.form.SIDOU_Click();
+    w.form.KEIKA_Click();
+    EXPECT_EQ(w.lines("warning"),
+              (Log{"warning [Banzuri.ini] 設定ファイル「Banzuri.ini」に書き込めません。\n"
+                   "変更した設定は、このゲームを終えるまで有効です。"}));
+    EXPECT_TRUE(w.form.checked(MenuItem::TAKE));
+    EXPECT_FALSE(w.form.checked(MenuItem::MIDORI));
+    EXPECT_TRUE(w.form.checked(MenuItem::BGM));
+    EXPECT_TRUE(w.form.music_playing);
+    EXPECT_TRUE(w.form.checked(MenuItem::SIDOU));
+    EXPECT_FALSE(w.form.checked(MenuItem::KEIKA));
+    EXPECT_EQ(w.form.background, BG_TAKE);
+    EXPECT_TRUE(std::filesystem::is_directory(settings_path(w)));
+    EXPECT_EQ(other_files(w), 6);
+}
+
+TEST(OptionMenu, AReadOnlyFolderWarnsOnceAtStartUpAndKeepsTheOldFile) {
+    if (::geteuid() == 0) GTEST_SKIP() << "root writes into read-only folders";
+    FakeWindow w;
+    write_settings(w, settings_lines(SJIS_UCHU, "OFF", "ON", "OFF"));
+    std::filesystem::permissions(
+        w.folder, std::filesystem::perms::owner_read | std::filesystem::perms::owner_exec);
+    w.form.読込_環境設定ファイル();
+    w.form.RENGA_Click();
+    w.form.BGM_Click();
+    EXPECT_EQ(w.lines("warning").size(), 1u);
+    EXPECT_TRUE(w.form.checked(MenuItem::RENGA));
+    EXPECT_EQ(read_settings(w), settings_lines(SJIS_UCHU, "OFF", "ON", "OFF"));
+    std::filesystem::permissions(w.folder, std::filesystem::perms::owner_all);
+}
+
+TEST(OptionMenu, NoFileAndNoWayToWriteOneStillGivesTheDefaults) {
+    FakeWindow w;
+    std::filesystem::create_directory(settings_path(w));
+    w.form.読込_環境設定ファイル();
+    EXPECT_EQ(w.lines("warning").size(), 1u);
+    EXPECT_TRUE(w.form.checked(MenuItem::MIDORI));
+    EXPECT_TRUE(w.form.checked(MenuItem::KEIKA));
+    EXPECT_FALSE(w.form.checked(MenuItem::BGM));
+}
+
+}  // namespace
+}  // namespace banzuri
