@@ -1,39 +1,188 @@
-// Placeholder bodies; this concern is being built.
+// Status texts and move overlays around the board: labels, move number, level, handicap,
+// clocks, last-move texts, reachable squares and the blinking piece.
+#include <string>
+
 #include "play/main_form.h"
+#include "play/time_text.h"
+#include "rules/movement.h"
 
 namespace banzuri {
+
+namespace {
+
+constexpr int kMoveNumberSuffix = 99;  // label code of "手目"
+constexpr double kBlinkSeconds = 0.2;
+
+// A text with its black shadow 0.1 cell down and to the right.
+void shadowed_text(MainForm& f, double gx, double gy, const std::string& text, int colour,
+                   double size) {
+    f.描画_数値(gx + 0.1, gy + 0.1, text, COLOUR_BLACK, 0, size);
+    f.描画_数値(gx, gy, text, colour, 0, size);
+}
+
+void shadowed_number(MainForm& f, double gx, double gy, int value, int colour, int mode,
+                     double size) {
+    f.描画_数値(gx + 0.1, gy + 0.1, value, COLOUR_BLACK, mode, size);
+    f.描画_数値(gx, gy, value, colour, mode, size);
+}
+
+void shadowed_move_text(MainForm& f, double gx, double gy, const std::string& text, int colour) {
+    f.描画_移動駒種類(gx + 0.1, gy + 0.1, text, COLOUR_BLACK);
+    f.描画_移動駒種類(gx, gy, text, colour);
+}
+
+// The front column of the move number: longer numbers start further left.
+double move_number_column(int number) {
+    if (number < 10) return 13.2;
+    if (number < 100) return 13.1;
+    return 13;
+}
+
+std::string handicap_message(int message) {
+    switch (message) {
+        case 2:
+            return "対局途中ではできません";
+        case 3:
+            return "反転後ではできません";
+        default:
+            return "";
+    }
+}
+
+}  // namespace
 
 void MainForm::tile(double gx, double gy) {
     描画_絵(background, gx, gy);
 }
 
-void MainForm::描画_桝_数値() {}
+void MainForm::描画_桝_数値() {
+    font_bold = true;
+    for (int i = 1; i <= BOARD_SIZE; ++i) {
+        tile(i, 0);
+        shadowed_number(*this, i + 0.1, 0.4, 10 - i, COLOUR_LIGHT_YELLOW, 0, 16);
+        tile(10, i);
+        shadowed_number(*this, 10.1, i + 0.3, i, COLOUR_LIGHT_YELLOW, 1, 12);
+        描画_桝輪郭(board_colour, 9, i);
+    }
+}
 
-void MainForm::描画_手数(int /*number*/, int /*colour*/) {}
+void MainForm::描画_手数(int number, int /*colour*/) {
+    tile(13, 3);
+    tile(14, 3);
+    描画_桝輪郭(board_colour, 11, 3);
+    shadowed_number(*this, move_number_column(number), 3.3, number, COLOUR_WHITE, 0, 12);
+    描画_文字列(13.9, 3.2, kMoveNumberSuffix, COLOUR_BLACK, 10);
+    描画_文字列(13.8, 3.1, kMoveNumberSuffix, COLOUR_WHITE, 10);
+}
 
-void MainForm::描画_レベル(int /*level*/) {}
+void MainForm::描画_レベル(int level) {
+    描画_数値(-1.5, 0.1, "LEVEL", COLOUR_WHITE, 0, 10);
+    描画_数値(-0.5, 0, level, COLOUR_WHITE, 0, 12);
+}
 
-void MainForm::描画_ハンデレベル(int /*handicap*/) {}
+void MainForm::描画_ハンデレベル(int handicap) {
+    tile(11, 1);
+    描画_文字列(11.1, 1.1, handicap, COLOUR_BLACK, 10);
+    描画_文字列(11, 1, handicap, COLOUR_WHITE, 10);
+}
 
-void MainForm::描画_メッセージ(int /*message*/) {}
+void MainForm::描画_メッセージ(int message) {
+    p.dialogs.message(handicap_message(message) + "\n\n" + "局面→最初にして下さい",
+                      "ﾊﾝﾃﾞｨｷｬｯﾌﾟ設定");
+}
 
-void MainForm::描画_所有時間(int /*side*/, double /*seconds*/) {}
+void MainForm::描画_所有時間(int side, double seconds) {
+    if (!checked(MenuItem::KEIKA)) return;
+    const std::string text = 調査_時間秒追加結果(seconds);
+    消去_所有時間(side);
+    if (side == g.lower_order) {
+        shadowed_text(*this, 13, 9.2, text, COLOUR_WHITE, 12);
+    } else if (side == g.upper_order) {
+        shadowed_text(*this, -1.6, 9.2, text, COLOUR_WHITE, 12);
+        描画_桝輪郭(board_colour, 1, 9);
+    }
+}
 
-void MainForm::消去_所有時間(int /*side*/) {}
+void MainForm::消去_所有時間(int side) {
+    if (side == g.lower_order) {
+        for (int gx = 13; gx <= 15; ++gx)
+            tile(gx, 9);
+    } else if (side == g.upper_order) {
+        for (int gx = -2; gx <= 0; ++gx)
+            tile(gx, 9);
+    }
+}
 
-void MainForm::消去_思考中() {}
+void MainForm::消去_思考中() {
+    tile(-2, 8);
+    描画_桝輪郭(board_colour, -1, 7);
+}
 
-void MainForm::描画_移動結果(int /*side*/, int /*x*/, int /*y*/, int /*code*/, int /*colour*/) {}
+void MainForm::描画_移動結果(int side, int x, int y, int code, int colour) {
+    消去_移動結果(side);
+    double file_x = 0;
+    double gy = 0;
+    if (side == g.upper_order) {
+        file_x = -1.6;
+        gy = 8.4;
+    } else if (side == g.lower_order) {
+        file_x = 12.4;
+        gy = 2.4;
+    } else {
+        return;
+    }
+    shadowed_move_text(*this, file_x, gy, 文字列変換(10 - x), colour);
+    shadowed_move_text(*this, file_x + 0.4, gy, 文字列変換(1000 + y), colour);
+    shadowed_move_text(*this, file_x + 1.0, gy, 文字列変換(code), colour);
+    if (side == g.upper_order) 描画_桝輪郭(board_colour, 1, 8);
+}
 
-void MainForm::消去_移動結果(int /*side*/) {}
+void MainForm::消去_移動結果(int side) {
+    if (side == g.upper_order) {
+        tile(-1, 8);
+        tile(0, 8);
+        描画_桝輪郭(board_colour, -1, 7);
+        描画_桝輪郭(board_colour, 1, 8);
+    } else if (side == g.lower_order) {
+        for (int gx = 12; gx <= 14; ++gx)
+            tile(gx, 2);
+    }
+}
 
-void MainForm::描画_移動駒種類(double /*gx*/, double /*gy*/, const std::string& /*text*/,
-                               int /*colour*/) {}
+void MainForm::描画_移動駒種類(double gx, double gy, const std::string& text, int colour) {
+    描画_数値(gx, gy, text, colour, 0, 12);
+}
 
-void MainForm::描画_移動可能桝色(int /*fx*/, int /*fy*/, int /*colour*/, int /*code*/) {}
+void MainForm::描画_移動可能桝色(int fx, int fy, int colour, int code) {
+    描画_将棋盤桝();
+    if (guidance_on == OFF) return;
+    for (int x = 1; x <= BOARD_SIZE; ++x) {
+        for (int y = 1; y <= BOARD_SIZE; ++y) {
+            if (移動チェック(g, fx, fy, x, y, code) == ON) 描画_桝輪郭(colour, x, y);
+        }
+    }
+}
 
-void MainForm::描画_駒点滅(int /*code*/, int /*x*/, int /*y*/, int /*blinks*/) {}
+void MainForm::描画_駒点滅(int code, int x, int y, int blinks) {
+    for (int i = 1; i <= blinks; ++i) {
+        for (int shown : {static_cast<int>(PIC_BLANK), code}) {
+            描画_絵(shown, x, y);
+            描画_桝輪郭(board_colour, x, y);
+            if (checked(MenuItem::SIDOU)) 描画_桝輪郭(COLOUR_LIGHT_RED, x, y);
+            refresh();
+            待ち時間(kBlinkSeconds);
+        }
+    }
+}
 
-void MainForm::描画_棋譜読込み部分消去() {}
+void MainForm::描画_棋譜読込み部分消去() {
+    描画_桝_数値();
+    tile(-1, 10);
+    tile(0, 10);
+    for (int i = 1; i <= BOARD_SIZE; ++i) {
+        tile(i, 10);
+        描画_桝輪郭(board_colour, i, 9);
+    }
+}
 
 }  // namespace banzuri

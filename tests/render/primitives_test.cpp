@@ -39,6 +39,14 @@ TEST(Primitives, NumbersPrintWithALeadingBlankOrAsKanji) {
                                    "text \"思考中\" 1915 790 c0 s12"}));
 }
 
+TEST(Primitives, NegativeNumbersPrintTheirSignInsteadOfTheBlank) {
+    FakeWindow w;
+    w.form.描画_数値(0, 0, -5, 15, 0, 12);
+    w.form.描画_数値(0, 0, 0, 15, 0, 12);
+    EXPECT_EQ(w.log,
+              (testing::Log{"text \"-5\" 1300 100 c15 s12", "text \" 0\" 1300 100 c15 s12"}));
+}
+
 TEST(Primitives, LabelsAreOffsetInsideTheirCell) {
     FakeWindow w;
     w.form.描画_文字列(11, 1, 0, 15, 10);

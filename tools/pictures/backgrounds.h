@@ -1,0 +1,12 @@
+// The five background tiles, 41 x 46 pixels at scale 1, seamless when laid side by side.
+#pragma once
+
+#include <QImage>
+#include <QString>
+
+namespace banzuri::pictures {
+
+// "MIDORI", "TATAMI", "TAKE", "UCHU" or "RENGA"; a null image for anything else.
+QImage paint_background(const QString& kind, int scale);
+
+}  // namespace banzuri::pictures

@@ -1,0 +1,23 @@
+// The game's picture set, painted from code: wooden squares and pieces, the capture animation
+// frames, the title signboard and the five background tiles.
+#pragma once
+
+#include <QImage>
+#include <QString>
+#include <vector>
+
+namespace banzuri::pictures {
+
+struct PictureSpec {
+    QString name;  // resource and file name without extension
+    int width;     // natural size at scale 1, in pixels
+    int height;
+};
+
+// Every picture of the set, in a fixed order.
+const std::vector<PictureSpec>& picture_specs();
+
+// Paints the named picture at `scale` device pixels per pixel; a null image for unknown names.
+QImage paint_picture(const QString& name, int scale);
+
+}  // namespace banzuri::pictures

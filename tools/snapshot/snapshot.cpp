@@ -1,0 +1,118 @@
+// Renders the picture set and the whole window to PNG files, without a display:
+//   QT_QPA_PLATFORM=offscreen banzuri-snapshot OUTDIR
+// writes pictures.png, pictures@2x.png and, for each of the five backgrounds,
+// window-<background>.png and window-<background>@2x.png: the window as it looks after
+// start-up, drawn through the game's own redraw into the window's canvas.
+#include <QDir>
+#include <QGuiApplication>
+#include <cstdio>
+#include <filesystem>
+#include <utility>
+#include <vector>
+
+#include "app/pictures.h"
+#include "app/qt_canvas.h"
+#include "contact_sheet.h"
+#include "play/main_form.h"
+#include "rules/game_state.h"
+
+namespace {
+
+using namespace banzuri;
+
+// Platform pieces the redraw never uses in earnest.
+struct QuietDialogs : Dialogs {
+    void message(const std::string&, const std::string&) override {}
+    bool ask_yes_no(const std::string&, const std::string&) override { return false; }
+    void warning(const std::string&, const std::string&) override {}
+};
+struct StillClock : Clock {
+    double time_of_day() override { return 0; }
+    void sleep(double) override {}
+};
+struct IdleTimer : TimerControl {
+    void set_enabled(bool on) override { enabled_ = on; }
+    bool enabled() const override { return enabled_; }
+    bool enabled_ = false;
+};
+struct NoMenu : MenuView {
+    void show_checked(MenuItem, bool) override {}
+};
+struct Silence : SoundLibrary {
+    int dsInitialize(long) override { return 0; }
+    void dsTerminate(int) override {}
+    int dsCreateDSB(int, const unsigned char*, std::size_t, int) override { return 0; }
+    void dsFree(int) override {}
+    void dsPlay(int) override {}
+    void dsPlayLooping(int) override {}
+    void dsStop(int) override {}
+    const char* last_error() const override { return ""; }
+};
+struct NoBrowser : UrlOpener {
+    bool open_url(const std::string&) override { return false; }
+};
+struct NoApp : AppControl {
+    void quit() override {}
+    void show_about() override {}
+};
+
+bool save(const QImage& image, const QString& path) {
+    if (image.save(path, "PNG")) {
+        std::printf("%s\n", qPrintable(path));
+        return true;
+    }
+    std::fprintf(stderr, "banzuri-snapshot: cannot write %s\n", qPrintable(path));
+    return false;
+}
+
+QImage picture_sheet(qreal ratio) {
+    std::vector<std::pair<QString, QImage>> pictures;
+    for (const QString& name : app::picture_names())
+        pictures.emplace_back(name, app::load_picture(name, ratio));
+    return pictures::contact_sheet(pictures, ratio);
+}
+
+// The window after start-up: the starting position, the clocks at zero, one background.
+QImage start_window(int background, qreal ratio) {
+    app::QtCanvas canvas(ratio);
+    QuietDialogs dialogs;
+    StillClock clock;
+    IdleTimer timer;
+    NoMenu menu;
+    Silence sound;
+    NoBrowser browser;
+    NoApp application;
+    MainForm form(Platform{canvas, dialogs, clock, timer, menu, sound, browser, application},
+                  std::filesystem::temp_directory_path());
+    初期設定(form.g);
+    form.background = background;
+    form.set_checked(MenuItem::KEIKA, true);
+    form.画面_再描画();
+    return canvas.image();
+}
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication application(argc, argv);
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: banzuri-snapshot OUTDIR\n");
+        return 2;
+    }
+    const QString out = QString::fromLocal8Bit(argv[1]);
+    QDir().mkpath(out);
+    const std::vector<std::pair<int, QString>> backgrounds = {{BG_MIDORI, "midori"},
+                                                              {BG_TATAMI, "tatami"},
+                                                              {BG_TAKE, "take"},
+                                                              {BG_UCHU, "uchu"},
+                                                              {BG_RENGA, "renga"}};
+    bool ok = true;
+    for (qreal ratio : {1.0, 2.0}) {
+        const QString suffix = ratio > 1 ? "@2x.png" : ".png";
+        ok = save(picture_sheet(ratio), out + "/pictures" + suffix) && ok;
+        for (const auto& [code, name] : backgrounds)
+            ok = save(start_window(code, ratio), out + "/window-" + name + suffix) && ok;
+    }
+    return ok ? 0 : 1;
+}
