@@ -25,7 +25,8 @@ int 調査挟み_右(const GameState& g, int x, int y, int& far_x, int& far_y);
 int 調査_挟めるか(const GameState& g, int x, int y);
 
 // The squares a sandwich from the mover (x1, y1) to the closing piece (x2, y2) removes, from
-// the mover outwards: every square of the segment whose owner differs from the mover's.
+// the mover outwards: every occupied square of the segment whose owner differs from the
+// mover's. The animated and the silent removal both take their squares from here.
 std::vector<Square> 挟まれる駒(const GameState& g, int x1, int y1, int x2, int y2);
 
 // Runs the four scans up, down, left, right from (x, y); after each scan that finds a

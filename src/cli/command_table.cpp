@@ -1,0 +1,42 @@
+// The command table: a new command is one more row here and its handler in its own file.
+#include <array>
+
+#include "cli/commands.h"
+
+namespace banzuri::cli {
+
+namespace {
+
+constexpr std::array kCommands = {
+    Command{"startpos", "", &command_startpos},
+    Command{"moves", "SFEN", &command_moves},
+    Command{"play", "SFEN MOVE...", &command_play},
+};
+
+std::string usage() {
+    std::string text = "usage: banzuri-cli";
+    const char* separator = " ";
+    for (const Command& c : command_table()) {
+        text += separator;
+        text += c.name;
+        if (!c.usage.empty()) text += " " + std::string(c.usage);
+        separator = " | ";
+    }
+    return text;
+}
+
+}  // namespace
+
+std::span<const Command> command_table() {
+    return kCommands;
+}
+
+Output run(const Args& command_line) {
+    if (command_line.empty()) return fail("no command", usage());
+    for (const Command& c : command_table())
+        if (command_line.front() == c.name)
+            return c.run(Args(command_line.begin() + 1, command_line.end()));
+    return fail("unknown command " + quoted(command_line.front()), usage());
+}
+
+}  // namespace banzuri::cli

@@ -1,0 +1,97 @@
+// startpos, moves and play.
+#include "cli/commands.h"
+
+#include <algorithm>
+#include <cstdio>
+
+#include "cli/sfen.h"
+#include "cli/usi.h"
+#include "rules/legal_moves.h"
+#include "rules/move.h"
+
+namespace banzuri::cli {
+
+namespace {
+
+constexpr std::size_t kShownBytes = 60;
+
+Output wrong_count(std::string_view command, std::string_view expected) {
+    return fail(command, "expected " + std::string(expected));
+}
+
+std::string side_name(bool lower) {
+    return lower ? "lower" : "upper";
+}
+
+std::string winner_name(const GameState& g) {
+    if (g.winner == TURN_NONE) return "none";
+    if (g.winner == g.lower_order) return "lower";
+    if (g.winner == g.upper_order) return "upper";
+    return "none";
+}
+
+}  // namespace
+
+Output fail(std::string_view what, std::string_view why) {
+    return Output{
+        EXIT_BAD_INPUT, {}, "banzuri-cli: " + std::string(what) + ": " + std::string(why) + "\n"};
+}
+
+std::string quoted(std::string_view argument) {
+    std::string text = "\"";
+    for (std::size_t i = 0; i < argument.size() && i < kShownBytes; ++i) {
+        const auto byte = static_cast<unsigned char>(argument[i]);
+        if (byte < 0x20 || byte >= 0x7f || byte == '"' || byte == '\\') {
+            char escaped[8];
+            std::snprintf(escaped, sizeof escaped, "\\x%02x", byte);
+            text += escaped;
+        } else {
+            text += static_cast<char>(byte);
+        }
+    }
+    if (argument.size() > kShownBytes) text += "...";
+    return text + "\"";
+}
+
+Output command_startpos(const Args& args) {
+    if (!args.empty()) return wrong_count("startpos", "no arguments");
+    return Output{0, to_sfen(start_position()) + "\n", {}};
+}
+
+Output command_moves(const Args& args) {
+    if (args.size() != 1) return wrong_count("moves", "one SFEN argument");
+    Position p;
+    if (std::string why = parse_sfen(args[0], p); !why.empty())
+        return fail("moves: SFEN " + quoted(args[0]), why);
+    std::vector<std::string> lines;
+    for (const LegalMove& m : legal_moves(p.g, p.lower_to_move))
+        lines.push_back(to_usi(m));
+    std::sort(lines.begin(), lines.end());
+    Output result;
+    for (const std::string& line : lines)
+        result.out += line + "\n";
+    return result;
+}
+
+Output command_play(const Args& args) {
+    if (args.empty()) return wrong_count("play", "an SFEN argument and then the moves");
+    Position p;
+    if (std::string why = parse_sfen(args[0], p); !why.empty())
+        return fail("play: SFEN " + quoted(args[0]), why);
+    for (std::size_t i = 1; i < args.size(); ++i) {
+        const std::string what = "play: move " + std::to_string(i) + " " + quoted(args[i]);
+        if (p.g.winner != TURN_NONE) return fail(what, "the game is already decided");
+        LegalMove m;
+        if (std::string why = parse_usi(args[i], p.lower_to_move, m); !why.empty())
+            return fail(what, why);
+        if (!is_legal(p.g, p.lower_to_move, m))
+            return fail(what, "not a legal move for the " + side_name(p.lower_to_move) + " side");
+        carry_out_move(p.g, m.fx, m.fy, m.tx, m.ty, m.placed);
+        p.lower_to_move = !p.lower_to_move;
+        p.g.turn = -p.g.turn;
+        ++p.move_number;
+    }
+    return Output{0, to_sfen(p) + "\nwinner: " + winner_name(p.g) + "\n", {}};
+}
+
+}  // namespace banzuri::cli

@@ -1,0 +1,211 @@
+#include "cli/sfen.h"
+
+#include <array>
+#include <cctype>
+#include <vector>
+
+#include "rules/move.h"
+
+namespace banzuri::cli {
+
+namespace {
+
+// Uppercase letters by hand kind 1..7.
+constexpr std::string_view kKindLetters = " PLNSGBR";
+constexpr long long kMaxMoveNumber = 999999999;
+constexpr int kMaxHandCount = 99;
+
+int kind_of_letter(char upper) {
+    const auto at = kKindLetters.find(upper);
+    return (at == std::string_view::npos || at == 0) ? 0 : static_cast<int>(at);
+}
+
+// Code of a board letter, with the promotion mark; EMPTY when it names no piece.
+int code_of_letter(char letter, bool promoted) {
+    const bool lower = std::isupper(static_cast<unsigned char>(letter)) != 0;
+    const char upper = static_cast<char>(std::toupper(static_cast<unsigned char>(letter)));
+    int magnitude = 0;
+    if (upper == 'K') {
+        if (promoted) return EMPTY;
+        magnitude = UPPER_OU;
+    } else {
+        const int kind = kind_of_letter(upper);
+        if (kind == 0 || (promoted && kind == KIND_KIN)) return EMPTY;
+        magnitude = upper_code_of_kind(kind) + (promoted ? 1 : 0);
+    }
+    return lower ? -magnitude : magnitude;
+}
+
+std::vector<std::string_view> split(std::string_view text, char separator) {
+    std::vector<std::string_view> parts;
+    std::size_t start = 0;
+    for (;;) {
+        const auto at = text.find(separator, start);
+        parts.push_back(text.substr(start, at == std::string_view::npos ? at : at - start));
+        if (at == std::string_view::npos) return parts;
+        start = at + 1;
+    }
+}
+
+std::string parse_rank(std::string_view rank, int row, GameState& g) {
+    const std::string name = "rank " + std::string(1, static_cast<char>('a' + row - 1));
+    int column = 0;
+    for (std::size_t i = 0; i < rank.size(); ++i) {
+        const char c = rank[i];
+        if (c >= '1' && c <= '9') {
+            column += c - '0';
+        } else {
+            const bool promoted = c == '+';
+            if (promoted && ++i == rank.size()) return name + ": '+' without a piece";
+            const int code = code_of_letter(rank[i], promoted);
+            if (code == EMPTY)
+                return name + ": unknown piece '" + (promoted ? "+" : "") + rank[i] + "'";
+            ++column;
+            if (column <= 9) g.set(column, row, code);
+        }
+        if (column > 9) return name + ": more than 9 squares";
+    }
+    if (column < 9) return name + ": fewer than 9 squares";
+    return {};
+}
+
+std::string parse_board(std::string_view text, GameState& g) {
+    const std::vector<std::string_view> ranks = split(text, '/');
+    if (ranks.size() != 9) return "board: " + std::to_string(ranks.size()) + " ranks, not 9";
+    for (int row = 1; row <= 9; ++row) {
+        std::string why = parse_rank(ranks[static_cast<std::size_t>(row - 1)], row, g);
+        if (!why.empty()) return why;
+    }
+    return {};
+}
+
+std::string parse_hands(std::string_view text, GameState& g) {
+    if (text == "-") return {};
+    if (text.empty()) return "hands: empty (write '-')";
+    std::array<bool, 16> seen{};
+    std::size_t i = 0;
+    while (i < text.size()) {
+        int count = 1;
+        if (std::isdigit(static_cast<unsigned char>(text[i]))) {
+            const std::size_t start = i;
+            while (i < text.size() && std::isdigit(static_cast<unsigned char>(text[i])))
+                ++i;
+            const std::string_view digits = text.substr(start, i - start);
+            if (digits[0] == '0' || digits.size() > 2 || digits == "1")
+                return "hands: bad count '" + std::string(digits) + "'";
+            count = std::stoi(std::string(digits));
+            if (i == text.size()) return "hands: count without a piece";
+        }
+        const char c = text[i++];
+        const int kind =
+            kind_of_letter(static_cast<char>(std::toupper(static_cast<unsigned char>(c))));
+        if (kind == 0 || !std::isalpha(static_cast<unsigned char>(c)))
+            return "hands: unknown piece '" + std::string(1, c) + "'";
+        const bool lower = std::isupper(static_cast<unsigned char>(c)) != 0;
+        const auto slot = static_cast<std::size_t>(kind + (lower ? 0 : 8));
+        if (seen[slot]) return "hands: piece '" + std::string(1, c) + "' given twice";
+        seen[slot] = true;
+        if (count > kMaxHandCount) return "hands: bad count";
+        GameState::add(lower ? g.hand_own : g.hand_enemy, kind, count);
+    }
+    return {};
+}
+
+std::string parse_move_number(std::string_view text, long long& number) {
+    if (text.empty() || text.size() > 9) return "move number: '" + std::string(text) + "'";
+    for (char c : text)
+        if (!std::isdigit(static_cast<unsigned char>(c)))
+            return "move number: '" + std::string(text) + "' is not a number";
+    number = std::stoll(std::string(text));
+    if (number < 1) return "move number: must be at least 1";
+    return {};
+}
+
+GameState two_humans() {
+    GameState g;
+    g.game_mode = MODE_MAN;
+    g.lower_order = FIRST_PLAYER;
+    g.upper_order = SECOND_PLAYER;
+    g.turn = FIRST_PLAYER;
+    g.winner = TURN_NONE;
+    g.record.clear();  // the tool keeps no record
+    return g;
+}
+
+void append_hand(std::string& out, const Hand& hand, bool lower) {
+    for (int kind = 7; kind >= 1; --kind) {
+        const int count = GameState::count(hand, kind);
+        if (count <= 0) continue;
+        if (count > 1) out += std::to_string(count);
+        const char letter = kKindLetters[static_cast<std::size_t>(kind)];
+        out += lower ? letter : static_cast<char>(std::tolower(static_cast<unsigned char>(letter)));
+    }
+}
+
+}  // namespace
+
+Position start_position() {
+    Position p;
+    p.g = two_humans();
+    初期配置(p.g);
+    return p;
+}
+
+std::string parse_sfen(std::string_view text, Position& out) {
+    std::vector<std::string_view> fields;
+    for (std::string_view field : split(text, ' '))
+        if (!field.empty()) fields.push_back(field);
+    if (fields.size() < 4)
+        return "expected 4 fields (board, side, hands, move number), found " +
+               std::to_string(fields.size());
+    if (fields.size() > 4) return "more than 4 fields";
+    out = Position{};
+    out.g = two_humans();
+    if (std::string why = parse_board(fields[0], out.g); !why.empty()) return why;
+    if (fields[1] != "b" && fields[1] != "w")
+        return "side to move: '" + std::string(fields[1]) + "' (expected b or w)";
+    out.lower_to_move = fields[1] == "b";
+    out.g.turn = out.lower_to_move ? FIRST_PLAYER : SECOND_PLAYER;
+    if (std::string why = parse_hands(fields[2], out.g); !why.empty()) return why;
+    sync_hand_totals(out.g);
+    return parse_move_number(fields[3], out.move_number);
+}
+
+std::string piece_letters(int code) {
+    if (!is_piece(code)) return {};
+    const int magnitude = code < 0 ? -code : code;
+    char letter = 'K';
+    if (magnitude != UPPER_OU) letter = kKindLetters[static_cast<std::size_t>(hand_kind(code))];
+    if (code > 0) letter = static_cast<char>(std::tolower(static_cast<unsigned char>(letter)));
+    const bool promoted = magnitude % 2 == 1;
+    return (promoted ? "+" : "") + std::string(1, letter);
+}
+
+std::string to_sfen(const Position& p) {
+    std::string out;
+    for (int row = 1; row <= 9; ++row) {
+        int empties = 0;
+        for (int column = 1; column <= 9; ++column) {
+            const std::string letters = piece_letters(p.g.at(column, row));
+            if (letters.empty()) {
+                ++empties;
+                continue;
+            }
+            if (empties > 0) out += std::to_string(empties);
+            empties = 0;
+            out += letters;
+        }
+        if (empties > 0) out += std::to_string(empties);
+        if (row < 9) out += '/';
+    }
+    out += p.lower_to_move ? " b " : " w ";
+    const std::size_t before_hands = out.size();
+    append_hand(out, p.g.hand_own, true);
+    append_hand(out, p.g.hand_enemy, false);
+    if (out.size() == before_hands) out += '-';
+    out += ' ';
+    out += std::to_string(p.move_number);
+    return out;
+}
+
+}  // namespace banzuri::cli

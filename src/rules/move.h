@@ -1,0 +1,39 @@
+// Carrying out a move on the position, and the silent captures that follow it.
+#pragma once
+
+#include "rules/game_state.h"
+
+namespace banzuri {
+
+// The position part of a move or a drop already judged legal: `piece` (the promoted code when
+// the move promotes) goes to (tx, ty); the source square empties, or for a drop (fx = 11 with
+// fy = kind + 2, fx = -1 with fy = kind) one piece leaves that hand and its total.
+void 駒移動(GameState& g, int fx, int fy, int tx, int ty, int piece);
+
+// hand_total_lower / hand_total_upper recounted from the hands.
+void sync_hand_totals(GameState& g);
+
+// A captured piece goes to the capturer's hand (a king decides the game); the totals follow.
+void credit_capture(GameState& g, int code);
+
+// The side whose groups the piece on (x, y) can enclose: the other side of its owner.
+int enclosure_opponent(const GameState& g, int x, int y);
+
+// Silent removals crediting the hands: one sandwiched run, and the group marked by the last
+// enclosure search that answered ON.
+void take_sandwiched(GameState& g, int x1, int y1, int x2, int y2);
+void take_enclosed(GameState& g);
+
+// Every capture of the piece that arrived on (tx, ty): the sandwiches, then every enclosed
+// group next to it until none is left.
+void captures_after_move(GameState& g, int tx, int ty);
+
+// A move as the mouse makes it, without drawing and without the record: the move count, the
+// move itself and every capture that follows.
+void carry_out_move(GameState& g, int fx, int fy, int tx, int ty, int piece);
+
+// The same with the record: the position before the move is saved first (the clocks as they
+// stand) and rec_index advances.
+void play_move(GameState& g, int fx, int fy, int tx, int ty, int piece);
+
+}  // namespace banzuri

@@ -1,0 +1,69 @@
+// Runs the banzuri-cli executable with arguments and collects what it printed.
+#pragma once
+
+#include <fcntl.h>
+#include <spawn.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+extern char** environ;
+
+namespace banzuri::testing {
+
+struct CliRun {
+    int status = -1;  // exit status, or -1 when the program did not exit normally
+    std::string out;
+    std::string err;
+};
+
+inline std::string slurp(const std::filesystem::path& file) {
+    std::ifstream in(file, std::ios::binary);
+    std::stringstream buffer;
+    buffer << in.rdbuf();
+    return buffer.str();
+}
+
+inline CliRun run_cli(const std::vector<std::string>& args) {
+    static int counter = 0;
+    const auto dir =
+        std::filesystem::temp_directory_path() /
+        ("banzuri-cli-test-" + std::to_string(::getpid()) + "-" + std::to_string(++counter));
+    std::filesystem::create_directories(dir);
+    const std::string out_file = (dir / "out").string();
+    const std::string err_file = (dir / "err").string();
+
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_addopen(&actions, 1, out_file.c_str(), O_WRONLY | O_CREAT | O_TRUNC,
+                                     0600);
+    posix_spawn_file_actions_addopen(&actions, 2, err_file.c_str(), O_WRONLY | O_CREAT | O_TRUNC,
+                                     0600);
+    std::vector<std::string> all = {BANZURI_CLI};
+    all.insert(all.end(), args.begin(), args.end());
+    std::vector<char*> argv;
+    for (auto& a : all)
+        argv.push_back(a.data());
+    argv.push_back(nullptr);
+
+    CliRun result;
+    pid_t pid = 0;
+    if (posix_spawn(&pid, BANZURI_CLI, &actions, nullptr, argv.data(), environ) == 0) {
+        int wstatus = 0;
+        waitpid(pid, &wstatus, 0);
+        if (WIFEXITED(wstatus)) result.status = WEXITSTATUS(wstatus);
+    }
+    posix_spawn_file_actions_destroy(&actions);
+    result.out = slurp(out_file);
+    result.err = slurp(err_file);
+    std::error_code ignored;
+    std::filesystem::remove_all(dir, ignored);
+    return result;
+}
+
+}  // namespace banzuri::testing
