@@ -114,6 +114,16 @@ GameState full_hand(int level) {
     return g;
 }
 
+// Few pieces on the board, two of every kind in the computer's hand: the most drops to try.
+GameState open_board_full_hand(int level) {
+    GameState g = computer_game(level);
+    lay_out(g, {"....K....", "..G...S..", "P...P...P", "...B.....", ".........", ".....r...",
+                "p...p...p", "..s...g..", "....k...."});
+    for (int kind = 1; kind <= 7; ++kind)
+        g.hand_enemy[static_cast<std::size_t>(kind)] = 2;
+    return g;
+}
+
 void measure(const char* name, GameState g, int runs) {
     std::vector<double> ms;
     ComputerState c;
@@ -138,6 +148,7 @@ int main(int argc, char** argv) {
         measure("start position", computer_game(level), runs);
         measure("middle game", middle_game(level), runs);
         measure("every kind in hand", full_hand(level), runs);
+        measure("open board, full hand", open_board_full_hand(level), runs);
     }
     return 0;
 }

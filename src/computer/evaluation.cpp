@@ -23,7 +23,7 @@ class Terms {
     explicit Terms(std::string* trace) : trace_(trace) {}
     void add(Score tenths, const char* name) {
         score_ += tenths;
-        if (trace_ == nullptr) return;
+        if (trace_ == nullptr || tenths == 0) return;
         *trace_ += name;
         *trace_ += tenths >= 0 ? " +" : " ";
         *trace_ += score_text(tenths);

@@ -1,11 +1,10 @@
 // The computer's move: think, play the best move with the same rules and animations as a
 // human move, resolve captures, check the human's king and hand the turn back.
-#include <cstddef>
-
 #include "computer/search.h"
 #include "play/main_form.h"
 #include "rules/enclosure.h"
 #include "rules/movement.h"
+#include "rules/record.h"
 
 namespace banzuri {
 
@@ -13,22 +12,6 @@ namespace {
 
 // More enclosed groups than pieces on the board cannot be removed one after another.
 constexpr int MAX_ENCLOSED_GROUPS = 81;
-
-// Saves the position before the move as record entry rec_index, with both clocks around it.
-void record_position(GameState& g, double lower_before, double lower_after, double upper_before,
-                     double upper_after) {
-    const auto n = static_cast<std::size_t>(g.rec_index);
-    if (n >= g.record.size()) g.record.resize(n + 1);
-    RecordEntry& entry = g.record[n];
-    entry.board = g.board;
-    entry.hand_lower = g.hand_own;
-    entry.hand_upper = g.hand_enemy;
-    entry.time_lower_before = lower_before;
-    entry.time_lower_after = lower_after;
-    entry.time_upper_before = upper_before;
-    entry.time_upper_after = upper_after;
-    g.rec_last = g.rec_index;
-}
 
 void show_thinking(MainForm& f) {
     f.消去_思考中();
@@ -48,7 +31,8 @@ void resign(MainForm& f) {
 
 void record_and_show(MainForm& f, const BestMove& m) {
     GameState& g = f.g;
-    record_position(g, g.time_lower, g.time_lower, g.time_upper, g.time_upper + f.move_seconds);
+    手順保存(g, m.from_x, m.from_y, m.to_x, m.to_y, m.piece_before, m.piece_after, g.time_lower,
+             g.time_lower, g.time_upper, g.time_upper + f.move_seconds);
     ++g.move_count;
     f.描画_手数(g.rec_index, COLOUR_WHITE);
     if (m.drop()) {

@@ -134,6 +134,61 @@ TEST(ComputerTurn, NoMoveAndNoDropResigns) {
     EXPECT_TRUE(w.log.empty());
 }
 
+TEST(ComputerTurn, PlaysTheFirstOfEqualMovesOnTheBoard) {
+    FakeWindow w;
+    computer_to_move(w);
+    GameState& g = w.form.g;
+    g.set(9, 1, UPPER_OU);
+    g.set(1, 9, LOWER_OU);
+    w.form.com_ban();
+    // Level 1 scores every king step 0: the first in scan order is played.
+    EXPECT_EQ(g.at(9, 1), EMPTY);
+    EXPECT_EQ(g.at(8, 1), UPPER_OU);
+    EXPECT_EQ(g.record[0].board[9][1], UPPER_OU);
+}
+
+TEST(ComputerTurn, TakingTheHumansKingEndsTheGame) {
+    FakeWindow w;
+    computer_to_move(w);
+    GameState& g = w.form.g;
+    g.set(9, 1, UPPER_OU);
+    g.set(5, 7, LOWER_OU);
+    g.set(6, 7, UPPER_KIN);
+    g.set(4, 6, UPPER_KIN);  // steps to (4,7) and sandwiches the king
+    g.time_upper = 30;
+    w.form.move_seconds = 4;
+    w.form.com_ban();
+    EXPECT_EQ(g.at(4, 7), UPPER_KIN);
+    EXPECT_EQ(g.at(5, 7), EMPTY);
+    EXPECT_EQ(g.winner, SECOND_PLAYER);  // the computer's order token
+    EXPECT_EQ(g.turn, SECOND_PLAYER);    // not handed back
+    EXPECT_EQ(g.time_upper, 30);         // nor is the clock charged
+    EXPECT_EQ(g.rec_index, 1);
+    EXPECT_EQ(g.move_count, 1);
+    EXPECT_TRUE(in_order(w.log, {"sleep 0.5", "dsPlay 3", "sleep 0.15"}));
+}
+
+TEST(ComputerTurn, DropComesOutOfTheUpperHand) {
+    FakeWindow w;
+    computer_to_move(w);
+    GameState& g = w.form.g;
+    g.set(5, 5, LOWER_OU);
+    g.set(6, 5, UPPER_GIN);
+    g.set(6, 4, LOWER_HU);  // the silver stays where it is
+    g.set(9, 9, UPPER_OU);
+    g.set(8, 8, LOWER_KIN);  // the upper king is boxed in: (8,9), (9,8) and (8,8) taken
+    g.set(8, 9, LOWER_KIN);
+    g.set(9, 8, LOWER_KIN);
+    g.hand_enemy[KIND_KIN] = 1;
+    g.hand_total_upper = 1;
+    w.form.com_ban();
+    EXPECT_EQ(g.at(4, 5), UPPER_KIN);  // the drop that sandwiches the king
+    EXPECT_EQ(g.hand_enemy[KIND_KIN], 0);
+    EXPECT_EQ(g.hand_total_upper, 0);
+    EXPECT_EQ(g.winner, SECOND_PLAYER);
+    EXPECT_EQ(g.record[0].hand_upper[KIND_KIN], 1);
+}
+
 TEST(ComputerTurn, RecordGrowsBeyondItsInitialSize) {
     FakeWindow w;
     computer_to_move(w);
