@@ -1,10 +1,82 @@
-// Placeholder bodies; this concern is being built.
+// The handicap ladder: before the first move, "△" and "▽" take pieces off one side, one at
+// a time, from the even game (level 0) to the upper side's ten pieces (10) or the lower
+// side's ten pieces (-10).
+#include <array>
+#include <cstddef>
+
 #include "play/main_form.h"
 
 namespace banzuri {
 
-void MainForm::LBEL_UP_Click() {}
+namespace {
 
-void MainForm::LEBEL_DOWN_Click() {}
+constexpr int kTop = 10;
+constexpr int kBottom = -10;
+
+// The one square in which level L differs from level L - 1, and its piece: for L <= 0 a
+// lower piece put back on the way up, for L >= 1 an upper piece taken away on the way up.
+struct Rung {
+    int x;
+    int y;
+    int piece;
+};
+
+// Levels -9..10 in order.
+constexpr std::array<Rung, 20> kRungs = {{
+    {6, 9, LOWER_KIN},  {4, 9, LOWER_KIN},  {7, 9, LOWER_GIN},  {3, 9, LOWER_GIN},
+    {8, 9, LOWER_KEI},  {2, 9, LOWER_KEI},  {9, 9, LOWER_KYOU}, {1, 9, LOWER_KYOU},
+    {8, 8, LOWER_SYA},  {2, 8, LOWER_KAKU}, {8, 2, UPPER_KAKU}, {2, 2, UPPER_SYA},
+    {9, 1, UPPER_KYOU}, {1, 1, UPPER_KYOU}, {8, 1, UPPER_KEI},  {2, 1, UPPER_KEI},
+    {7, 1, UPPER_GIN},  {3, 1, UPPER_GIN},  {6, 1, UPPER_KIN},  {4, 1, UPPER_KIN},
+}};
+
+const Rung* rung(int level) {
+    if (level <= kBottom || level > kTop) return nullptr;
+    return &kRungs[static_cast<std::size_t>(level - kBottom - 1)];
+}
+
+// The ladder may only be used on the starting position of a game that has not been flipped.
+bool ladder_allowed(MainForm& f) {
+    int reason = 0;
+    if (f.g.rec_index > 0) {
+        reason = 2;
+    } else if (f.g.board_reversed == ON) {
+        reason = 3;
+    }
+    if (reason == 0) return true;
+    f.play(f.snd_forbidden);
+    f.描画_メッセージ(reason);
+    return false;
+}
+
+// Moves to `level` through the square of `step`, which then holds `content`.
+void change_square(MainForm& f, int level, const Rung& step, int content) {
+    f.g.handicap_level = level;
+    f.描画_ハンデレベル(level);
+    f.g.set(step.x, step.y, content);
+    f.描画_絵(content, step.x, step.y);
+    f.描画_桝輪郭(f.board_colour, step.x, step.y);
+    f.play(f.snd_piece);
+}
+
+}  // namespace
+
+void MainForm::LBEL_UP_Click() {
+    if (!ladder_allowed(*this)) return;
+    g.rec_last = 0;  // nothing ahead of the starting position can be stepped to any more
+    const int level = g.handicap_level + 1;
+    if (const Rung* step = rung(level))
+        change_square(*this, level, *step, level <= 0 ? step->piece : EMPTY);
+    g.handicap_shown = ON;
+}
+
+void MainForm::LEBEL_DOWN_Click() {
+    if (!ladder_allowed(*this)) return;
+    g.rec_last = 0;
+    const int level = g.handicap_level - 1;
+    if (const Rung* step = rung(g.handicap_level))
+        change_square(*this, level, *step, level < 0 ? EMPTY : step->piece);
+    g.handicap_shown = ON;
+}
 
 }  // namespace banzuri

@@ -21,6 +21,7 @@
 #include <array>
 #include <filesystem>
 #include <string>
+#include <vector>
 
 #include "computer/computer_state.h"
 #include "play/platform.h"
@@ -230,6 +231,11 @@ class MainForm {
     // play: computer
     ComputerState computer;  // influence tables and best score of the last search
     // play: navigation
+    // The line of play that record navigation last stepped through: its record entries (up to
+    // the last one written, the latest position included) and the entry shown then. Play that
+    // went on or started anew since is told by a record or position that no longer matches.
+    std::vector<RecordEntry> nav_line;
+    int nav_index = -1;  // -1: navigation knows no line
     // play: handicap
     // settings
     bool settings_write_warned = false;

@@ -1,14 +1,217 @@
-// Placeholder bodies; this concern is being built.
+// Stepping back and forth through the game record, back to the beginning, and the board flip.
+#include <algorithm>
+#include <cstddef>
+#include <utility>
+
 #include "play/main_form.h"
+#include "rules/promotion.h"
+#include "rules/record.h"
 
 namespace banzuri {
 
-void MainForm::REPLAY_Click() {}
+namespace {
 
-void MainForm::AFTER_Click() {}
+std::size_t at(int n) {
+    return static_cast<std::size_t>(n);
+}
 
-void MainForm::CANCEL_Click() {}
+bool same_position(const RecordEntry& a, const Board& board, const Hand& lower, const Hand& upper) {
+    return a.board == board && a.hand_lower == lower && a.hand_upper == upper;
+}
 
-void MainForm::REVERSE_Click() {}
+bool same_entry(const RecordEntry& a, const RecordEntry& b) {
+    return same_position(a, b.board, b.hand_lower, b.hand_upper) &&
+           a.time_lower_before == b.time_lower_before && a.time_lower_after == b.time_lower_after &&
+           a.time_upper_before == b.time_upper_before && a.time_upper_after == b.time_upper_after;
+}
+
+// True while the record, the move number and the position shown are still those that
+// navigation left: no move was made and no new game was started since.
+bool line_still_shown(const MainForm& f) {
+    const GameState& g = f.g;
+    if (f.nav_index < 0 || f.nav_index != g.rec_index) return false;
+    if (f.nav_line.size() > g.record.size() || at(f.nav_index) >= f.nav_line.size()) return false;
+    for (std::size_t n = 0; n < f.nav_line.size(); ++n)
+        if (!same_entry(f.nav_line[n], g.record[n])) return false;
+    return same_position(f.nav_line[at(f.nav_index)], g.board, g.hand_own, g.hand_enemy);
+}
+
+// The last record entry that belongs to the line being shown: the entries behind the shown
+// position always do; those ahead only while navigation's line is still the one shown.
+int last_entry_of_line(const MainForm& f) {
+    if (line_still_shown(f)) return static_cast<int>(f.nav_line.size()) - 1;
+    return f.g.rec_index - 1;
+}
+
+// Keeps the latest position (board, hands and both clocks) as entry rec_index, so that
+// stepping forward can return to it; the entries ahead of it no longer belong to the game.
+void keep_latest_position(MainForm& f) {
+    GameState& g = f.g;
+    手順保存(g, 0, 0, 0, 0, EMPTY, EMPTY, g.time_lower, g.time_lower, g.time_upper, g.time_upper);
+    const auto end = g.record.begin() + static_cast<std::ptrdiff_t>(at(g.rec_index) + 1);
+    f.nav_line.assign(g.record.begin(), end);
+}
+
+// Remembers the line and the entry now shown.
+void note_shown(MainForm& f) {
+    f.nav_index = f.g.rec_index;
+}
+
+void forget_line(MainForm& f) {
+    f.nav_line.clear();
+    f.nav_index = -1;
+}
+
+struct Arrival {
+    bool found = false;
+    int x = 0;
+    int y = 0;
+    int code = EMPTY;
+};
+
+// The piece that arrived between two positions: the first square, columns outer and rows
+// inner, that holds a piece in `after` and something else in `before`.
+Arrival arrival(const Board& before, const Board& after) {
+    for (std::size_t x = 1; x <= 9; ++x)
+        for (std::size_t y = 1; y <= 9; ++y)
+            if (after[x][y] != EMPTY && after[x][y] != before[x][y])
+                return {true, static_cast<int>(x), static_cast<int>(y), after[x][y]};
+    return {};
+}
+
+// Board, hands and hand totals from record entry n.
+void restore_position(GameState& g, int n) {
+    const RecordEntry& entry = g.record[at(n)];
+    for (std::size_t x = 1; x <= 9; ++x)
+        for (std::size_t y = 1; y <= 9; ++y)
+            g.board[x][y] = entry.board[x][y];
+    for (std::size_t k = 1; k <= 7; ++k) {
+        g.hand_own[k] = entry.hand_lower[k];
+        g.hand_enemy[k] = entry.hand_upper[k];
+    }
+    g.hand_total_upper = 調査_持駒数(g, g.upper_order);
+    g.hand_total_lower = 調査_持駒数(g, g.lower_order);
+}
+
+void show_clocks(MainForm& f, double upper, double lower) {
+    f.g.time_upper = upper;
+    f.描画_所有時間(f.g.upper_order, f.g.time_upper);
+    f.g.time_lower = lower;
+    f.描画_所有時間(f.g.lower_order, f.g.time_lower);
+}
+
+void redraw_position(MainForm& f) {
+    f.描画_自持盤();
+    f.描画_敵持盤();
+    f.描画_盤();
+}
+
+// The side whose piece `code` is: the upper side for positive codes.
+int side_of(const GameState& g, int code) {
+    return code > 0 ? g.upper_order : g.lower_order;
+}
+
+// A piece changes side and keeps its kind and promotion; anything else stays.
+int flipped(int code) {
+    return (code <= LOWER_HU || code >= UPPER_HU) ? -code : code;
+}
+
+}  // namespace
+
+void MainForm::REPLAY_Click() {
+    if (g.rec_index < 1 || at(g.rec_index - 1) >= g.record.size()) {
+        play(snd_forbidden);
+        p.dialogs.message("できません", "戻る");
+        return;
+    }
+    if (!line_still_shown(*this)) keep_latest_position(*this);
+    selection_state = 0;
+    p.timer.set_enabled(false);
+    描画_将棋盤桝();
+    消去_思考中();
+
+    const Board left = g.board;
+    const int e = g.rec_index - 1;
+    restore_position(g, e);
+    show_clocks(*this, g.record[at(e)].time_upper_before, g.record[at(e)].time_lower_before);
+    redraw_position(*this);
+
+    const Arrival taken_back = arrival(g.board, left);
+    play(snd_piece);
+    消去_移動結果(taken_back.found ? side_of(g, taken_back.code) : -g.turn);
+
+    g.rec_index -= 1;
+    g.move_count -= 1;
+    g.turn = -g.turn;
+    描画_手数(g.move_count, COLOUR_WHITE);
+    note_shown(*this);
+}
+
+void MainForm::AFTER_Click() {
+    if (g.turn == TURN_NONE) {
+        play(snd_forbidden);
+        p.dialogs.message("「対局」で始めて下さい", "開始");
+        return;
+    }
+    const int limit = std::min(g.rec_last, last_entry_of_line(*this));
+    if (g.rec_index >= limit || at(limit) >= g.record.size()) {
+        play(snd_forbidden);
+        p.dialogs.message("できません", "進む");
+        return;
+    }
+    消去_思考中();
+    selection_state = 0;
+    p.timer.set_enabled(false);
+    描画_将棋盤桝();
+
+    g.rec_index += 1;
+    g.move_count += 1;
+    描画_手数(g.move_count, COLOUR_WHITE);
+    const RecordEntry& before = g.record[at(g.rec_index - 1)];
+    restore_position(g, g.rec_index);
+    show_clocks(*this, before.time_upper_after, before.time_lower_after);
+    redraw_position(*this);
+
+    int x = 0;
+    int y = 0;
+    int code = EMPTY;
+    const int found = 調査_移動結果(g, g.rec_index, x, y, code);
+    play(snd_piece);
+    if (found == ON) 描画_移動結果(side_of(g, code), x, y, code, text_colour);
+    g.turn = -g.turn;
+    描画_手数(g.move_count, COLOUR_WHITE);
+    note_shown(*this);
+}
+
+void MainForm::CANCEL_Click() {
+    初期設定();
+    forget_line(*this);
+    play(snd_piece);
+}
+
+void MainForm::REVERSE_Click() {
+    if (g.handicap_shown == ON) {
+        描画_四角形(11, 1.2, 1800, 200, board_colour);
+        g.handicap_level = -g.handicap_level;
+        描画_文字列(11, 1, g.handicap_level, COLOUR_WHITE, 10);
+    }
+    g.board_reversed = ON;
+    selection_state = 0;
+
+    const Board before = g.board;
+    for (std::size_t x = 1; x <= 9; ++x)
+        for (std::size_t y = 1; y <= 9; ++y)
+            g.board[10 - x][10 - y] = flipped(before[x][y]);
+    std::swap(g.hand_own, g.hand_enemy);
+    std::swap(g.hand_total_lower, g.hand_total_upper);  // the totals follow their hands
+
+    redraw_position(*this);
+    play(snd_piece);
+
+    g.rec_index = 0;
+    g.rec_last = 0;
+    forget_line(*this);
+    if (g.turn != TURN_NONE) g.turn = -g.turn;
+}
 
 }  // namespace banzuri

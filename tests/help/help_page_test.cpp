@@ -1,0 +1,205 @@
+// The help page shipped next to the game: well-formed HTML5 in UTF-8 that works offline, uses
+// only pictures of the picture set and names every menu item and handicap label exactly.
+#include <gtest/gtest.h>
+
+#include <cctype>
+#include <filesystem>
+#include <fstream>
+#include <regex>
+#include <set>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "render/labels.h"
+
+namespace banzuri {
+namespace {
+
+std::string read_page() {
+    const auto page = std::filesystem::path(__FILE__).parent_path().parent_path().parent_path() /
+                      "src" / "help" / "Banzuri.htm";
+    std::ifstream in(page, std::ios::binary);
+    std::ostringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+bool valid_utf8(const std::string& text) {
+    for (std::size_t i = 0; i < text.size();) {
+        const auto c = static_cast<unsigned char>(text[i]);
+        const std::size_t length = c < 0x80           ? 1
+                                   : (c >> 5) == 0x6  ? 2
+                                   : (c >> 4) == 0xE  ? 3
+                                   : (c >> 3) == 0x1E ? 4
+                                                      : 0;
+        if (length == 0 || i + length > text.size()) return false;
+        for (std::size_t k = 1; k < length; ++k)
+            if ((static_cast<unsigned char>(text[i + k]) >> 6) != 0x2) return false;
+        i += length;
+    }
+    return true;
+}
+
+struct Tag {
+    std::string name;
+    std::string text;  // the whole tag, attributes included
+    bool closing = false;
+};
+
+// The tags of the page in order; the contents of <style> and comments are skipped.
+std::vector<Tag> tags_of(const std::string& page) {
+    std::vector<Tag> tags;
+    std::size_t i = 0;
+    while ((i = page.find('<', i)) != std::string::npos) {
+        if (page.compare(i, 4, "<!--") == 0) {
+            i = page.find("-->", i);
+            if (i == std::string::npos) break;
+            continue;
+        }
+        const std::size_t end = page.find('>', i);
+        if (end == std::string::npos) break;
+        Tag tag;
+        tag.text = page.substr(i, end - i + 1);
+        tag.closing = tag.text.size() > 1 && tag.text[1] == '/';
+        const std::size_t start = tag.closing ? 2 : 1;
+        std::size_t stop = start;
+        while (stop < tag.text.size() &&
+               (std::isalnum(static_cast<unsigned char>(tag.text[stop])) || tag.text[stop] == '!'))
+            ++stop;
+        tag.name = tag.text.substr(start, stop - start);
+        tags.push_back(tag);
+        i = end + 1;
+        if (!tag.closing && tag.name == "style") i = page.find("</style>", i);
+    }
+    return tags;
+}
+
+// Names of the elements left open or closed out of order; empty when the page is balanced.
+std::vector<std::string> unbalanced(const std::vector<Tag>& tags) {
+    static const std::set<std::string> kVoid = {"!DOCTYPE", "meta",  "img", "br",    "hr",
+                                                "link",     "input", "wbr", "source"};
+    std::vector<std::string> open;
+    std::vector<std::string> faults;
+    for (const Tag& tag : tags) {
+        if (kVoid.count(tag.name)) continue;
+        if (!tag.closing) {
+            open.push_back(tag.name);
+        } else if (!open.empty() && open.back() == tag.name) {
+            open.pop_back();
+        } else {
+            faults.push_back("</" + tag.name + ">");
+        }
+    }
+    for (const auto& name : open)
+        faults.push_back("<" + name + ">");
+    return faults;
+}
+
+std::string attribute(const std::string& tag, const std::string& name) {
+    const std::regex pattern(" " + name + "=\"([^\"]*)\"");
+    std::smatch match;
+    return std::regex_search(tag, match, pattern) ? match[1].str() : std::string("\x01");
+}
+
+class ShippedHelpPage : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        page = read_page();
+        ASSERT_FALSE(page.empty()) << "the help page is missing";
+        tags = tags_of(page);
+    }
+    std::string page;
+    std::vector<Tag> tags;
+};
+
+TEST_F(ShippedHelpPage, IsAWellFormedJapaneseHtml5DocumentInUtf8) {
+    EXPECT_TRUE(valid_utf8(page));
+    EXPECT_EQ(page.rfind("<!DOCTYPE html>\n<html lang=\"ja\">", 0), 0u);
+    EXPECT_NE(page.find("<meta charset=\"utf-8\">"), std::string::npos);
+    EXPECT_NE(page.find("<title>Banzuri 解説</title>"), std::string::npos);
+    EXPECT_EQ(unbalanced(tags), std::vector<std::string>{});
+}
+
+TEST_F(ShippedHelpPage, WorksOfflineWithItsOwnStylesheet) {
+    EXPECT_NE(page.find("<style>"), std::string::npos);
+    for (const Tag& tag : tags) {
+        EXPECT_NE(tag.name, "script") << "no scripts";
+        EXPECT_NE(tag.name, "link") << "no outside stylesheets";
+        EXPECT_EQ(tag.text.find("://"), std::string::npos) << tag.text;
+    }
+    EXPECT_EQ(page.find("@import"), std::string::npos);
+    EXPECT_EQ(page.find("url("), std::string::npos);
+}
+
+TEST_F(ShippedHelpPage, ShowsOnlyPicturesOfThePictureSetWithSizesAndTexts) {
+    const std::regex picture(
+        "Banzuri_files/((SITA|UE)_((HU|KYOU|KEI|GIN|KAKU|SYA)_[01]|KIN|OU)|KARA_MASU|PA1|PA2|"
+        "KANBAN)\\.png");
+    int pictures = 0;
+    for (const Tag& tag : tags) {
+        if (tag.name != "img") continue;
+        ++pictures;
+        EXPECT_TRUE(std::regex_match(attribute(tag.text, "src"), picture)) << tag.text;
+        EXPECT_NE(attribute(tag.text, "alt"), "\x01") << tag.text;
+        EXPECT_NE(attribute(tag.text, "width"), "\x01") << tag.text;
+        EXPECT_NE(attribute(tag.text, "height"), "\x01") << tag.text;
+    }
+    EXPECT_GT(pictures, 81) << "the starting position and the capture diagrams";
+}
+
+TEST_F(ShippedHelpPage, EveryLinkLeadsToASectionOfThePage) {
+    std::set<std::string> ids;
+    for (const Tag& tag : tags)
+        if (const std::string id = attribute(tag.text, "id"); id != "\x01") {
+            EXPECT_TRUE(ids.insert(id).second) << "duplicate id " << id;
+        }
+    for (const Tag& tag : tags) {
+        if (tag.name != "a" || tag.closing) continue;
+        const std::string href = attribute(tag.text, "href");
+        ASSERT_EQ(href.rfind('#', 0), 0u) << tag.text;
+        EXPECT_TRUE(ids.count(href.substr(1))) << href;
+    }
+}
+
+TEST_F(ShippedHelpPage, NamesEveryMenuItemByItsCaption) {
+    for (const char* caption :
+         {"対局",           "対局(人間)",   "スタート", "対局(COM)", "先手",   "後手",
+          "COM対局ﾚﾍﾞﾙ",    "LEVEL1",       "LEVEL2",   "LEVEL3",    "終わり", "局面",
+          "最初",           "反転",         "戻",       "進",        "△",      "▽",
+          "ｵﾌﾟｼｮﾝ",         "背景画",       "緑",       "畳",        "竹",     "宇宙",
+          "煉瓦",           "移動指導",     "経過時間", "BGM",       "その他", "解説",
+          "バージョン情報", "ホームページ", "O K"})
+        EXPECT_NE(page.find(std::string("<span class=\"menu\">") + caption + "</span>"),
+                  std::string::npos)
+            << caption;
+}
+
+TEST_F(ShippedHelpPage, ListsTheWholeHandicapLadderInOrder) {
+    std::size_t from = 0;
+    for (int level = -10; level <= 10; ++level) {
+        const std::string cell = "<td>" + label_text(level) + "</td>";
+        const std::size_t at = page.find(cell, from);
+        ASSERT_NE(at, std::string::npos) << label_text(level);
+        from = at + cell.size();
+    }
+}
+
+TEST_F(ShippedHelpPage, QuotesTheMessagesThePlayerMeets) {
+    for (const char* message :
+         {"「対局」で始めて下さい", "新規に対局してください", "マウスの右をクリックして下さい",
+          "OKですか？", "できません", "対局途中ではできません", "反転後ではできません",
+          "続けますか？", "あなたの勝ちです"})
+        EXPECT_NE(page.find(message), std::string::npos) << message;
+    EXPECT_NE(page.find("Banzuri.ini"), std::string::npos);
+}
+
+TEST(HelpPageChecker, FindsUnbalancedTags) {
+    EXPECT_EQ(unbalanced(tags_of("<p><b>x</p></b>")), (std::vector<std::string>{"</p>", "<p>"}));
+    EXPECT_TRUE(unbalanced(tags_of("<style>p < b {}</style><p>a<br>b<img src=\"x\"></p>")).empty());
+    EXPECT_FALSE(valid_utf8("\xE7\x9B"));
+    EXPECT_TRUE(valid_utf8("盤"));
+}
+
+}  // namespace
+}  // namespace banzuri

@@ -1,0 +1,370 @@
+// Stepping through the record, back to the beginning, and the board flip.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <string>
+
+#include "fakes/recording_platform.h"
+#include "rules/record.h"
+
+namespace banzuri {
+namespace {
+
+using testing::FakeWindow;
+
+constexpr int kForbidden = 2;
+constexpr int kPiece = 3;
+
+// A window with a game between two humans on the starting position, lower side first.
+struct Game : ::testing::Test {
+    Game() {
+        form().snd_forbidden = kForbidden;
+        form().snd_piece = kPiece;
+        banzuri::初期設定(g());
+        g().game_mode = MODE_MAN;
+        g().lower_order = FIRST_PLAYER;
+        g().upper_order = SECOND_PLAYER;
+        g().turn = FIRST_PLAYER;
+        g().rec_last = 0;
+    }
+    MainForm& form() { return w.form; }
+    GameState& g() { return w.form.g; }
+
+    // A move as the turn procedures record and make it: the position before it goes into
+    // entry rec_index with both clocks, then the piece moves and the mover's clock grows.
+    void move(int fx, int fy, int tx, int ty, double seconds) {
+        GameState& s = g();
+        const bool lower = s.turn == s.lower_order;
+        手順保存(s, fx, fy, tx, ty, s.at(fx, fy), s.at(tx, ty), s.time_lower,
+                 s.time_lower + (lower ? seconds : 0), s.time_upper,
+                 s.time_upper + (lower ? 0 : seconds));
+        s.move_count += 1;
+        s.set(tx, ty, s.at(fx, fy));
+        s.set(fx, fy, EMPTY);
+        s.rec_index += 1;
+        (lower ? s.time_lower : s.time_upper) += seconds;
+        s.turn = -s.turn;
+    }
+
+    std::vector<std::string> messages() const { return w.lines("message"); }
+    std::vector<std::string> sounds() const { return w.lines("dsPlay"); }
+
+    FakeWindow w;
+};
+
+TEST_F(Game, BackTwiceAndForwardTwiceReturnToTheLatestPositionWithItsClocks) {
+    move(7, 7, 7, 6, 5);  // lower pawn, 5 s
+    move(3, 3, 3, 4, 7);  // upper pawn, 7 s
+    const Board latest = g().board;
+
+    form().REPLAY_Click();
+    EXPECT_EQ(g().at(3, 4), EMPTY);
+    EXPECT_EQ(g().at(3, 3), UPPER_HU);
+    EXPECT_EQ(g().at(7, 6), LOWER_HU);
+    EXPECT_DOUBLE_EQ(g().time_lower, 5);
+    EXPECT_DOUBLE_EQ(g().time_upper, 0);
+    EXPECT_EQ(g().turn, SECOND_PLAYER);
+
+    form().REPLAY_Click();
+    EXPECT_EQ(g().rec_index, 0);
+    EXPECT_EQ(g().move_count, 0);
+    EXPECT_EQ(g().at(7, 7), LOWER_HU);
+    EXPECT_DOUBLE_EQ(g().time_lower, 0);
+
+    form().AFTER_Click();
+    EXPECT_EQ(g().at(7, 6), LOWER_HU);
+    EXPECT_EQ(g().at(3, 3), UPPER_HU);
+    EXPECT_DOUBLE_EQ(g().time_lower, 5) << "the clocks recorded after the first move";
+    EXPECT_DOUBLE_EQ(g().time_upper, 0);
+
+    form().AFTER_Click();
+    EXPECT_EQ(g().board, latest);
+    EXPECT_EQ(g().rec_index, 2);
+    EXPECT_EQ(g().move_count, 2);
+    EXPECT_EQ(g().turn, FIRST_PLAYER);
+    EXPECT_DOUBLE_EQ(g().time_lower, 5);
+    EXPECT_DOUBLE_EQ(g().time_upper, 7);
+    EXPECT_TRUE(messages().empty());
+    EXPECT_EQ(sounds(), std::vector<std::string>(4, "dsPlay 3"));
+
+    form().AFTER_Click();
+    EXPECT_EQ(messages(), std::vector<std::string>{"message [進む] できません"});
+    EXPECT_EQ(g().board, latest);
+}
+
+// Cell (-1, 8) holds the upper side's move text, (12, 2) the lower side's; erasing either
+// paints the background picture (6) over it.
+constexpr const char* kUpperTextTile = "picture 6 685 5620";
+constexpr const char* kLowerTextTile = "picture 6 8680 1480";
+
+bool logged(const testing::Log& log, const std::string& line) {
+    return std::find(log.begin(), log.end(), line) != log.end();
+}
+
+TEST_F(Game, BackErasesTheMoveTextOfTheSideWhoseMoveIsTakenBack) {
+    move(7, 7, 7, 6, 1);
+    move(3, 3, 3, 4, 1);
+    w.log.clear();
+    form().REPLAY_Click();
+    EXPECT_TRUE(logged(w.log, kUpperTextTile));
+    EXPECT_FALSE(logged(w.log, kLowerTextTile));
+    w.log.clear();
+    form().REPLAY_Click();
+    EXPECT_TRUE(logged(w.log, kLowerTextTile));
+    EXPECT_FALSE(logged(w.log, kUpperTextTile));
+}
+
+TEST_F(Game, BackOverACaptureStillFindsTheMover) {
+    g().set(5, 5, UPPER_HU);
+    g().set(5, 4, LOWER_KIN);
+    move(5, 7, 5, 6, 1);   // the lower pawn closes a sandwich with the gold...
+    g().set(5, 5, EMPTY);  // ...and the upper pawn between them is taken
+    g().hand_own[KIND_HU] = 1;
+    g().hand_total_lower = 1;
+    w.log.clear();
+    form().REPLAY_Click();
+    EXPECT_EQ(g().at(5, 5), UPPER_HU);
+    EXPECT_EQ(g().hand_total_lower, 0);
+    EXPECT_TRUE(logged(w.log, kLowerTextTile));
+    EXPECT_FALSE(logged(w.log, kUpperTextTile));
+}
+
+TEST_F(Game, ForwardShowsTheMoveTextOfTheReplayedMove) {
+    move(7, 7, 7, 6, 1);
+    form().REPLAY_Click();
+    w.log.clear();
+    form().AFTER_Click();
+    // File 3, rank 6, pawn, at the lower side's place (12.4, 2.4) and its shadow.
+    EXPECT_TRUE(logged(w.log, "text \"３\" 8926 1756 c15 s12"));
+    EXPECT_TRUE(logged(w.log, "text \"六\" 9172 1756 c15 s12"));
+    EXPECT_TRUE(logged(w.log, "text \"歩\" 9541 1756 c15 s12"));
+}
+
+TEST_F(Game, HandsAndTheirTotalsComeBackWithThePosition) {
+    g().hand_enemy[KIND_GIN] = 2;
+    g().hand_total_upper = 2;
+    move(7, 7, 7, 6, 1);
+    g().hand_enemy[KIND_GIN] = 3;  // a capture during the move
+    g().hand_total_upper = 3;
+    form().REPLAY_Click();
+    EXPECT_EQ(g().hand_enemy[KIND_GIN], 2);
+    EXPECT_EQ(g().hand_total_upper, 2);
+    form().AFTER_Click();
+    EXPECT_EQ(g().hand_enemy[KIND_GIN], 3);
+    EXPECT_EQ(g().hand_total_upper, 3);
+}
+
+TEST_F(Game, KeepingTheLatestPositionGrowsAFullRecord) {
+    move(7, 7, 7, 6, 1);
+    move(3, 3, 3, 4, 1);
+    g().record.resize(2);  // entries 0 and 1 fill the record
+    const Board latest = g().board;
+    form().REPLAY_Click();
+    EXPECT_EQ(g().record.size(), 3u);
+    form().AFTER_Click();
+    EXPECT_EQ(g().board, latest);
+}
+
+TEST_F(Game, StepsStopTheClockAndDropTheSelection) {
+    move(7, 7, 7, 6, 1);
+    w.timer.set_enabled(true);
+    form().selection_state = 1;
+    form().REPLAY_Click();
+    EXPECT_FALSE(w.timer.enabled());
+    EXPECT_EQ(form().selection_state, 0);
+    w.timer.set_enabled(true);
+    form().selection_state = 1;
+    form().AFTER_Click();
+    EXPECT_FALSE(w.timer.enabled());
+    EXPECT_EQ(form().selection_state, 0);
+}
+
+TEST_F(Game, BackAtTheStartIsRefused) {
+    form().REPLAY_Click();
+    EXPECT_EQ(w.log, (testing::Log{"dsPlay 2", "message [戻る] できません"}));
+    EXPECT_EQ(g().rec_index, 0);
+    EXPECT_EQ(g().turn, FIRST_PLAYER);
+}
+
+TEST_F(Game, ForwardRightAfterAMoveIsRefused) {
+    move(7, 7, 7, 6, 1);
+    w.log.clear();
+    form().AFTER_Click();
+    EXPECT_EQ(w.log, (testing::Log{"dsPlay 2", "message [進む] できません"}));
+    EXPECT_EQ(g().rec_index, 1);
+}
+
+TEST_F(Game, ForwardBeforeAnyGameAsksToStartOne) {
+    g().turn = TURN_NONE;
+    form().AFTER_Click();
+    EXPECT_EQ(w.log, (testing::Log{"dsPlay 2", "message [開始] 「対局」で始めて下さい"}));
+}
+
+TEST_F(Game, AMoveAfterSteppingBackReplacesTheRestOfTheRecord) {
+    move(7, 7, 7, 6, 1);
+    move(3, 3, 3, 4, 1);
+    move(7, 6, 7, 5, 1);
+    form().REPLAY_Click();
+    form().REPLAY_Click();  // before the upper pawn's move
+    move(1, 3, 1, 4, 2);    // another reply
+    const Board latest = g().board;
+
+    form().AFTER_Click();
+    ASSERT_EQ(messages(), std::vector<std::string>{"message [進む] できません"});
+    form().REPLAY_Click();
+    EXPECT_EQ(g().at(1, 3), UPPER_HU);
+    form().AFTER_Click();
+    EXPECT_EQ(g().board, latest) << "the new line, not the replaced one";
+    form().AFTER_Click();
+    EXPECT_EQ(messages().size(), 2u);
+    EXPECT_EQ(g().board, latest);
+}
+
+TEST_F(Game, ResumingAgainstTheComputerNeverStepsToAnUnwrittenEntry) {
+    move(7, 7, 7, 6, 1);
+    move(3, 3, 3, 4, 1);
+    const Board latest = g().board;
+    g().rec_last = g().move_count;  // as the game setup leaves it
+    form().AFTER_Click();
+    EXPECT_EQ(messages(), std::vector<std::string>{"message [進む] できません"});
+    form().REPLAY_Click();
+    form().AFTER_Click();
+    EXPECT_EQ(g().board, latest);
+    EXPECT_EQ(messages().size(), 1u);
+}
+
+TEST_F(Game, ANewGameCannotStepIntoTheOldRecord) {
+    move(7, 7, 7, 6, 1);
+    move(3, 3, 3, 4, 1);
+    move(7, 6, 7, 5, 1);
+    form().REPLAY_Click();
+    form().REPLAY_Click();
+    form().REPLAY_Click();  // the starting position, with three moves ahead
+
+    form().CANCEL_Click();
+    EXPECT_EQ(g().turn, TURN_NONE);
+    form().AFTER_Click();
+    EXPECT_EQ(messages().back(), "message [開始] 「対局」で始めて下さい");
+
+    g().turn = FIRST_PLAYER;  // a new game between two humans
+    form().AFTER_Click();
+    EXPECT_EQ(messages().back(), "message [進む] できません");
+    EXPECT_EQ(g().at(7, 7), LOWER_HU);
+}
+
+TEST_F(Game, ASecondGameWithTheSameNumberOfMovesStartsItsOwnRecord) {
+    move(7, 7, 7, 6, 1);
+    move(3, 3, 3, 4, 1);
+    form().REPLAY_Click();  // one move behind, one ahead
+
+    banzuri::初期設定(g());  // the game decided and a new one set up
+    g().turn = FIRST_PLAYER;
+    move(2, 7, 2, 6, 4);
+    const Board latest = g().board;
+    form().AFTER_Click();
+    EXPECT_EQ(messages().back(), "message [進む] できません");
+    form().REPLAY_Click();
+    form().AFTER_Click();
+    EXPECT_EQ(g().board, latest);
+    EXPECT_DOUBLE_EQ(g().time_lower, 4);
+}
+
+TEST_F(Game, CancelReturnsToTheStartWithNoGame) {
+    move(7, 7, 7, 6, 1);
+    g().handicap_level = 2;
+    g().handicap_shown = ON;
+    w.log.clear();
+    form().CANCEL_Click();
+    EXPECT_EQ(g().turn, TURN_NONE);
+    EXPECT_EQ(g().rec_index, 0);
+    EXPECT_EQ(g().move_count, 0);
+    EXPECT_EQ(g().handicap_level, 0);
+    EXPECT_EQ(g().handicap_shown, OFF);
+    EXPECT_EQ(g().at(7, 7), LOWER_HU);
+    EXPECT_EQ(g().at(7, 6), EMPTY);
+    EXPECT_EQ(w.log.back(), "dsPlay 3");
+    EXPECT_TRUE(messages().empty()) << "no question is asked";
+}
+
+TEST_F(Game, FlipTurnsTheBoardAndExchangesTheHands) {
+    g().set(5, 5, LOWER_GIN_NARI);
+    g().set(1, 4, UPPER_HU);
+    g().hand_own[KIND_KEI] = 1;
+    g().hand_total_lower = 1;
+    form().REVERSE_Click();
+    EXPECT_EQ(g().at(5, 5), UPPER_GIN_NARI);
+    EXPECT_EQ(g().at(9, 6), LOWER_HU);
+    EXPECT_EQ(g().at(5, 9), LOWER_OU) << "the former upper king, now at the bottom";
+    EXPECT_EQ(g().at(5, 1), UPPER_OU);
+    EXPECT_EQ(g().hand_enemy[KIND_KEI], 1);
+    EXPECT_EQ(g().hand_own[KIND_KEI], 0);
+    EXPECT_EQ(g().hand_total_upper, 1);
+    EXPECT_EQ(g().hand_total_lower, 0);
+    EXPECT_EQ(g().board_reversed, ON);
+    EXPECT_EQ(g().turn, SECOND_PLAYER);
+    EXPECT_EQ(w.log.back(), "dsPlay 3");
+}
+
+TEST_F(Game, FlipTwiceRestoresThePosition) {
+    move(7, 7, 7, 6, 1);
+    g().hand_enemy[KIND_SYA] = 1;
+    g().hand_total_upper = 1;
+    const GameState before = g();
+    form().REVERSE_Click();
+    EXPECT_NE(g().board, before.board);
+    form().REVERSE_Click();
+    EXPECT_EQ(g().board, before.board);
+    EXPECT_EQ(g().hand_own, before.hand_own);
+    EXPECT_EQ(g().hand_enemy, before.hand_enemy);
+    EXPECT_EQ(g().hand_total_upper, 1);
+    EXPECT_EQ(g().turn, before.turn);
+}
+
+TEST_F(Game, TheStartingPositionLooksTheSameFlipped) {
+    const Board start = g().board;
+    form().REVERSE_Click();
+    EXPECT_EQ(g().board, start);
+}
+
+TEST_F(Game, AfterAFlipNeitherBackNorForwardWork) {
+    move(7, 7, 7, 6, 1);
+    move(3, 3, 3, 4, 1);
+    form().REPLAY_Click();
+    form().REVERSE_Click();
+    EXPECT_EQ(g().rec_index, 0);
+    EXPECT_EQ(g().rec_last, 0);
+    const Board flipped = g().board;
+    form().REPLAY_Click();
+    form().AFTER_Click();
+    EXPECT_EQ(messages(),
+              (std::vector<std::string>{"message [戻る] できません", "message [進む] できません"}));
+    EXPECT_EQ(g().board, flipped);
+}
+
+TEST_F(Game, FlipRedrawsTheHandicapLabelNegated) {
+    g().handicap_level = 3;
+    g().handicap_shown = ON;
+    form().REVERSE_Click();
+    EXPECT_EQ(g().handicap_level, -3);
+    ASSERT_GE(w.log.size(), 2u);
+    // Cell (11, 1.2) is at 8065, 928 twips; the label at (11, 1) is offset by 120, 160.
+    EXPECT_EQ(w.log[0], "fill 2 8065 928 9865 1128");
+    EXPECT_EQ(w.log[1], "text \"ﾊﾝﾃﾞｨｷｬｯﾌﾟ:２段\" 8185 950 c15 s10");
+}
+
+TEST_F(Game, FlipWithoutTheLabelShownDrawsNoLabel) {
+    g().handicap_level = 3;
+    form().REVERSE_Click();
+    EXPECT_EQ(g().handicap_level, 3);
+    EXPECT_TRUE(w.lines("text").empty());
+    EXPECT_TRUE(w.lines("fill").empty());
+}
+
+TEST_F(Game, FlipBeforeAnyGameLeavesNoGameRunning) {
+    g().turn = TURN_NONE;
+    form().REVERSE_Click();
+    EXPECT_EQ(g().turn, TURN_NONE);
+}
+
+}  // namespace
+}  // namespace banzuri
