@@ -161,5 +161,51 @@ TEST(EvaluationLevel3, CrowdedBigPiecesCost) {
     EXPECT_EQ(trace, "advance +1; crowded big pieces -2; ");
 }
 
+TEST(EvaluationLevel3, LanceDropThatAPawnCanBlock) {
+    GameState g = quiet(3);
+    g.set(5, 7, LOWER_HU);  // reaches (5,6), the square ahead of the lance
+    EXPECT_EQ(trial_score(g, HAND_UPPER_COLUMN, KIND_KYOU, 5, 5, UPPER_KYOU, UPPER_KYOU), 10);
+    g.hand_own[KIND_HU] = 1;
+    std::string trace;
+    EXPECT_EQ(trial_score(g, HAND_UPPER_COLUMN, KIND_KYOU, 5, 5, UPPER_KYOU, UPPER_KYOU, &trace),
+              -90);
+    EXPECT_EQ(trace, "advance +1; lance drop blockable -10; ");
+}
+
+TEST(EvaluationLevel3, PawnFacingAPieceWeighsTheSupport) {
+    GameState g = quiet(3);
+    g.set(5, 4, UPPER_HU);
+    g.set(5, 6, LOWER_GIN);
+    g.set(4, 4, UPPER_KIN);  // one supporter against the silver
+    std::string trace;
+    EXPECT_EQ(trial_score(g, 5, 4, 5, 5, UPPER_HU, UPPER_HU, &trace), 59);
+    EXPECT_EQ(trace, "advance +1; pawn move -0.1; pawn attack held +5; ");
+    g.set(6, 4, UPPER_GIN);  // a second supporter
+    trace.clear();
+    EXPECT_EQ(trial_score(g, 5, 4, 5, 5, UPPER_HU, UPPER_HU, &trace), 19);
+    EXPECT_EQ(trace, "advance +1; pawn move -0.1; pawn attack supported +1; ");
+}
+
+TEST(EvaluationLevel3, SilverGuardingTheEdgePawn) {
+    GameState g = quiet(3);
+    g.set(6, 2, UPPER_GIN);
+    g.set(8, 3, UPPER_HU);
+    g.set(8, 5, LOWER_HU);
+    EXPECT_EQ(trial_score(g, 6, 2, 7, 3, UPPER_GIN, UPPER_GIN), 1160);
+    g.set(8, 5, EMPTY);
+    EXPECT_EQ(trial_score(g, 6, 2, 7, 3, UPPER_GIN, UPPER_GIN), 10);
+}
+
+TEST(EvaluationLevel3, DragonTrappedInTheCorner) {
+    GameState g = quiet(3);
+    g.set(2, 8, UPPER_SYA_NARI);
+    g.set(2, 9, LOWER_KEI);
+    g.set(3, 8, LOWER_HU);
+    g.set(4, 8, LOWER_KIN);
+    std::string trace;
+    EXPECT_EQ(trial_score(g, 2, 8, 3, 9, UPPER_SYA_NARI, UPPER_SYA_NARI, &trace), -1590);
+    EXPECT_EQ(trace, "target in danger -10; advance +1; dragon trapped -150; ");
+}
+
 }  // namespace
 }  // namespace banzuri

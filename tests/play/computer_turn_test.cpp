@@ -88,6 +88,27 @@ TEST(ComputerTurn, PlaysTheMoveInOrderAndHandsTheTurnBack) {
     EXPECT_EQ(g.winner, TURN_NONE);
 }
 
+TEST(ComputerTurn, TheSearchTicksTheClock) {
+    FakeWindow w;
+    computer_to_move(w);
+    w.form.set_checked(MenuItem::KEIKA, true);
+    w.form.g.set(5, 5, UPPER_OU);
+    w.form.g.set(1, 9, LOWER_OU);
+    w.form.shown_second = 7;  // the clock last showed another second
+    w.form.com_ban();
+    EXPECT_EQ(w.form.shown_second, 0);
+    // The tick draws the upper clock (time_upper 0 plus no seconds) during the search.
+    std::size_t clock_line = w.log.size();
+    std::size_t pause_line = w.log.size();
+    for (std::size_t i = 0; i < w.log.size(); ++i) {
+        if (clock_line == w.log.size() && w.log[i].find("00:00:00") != std::string::npos)
+            clock_line = i;
+        if (w.log[i] == "sleep 0.5") pause_line = i;
+    }
+    EXPECT_LT(clock_line, pause_line);
+    EXPECT_TRUE(in_order(w.log, {kThinking, "refresh"}));
+}
+
 TEST(ComputerTurn, WithoutElapsedTimeTheTimerStaysOff) {
     FakeWindow w;
     computer_to_move(w);
