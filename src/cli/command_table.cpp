@@ -2,6 +2,7 @@
 #include <array>
 
 #include "cli/commands.h"
+#include "cli/computer_commands.h"
 
 namespace banzuri::cli {
 
@@ -11,6 +12,9 @@ constexpr std::array kCommands = {
     Command{"startpos", "", &command_startpos},
     Command{"moves", "SFEN", &command_moves},
     Command{"play", "SFEN MOVE...", &command_play},
+    Command{"bestmove", "SFEN [--level N] [--upper-first]", &command_bestmove},
+    Command{"trace", "SFEN [--level N] [--upper-first] [--terms]", &command_trace},
+    Command{"selfplay", "--games N --seed S [--level L]", &command_selfplay},
 };
 
 std::string usage() {

@@ -23,6 +23,7 @@
 #include <string>
 #include <vector>
 
+#include "computer/computer_state.h"
 #include "play/platform.h"
 #include "render/canvas.h"
 #include "rules/game_state.h"
@@ -228,6 +229,7 @@ class MainForm {
     void execute_human_move(int button);
     // play: clocks
     // play: computer
+    ComputerState computer;  // influence tables and best score of the last search
     // play: navigation
     // The line of play that record navigation last stepped through: its record entries (up to
     // the last one written, the latest position included) and the entry shown then. Play that

@@ -1,0 +1,273 @@
+// bestmove, trace and selfplay.
+#include "cli/computer_commands.h"
+
+#include <charconv>
+#include <optional>
+#include <random>
+#include <vector>
+
+#include "cli/sfen.h"
+#include "cli/usi.h"
+#include "computer/evaluation.h"
+#include "rules/legal_moves.h"
+#include "rules/move.h"
+
+namespace banzuri::cli {
+
+namespace {
+
+constexpr int PIECES_IN_A_SET = 40;
+constexpr long long MAX_GAMES = 1000000;
+
+struct SearchOptions {
+    int level = 3;
+    bool upper_first = false;
+    bool terms = false;
+};
+
+// A whole number in [low, high], or nothing.
+std::optional<long long> number(const std::string& text, long long low, long long high) {
+    long long value = 0;
+    const char* end = text.data() + text.size();
+    const auto [ptr, ec] = std::from_chars(text.data(), end, value);
+    if (text.empty() || ec != std::errc{} || ptr != end || value < low || value > high)
+        return std::nullopt;
+    return value;
+}
+
+// Reads "SFEN [--level N] [--upper-first] [--terms]"; an empty answer means success.
+std::string read_search_args(const std::string& command, const Args& args, bool allow_terms,
+                             Position& p, SearchOptions& o, Output& refusal) {
+    if (args.empty()) {
+        refusal = fail(command, "expected an SFEN argument");
+        return "refused";
+    }
+    if (std::string why = parse_sfen(args[0], p); !why.empty()) {
+        refusal = fail(command + ": SFEN " + quoted(args[0]), why);
+        return "refused";
+    }
+    for (std::size_t i = 1; i < args.size(); ++i) {
+        if (args[i] == "--upper-first") {
+            o.upper_first = true;
+        } else if (args[i] == "--terms" && allow_terms) {
+            o.terms = true;
+        } else if (args[i] == "--level") {
+            const auto level = i + 1 < args.size() ? number(args[i + 1], 1, 3) : std::nullopt;
+            if (!level) {
+                refusal = fail(command + ": --level", "expected a level 1, 2 or 3");
+                return "refused";
+            }
+            o.level = static_cast<int>(*level);
+            ++i;
+        } else {
+            refusal = fail(command + ": option " + quoted(args[i]), "unknown option");
+            return "refused";
+        }
+    }
+    return {};
+}
+
+// The position as a game against the computer at the given level, the computer to move.
+GameState computer_to_move(const Position& p, const SearchOptions& o) {
+    GameState g = p.g;
+    g.game_mode = MODE_COM;
+    g.upper_order = o.upper_first ? FIRST_PLAYER : SECOND_PLAYER;
+    g.lower_order = -g.upper_order;
+    g.turn = g.upper_order;
+    g.level = o.level;
+    return g;
+}
+
+std::string bestmove_line(const std::optional<BestMove>& best) {
+    return "bestmove " + (best ? usi_move(*best) : std::string("resign")) + "\n";
+}
+
+int hand_pieces(const Hand& h) {
+    int n = 0;
+    for (int kind = 1; kind <= 7; ++kind)
+        n += GameState::count(h, kind);
+    return n;
+}
+
+// Pieces on the board, in both hands and the kings taken: a full set at every moment.
+int pieces_accounted(const GameState& g) {
+    int on_board = 0;
+    int kings = 0;
+    for (int x = 1; x <= 9; ++x) {
+        for (int y = 1; y <= 9; ++y) {
+            const int code = g.at(x, y);
+            if (code != EMPTY) ++on_board;
+            if (code == LOWER_OU || code == UPPER_OU) ++kings;
+        }
+    }
+    return on_board + hand_pieces(g.hand_own) + hand_pieces(g.hand_enemy) + (2 - kings);
+}
+
+struct GameResult {
+    int moves = 0;
+    int winner = TURN_NONE;  // order token; TURN_NONE when the move limit ended the game
+    int accounted = PIECES_IN_A_SET;
+};
+
+// Games of the computer against the random mover; the random numbers come from one seeded
+// generator for the whole run, so a seed always replays the same games.
+class Selfplay {
+  public:
+    explicit Selfplay(const SelfplayOptions& o) : o_(o), rng_(o.seed) {}
+
+    GameResult play() {
+        GameState g;
+        初期設定(g);
+        g.game_mode = MODE_COM;
+        g.lower_order = FIRST_PLAYER;
+        g.upper_order = SECOND_PLAYER;
+        g.turn = FIRST_PLAYER;
+        g.level = o_.level;
+        GameResult r;
+        while (g.winner == TURN_NONE && r.moves < o_.max_moves) {
+            const bool moved = g.turn == g.lower_order ? random_move(g) : computer_move(g);
+            if (!moved) {
+                g.winner = -g.turn;  // the side to move has nothing left and gives up
+                break;
+            }
+            ++r.moves;
+            r.accounted = pieces_accounted(g);
+            if (r.accounted != PIECES_IN_A_SET) return r;
+            g.turn = -g.turn;
+        }
+        r.winner = g.winner;
+        return r;
+    }
+
+  private:
+    bool random_move(GameState& g) {
+        const std::vector<LegalMove> moves = legal_moves(g, true);
+        if (moves.empty()) return false;
+        const LegalMove& m = moves[rng_() % moves.size()];
+        play_move(g, m.fx, m.fy, m.tx, m.ty, m.placed);
+        return true;
+    }
+
+    bool computer_move(GameState& g) {
+        const std::optional<BestMove> best = search_best_move(g, computer_, [] {});
+        if (!best) return false;
+        play_move(g, best->from_x, best->from_y, best->to_x, best->to_y, best->piece_after);
+        return true;
+    }
+
+    const SelfplayOptions& o_;
+    std::mt19937 rng_;
+    ComputerState computer_;
+};
+
+}  // namespace
+
+std::string usi_move(const BestMove& m) {
+    LegalMove move;
+    move.fx = m.from_x;
+    move.fy = m.from_y;
+    move.tx = m.to_x;
+    move.ty = m.to_y;
+    move.piece = m.piece_before;
+    move.placed = m.piece_after;
+    move.promote = m.piece_after != m.piece_before;
+    return to_usi(move);
+}
+
+Output command_bestmove(const Args& args) {
+    Position p;
+    SearchOptions o;
+    Output refusal;
+    if (!read_search_args("bestmove", args, false, p, o, refusal).empty()) return refusal;
+    GameState g = computer_to_move(p, o);
+    ComputerState c;
+    return Output{0, bestmove_line(search_best_move(g, c, [] {})), {}};
+}
+
+Output command_trace(const Args& args) {
+    Position p;
+    SearchOptions o;
+    Output refusal;
+    if (!read_search_args("trace", args, true, p, o, refusal).empty()) return refusal;
+    GameState g = computer_to_move(p, o);
+    ComputerState c;
+    std::vector<Candidate> candidates;
+    const std::optional<BestMove> best = search_best_move(
+        g, c, [] {}, &candidates);
+    Output result;
+    for (const Candidate& k : candidates) {
+        result.out += usi_move(k.move) + " " + score_text(k.score);
+        if (o.terms) result.out += "  " + candidate_terms(g, c, k.move);
+        result.out += "\n";
+    }
+    result.out += bestmove_line(best);
+    return result;
+}
+
+Output command_selfplay(const Args& args) {
+    SelfplayOptions o;
+    bool games_given = false;
+    bool seed_given = false;
+    for (std::size_t i = 0; i < args.size(); i += 2) {
+        const std::string& name = args[i];
+        const std::string value = i + 1 < args.size() ? args[i + 1] : std::string();
+        if (name == "--games") {
+            const auto n = number(value, 1, MAX_GAMES);
+            if (!n) return fail("selfplay: --games", "expected a number of games from 1");
+            o.games = static_cast<int>(*n);
+            games_given = true;
+        } else if (name == "--seed") {
+            const auto n = number(value, 0, 4294967295LL);
+            if (!n) return fail("selfplay: --seed", "expected a number from 0 to 4294967295");
+            o.seed = static_cast<std::uint32_t>(*n);
+            seed_given = true;
+        } else if (name == "--level") {
+            const auto n = number(value, 1, 3);
+            if (!n) return fail("selfplay: --level", "expected a level 1, 2 or 3");
+            o.level = static_cast<int>(*n);
+        } else {
+            return fail("selfplay: option " + quoted(name), "unknown option");
+        }
+    }
+    if (!games_given || !seed_given) return fail("selfplay", "expected --games N --seed S");
+    return selfplay(o);
+}
+
+Output selfplay(const SelfplayOptions& o) {
+    Selfplay play(o);
+    Output result;
+    int computer_wins = 0;
+    int random_wins = 0;
+    int unfinished = 0;
+    long long total_moves = 0;
+    for (int n = 1; n <= o.games; ++n) {
+        const GameResult r = play.play();
+        if (r.accounted != PIECES_IN_A_SET) {
+            result.status = 1;
+            result.err = "banzuri-cli: selfplay: game " + std::to_string(n) + ", move " +
+                         std::to_string(r.moves) + ": " + std::to_string(r.accounted) +
+                         " pieces instead of 40\n";
+            return result;
+        }
+        total_moves += r.moves;
+        std::string winner = "none (move limit)";
+        if (r.winner == SECOND_PLAYER) {
+            winner = "computer";
+            ++computer_wins;
+        } else if (r.winner == FIRST_PLAYER) {
+            winner = "random";
+            ++random_wins;
+        } else {
+            ++unfinished;
+        }
+        result.out += "game " + std::to_string(n) + ": " + std::to_string(r.moves) +
+                      " moves, winner " + winner + "\n";
+    }
+    result.out += "games " + std::to_string(o.games) + ", computer " +
+                  std::to_string(computer_wins) + ", random " + std::to_string(random_wins) +
+                  ", unfinished " + std::to_string(unfinished) + ", moves " +
+                  std::to_string(total_moves) + ", pieces conserved\n";
+    return result;
+}
+
+}  // namespace banzuri::cli

@@ -1,0 +1,38 @@
+// The computer player's commands of banzuri-cli: the move it would play, the scores of every
+// option it weighed, and games against a seeded random mover.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "cli/commands.h"
+#include "computer/search.h"
+
+namespace banzuri::cli {
+
+// bestmove SFEN [--level N] [--upper-first]: "bestmove MOVE" or "bestmove resign", the move
+// the computer (upper side) plays in that position.
+Output command_bestmove(const Args& args);
+
+// trace SFEN [--level N] [--upper-first] [--terms]: every option of that search in scan order
+// as "MOVE SCORE" (with --terms also the evaluation terms that fired), then "bestmove ...".
+Output command_trace(const Args& args);
+
+// selfplay --games N --seed S [--level L]: the computer (upper side) against a seeded random
+// mover (lower side, moving first) from the starting position, without waits. One line per
+// game and a summary; exit status 1 when a move breaks piece conservation.
+Output command_selfplay(const Args& args);
+
+// USI text of a move of the upper side: "3c3d", "2h2i+", "P*5e".
+std::string usi_move(const BestMove& m);
+
+struct SelfplayOptions {
+    int games = 1;
+    std::uint32_t seed = 1;
+    int level = 3;
+    int max_moves = 1000;  // a game still running after this many moves is left unfinished
+};
+
+Output selfplay(const SelfplayOptions& o);
+
+}  // namespace banzuri::cli

@@ -1,0 +1,166 @@
+#include "computer/search.h"
+
+#include <gtest/gtest.h>
+
+#include "computer/computer_fixtures.h"
+
+namespace banzuri {
+namespace {
+
+using testing::com_game;
+using testing::com_start;
+
+struct SearchRun {
+    std::optional<BestMove> best;
+    std::vector<Candidate> candidates;
+    int ticks = 0;
+    ComputerState c;
+};
+
+SearchRun run(GameState& g) {
+    SearchRun r;
+    r.best = search_best_move(
+        g, r.c, [&r] { ++r.ticks; }, &r.candidates);
+    return r;
+}
+
+TEST(Search, EarliestMoveWinsTies) {
+    GameState g = com_game(1);
+    g.set(5, 5, UPPER_OU);
+    g.set(1, 9, LOWER_OU);
+    const SearchRun r = run(g);
+    ASSERT_TRUE(r.best.has_value());
+    EXPECT_EQ(*r.best, (BestMove{5, 5, 4, 4, UPPER_OU, UPPER_OU}));
+    ASSERT_EQ(r.candidates.size(), 8u);
+    EXPECT_EQ(r.candidates[1].move.to_y, 5);  // scan order: to-column, then to-row
+    for (const Candidate& k : r.candidates)
+        EXPECT_EQ(k.score, 0);
+    EXPECT_EQ(r.c.best_score, 0);
+}
+
+TEST(Search, OptionalPromotionWithEqualScoresDoesNotPromote) {
+    // The rook's only move is along row 9 to (5,9); promoted it would meet the silver and gold
+    // wall (-10), which cancels the promotion's +10.
+    GameState g = com_game(3);
+    g.set(4, 9, UPPER_SYA);
+    g.set(3, 9, LOWER_KEI);
+    g.set(4, 8, LOWER_KIN);
+    g.set(5, 8, LOWER_GIN);
+    g.set(6, 9, LOWER_OU);
+    const SearchRun r = run(g);
+    ASSERT_TRUE(r.best.has_value());
+    ASSERT_EQ(r.candidates.size(), 2u);
+    EXPECT_EQ(r.candidates[0].move.piece_after, UPPER_SYA);
+    EXPECT_EQ(r.candidates[1].move.piece_after, UPPER_SYA_NARI);
+    EXPECT_EQ(r.candidates[0].score, r.candidates[1].score);
+    EXPECT_EQ(*r.best, (BestMove{4, 9, 5, 9, UPPER_SYA, UPPER_SYA}));
+}
+
+TEST(Search, BetterPromotionIsTaken) {
+    GameState g = com_game(1);
+    g.set(5, 6, UPPER_GIN);
+    g.set(9, 1, UPPER_OU);
+    g.set(1, 9, LOWER_OU);
+    const SearchRun r = run(g);
+    ASSERT_TRUE(r.best.has_value());
+    EXPECT_EQ(r.best->piece_after, UPPER_GIN_NARI);
+    EXPECT_EQ(r.c.best_score, 100);
+}
+
+TEST(Search, ForcedPromotionIsTheOnlyOption) {
+    GameState g = com_game(1);
+    g.set(5, 8, UPPER_HU);
+    g.set(1, 1, LOWER_OU);
+    const SearchRun r = run(g);
+    ASSERT_EQ(r.candidates.size(), 1u);
+    EXPECT_EQ(*r.best, (BestMove{5, 8, 5, 9, UPPER_HU, UPPER_HU_NARI}));
+}
+
+TEST(Search, DropsComeAfterBoardMovesAndTickPerKind) {
+    GameState g = com_game(1);
+    g.set(1, 1, UPPER_KYOU);
+    g.set(1, 2, LOWER_HU);  // the lance cannot move
+    g.hand_enemy[KIND_KIN] = 1;
+    SearchRun r = run(g);
+    EXPECT_EQ(r.ticks, 9 + 7);
+    ASSERT_TRUE(r.best.has_value());
+    EXPECT_TRUE(r.best->drop());
+    EXPECT_EQ(r.best->from_y, KIND_KIN);
+    EXPECT_EQ(r.candidates.size(), 81u - 2u);
+    g.hand_enemy[KIND_KIN] = 0;
+    r = run(g);
+    EXPECT_EQ(r.ticks, 9);  // an empty hand: no drop is tried
+}
+
+TEST(Search, NoMoveAndNoDropAnswersNothing) {
+    GameState g = com_game(3);
+    g.set(5, 5, UPPER_HU);
+    g.set(5, 6, LOWER_HU);
+    const SearchRun r = run(g);
+    EXPECT_FALSE(r.best.has_value());
+    EXPECT_TRUE(r.candidates.empty());
+    EXPECT_EQ(r.c.best_score, INITIAL_BEST_SCORE);
+}
+
+TEST(Search, BoardAndHandsAreLeftAsTheyWere) {
+    for (int level = 1; level <= 3; ++level) {
+        GameState g = com_start(level);
+        g.hand_enemy = {0, 2, 1, 1, 1, 1, 1, 1};
+        g.hand_own = {0, 1, 0, 0, 0, 1, 0, 0};
+        const GameState before = g;
+        const SearchRun r = run(g);
+        ASSERT_TRUE(r.best.has_value());
+        EXPECT_EQ(g.board, before.board);
+        EXPECT_EQ(g.hand_enemy, before.hand_enemy);
+        EXPECT_EQ(g.hand_own, before.hand_own);
+        EXPECT_EQ(g.winner, TURN_NONE);
+        EXPECT_EQ(r.c.search_hand_total, 8);
+    }
+}
+
+TEST(Search, BestScoreIsTheExactScoreOfTheChosenCandidate) {
+    GameState g = com_start(3);
+    const SearchRun r = run(g);
+    ASSERT_TRUE(r.best.has_value());
+    Score top = INITIAL_BEST_SCORE;
+    const Candidate* first_top = nullptr;
+    for (const Candidate& k : r.candidates) {
+        if (k.score > top) {
+            top = k.score;
+            first_top = &k;
+        }
+    }
+    ASSERT_NE(first_top, nullptr);
+    EXPECT_EQ(r.c.best_score, top);
+    EXPECT_EQ(first_top->move, *r.best);
+}
+
+TEST(Search, SameSearchSameMove) {
+    GameState g = com_start(3);
+    const SearchRun a = run(g);
+    const SearchRun b = run(g);
+    EXPECT_EQ(a.best, b.best);
+    EXPECT_EQ(a.candidates.size(), b.candidates.size());
+}
+
+}  // namespace
+}  // namespace banzuri
+
+namespace banzuri {
+namespace {
+
+TEST(CandidateTerms, ListsTheTermsOfOneOptionAndRestoresTheBoard) {
+    GameState g = testing::com_game(3);
+    g.set(5, 4, UPPER_KYOU);
+    g.set(9, 1, UPPER_OU);
+    g.set(1, 9, LOWER_OU);
+    ComputerState c;
+    ASSERT_TRUE(search_best_move(g, c, [] {}).has_value());
+    const GameState before = g;
+    EXPECT_EQ(candidate_terms(g, c, BestMove{5, 4, 5, 5, UPPER_KYOU, UPPER_KYOU}),
+              "advance +1; lance move -0.9; ");
+    EXPECT_EQ(g.board, before.board);
+}
+
+}  // namespace
+}  // namespace banzuri
