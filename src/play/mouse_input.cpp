@@ -107,6 +107,7 @@ int winner_by_kings(const GameState& g) {
 void finish_against_computer(MainForm& f) {
     f.p.timer.set_enabled(false);
     f.g.time_lower += f.move_seconds;
+    f.move_seconds = 0;  // the computer's turn starts from nothing
     if (存在チェック_駒(f.g, UPPER_OU) == OFF) {
         f.終了("あなた");
         return;
@@ -116,6 +117,7 @@ void finish_against_computer(MainForm& f) {
 
 void finish_between_people(MainForm& f, bool lower_moved) {
     (lower_moved ? f.g.time_lower : f.g.time_upper) += f.move_seconds;
+    f.move_seconds = 0;
     f.turn_start_time = f.p.clock.time_of_day();
     const int winner = winner_by_kings(f.g);
     if (winner == FIRST_PLAYER) f.終了("先手");

@@ -283,6 +283,42 @@ class WindowTest : public QObject {
                  box_line("開始", "「対局」で始めて下さい", QMessageBox::NoIcon));
     }
 
+    void againstTheComputerEitherSideFirst() {
+        Session s;
+        auto& f = s.window.form();
+        s.trigger("GOTE");  // the computer moves at once
+        QVERIFY(s.boxes.seen.isEmpty());
+        QCOMPARE(f.g.upper_order, banzuri::FIRST_PLAYER);
+        QCOMPARE(f.g.move_count, 1);
+        QCOMPARE(f.g.turn, f.g.lower_order);
+
+        s.click(7, 7);
+        s.click(7, 6);  // the player's move, then the computer's reply
+        QCOMPARE(f.g.move_count, 3);
+        QCOMPARE(f.g.turn, f.g.lower_order);
+        QCOMPARE(f.g.at(7, 6), banzuri::LOWER_HU);
+    }
+
+    void afterSteppingBackTheNextClickLetsTheComputerMove() {
+        Session s;
+        auto& f = s.window.form();
+        s.trigger("SENTE");
+        QCOMPARE(s.boxes.seen, QStringList({box_line(" ", "MANの番です", QMessageBox::NoIcon)}));
+        s.click(7, 7);
+        s.click(7, 6);
+        QCOMPARE(f.g.move_count, 2);
+        s.trigger("REPLAY");  // takes the computer's move back: the computer is to move
+        QCOMPARE(f.g.turn, f.g.upper_order);
+        s.boxes.seen.clear();
+        s.click(3, 7);  // asks, lets the computer move, then picks the pawn
+        QCOMPARE(s.boxes.seen,
+                 QStringList({box_line("再開(COM)", "OKですか？", QMessageBox::NoIcon)}));
+        QCOMPARE(f.g.move_count, 2);
+        QCOMPARE(f.g.turn, f.g.lower_order);
+        QCOMPARE(f.selection_state, 1);
+        QCOMPARE(f.sel_from_x, 3);
+    }
+
     void answeringNoEndsTheProgram() {
         Session s;
         s.window.form().g.set(5, 1, banzuri::EMPTY);

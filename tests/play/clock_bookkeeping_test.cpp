@@ -78,6 +78,18 @@ TEST(ClockBookkeeping, AgainstTheComputerThePlayersClockStopsAtTheMove) {
     EXPECT_EQ(w.lines("timer").front(), "timer off");
 }
 
+TEST(ClockBookkeeping, ThePlayersSecondsAreNeverCreditedToTheComputer) {
+    PlayWindow w;
+    w.form.set_checked(MenuItem::KEIKA, false);
+    w.form.SENTE_Click();
+    w.clock.now += 40;
+    w.click(7, 7);
+    w.click(7, 6);
+    EXPECT_DOUBLE_EQ(w.form.g.time_lower, 40);
+    EXPECT_LT(w.form.g.time_upper, 40);
+    EXPECT_EQ(w.form.g.turn, w.form.g.lower_order) << "the computer has replied";
+}
+
 TEST(ClockTick, RedrawsOncePerWholeSecondAndNotAfterTheEnd) {
     PlayWindow w;
     w.form.set_checked(MenuItem::KEIKA, true);
