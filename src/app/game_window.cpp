@@ -9,7 +9,6 @@
 
 #include "app/about_box.h"
 #include "app/menu_bar.h"
-#include "render/canvas.h"
 
 namespace banzuri::app {
 

@@ -27,8 +27,11 @@ bool on_board(int cx, int cy) {
     return cx >= 1 && cx <= BOARD_SIZE && cy >= 1 && cy <= BOARD_SIZE;
 }
 
+// Cells far outside the window all mean "no target".
 int cell_of(double twips, double origin, double size) {
-    return static_cast<int>(std::floor((twips - origin) / size));
+    const double cell = std::floor((twips - origin) / size);
+    if (!(cell > -100 && cell < 100)) return -100;  // also for a position that is no number
+    return static_cast<int>(cell);
 }
 
 // First click on a square: the mover's piece is picked up, any other piece only inspected.

@@ -1,6 +1,8 @@
 // The two-click move input: refusals, the selection machine, drops and promotion.
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 #include "play_fixture.h"
 
 namespace banzuri {
@@ -192,6 +194,17 @@ TEST(SelectionMachine, ClicksBesideTheBoardOnlyClear) {
         EXPECT_EQ(w.log.back(), box_line(w.form.grid_colour, 7, 7)) << cx << "," << cy;
         EXPECT_EQ(w.form.selection_state, 1);
     }
+}
+
+TEST(SelectionMachine, PositionsFarOutsideTheWindowAreNoTarget) {
+    Input w;
+    w.click(7, 7);
+    for (double v : {1e300, -1e300, std::nan(""), 1e12}) {
+        w.form.Form_MouseDown(MOUSE_LEFT, 0, v, v);
+        w.form.Form_MouseDown(MOUSE_LEFT, 0, v, 2000);
+    }
+    EXPECT_EQ(w.form.selection_state, 1);
+    EXPECT_EQ(w.form.g.move_count, 0);
 }
 
 TEST(SelectionMachine, NothingToClearBeforeTheFirstPick) {
