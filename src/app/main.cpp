@@ -1,4 +1,6 @@
 // Starts the game in the current directory, which holds the sounds and the help page.
+#include <SDL.h>
+
 #include <QApplication>
 #include <iostream>
 
@@ -10,6 +12,9 @@ int main(int argc, char* argv[]) {
         std::cerr << banzuri::app::NO_DISPLAY_MESSAGE << '\n';
         return 1;
     }
+    // Ctrl+C and a terminate signal end the program as usual; the sound system must not
+    // swallow them.
+    SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
     QApplication application(argc, argv);
     banzuri::app::GameWindow window;
     window.load();
