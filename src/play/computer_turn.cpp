@@ -2,6 +2,7 @@
 // human move, resolve captures, check the human's king and hand the turn back.
 #include "computer/search.h"
 #include "play/main_form.h"
+#include "play/time_text.h"
 #include "rules/enclosure.h"
 #include "rules/movement.h"
 #include "rules/record.h"
@@ -31,6 +32,8 @@ void resign(MainForm& f) {
 
 void record_and_show(MainForm& f, const BestMove& m) {
     GameState& g = f.g;
+    // The seconds of the move are measured at the move itself, ticks or no ticks.
+    f.move_seconds = 調査_経過秒(f.turn_start_time, f.p.clock.time_of_day());
     手順保存(g, m.from_x, m.from_y, m.to_x, m.to_y, m.piece_before, m.piece_after, g.time_lower,
              g.time_lower, g.time_upper, g.time_upper + f.move_seconds);
     ++g.move_count;

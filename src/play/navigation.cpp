@@ -11,6 +11,12 @@ namespace banzuri {
 
 namespace {
 
+// A step through the record stops the clock; the seconds spent looking back are nobody's.
+void restart_turn_clock(MainForm& f) {
+    f.turn_start_time = f.p.clock.time_of_day();
+    f.move_seconds = 0;
+}
+
 std::size_t at(int n) {
     return static_cast<std::size_t>(n);
 }
@@ -127,6 +133,7 @@ void MainForm::REPLAY_Click() {
     if (!line_still_shown(*this)) keep_latest_position(*this);
     selection_state = 0;
     p.timer.set_enabled(false);
+    restart_turn_clock(*this);
     描画_将棋盤桝();
     消去_思考中();
 
@@ -162,6 +169,7 @@ void MainForm::AFTER_Click() {
     消去_思考中();
     selection_state = 0;
     p.timer.set_enabled(false);
+    restart_turn_clock(*this);
     描画_将棋盤桝();
 
     g.rec_index += 1;

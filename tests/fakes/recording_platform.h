@@ -83,13 +83,18 @@ class FakeDialogs : public Dialogs {
 class FakeClock : public Clock {
   public:
     explicit FakeClock(Log& log) : log_(log) {}
-    double time_of_day() override { return now; }
+    double time_of_day() override {
+        const double t = now;
+        now += advance_per_read;  // a clock that moves on by itself between readings
+        return t;
+    }
     void sleep(double seconds) override {
         log_.push_back("sleep " + num(seconds));
         now += seconds;
         if (now >= 86400) now -= 86400;
     }
     double now = 36000;  // ten in the morning
+    double advance_per_read = 0;
 
   private:
     Log& log_;

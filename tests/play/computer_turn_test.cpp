@@ -55,6 +55,21 @@ TEST(ComputerTurn, DecidedGameChangesNothing) {
     EXPECT_EQ(w.form.g.move_count, before.move_count);
 }
 
+TEST(ComputerTurn, SecondsAreMeasuredAtTheMoveEvenWithoutTicks) {
+    FakeWindow w;
+    computer_to_move(w);
+    w.form.set_checked(MenuItem::KEIKA, false);  // no clock display: the timer never ticks
+    w.form.g.set(5, 1, UPPER_OU);
+    w.form.g.set(5, 9, LOWER_OU);
+    w.form.g.time_upper = 100;
+    w.clock.advance_per_read = 0.25;
+    w.form.com_ban();
+    const RecordEntry& entry = w.form.g.record[0];
+    EXPECT_GT(entry.time_upper_after, 100);
+    EXPECT_DOUBLE_EQ(w.form.g.time_upper, entry.time_upper_after);
+    EXPECT_DOUBLE_EQ(entry.time_lower_before, entry.time_lower_after);
+}
+
 TEST(ComputerTurn, PlaysTheMoveInOrderAndHandsTheTurnBack) {
     FakeWindow w;
     computer_to_move(w);

@@ -179,6 +179,18 @@ TEST_F(Game, StepsStopTheClockAndDropTheSelection) {
     EXPECT_EQ(form().selection_state, 0);
 }
 
+TEST_F(Game, TimeSpentSteppingIsCreditedToNobody) {
+    move(7, 7, 7, 6, 1);
+    move(3, 3, 3, 4, 1);
+    form().turn_start_time = w.clock.now;
+    w.clock.now += 300;  // five minutes looking back and forth
+    form().REPLAY_Click();
+    w.clock.now += 300;
+    form().AFTER_Click();
+    EXPECT_DOUBLE_EQ(form().turn_start_time, w.clock.now);
+    EXPECT_DOUBLE_EQ(form().move_seconds, 0);
+}
+
 TEST_F(Game, BackAtTheStartIsRefused) {
     form().REPLAY_Click();
     EXPECT_EQ(w.log, (testing::Log{"dsPlay 2", "message [戻る] できません"}));
