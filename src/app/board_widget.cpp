@@ -23,6 +23,7 @@ BoardWidget::BoardWidget(const QImage& image, PressHandler on_press, QWidget* pa
 void BoardWidget::paintEvent(QPaintEvent* /*event*/) {
     QPainter painter(this);
     painter.drawImage(QPoint(0, 0), image_);
+    ++paint_count_;
 }
 
 void BoardWidget::mousePressEvent(QMouseEvent* event) {

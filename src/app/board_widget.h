@@ -19,6 +19,9 @@ class BoardWidget : public QWidget {
 
     BoardWidget(const QImage& image, PressHandler on_press, QWidget* parent = nullptr);
 
+    // How often the canvas image has been put on the screen.
+    int paint_count() const { return paint_count_; }
+
   protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
@@ -26,6 +29,7 @@ class BoardWidget : public QWidget {
   private:
     const QImage& image_;
     PressHandler on_press_;
+    int paint_count_ = 0;
 };
 
 // The game's code of a mouse button, 0 for buttons the game does not use.

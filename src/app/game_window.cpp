@@ -95,6 +95,8 @@ bool GameWindow::run(const std::function<void()>& handler) {
     elapsed.start();
     handler();
     gate_.end(elapsed.elapsed());
+    // What the handler drew reaches the screen now, refreshed or not.
+    if (!quitting_) board_->update();
     if (close_pending_ && !quitting_) {
         close_pending_ = false;
         run([this] { form_->Form_Unload(); });
@@ -110,6 +112,7 @@ void GameWindow::press(int button, double x, double y, std::uint64_t time) {
 void GameWindow::tick() {
     if (quitting_) return;
     form_->Timer1_Timer();
+    board_->update();
 }
 
 void GameWindow::keyPressEvent(QKeyEvent* event) {

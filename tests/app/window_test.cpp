@@ -175,6 +175,17 @@ class WindowTest : public QObject {
         QTRY_VERIFY_WITH_TIMEOUT(f.shown_second >= 2, 2000);  // ticks reach the game
     }
 
+    void whatAHandlerDrawsReachesTheScreenWithoutARefresh() {
+        Session s;
+        QVERIFY(QTest::qWaitForWindowExposed(&s.window));
+        QCoreApplication::processEvents();
+        const int painted = s.window.board().paint_count();
+        s.trigger("TATAMI");  // redraws the whole window and never calls for a refresh
+        QTRY_VERIFY(s.window.board().paint_count() > painted);
+        const QImage shown = s.window.board().grab().toImage();
+        QCOMPARE(shown.pixelColor(2, 2), s.window.canvas().image().pixelColor(2, 2));
+    }
+
     void clickBeforeAGameAsksToStartOne() {
         Session s;
         s.click(7, 7);
