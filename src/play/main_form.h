@@ -239,8 +239,9 @@ class MainForm {
     // play: handicap
     // settings
     bool settings_write_warned = false;
-    // sound
-    // help
+    bool settings_unsaved = false;  // the last write failed: the menus hold the only copy
+                                    // sound
+                                    // help
   private:
     std::array<bool, MENU_ITEM_COUNT> checks_{};
 };

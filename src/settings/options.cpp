@@ -87,6 +87,11 @@ void redraw_all_outlines(MainForm& form) {
 }  // namespace
 
 void MainForm::読込_環境設定ファイル() {
+    // Starting again after a failed write keeps the choices the file could not take.
+    if (settings_unsaved) {
+        描画_背景(background);
+        return;
+    }
     const auto text = settings::read_settings_file(files_dir / SETTINGS_FILE);
     if (!text) {
         apply_defaults(*this);
@@ -106,9 +111,9 @@ void MainForm::書込_環境設定ファイル() {
     options.elapsed = checked(MenuItem::KEIKA);
     options.music = checked(MenuItem::BGM);
     std::string error;
-    if (settings::replace_file(files_dir / SETTINGS_FILE, settings::format_settings(options),
-                               error))
-        return;
+    settings_unsaved = !settings::replace_file(files_dir / SETTINGS_FILE,
+                                               settings::format_settings(options), error);
+    if (!settings_unsaved) return;
     // The choices stay as they are for this game; the player hears about it once.
     if (settings_write_warned) return;
     settings_write_warned = true;

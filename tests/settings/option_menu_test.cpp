@@ -140,6 +140,22 @@ TEST(OptionMenu, AFailedWriteKeepsTheChoicesAndWarnsOnce) {
     EXPECT_EQ(other_files(w), 6);
 }
 
+TEST(OptionMenu, StartingAgainAfterAFailedWriteKeepsTheChoices) {
+    StartedWindow w;
+    std::filesystem::remove(settings_path(w));
+    std::filesystem::create_directory(settings_path(w));
+    w.form.RENGA_Click();
+    w.form.BGM_Click();
+    w.log.clear();
+    w.form.読込_環境設定ファイル();  // as the start-up does again after "続けますか？" Yes
+    EXPECT_TRUE(w.form.checked(MenuItem::RENGA));
+    EXPECT_TRUE(w.form.checked(MenuItem::BGM));
+    EXPECT_TRUE(w.form.music_playing);
+    EXPECT_EQ(w.form.background, BG_RENGA);
+    EXPECT_TRUE(w.lines("warning").empty());
+    EXPECT_TRUE(w.lines("dsStop").empty());
+}
+
 TEST(OptionMenu, AReadOnlyFolderWarnsOnceAtStartUpAndKeepsTheOldFile) {
     if (::geteuid() == 0) GTEST_SKIP() << "root writes into read-only folders";
     FakeWindow w;
