@@ -2,7 +2,11 @@
 # Fails when a C++ file of ours differs from what clang-format makes of it.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-mapfile -t files < <(git ls-files -co --exclude-standard -- '*.cpp' '*.h')
+if git rev-parse --is-inside-work-tree >/dev/null 2>&1; then
+  mapfile -t files < <(git ls-files -co --exclude-standard -- '*.cpp' '*.h')
+else
+  mapfile -t files < <(find bench src tests tools -name '*.cpp' -o -name '*.h')
+fi
 bad=0
 for file in "${files[@]}"; do
   [[ -f "$file" ]] || continue
