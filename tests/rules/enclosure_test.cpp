@@ -94,14 +94,7 @@ TEST(Enclosure, OwnGroupsAndOtherSideAreNeverReported) {
 
 TEST(Enclosure, TwoGroupsReportedOneAtATime) {
     // The arriving upper piece on (5, 1) closes two lower single-piece groups.
-    GameState g = empty_game();
-    g.set(5, 1, UPPER_KIN);
-    g.set(4, 1, LOWER_HU);
-    g.set(3, 1, UPPER_HU);
-    g.set(4, 2, UPPER_HU);
-    g.set(6, 1, LOWER_GIN);
-    g.set(7, 1, UPPER_HU);
-    g.set(6, 2, UPPER_HU);
+    GameState g = testing::two_enclosed_groups();
     ASSERT_EQ(調査_当たり(g, 5, 1, SECOND_PLAYER, FIRST_PLAYER), ON);
     EXPECT_EQ(当たり駒(g), std::vector<Square>({{4, 1}}));
     g.set(4, 1, EMPTY);

@@ -25,6 +25,20 @@ inline GameState start_game() {
     return g;
 }
 
+// The upper gold on (5, 1) has just arrived between two lower single-piece groups, each closed
+// by upper pawns and the edge: (4, 1) and (6, 1).
+inline GameState two_enclosed_groups() {
+    GameState g = empty_game();
+    g.set(5, 1, UPPER_KIN);
+    g.set(4, 1, LOWER_HU);
+    g.set(3, 1, UPPER_HU);
+    g.set(4, 2, UPPER_HU);
+    g.set(6, 1, LOWER_GIN);
+    g.set(7, 1, UPPER_HU);
+    g.set(6, 2, UPPER_HU);
+    return g;
+}
+
 inline int pieces_on_board(const GameState& g) {
     int n = 0;
     for (int x = 1; x <= 9; ++x)

@@ -99,14 +99,7 @@ TEST(Captures, SandwichComesBeforeEnclosure) {
 }
 
 TEST(Captures, TwoEnclosedGroupsAreBothRemoved) {
-    GameState g = empty_game();
-    g.set(5, 1, UPPER_KIN);
-    g.set(4, 1, LOWER_HU);
-    g.set(3, 1, UPPER_HU);
-    g.set(4, 2, UPPER_HU);
-    g.set(6, 1, LOWER_GIN);
-    g.set(7, 1, UPPER_HU);
-    g.set(6, 2, UPPER_HU);
+    GameState g = testing::two_enclosed_groups();
     captures_after_move(g, 5, 1);
     EXPECT_EQ(g.at(4, 1), EMPTY);
     EXPECT_EQ(g.at(6, 1), EMPTY);
