@@ -1,20 +1,32 @@
 #include "app/qt_platform.h"
 
+#include <QAbstractButton>
 #include <QMessageBox>
 #include <QString>
 #include <QTime>
 #include <chrono>
 #include <thread>
+#include <utility>
 
 namespace banzuri::app {
 
 namespace {
+
+// The buttons read as a Japanese player expects, whatever language Qt itself runs in.
+void label_buttons_in_japanese(QMessageBox& box) {
+    const std::pair<QMessageBox::StandardButton, const char*> captions[] = {
+        {QMessageBox::Yes, "はい"}, {QMessageBox::No, "いいえ"}, {QMessageBox::Ok, "OK"}};
+    for (const auto& [which, caption] : captions)
+        if (QAbstractButton* button = box.button(which))
+            button->setText(QString::fromUtf8(caption));
+}
 
 QMessageBox::StandardButton show_box(QWidget* parent, QMessageBox::Icon icon,
                                      const std::string& text, const std::string& title,
                                      QMessageBox::StandardButtons buttons) {
     QMessageBox box(icon, QString::fromStdString(title), QString::fromStdString(text), buttons,
                     parent);
+    label_buttons_in_japanese(box);
     return static_cast<QMessageBox::StandardButton>(box.exec());
 }
 

@@ -8,7 +8,11 @@
 namespace banzuri {
 
 inline constexpr const char* HELP_PAGE_FILE = "Banzuri.htm";
-inline constexpr const char* HOME_PAGE_ADDRESS = "https://banzuri.example.org/";
+// The maker's home page, chosen when the game is configured (BANZURI_HOME_PAGE).
+#ifndef BANZURI_HOME_PAGE
+#define BANZURI_HOME_PAGE "https://banzuri.example.org/"
+#endif
+inline constexpr const char* HOME_PAGE_ADDRESS = BANZURI_HOME_PAGE;
 
 // The "file://" address of a file: its absolute path in UTF-8 with every byte other than
 // letters, digits, "-", ".", "_", "~" and the "/" separators percent-encoded, so spaces,
