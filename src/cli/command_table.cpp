@@ -3,6 +3,7 @@
 
 #include "cli/commands.h"
 #include "cli/computer_commands.h"
+#include "cli/record_command.h"
 
 namespace banzuri::cli {
 
@@ -15,6 +16,7 @@ constexpr std::array kCommands = {
     Command{"bestmove", "SFEN [--level N] [--upper-first]", &command_bestmove},
     Command{"trace", "SFEN [--level N] [--upper-first] [--terms]", &command_trace},
     Command{"selfplay", "--games N --seed S [--level L]", &command_selfplay},
+    Command{"record", "[--usi] FILE", &command_record},
 };
 
 std::string usage() {

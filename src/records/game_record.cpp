@@ -1,0 +1,22 @@
+#include "records/game_record.h"
+
+namespace banzuri::records {
+
+StartPosition standard_start() {
+    GameState g;
+    g.record.clear();
+    初期配置(g);
+    StartPosition s;
+    s.board = g.board;
+    return s;
+}
+
+bool lower_moves(const StartPosition& start, std::size_t index) {
+    return (index % 2 == 0) == start.lower_to_move;
+}
+
+bool lower_to_move_at_end(const GameRecord& r) {
+    return lower_moves(r.start, r.moves.size());
+}
+
+}  // namespace banzuri::records

@@ -1,0 +1,63 @@
+// A saved game: the start position, every move with its time, who played and how it ended.
+#pragma once
+
+#include <optional>
+#include <vector>
+
+#include "rules/game_state.h"
+#include "rules/legal_moves.h"
+
+namespace banzuri::records {
+
+enum class Side { none, lower, upper };
+
+// Any start: the usual one, a handicap ladder position, or a flipped board, either side first.
+struct StartPosition {
+    Board board{};
+    Hand hand_lower{};
+    Hand hand_upper{};
+    bool lower_to_move = true;
+    bool operator==(const StartPosition&) const = default;
+};
+
+struct DateTime {
+    int year = 0;
+    int month = 0;
+    int day = 0;
+    int hour = 0;
+    int minute = 0;
+    int second = 0;
+    bool operator==(const DateTime&) const = default;
+};
+
+struct RecordedMove {
+    // Squares as 駒移動 takes them (a drop from column 11 or -1), the piece before the move,
+    // the player's promotion choice and the code placed on the destination.
+    LegalMove move;
+    int seconds = 0;  // thinking time of this move
+    int total = 0;    // the mover's accumulated time after it
+    bool operator==(const RecordedMove&) const = default;
+};
+
+struct GameRecord {
+    StartPosition start;
+    std::vector<RecordedMove> moves;
+    std::optional<DateTime> started;
+    std::optional<DateTime> ended;  // set once the game is decided
+    int game_mode = MODE_MAN;
+    int level = 0;  // the computer's strength 1..3 against the computer, 0 between humans
+    Side winner = Side::none;
+    bool resigned = false;  // the side to move after the last move gave the game up
+    bool operator==(const GameRecord&) const = default;
+};
+
+// The usual start, lower side first.
+StartPosition standard_start();
+
+// Whether move `index` (0-based) of a game from `start` is the lower side's.
+bool lower_moves(const StartPosition& start, std::size_t index);
+
+// Whether the side to move after all moves is the lower side.
+bool lower_to_move_at_end(const GameRecord& r);
+
+}  // namespace banzuri::records

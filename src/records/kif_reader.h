@@ -1,0 +1,37 @@
+// Reading a KIF record (UTF-8 text): header keys, an optional board diagram, the numbered
+// moves with their times and the result line. Every move is played through the rules.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "records/game_record.h"
+
+namespace banzuri::records {
+
+// Why a text is refused: the line (1-based; 0 for the whole text) and the reason.
+struct TextProblem {
+    int line = 0;
+    std::string why;
+    // "12行目: ..." or the reason alone.
+    std::string text() const;
+};
+
+struct KifResult {
+    std::optional<GameRecord> record;
+    TextProblem problem;  // when there is no record
+};
+
+inline constexpr std::size_t kMaxRecordMoves = 10000;
+inline constexpr std::size_t kMaxLineBytes = 1000;
+
+// Comments (`#`, `*`, `&`), blank lines, CR LF line ends and header keys it does not know are
+// passed over; lines after the result line and from a variation ("変化：") on are not read.
+KifResult read_kif(std::string_view text);
+
+// At most `limit` bytes of a piece of the file for a message, cut at a character boundary,
+// control characters shown as "?".
+std::string shown(std::string_view text, std::size_t limit = 40);
+
+}  // namespace banzuri::records

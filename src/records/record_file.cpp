@@ -1,0 +1,115 @@
+#include "records/record_file.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+
+#include "records/atomic_file.h"
+#include "records/kif_format.h"
+#include "records/replay.h"
+#include "records/text_encoding.h"
+
+namespace banzuri::records {
+
+namespace {
+
+constexpr std::string_view kBom = "\xEF\xBB\xBF";
+
+std::string quoted_name(const std::filesystem::path& path) {
+    return "「" + shown(path.string(), 200) + "」";
+}
+
+std::string lowercase_extension(const std::filesystem::path& path) {
+    std::string ext = path.extension().string();
+    for (char& c : ext)
+        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+    return ext;
+}
+
+bool is_kif(const std::filesystem::path& path) {
+    return lowercase_extension(path) == ".kif";
+}
+
+bool is_kifu(const std::filesystem::path& path) {
+    return lowercase_extension(path) == ".kifu";
+}
+
+// Reads at most kMaxRecordFileBytes + 1 bytes of a regular file; errno-based reason otherwise.
+std::optional<std::string> read_bounded(const std::filesystem::path& path, std::string& why) {
+    const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) {
+        why = reason_of(errno);
+        return std::nullopt;
+    }
+    struct stat st {};
+    std::string bytes;
+    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+        why = "普通のファイルではありません";
+        ::close(fd);
+        return std::nullopt;
+    }
+    char buffer[65536];
+    while (bytes.size() <= kMaxRecordFileBytes) {
+        const ssize_t got = ::read(fd, buffer, sizeof buffer);
+        if (got < 0 && errno == EINTR) continue;
+        if (got < 0) why = reason_of(errno);
+        if (got <= 0) break;
+        bytes.append(buffer, static_cast<std::size_t>(got));
+    }
+    ::close(fd);
+    if (!why.empty()) return std::nullopt;
+    if (bytes.size() > kMaxRecordFileBytes) {
+        why = "大きすぎます（棋譜ファイルは4MiBまでです）";
+        return std::nullopt;
+    }
+    return bytes;
+}
+
+}  // namespace
+
+std::optional<std::string> decode_record(std::string_view bytes, const std::filesystem::path& path,
+                                         TextProblem& problem) {
+    const bool bom = bytes.starts_with(kBom);
+    if (bom) bytes.remove_prefix(kBom.size());
+    std::size_t bad = 0;
+    if (is_utf8(bytes, bad)) return std::string(bytes);
+    if (bom || is_kifu(path)) {
+        problem = {line_at(bytes, bad), "UTF-8として読めない文字があります"};
+        return std::nullopt;
+    }
+    std::optional<std::string> text = cp932_to_utf8(bytes, bad);
+    if (!text)
+        problem = {line_at(bytes, bad), "Shift-JISとしてもUTF-8としても読めない文字があります"};
+    return text;
+}
+
+std::optional<std::string> encode_record(const GameRecord& r, const std::filesystem::path& path) {
+    const std::string text = write_kif(r);
+    if (!is_kif(path)) return text;
+    return utf8_to_cp932(text);
+}
+
+LoadResult load_record(const std::filesystem::path& path) {
+    std::string why;
+    const std::optional<std::string> bytes = read_bounded(path, why);
+    if (!bytes) return {std::nullopt, quoted_name(path) + "を開けません: " + why};
+    TextProblem problem;
+    const std::optional<std::string> text = decode_record(*bytes, path, problem);
+    KifResult read = text ? read_kif(*text) : KifResult{std::nullopt, problem};
+    if (!read.record)
+        return {std::nullopt, quoted_name(path) + "は棋譜として読めません: " + read.problem.text()};
+    return {std::move(read.record), {}};
+}
+
+std::string save_record(const GameRecord& r, const std::filesystem::path& path) {
+    if (auto problem = check_record(r))
+        return quoted_name(path) + "を保存できません: 棋譜が正しくありません（" +
+               std::to_string(problem->move) + "手目: " + problem->why + "）";
+    const std::optional<std::string> bytes = encode_record(r, path);
+    if (!bytes) return quoted_name(path) + "を保存できません: Shift-JISで書けない文字があります";
+    return write_file_atomically(path, *bytes);
+}
+
+}  // namespace banzuri::records

@@ -1,0 +1,102 @@
+// Record files: bounded reading, encodings, and writes that never leave a half-written file.
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <fstream>
+
+#include "records/atomic_file.h"
+#include "records/random_records.h"
+#include "records/record_file.h"
+
+namespace banzuri::records {
+namespace {
+
+class RecordFile : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        dir_ = std::filesystem::temp_directory_path() /
+               ("banzuri-record-file-" + std::to_string(::getpid()));
+        std::filesystem::remove_all(dir_);
+        std::filesystem::create_directories(dir_);
+    }
+    void TearDown() override { std::filesystem::remove_all(dir_); }
+    void put(const std::filesystem::path& path, const std::string& bytes) {
+        std::ofstream(path, std::ios::binary) << bytes;
+    }
+    std::size_t files_in_folder() const {
+        return static_cast<std::size_t>(std::distance(std::filesystem::directory_iterator(dir_),
+                                                      std::filesystem::directory_iterator()));
+    }
+    std::filesystem::path dir_;
+};
+
+TEST_F(RecordFile, AFailedWriteLeavesTheOldFileAndNoTemporaryFile) {
+    const auto path = dir_ / "game.kifu";
+    const GameRecord first = testing::random_record(1, 0, 10);
+    ASSERT_EQ(save_record(first, path), "");
+    const std::string before = testing::slurp_file(path);
+    std::filesystem::create_directories(dir_ / "taken.kifu");
+    const std::string error = save_record(testing::random_record(2, 0, 10), dir_ / "taken.kifu");
+    EXPECT_EQ(error, "「" + (dir_ / "taken.kifu").string() + "」を保存できません: フォルダです");
+    EXPECT_EQ(testing::slurp_file(path), before);
+    EXPECT_EQ(files_in_folder(), 2u) << "the temporary file is removed";
+
+    const auto missing = dir_ / "no-such-folder" / "game.kifu";
+    EXPECT_EQ(write_file_atomically(missing, "x"),
+              "「" + missing.string() + "」を保存できません: ファイルかフォルダがありません");
+}
+
+TEST_F(RecordFile, RewritingKeepsThePermissionsOfTheOldFile) {
+    const auto path = dir_ / "game.kifu";
+    put(path, "old");
+    std::filesystem::permissions(path, std::filesystem::perms::owner_read |
+                                           std::filesystem::perms::owner_write |
+                                           std::filesystem::perms::group_read);
+    ASSERT_EQ(write_file_atomically(path, "new"), "");
+    EXPECT_EQ(testing::slurp_file(path), "new");
+    EXPECT_EQ(std::filesystem::status(path).permissions() & std::filesystem::perms::all,
+              std::filesystem::perms::owner_read | std::filesystem::perms::owner_write |
+                  std::filesystem::perms::group_read);
+    ASSERT_EQ(write_file_atomically(dir_ / "fresh.kifu", ""), "");
+    EXPECT_EQ(
+        std::filesystem::status(dir_ / "fresh.kifu").permissions() & std::filesystem::perms::all,
+        std::filesystem::perms(0644));
+}
+
+TEST_F(RecordFile, UnreadableFilesAreNamedWithTheReason) {
+    const auto missing = dir_ / "missing.kifu";
+    EXPECT_EQ(load_record(missing).error,
+              "「" + missing.string() + "」を開けません: ファイルかフォルダがありません");
+    EXPECT_EQ(load_record(dir_).error,
+              "「" + dir_.string() + "」を開けません: 普通のファイルではありません");
+    const auto huge = dir_ / "huge.kifu";
+    put(huge, std::string(kMaxRecordFileBytes + 1, '#'));
+    EXPECT_EQ(load_record(huge).error,
+              "「" + huge.string() + "」を開けません: 大きすぎます（棋譜ファイルは4MiBまでです）");
+    const auto broken = dir_ / "broken.kifu";
+    put(broken, "先手：あなた\n後手：\xff\xfe\n");
+    EXPECT_EQ(load_record(broken).error,
+              "「" + broken.string() +
+                  "」は棋譜として読めません: 2行目: UTF-8として読めない文字があります");
+    const auto wrong = dir_ / "wrong.kif";
+    put(wrong, "\x81\n\x81\x39\n");
+    EXPECT_EQ(load_record(wrong).error, "「" + wrong.string() +
+                                            "」は棋譜として読めません: 1行目: "
+                                            "Shift-JISとしてもUTF-8としても読めない文字があります");
+    EXPECT_FALSE(load_record(wrong).record);
+}
+
+TEST_F(RecordFile, SavingRefusesARecordThatDoesNotReplay) {
+    GameRecord r = testing::random_record(3, 0, 10);
+    r.moves[4].move.tx = 1;
+    r.moves[4].move.ty = 1;
+    const auto path = dir_ / "game.kifu";
+    EXPECT_EQ(save_record(r, path).find("「" + path.string() +
+                                        "」を保存できません: 棋譜が正しくありません（5手目"),
+              0u);
+    EXPECT_FALSE(std::filesystem::exists(path));
+}
+
+}  // namespace
+}  // namespace banzuri::records
