@@ -6,6 +6,8 @@
 #include <QKeyEvent>
 #include <QLayout>
 #include <QMenuBar>
+#include <QShowEvent>
+#include <QTimer>
 
 #include "app/about_box.h"
 #include "app/menu_bar.h"
@@ -56,6 +58,9 @@ GameWindow::GameWindow(std::filesystem::path files_dir, QWidget* parent)
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     board_->setFocus();
     qApp->installEventFilter(this);
+    // A box over a window that is not on the screen yet may never be seen: start-up warnings
+    // wait for the window.
+    dialogs_.hold_warnings();
 }
 
 GameWindow::~GameWindow() {
@@ -141,6 +146,15 @@ void GameWindow::closeEvent(QCloseEvent* event) {
     } else {
         event->ignore();
     }
+}
+
+void GameWindow::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    if (!dialogs_.holding_warnings()) return;
+    // After the window has been drawn, from the running event loop.
+    QTimer::singleShot(0, this, [this] {
+        if (!quitting_) dialogs_.show_held_warnings();
+    });
 }
 
 bool GameWindow::eventFilter(QObject* watched, QEvent* event) {

@@ -24,7 +24,8 @@ class GameWindow : public QMainWindow {
                         QWidget* parent = nullptr);
     ~GameWindow() override;
 
-    // Start-up of the game (its load event); call once before showing the window.
+    // Start-up of the game (its load event); call once before showing the window. Its warnings
+    // are shown over the window, in order, once the window is on the screen.
     void load();
 
     MainForm& form() { return *form_; }
@@ -40,6 +41,7 @@ class GameWindow : public QMainWindow {
   protected:
     void keyPressEvent(QKeyEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:

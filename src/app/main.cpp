@@ -3,6 +3,7 @@
 
 #include <QApplication>
 #include <iostream>
+#include <optional>
 
 #include "app/display_check.h"
 #include "app/game_window.h"
@@ -15,7 +16,11 @@ int main(int argc, char* argv[]) {
     // Ctrl+C and a terminate signal end the program as usual; the sound system must not
     // swallow them.
     SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
-    QApplication application(argc, argv);
+    std::optional<QApplication> application;
+    {
+        const banzuri::app::PlatformStartGuard guard;
+        application.emplace(argc, argv);
+    }
     banzuri::app::GameWindow window;
     window.load();
     if (window.quitting()) return 0;

@@ -42,7 +42,19 @@ bool QtDialogs::ask_yes_no(const std::string& text, const std::string& title) {
 }
 
 void QtDialogs::warning(const std::string& text, const std::string& title) {
+    if (holding_) {
+        held_.emplace_back(text, title);
+        return;
+    }
     show_box(parent_, QMessageBox::Warning, text, title, QMessageBox::Ok);
+}
+
+void QtDialogs::show_held_warnings() {
+    holding_ = false;
+    const auto waiting = std::move(held_);
+    held_.clear();
+    for (const auto& [text, title] : waiting)
+        show_box(parent_, QMessageBox::Warning, text, title, QMessageBox::Ok);
 }
 
 double QtClock::time_of_day() {

@@ -7,12 +7,16 @@
 #include <QWidget>
 #include <array>
 #include <functional>
+#include <string>
+#include <utility>
+#include <vector>
 
 #include "play/platform.h"
 
 namespace banzuri::app {
 
-// Modal message boxes over the main window.
+// Modal message boxes over the main window. Warnings raised while the window is not yet on the
+// screen wait, so that each one is shown over the window, in order, once it is.
 class QtDialogs : public Dialogs {
   public:
     explicit QtDialogs(QWidget* parent) : parent_(parent) {}
@@ -20,8 +24,16 @@ class QtDialogs : public Dialogs {
     bool ask_yes_no(const std::string& text, const std::string& title) override;
     void warning(const std::string& text, const std::string& title) override;
 
+    // From now on warnings wait until show_held_warnings().
+    void hold_warnings() { holding_ = true; }
+    // Shows the waiting warnings one after another, oldest first; later ones show at once.
+    void show_held_warnings();
+    bool holding_warnings() const { return holding_; }
+
   private:
     QWidget* parent_;
+    bool holding_ = false;
+    std::vector<std::pair<std::string, std::string>> held_;  // text and title
 };
 
 // The time of day from the system clock; sleeping blocks without looking at window events.

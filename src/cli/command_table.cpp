@@ -31,6 +31,15 @@ std::string usage() {
     return text;
 }
 
+// What --help prints: the usage line and what the exit statuses mean.
+std::string help() {
+    return usage() +
+           "\n"
+           "exit status: 0 done; 1 selfplay found a move that lost or created a piece;\n"
+           "  2 bad input (one line \"banzuri-cli: <argument>: <why>\" on stderr);\n"
+           "  3 the output could not be written (one line on stderr)\n";
+}
+
 }  // namespace
 
 std::span<const Command> command_table() {
@@ -39,6 +48,8 @@ std::span<const Command> command_table() {
 
 Output run(const Args& command_line) {
     if (command_line.empty()) return fail("no command", usage());
+    if (command_line.size() == 1 && (command_line[0] == "--help" || command_line[0] == "-h"))
+        return Output{0, help(), {}};
     for (const Command& c : command_table())
         if (command_line.front() == c.name)
             return c.run(Args(command_line.begin() + 1, command_line.end()));

@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <cstring>
 
 #include "cli/sfen.h"
 #include "cli/usi.h"
@@ -14,6 +15,8 @@ namespace banzuri::cli {
 namespace {
 
 constexpr std::size_t kShownBytes = 60;
+// An error line never grows beyond this and "...", whatever a command puts into it.
+constexpr std::size_t kLineBytes = ERROR_LINE_LIMIT - 3;
 
 Output wrong_count(std::string_view command, std::string_view expected) {
     return fail(command, "expected " + std::string(expected));
@@ -30,11 +33,24 @@ std::string winner_name(const GameState& g) {
     return "none";
 }
 
+// The text with every control and non-ASCII byte written as \xNN, cut to about `limit` bytes.
+std::string printable(std::string_view text, std::size_t limit) {
+    std::string line;
+    for (const char c : text) {
+        const auto byte = static_cast<unsigned char>(c);
+        char piece[8] = {c, '\0'};
+        if (byte < 0x20 || byte >= 0x7f) std::snprintf(piece, sizeof piece, "\\x%02x", byte);
+        if (line.size() + std::strlen(piece) > limit) return line + "...";
+        line += piece;
+    }
+    return line;
+}
+
 }  // namespace
 
 Output fail(std::string_view what, std::string_view why) {
-    return Output{
-        EXIT_BAD_INPUT, {}, "banzuri-cli: " + std::string(what) + ": " + std::string(why) + "\n"};
+    const std::string line = "banzuri-cli: " + std::string(what) + ": " + std::string(why);
+    return Output{EXIT_BAD_INPUT, {}, printable(line, kLineBytes) + "\n"};
 }
 
 std::string quoted(std::string_view argument) {
@@ -86,10 +102,14 @@ Output command_play(const Args& args) {
             return fail(what, why);
         if (!is_legal(p.g, p.lower_to_move, m))
             return fail(what, "not a legal move for the " + side_name(p.lower_to_move) + " side");
-        carry_out_move(p.g, m.fx, m.fy, m.tx, m.ty, m.placed);
-        p.lower_to_move = !p.lower_to_move;
-        p.g.turn = -p.g.turn;
-        ++p.move_number;
+        Position after = p;
+        carry_out_move(after.g, m.fx, m.fy, m.tx, m.ty, m.placed);
+        after.lower_to_move = !after.lower_to_move;
+        after.g.turn = -after.g.turn;
+        ++after.move_number;
+        // What is printed must read back as input.
+        if (std::string why = beyond_sfen_limits(after); !why.empty()) return fail(what, why);
+        p = std::move(after);
     }
     return Output{0, to_sfen(p) + "\nwinner: " + winner_name(p.g) + "\n", {}};
 }

@@ -17,7 +17,11 @@ struct Output {
     std::string err;
 };
 
+// Exit statuses: 0 done, 1 selfplay found a move that lost or created a piece, 2 bad input,
+// 3 the output could not be written (a full disk, say).
 inline constexpr int EXIT_BAD_INPUT = 2;
+inline constexpr int EXIT_OUTPUT_FAILED = 3;
+inline constexpr std::size_t ERROR_LINE_LIMIT = 515;
 
 using Handler = Output (*)(const Args& args);
 
@@ -34,7 +38,8 @@ std::span<const Command> command_table();
 Output run(const Args& command_line);
 
 // A refusal: one line "banzuri-cli: <what>: <why>" on standard error, nothing on standard
-// output, exit status 2.
+// output, exit status 2. The line is printable ASCII (other bytes as \xNN) and at most
+// ERROR_LINE_LIMIT bytes before its newline.
 Output fail(std::string_view what, std::string_view why);
 
 // An argument as it may appear in a message: in double quotes, control and non-ASCII bytes

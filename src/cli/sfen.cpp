@@ -4,6 +4,7 @@
 #include <cctype>
 #include <vector>
 
+#include "cli/commands.h"
 #include "rules/move.h"
 
 namespace banzuri::cli {
@@ -12,8 +13,12 @@ namespace {
 
 // Uppercase letters by hand kind 1..7.
 constexpr std::string_view kKindLetters = " PLNSGBR";
-constexpr long long kMaxMoveNumber = 999999999;
-constexpr int kMaxHandCount = 99;
+
+// A piece of the input as it may appear in a message: in single quotes, escaped and cut.
+std::string shown(std::string_view text) {
+    const std::string in_double_quotes = quoted(text);
+    return "'" + in_double_quotes.substr(1, in_double_quotes.size() - 2) + "'";
+}
 
 int kind_of_letter(char upper) {
     const auto at = kKindLetters.find(upper);
@@ -59,7 +64,8 @@ std::string parse_rank(std::string_view rank, int row, GameState& g) {
             if (promoted && ++i == rank.size()) return name + ": '+' without a piece";
             const int code = code_of_letter(rank[i], promoted);
             if (code == EMPTY)
-                return name + ": unknown piece '" + (promoted ? "+" : "") + rank[i] + "'";
+                return name + ": unknown piece " +
+                       shown((promoted ? "+" : "") + std::string(1, rank[i]));
             ++column;
             if (column <= 9) g.set(column, row, code);
         }
@@ -92,7 +98,7 @@ std::string parse_hands(std::string_view text, GameState& g) {
                 ++i;
             const std::string_view digits = text.substr(start, i - start);
             if (digits[0] == '0' || digits.size() > 2 || digits == "1")
-                return "hands: bad count '" + std::string(digits) + "'";
+                return "hands: bad count " + shown(digits);
             count = std::stoi(std::string(digits));
             if (i == text.size()) return "hands: count without a piece";
         }
@@ -100,22 +106,24 @@ std::string parse_hands(std::string_view text, GameState& g) {
         const int kind =
             kind_of_letter(static_cast<char>(std::toupper(static_cast<unsigned char>(c))));
         if (kind == 0 || !std::isalpha(static_cast<unsigned char>(c)))
-            return "hands: unknown piece '" + std::string(1, c) + "'";
+            return "hands: unknown piece " + shown(std::string(1, c));
         const bool lower = std::isupper(static_cast<unsigned char>(c)) != 0;
         const auto slot = static_cast<std::size_t>(kind + (lower ? 0 : 8));
-        if (seen[slot]) return "hands: piece '" + std::string(1, c) + "' given twice";
+        if (seen[slot]) return "hands: piece " + shown(std::string(1, c)) + " given twice";
         seen[slot] = true;
-        if (count > kMaxHandCount) return "hands: bad count";
+        if (count > MAX_HAND_COUNT) return "hands: bad count";
         GameState::add(lower ? g.hand_own : g.hand_enemy, kind, count);
     }
     return {};
 }
 
 std::string parse_move_number(std::string_view text, long long& number) {
-    if (text.empty() || text.size() > 9) return "move number: '" + std::string(text) + "'";
     for (char c : text)
         if (!std::isdigit(static_cast<unsigned char>(c)))
-            return "move number: '" + std::string(text) + "' is not a number";
+            return "move number: " + shown(text) + " is not a number";
+    if (text.empty() || text.size() > 9)
+        return "move number: " + shown(text) + " (expected 1 to " +
+               std::to_string(MAX_MOVE_NUMBER) + ")";
     number = std::stoll(std::string(text));
     if (number < 1) return "move number: must be at least 1";
     return {};
@@ -163,12 +171,23 @@ std::string parse_sfen(std::string_view text, Position& out) {
     out.g = two_humans();
     if (std::string why = parse_board(fields[0], out.g); !why.empty()) return why;
     if (fields[1] != "b" && fields[1] != "w")
-        return "side to move: '" + std::string(fields[1]) + "' (expected b or w)";
+        return "side to move: " + shown(fields[1]) + " (expected b or w)";
     out.lower_to_move = fields[1] == "b";
     out.g.turn = out.lower_to_move ? FIRST_PLAYER : SECOND_PLAYER;
     if (std::string why = parse_hands(fields[2], out.g); !why.empty()) return why;
     sync_hand_totals(out.g);
     return parse_move_number(fields[3], out.move_number);
+}
+
+std::string beyond_sfen_limits(const Position& p) {
+    if (p.move_number > MAX_MOVE_NUMBER)
+        return "the move number would pass " + std::to_string(MAX_MOVE_NUMBER);
+    for (const Hand* hand : {&p.g.hand_own, &p.g.hand_enemy})
+        for (int kind = 1; kind <= 7; ++kind)
+            if (GameState::count(*hand, kind) > MAX_HAND_COUNT)
+                return "a hand would hold more than " + std::to_string(MAX_HAND_COUNT) +
+                       " of a piece";
+    return {};
 }
 
 std::string piece_letters(int code) {

@@ -15,6 +15,10 @@ struct Position {
     long long move_number = 1;
 };
 
+// What an SFEN may hold, on input and on output alike.
+inline constexpr long long MAX_MOVE_NUMBER = 999999999;
+inline constexpr int MAX_HAND_COUNT = 99;
+
 // The standard starting position, lower side to move, move 1.
 Position start_position();
 
@@ -23,6 +27,10 @@ Position start_position();
 std::string parse_sfen(std::string_view text, Position& out);
 
 std::string to_sfen(const Position& p);
+
+// Why `p` cannot be written as an SFEN the tool reads back (a move number or a hand count
+// beyond the limits above); empty when it can.
+std::string beyond_sfen_limits(const Position& p);
 
 // SFEN letters of a piece code ("+R" for a promoted lower rook); empty for no piece.
 std::string piece_letters(int code);

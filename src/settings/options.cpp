@@ -92,6 +92,7 @@ void MainForm::読込_環境設定ファイル() {
         描画_背景(background);
         return;
     }
+    settings::remove_stale_temporary_files(files_dir / SETTINGS_FILE);  // of a killed write
     const auto text = settings::read_settings_file(files_dir / SETTINGS_FILE);
     if (!text) {
         apply_defaults(*this);

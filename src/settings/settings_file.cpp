@@ -5,6 +5,7 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <chrono>
 #include <system_error>
 #include <vector>
 
@@ -57,7 +58,47 @@ mode_t mode_for(const std::filesystem::path& path) {
     return 0644;
 }
 
+// The name of a temporary file replace_file() makes for `name`: "." name "." and the six
+// letters or digits mkstemp() puts in place of "XXXXXX".
+bool is_temporary_name(const std::string& candidate, const std::string& name) {
+    const std::string prefix = "." + name + ".";
+    if (candidate.size() != prefix.size() + 6 || candidate.compare(0, prefix.size(), prefix) != 0)
+        return false;
+    for (std::size_t i = prefix.size(); i < candidate.size(); ++i) {
+        const char c = candidate[i];
+        if (!((c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9')))
+            return false;
+    }
+    return true;
+}
+
+// A file the player pinned: one that exists and that nobody, or at least its owner, may write.
+bool pinned(const std::filesystem::path& path) {
+    struct stat info {};
+    if (::stat(path.c_str(), &info) != 0) return false;
+    return (info.st_mode & S_IWUSR) == 0 || ::access(path.c_str(), W_OK) != 0;
+}
+
 }  // namespace
+
+void remove_stale_temporary_files(const std::filesystem::path& path) {
+    const std::filesystem::path folder =
+        path.has_parent_path() ? path.parent_path() : std::filesystem::path(".");
+    const std::string name = path.filename().string();
+    const auto now = std::filesystem::file_time_type::clock::now();
+    std::error_code ec;
+    std::filesystem::directory_iterator entries(folder, ec);
+    for (; !ec && entries != std::filesystem::directory_iterator(); entries.increment(ec)) {
+        const std::filesystem::directory_entry& entry = *entries;
+        std::error_code entry_ec;
+        if (!is_temporary_name(entry.path().filename().string(), name) ||
+            !entry.is_regular_file(entry_ec) || entry.is_symlink(entry_ec))
+            continue;
+        const auto written = entry.last_write_time(entry_ec);
+        if (entry_ec || now - written < STALE_TEMPORARY_AGE) continue;
+        std::filesystem::remove(entry.path(), entry_ec);
+    }
+}
 
 std::optional<std::string> read_settings_file(const std::filesystem::path& path) {
     FileDescriptor file(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
@@ -82,6 +123,11 @@ std::optional<std::string> read_settings_file(const std::filesystem::path& path)
 }
 
 bool replace_file(const std::filesystem::path& path, std::string_view content, std::string& error) {
+    // Renaming over a file needs only the folder's permission: a pinned file is kept by hand.
+    if (pinned(path)) {
+        error = error_text(EACCES);
+        return false;
+    }
     std::string temp_name =
         (path.parent_path() / ("." + path.filename().string() + ".XXXXXX")).string();
     std::vector<char> temp(temp_name.begin(), temp_name.end());

@@ -1,20 +1,56 @@
 #include "sound/wav_file.h"
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <cerrno>
-#include <cstdio>
-#include <memory>
 #include <system_error>
 
 namespace banzuri {
 
 namespace {
 
-struct FileCloser {
-    void operator()(std::FILE* file) const { std::fclose(file); }
+class FileDescriptor {
+  public:
+    explicit FileDescriptor(int fd) : fd_(fd) {}
+    ~FileDescriptor() {
+        if (fd_ >= 0) ::close(fd_);
+    }
+    FileDescriptor(const FileDescriptor&) = delete;
+    FileDescriptor& operator=(const FileDescriptor&) = delete;
+    int get() const { return fd_; }
+
+  private:
+    int fd_;
 };
 
 std::string error_text(int error_number) {
     return std::generic_category().message(error_number);
+}
+
+// Why a file that is not a regular file cannot be a sound: a folder, a FIFO, a device.
+int not_regular_error(mode_t mode) {
+    return S_ISDIR(mode) ? EISDIR : EINVAL;
+}
+
+// Reads to the end of the file; false with `error` set when that failed or went over the limit.
+bool read_whole(int fd, std::vector<unsigned char>& bytes, int& error) {
+    unsigned char chunk[65536];
+    for (;;) {
+        const ssize_t got = ::read(fd, chunk, sizeof chunk);
+        if (got < 0 && errno == EINTR) continue;
+        if (got < 0) {
+            error = errno;
+            return false;
+        }
+        if (got == 0) return true;
+        if (bytes.size() + static_cast<std::size_t>(got) > SOUND_FILE_LIMIT) {
+            error = EFBIG;
+            return false;
+        }
+        bytes.insert(bytes.end(), chunk, chunk + got);
+    }
 }
 
 }  // namespace
@@ -29,25 +65,24 @@ SoundFileImage read_sound_file(const std::filesystem::path& path) {
             image.missing = true;
         return image;
     }
-    errno = 0;
-    std::unique_ptr<std::FILE, FileCloser> file(std::fopen(path.c_str(), "rb"));
-    if (!file) {
+    // Opening never waits, not even on a FIFO without a writer; only a regular file is read.
+    FileDescriptor file(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY));
+    if (file.get() < 0) {
         image.error = error_text(errno != 0 ? errno : EIO);
         return image;
     }
-    unsigned char chunk[65536];
-    for (;;) {
-        const std::size_t got = std::fread(chunk, 1, sizeof chunk, file.get());
-        if (image.bytes.size() + got > SOUND_FILE_LIMIT) {
-            image.error = error_text(EFBIG);
-            image.bytes.clear();
-            return image;
-        }
-        image.bytes.insert(image.bytes.end(), chunk, chunk + got);
-        if (got < sizeof chunk) break;
-    }
-    if (std::ferror(file.get())) {
+    struct stat info {};
+    if (::fstat(file.get(), &info) != 0) {
         image.error = error_text(errno != 0 ? errno : EIO);
+        return image;
+    }
+    if (!S_ISREG(info.st_mode)) {
+        image.error = error_text(not_regular_error(info.st_mode));
+        return image;
+    }
+    int error = 0;
+    if (!read_whole(file.get(), image.bytes, error)) {
+        image.error = error_text(error != 0 ? error : EIO);
         image.bytes.clear();
     }
     return image;

@@ -179,5 +179,58 @@ TEST(Cli, Refusals) {
     EXPECT_LT(huge.err.size(), 300u) << "a long argument is shortened in the message";
 }
 
+TEST(Cli, OutputThatCannotBeWrittenIsReportedWithItsOwnStatus) {
+    for (const std::vector<std::string>& args :
+         {std::vector<std::string>{"startpos"}, {"moves", kStart}, {"--help"}}) {
+        const CliRun full = run_cli(args, "/dev/full");
+        EXPECT_EQ(full.status, 3) << args[0];
+        EXPECT_EQ(full.err,
+                  "banzuri-cli: standard output: could not be written (No space left on "
+                  "device)\n");
+    }
+    // Bad input writes nothing to standard output: still the input error.
+    EXPECT_EQ(run_cli({"moves", "x"}, "/dev/full").status, 2);
+}
+
+TEST(Cli, HelpNamesEveryCommandAndExitStatus) {
+    const CliRun help = run_cli({"--help"});
+    EXPECT_EQ(help.status, 0);
+    EXPECT_EQ(help.err, "");
+    EXPECT_EQ(help.out.rfind("usage: banzuri-cli startpos | moves SFEN | play SFEN MOVE...", 0),
+              0u);
+    for (const char* status :
+         {"exit status: 0 done; 1 selfplay found a move that lost or created a piece;",
+          "  2 bad input (one line \"banzuri-cli: <argument>: <why>\" on stderr);",
+          "  3 the output could not be written (one line on stderr)"})
+        EXPECT_NE(help.out.find(status), std::string::npos) << status;
+    EXPECT_EQ(run_cli({"-h"}).out, help.out);
+    expect_refused({"--help", "x"}, "unknown command \"--help\"", "usage");
+}
+
+// What play prints at the limits reads back as input; one step past them is refused.
+TEST(Cli, PlayPrintsOnlyPositionsItReadsBack) {
+    const std::string last_number = "4k4/9/9/9/9/9/9/9/4K4 b - 999999998";
+    const CliRun at_limit = run_cli({"play", last_number, "5i5h"});
+    ASSERT_EQ(at_limit.status, 0) << at_limit.err;
+    const std::string printed = lines_of(at_limit.out).front();
+    EXPECT_EQ(printed, "4k4/9/9/9/9/9/9/4K4/9 w - 999999999");
+    EXPECT_EQ(run_cli({"moves", printed}).status, 0);
+    expect_refused({"play", last_number, "5i5h", "5a5b"}, "move 2 \"5a5b\"",
+                   "the move number would pass 999999999");
+    expect_refused({"moves", "4k4/9/9/9/9/9/9/9/4K4 b - 1000000000"}, "SFEN",
+                   "move number: '1000000000' (expected 1 to 999999999)");
+
+    // A sandwich takes the pawn into a hand that holds 98 or 99 already.
+    const std::string sandwich = "4k4/9/9/9/4pP3/3G5/9/9/4K4 b ";
+    const CliRun ninety_nine = run_cli({"play", sandwich + "98P 1", "6f6e"});
+    ASSERT_EQ(ninety_nine.status, 0) << ninety_nine.err;
+    const std::string full_hand = lines_of(ninety_nine.out).front();
+    EXPECT_EQ(full_hand, "4k4/9/9/9/3G1P3/9/9/9/4K4 w 99P 2");
+    EXPECT_EQ(run_cli({"play", full_hand}).out, ninety_nine.out);
+    expect_refused({"play", sandwich + "99P 1", "6f6e"}, "move 1 \"6f6e\"",
+                   "a hand would hold more than 99 of a piece");
+    expect_refused({"moves", "4k4/9/9/9/9/9/9/9/4K4 b 100P 1"}, "SFEN", "bad count '100'");
+}
+
 }  // namespace
 }  // namespace banzuri

@@ -49,6 +49,18 @@ std::string mutated(std::mt19937& rng, std::string text) {
     return text;
 }
 
+// One line of printable ASCII, no longer than the limit, ending in its newline.
+void expect_one_printable_line(const std::string& err) {
+    ASSERT_FALSE(err.empty());
+    EXPECT_EQ(err.rfind("banzuri-cli: ", 0), 0u) << err;
+    EXPECT_EQ(err.back(), '\n');
+    EXPECT_LE(err.size(), ERROR_LINE_LIMIT + 1) << err.size();
+    for (std::size_t i = 0; i + 1 < err.size(); ++i) {
+        const auto byte = static_cast<unsigned char>(err[i]);
+        ASSERT_TRUE(byte >= 0x20 && byte < 0x7f) << "byte " << int(byte) << " at " << i;
+    }
+}
+
 void expect_well_formed(const Output& r, const Args& args) {
     ASSERT_TRUE(r.status == 0 || r.status == EXIT_BAD_INPUT);
     if (r.status == 0) {
@@ -56,9 +68,23 @@ void expect_well_formed(const Output& r, const Args& args) {
         return;
     }
     EXPECT_EQ(r.out, "") << args.size();
-    ASSERT_FALSE(r.err.empty());
-    EXPECT_EQ(r.err.find('\n'), r.err.size() - 1) << r.err;
-    EXPECT_EQ(r.err.rfind("banzuri-cli: ", 0), 0u);
+    expect_one_printable_line(r.err);
+}
+
+// A well-formed board with hostile side, hands and move number fields, each sometimes long.
+std::string hostile_fields(std::mt19937& rng) {
+    const auto field = [&rng] {
+        const std::size_t longest = rng() % 8 == 0 ? 140000 : 12;
+        std::string text = random_bytes(rng, longest);
+        for (char& c : text)
+            if (c == ' ') c = '\n';
+        return text.empty() ? std::string("\x01") : text;
+    };
+    const std::string board = "lnsgkgsnl/1r5b1/ppppppppp/9/9/9/PPPPPPPPP/1B5R1/LNSGKGSNL";
+    const std::string sides[] = {"b", "w", field()};
+    const std::string hands[] = {"-", "2P", field(), std::to_string(rng()) + "P", "P" + field()};
+    const std::string numbers[] = {"1", field(), std::string(rng() % 200000, '9')};
+    return board + " " + sides[rng() % 3] + " " + hands[rng() % 5] + " " + numbers[rng() % 3];
 }
 
 TEST(CliFuzz, RandomArgumentsInProcess) {
@@ -74,6 +100,25 @@ TEST(CliFuzz, RandomArgumentsInProcess) {
             args.push_back(random_bytes(rng, 6));
         expect_well_formed(run(args), args);
     }
+}
+
+TEST(CliFuzz, HostileFieldsGiveOnePrintableBoundedLine) {
+    std::mt19937 rng(18);
+    for (int i = 0; i < 400 && !::testing::Test::HasFailure(); ++i) {
+        const Args args = {rng() % 2 ? "moves" : "play", hostile_fields(rng)};
+        expect_well_formed(run(args), args);
+    }
+    // Commands, options and moves made of raw bytes.
+    for (int i = 0; i < 400 && !::testing::Test::HasFailure(); ++i) {
+        const char* commands[] = {"bestmove", "trace", "selfplay", "play"};
+        Args args = {commands[rng() % 4], to_sfen(start_position())};
+        if (args[0] == "selfplay") args[1] = random_bytes(rng, 20);
+        args.push_back(random_bytes(rng, rng() % 8 == 0 ? 100000 : 10));
+        args.push_back(random_bytes(rng, 10));
+        const Output r = run(args);
+        if (r.status != 0) expect_one_printable_line(r.err);
+    }
+    expect_well_formed(run({random_bytes(rng, 200000)}), {});
 }
 
 TEST(CliFuzz, RandomLegalGamesRoundTripThroughTheNotation) {
@@ -113,6 +158,7 @@ TEST(CliFuzz, RandomBytesThroughTheExecutable) {
         ASSERT_TRUE(r.status == 0 || r.status == 2) << "exit " << r.status;
         if (r.status == 2) {
             EXPECT_EQ(r.out, "");
+            expect_one_printable_line(r.err);
         }
     }
 }

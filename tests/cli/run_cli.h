@@ -29,7 +29,8 @@ inline std::string slurp(const std::filesystem::path& file) {
     return buffer.str();
 }
 
-inline CliRun run_cli(const std::vector<std::string>& args) {
+// Standard output goes to `stdout_path` when one is given (then `out` stays empty).
+inline CliRun run_cli(const std::vector<std::string>& args, const std::string& stdout_path = {}) {
     static int counter = 0;
     const auto dir =
         std::filesystem::temp_directory_path() /
@@ -40,8 +41,9 @@ inline CliRun run_cli(const std::vector<std::string>& args) {
 
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_addopen(&actions, 1, out_file.c_str(), O_WRONLY | O_CREAT | O_TRUNC,
-                                     0600);
+    posix_spawn_file_actions_addopen(&actions, 1,
+                                     stdout_path.empty() ? out_file.c_str() : stdout_path.c_str(),
+                                     O_WRONLY | O_CREAT | O_TRUNC, 0600);
     posix_spawn_file_actions_addopen(&actions, 2, err_file.c_str(), O_WRONLY | O_CREAT | O_TRUNC,
                                      0600);
     std::vector<std::string> all = {BANZURI_CLI};

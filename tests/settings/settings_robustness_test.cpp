@@ -2,7 +2,11 @@
 
 #include <sys/stat.h>
 
+#include <algorithm>
+#include <chrono>
+#include <fstream>
 #include <random>
+#include <vector>
 
 #include "settings/settings_file.h"
 #include "settings/settings_text.h"
@@ -115,6 +119,67 @@ TEST(SettingsRobustness, WhatIsWrittenIsReadBackForEveryCombination) {
             EXPECT_EQ(read.elapsed, options.elapsed);
             EXPECT_EQ(read.music, options.music);
         }
+}
+
+void touch(const std::filesystem::path& path, std::chrono::seconds age) {
+    std::ofstream(path) << "half";
+    std::filesystem::last_write_time(path, std::filesystem::file_time_type::clock::now() - age);
+}
+
+TEST(SettingsRobustness, StaleTemporaryFilesOfAKilledWriteAreRemovedAtStartUp) {
+    FakeWindow w;
+    const auto old = std::chrono::hours(1);
+    for (const char* stale : {".Banzuri.ini.AbC123", ".Banzuri.ini.zzzzzz", ".Banzuri.ini.000000"})
+        touch(w.folder / stale, old);
+    // Similar names, a folder, a link, a young file and a file in a subfolder stay.
+    const char* kept[] = {".Banzuri.ini.AbC12",  ".Banzuri.ini.AbC1234", "Banzuri.ini.AbC123",
+                          ".Banzuri.ini.AbC-23", ".banzuri.ini.AbC123",  ".Banzuri.ini.AbC123~",
+                          ".Banzuri.txt.AbC123", ".Banzuri.ini.Young1",  "AbC123"};
+    for (const char* name : kept)
+        touch(w.folder / name, old);
+    touch(w.folder / ".Banzuri.ini.Young1", std::chrono::seconds(0));
+    std::filesystem::create_directory(w.folder / ".Banzuri.ini.Dir123");
+    std::filesystem::create_symlink(w.folder / "AbC123", w.folder / ".Banzuri.ini.Link12");
+    std::filesystem::create_directory(w.folder / "sub");
+    touch(w.folder / "sub" / ".Banzuri.ini.Sub123", old);
+    write_settings(w, settings_lines(SJIS_TAKE, "ON", "ON", "OFF"));
+
+    w.form.読込_環境設定ファイル();
+
+    EXPECT_EQ(w.form.background, BG_TAKE);
+    std::vector<std::string> left;
+    for (const auto& entry : std::filesystem::directory_iterator(w.folder))
+        left.push_back(entry.path().filename().string());
+    std::sort(left.begin(), left.end());
+    std::vector<std::string> expected(std::begin(kept), std::end(kept));
+    expected.insert(expected.end(),
+                    {".Banzuri.ini.Dir123", ".Banzuri.ini.Link12", "sub", "Banzuri.ini"});
+    std::sort(expected.begin(), expected.end());
+    EXPECT_EQ(left, expected);
+    EXPECT_TRUE(std::filesystem::exists(w.folder / "sub" / ".Banzuri.ini.Sub123"));
+}
+
+// The write is refused by the file's own mode bits, so this holds for root as well.
+TEST(SettingsRobustness, AReadOnlyFileIsKeptByteForByteAndWarnedOnce) {
+    for (const auto mode :
+         {std::filesystem::perms::owner_read | std::filesystem::perms::group_read |
+              std::filesystem::perms::others_read,
+          std::filesystem::perms::owner_read | std::filesystem::perms::group_all}) {
+        FakeWindow w;
+        const std::string pinned = settings_lines(SJIS_UCHU, "ON", "OFF", "OFF") + "# mine\r\n";
+        write_settings(w, pinned);
+        std::filesystem::permissions(settings_path(w), mode);
+        w.form.読込_環境設定ファイル();
+        w.form.BGM_Click();
+        w.form.RENGA_Click();
+        EXPECT_EQ(read_settings(w), pinned);
+        EXPECT_EQ(std::filesystem::status(settings_path(w)).permissions(), mode);
+        EXPECT_EQ(other_files(w), 0) << "no temporary file is left";
+        EXPECT_EQ(w.lines("warning").size(), 1u);
+        EXPECT_TRUE(w.form.checked(MenuItem::BGM)) << "the choices stay for this game";
+        EXPECT_TRUE(w.form.checked(MenuItem::RENGA));
+        std::filesystem::permissions(settings_path(w), std::filesystem::perms::owner_all);
+    }
 }
 
 }  // namespace

@@ -1,6 +1,12 @@
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <chrono>
 #include <fstream>
+#include <future>
 #include <string>
 
 #include "fakes/recording_platform.h"
@@ -154,6 +160,46 @@ TEST(SoundFile, ReadsTheWholeImageByteForByte) {
     EXPECT_TRUE(read.error.empty());
     EXPECT_EQ(std::string(read.bytes.begin(), read.bytes.end()), image);
     EXPECT_TRUE(read_sound_file(w.folder / "b.wav").missing);
+}
+
+// Runs `work` on another thread; when it is still stuck on the FIFO after five seconds, opening
+// the FIFO's other end releases it, so a fault fails the test instead of hanging it.
+template <class Work>
+auto run_past_fifo(const std::filesystem::path& fifo, Work work) {
+    auto running = std::async(std::launch::async, work);
+    if (running.wait_for(std::chrono::seconds(5)) == std::future_status::timeout) {
+        ADD_FAILURE() << "blocked on " << fifo;
+        const int writer = ::open(fifo.c_str(), O_WRONLY | O_NONBLOCK);
+        if (writer >= 0) ::close(writer);
+    }
+    return running.get();
+}
+
+SoundFileImage read_with_timeout(const std::filesystem::path& path) {
+    return run_past_fifo(path, [path] { return read_sound_file(path); });
+}
+
+TEST(SoundFile, AFifoOrAFolderIsRefusedWithoutBlocking) {
+    FakeWindow w;
+    ASSERT_EQ(::mkfifo((w.folder / "a.wav").c_str(), 0600), 0);
+    const SoundFileImage fifo = read_with_timeout(w.folder / "a.wav");
+    EXPECT_FALSE(fifo.missing);
+    EXPECT_EQ(fifo.error, std::generic_category().message(EINVAL));
+    EXPECT_TRUE(fifo.bytes.empty());
+    std::filesystem::create_directory(w.folder / "b.wav");
+    EXPECT_EQ(read_with_timeout(w.folder / "b.wav").error, std::generic_category().message(EISDIR));
+}
+
+TEST(SoundLayer, AFifoNamedLikeASoundIsNoSoundWithOneWarning) {
+    FakeWindow w;
+    write_all_sounds(w.folder);
+    std::filesystem::remove(w.folder / "駒打音.wav");
+    ASSERT_EQ(::mkfifo((w.folder / "駒打音.wav").c_str(), 0600), 0);
+    run_past_fifo(w.folder / "駒打音.wav", [&w] { w.form.load_sounds(); });
+    EXPECT_EQ(w.log, (Log{"dsInitialize", "dsCreateDSB 101 3", "dsCreateDSB 102 3",
+                          "warning [Banzuri.dll] " + std::generic_category().message(EINVAL),
+                          "dsCreateDSB 104 3", "dsCreateDSB 105 3", "dsCreateDSB 106 1"}));
+    EXPECT_EQ(w.form.snd_piece, 0);
 }
 
 }  // namespace
