@@ -34,7 +34,8 @@ void MainForm::描画_四角形(double gx, double gy, double dx, double dy, int 
 
 void MainForm::描画_数値(double gx, double gy, int value, int colour, int mode, double size) {
     // A number takes the place of its sign: a blank before it, or the minus sign.
-    const std::string digits = value < 0 ? std::to_string(value) : " " + std::to_string(value);
+    const std::string digits =
+        value < 0 ? std::to_string(value) : std::string(" ").append(std::to_string(value));
     const std::string text = mode == 0 ? digits : kanji_numeral(value);
     if (text.empty()) return;
     p.canvas.draw_text(text, grid_x(gx), grid_y(gy), colour, size, font_bold);

@@ -39,7 +39,7 @@ TEST(MoveNumber, EndsAtAboutTheSamePlaceWhateverItsDigits) {
                                 "box 2 8065 2170 8680 2860"}));
         const auto texts = w.of_kind("text");
         ASSERT_EQ(texts.size(), 4u);
-        const std::string digits = " " + std::to_string(number);
+        const std::string digits = std::string(" ").append(std::to_string(number));
         EXPECT_TEXT_AT(texts[0], digits, front + 0.1, 3.4, COLOUR_BLACK, 12);
         EXPECT_TEXT_AT(texts[1], digits, front, 3.3, COLOUR_WHITE, 12);
         EXPECT_EQ(texts[2].text, "手目");
