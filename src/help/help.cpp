@@ -31,7 +31,7 @@ void MainForm::KAISETU_Click() {
 }
 
 void MainForm::VER_Click() {
-    play(snd_other);
+    sound.play(sound.snd_other());
     p.app.show_about();
 }
 

@@ -3,16 +3,12 @@
 #include "computer/search.h"
 #include "play/main_form.h"
 #include "play/time_text.h"
-#include "rules/enclosure.h"
 #include "rules/movement.h"
 #include "rules/record.h"
 
 namespace banzuri {
 
 namespace {
-
-// More enclosed groups than pieces on the board cannot be removed one after another.
-constexpr int MAX_ENCLOSED_GROUPS = 81;
 
 void show_thinking(MainForm& f) {
     f.消去_思考中();
@@ -49,19 +45,9 @@ void execute(MainForm& f, const BestMove& m) {
     f.駒移動(m.from_x, m.from_y, m.to_x, m.to_y, m.piece_after);
     f.描画_桝輪郭(COLOUR_WHITE, m.to_x, m.to_y);
     f.待ち時間(0.5);
-    f.play(f.snd_piece);
+    f.sound.play(f.sound.snd_piece());
     ++f.g.rec_index;
     f.p.timer.set_enabled(false);
-}
-
-// Sandwiches first, then every enclosed human group next to the destination, one by one.
-void captures(MainForm& f, int tx, int ty) {
-    f.挟み処理(tx, ty);
-    for (int groups = 0; groups < MAX_ENCLOSED_GROUPS; ++groups) {
-        if (調査_当たり(f.g, tx, ty, f.g.turn, -f.g.turn) == OFF) break;
-        f.描画_当駒消去();
-        f.描画_敵持盤();
-    }
 }
 
 void hand_over(MainForm& f, const BestMove& m) {
@@ -92,7 +78,7 @@ void MainForm::com_ban() {
     const BestMove& m = *best;
     record_and_show(*this, m);
     execute(*this, m);
-    captures(*this, m.to_x, m.to_y);
+    captures_after_move(m.to_x, m.to_y);
     描画_桝輪郭(COLOUR_WHITE, m.to_x, m.to_y);
     描画_手数(g.rec_index, COLOUR_WHITE);
     if (存在チェック_駒(g, LOWER_OU) == OFF) {

@@ -16,7 +16,7 @@ void terminate(MainForm& f) {
 }  // namespace
 
 void MainForm::終了(const std::string& winner_name) {
-    play(snd_game_end);
+    sound.play(sound.snd_game_end());
     p.dialogs.message(winner_name + "の勝ちです", "終了");
     if (p.dialogs.ask_yes_no("続けますか？", "再ゲーム")) {
         Form_Load();  // back to the start-up state; sounds and music are kept
@@ -26,7 +26,7 @@ void MainForm::終了(const std::string& winner_name) {
 }
 
 void MainForm::終了処理() {
-    free_sounds();
+    sound.free_sounds();
 }
 
 void MainForm::OWARI_Click() {

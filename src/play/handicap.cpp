@@ -44,7 +44,7 @@ bool ladder_allowed(MainForm& f) {
         reason = 3;
     }
     if (reason == 0) return true;
-    f.play(f.snd_forbidden);
+    f.sound.play(f.sound.snd_forbidden());
     f.描画_メッセージ(reason);
     return false;
 }
@@ -56,7 +56,7 @@ void change_square(MainForm& f, int level, const Rung& step, int content) {
     f.g.set(step.x, step.y, content);
     f.描画_絵(content, step.x, step.y);
     f.描画_桝輪郭(f.board_colour, step.x, step.y);
-    f.play(f.snd_piece);
+    f.sound.play(f.sound.snd_piece());
 }
 
 }  // namespace

@@ -27,6 +27,7 @@
 #include "play/platform.h"
 #include "render/canvas.h"
 #include "rules/game_state.h"
+#include "sound/sound_layer.h"
 #include "sound/sound_library.h"
 
 namespace banzuri {
@@ -165,20 +166,6 @@ class MainForm {
     void 書込_環境設定ファイル();
     void チェック設定(int background_code);
 
-    // ---- sound --------------------------------------------------------------------------------
-    void sound_init(long window_handle);
-    int sound_load(const std::string& file_name, int flags);
-    void sound_warning(const std::string& text);
-    void sound_term();
-    void play(int buffer);  // dsPlay
-    // Start-up: the sound system and the six sounds, once per run.
-    void load_sounds();
-    // Shutdown: the six buffers in order, then the sound system.
-    void free_sounds();
-    // The looping music; starting it while it plays does nothing.
-    void start_music();
-    void stop_music();
-
     // ---- check marks ----------------------------------------------------------------------------
     bool checked(MenuItem item) const { return checks_[static_cast<std::size_t>(item)]; }
     void set_checked(MenuItem item, bool on);
@@ -208,15 +195,7 @@ class MainForm {
     int sel_to_y = 0;
     int sel_piece = EMPTY;
 
-    int ds_handle = 0;
-    int snd_other = 0;
-    int snd_forbidden = 0;
-    int snd_piece = 0;
-    int snd_game_end = 0;
-    int snd_vanish = 0;
-    int snd_bgm = 0;
-    bool sounds_loaded = false;  // the sounds are loaded once per run
-    bool music_playing = false;
+    SoundLayer sound;  // the sound library's handle, the six sounds and the music
 
     bool quitting = false;  // set once the program has been asked to end
 

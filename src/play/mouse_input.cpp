@@ -61,7 +61,7 @@ void repick(MainForm& f, int code) {
 
 // A destination on an opponent piece drops the selection and inspects that piece instead.
 void inspect_instead(MainForm& f, int code) {
-    f.play(f.snd_forbidden);
+    f.sound.play(f.sound.snd_forbidden());
     f.描画_桝輪郭(f.grid_colour, f.sel_from_x, f.sel_from_y);
     f.描画_移動可能桝色(f.sel_to_x, f.sel_to_y, f.guidance_colour, code);
     f.描画_桝輪郭(f.guidance_colour, f.sel_to_x, f.sel_to_y);
@@ -139,7 +139,7 @@ void MainForm::Form_MouseDown(int button, int /*shift*/, double x, double y) {
     const int cx = cell_of(x, board_left, cell_width);
     const int cy = cell_of(y, board_top, cell_height);
     if (g.turn == TURN_NONE) {
-        play(snd_forbidden);
+        sound.play(sound.snd_forbidden());
         p.dialogs.message("「対局」で始めて下さい", "開始");
         return;
     }
@@ -176,11 +176,11 @@ void MainForm::mouse_board_click(int button, int cx, int cy) {
     調査_2歩フラグ設定(g);
     if (移動チェック(g, sel_from_x, sel_from_y, sel_to_x, sel_to_y, sel_piece) == OFF ||
         !movers_piece(g, sel_piece)) {
-        play(snd_forbidden);
+        sound.play(sound.snd_forbidden());
         return;
     }
     if (button == MOUSE_LEFT && 移動後チェック(sel_to_y, sel_piece) == OFF) {
-        play(snd_forbidden);
+        sound.play(sound.snd_forbidden());
         p.dialogs.message("マウスの右をクリックして下さい", "成り");
         return;
     }
@@ -220,7 +220,7 @@ void MainForm::execute_human_move(int button) {
     if (sel_from_x < 0) sel_from_y = 8 - sel_from_y;  // the upper hand's row becomes its kind
 
     駒移動(sel_from_x, sel_from_y, sel_to_x, sel_to_y, sel_piece);
-    play(snd_piece);
+    sound.play(sound.snd_piece());
     g.rec_index += 1;
     captures_after_move(sel_to_x, sel_to_y);
 

@@ -1,5 +1,6 @@
 // Carrying out a move on the window and the animated captures that follow it.
 #include "play/main_form.h"
+#include "rules/capture_sequence.h"
 #include "rules/enclosure.h"
 #include "rules/game_state.h"
 #include "rules/move.h"
@@ -48,7 +49,9 @@ void MainForm::駒移動(int fx, int fy, int tx, int ty, int piece) {
 }
 
 void MainForm::挟み処理(int x, int y) {
-    挟み走査(g, x, y, [this](int x1, int y1, int x2, int y2) { 石_取得(x1, y1, x2, y2); });
+    CaptureSequence captures(g, x, y);
+    while (const std::optional<CaptureStep> step = captures.next_sandwich())
+        石_取得(step->mover.x, step->mover.y, step->closing.x, step->closing.y);
 }
 
 void MainForm::石_取得(int x1, int y1, int x2, int y2) {
@@ -62,7 +65,7 @@ void MainForm::石_取得(int x1, int y1, int x2, int y2) {
         }
         待ち時間(kSandwichFrame);
         credit_capture(g, code);
-        play(snd_vanish);
+        sound.play(sound.snd_vanish());
         refresh();
         puff(*this, s.x, s.y, kSandwichFrame);
         g.set(s.x, s.y, EMPTY);
@@ -86,7 +89,7 @@ void MainForm::描画_当駒消去() {
             frame(*this, PIC_TEKI_SHOU, s.x, s.y);
         }
         待ち時間(kEnclosureFrame);
-        play(snd_vanish);
+        sound.play(sound.snd_vanish());
         puff(*this, s.x, s.y, kEnclosureFrame);
         credit_capture(g, code);
         g.set(s.x, s.y, EMPTY);
@@ -94,10 +97,12 @@ void MainForm::描画_当駒消去() {
 }
 
 void MainForm::captures_after_move(int tx, int ty) {
-    挟み処理(tx, ty);
-    const int opponent = enclosure_opponent(g, tx, ty);
-    if (opponent == TURN_NONE) return;
-    while (調査_当たり(g, tx, ty, -opponent, opponent) == ON) {
+    CaptureSequence captures(g, tx, ty);
+    while (const std::optional<CaptureStep> step = captures.next()) {
+        if (step->kind == CaptureKind::SANDWICH) {
+            石_取得(step->mover.x, step->mover.y, step->closing.x, step->closing.y);
+            continue;
+        }
         描画_当駒消去();
         描画_自持盤();
         描画_敵持盤();

@@ -126,7 +126,7 @@ int flipped(int code) {
 
 void MainForm::REPLAY_Click() {
     if (g.rec_index < 1 || at(g.rec_index - 1) >= g.record.size()) {
-        play(snd_forbidden);
+        sound.play(sound.snd_forbidden());
         p.dialogs.message("できません", "戻る");
         return;
     }
@@ -144,7 +144,7 @@ void MainForm::REPLAY_Click() {
     redraw_position(*this);
 
     const Arrival taken_back = arrival(g.board, left);
-    play(snd_piece);
+    sound.play(sound.snd_piece());
     消去_移動結果(taken_back.found ? side_of(g, taken_back.code) : -g.turn);
 
     g.rec_index -= 1;
@@ -156,13 +156,13 @@ void MainForm::REPLAY_Click() {
 
 void MainForm::AFTER_Click() {
     if (g.turn == TURN_NONE) {
-        play(snd_forbidden);
+        sound.play(sound.snd_forbidden());
         p.dialogs.message("「対局」で始めて下さい", "開始");
         return;
     }
     const int limit = std::min(g.rec_last, last_entry_of_line(*this));
     if (g.rec_index >= limit || at(limit) >= g.record.size()) {
-        play(snd_forbidden);
+        sound.play(sound.snd_forbidden());
         p.dialogs.message("できません", "進む");
         return;
     }
@@ -184,7 +184,7 @@ void MainForm::AFTER_Click() {
     int y = 0;
     int code = EMPTY;
     const int found = 調査_移動結果(g, g.rec_index, x, y, code);
-    play(snd_piece);
+    sound.play(sound.snd_piece());
     if (found == ON) 描画_移動結果(side_of(g, code), x, y, code, text_colour);
     g.turn = -g.turn;
     描画_手数(g.move_count, COLOUR_WHITE);
@@ -194,7 +194,7 @@ void MainForm::AFTER_Click() {
 void MainForm::CANCEL_Click() {
     初期設定();
     forget_line(*this);
-    play(snd_piece);
+    sound.play(sound.snd_piece());
 }
 
 void MainForm::REVERSE_Click() {
@@ -214,7 +214,7 @@ void MainForm::REVERSE_Click() {
     std::swap(g.hand_total_lower, g.hand_total_upper);  // the totals follow their hands
 
     redraw_position(*this);
-    play(snd_piece);
+    sound.play(sound.snd_piece());
 
     g.rec_index = 0;
     g.rec_last = 0;

@@ -5,18 +5,9 @@
 
 #include <string>
 
-namespace banzuri {
+#include "platform/dialogs.h"
 
-class Dialogs {
-  public:
-    virtual ~Dialogs() = default;
-    // Modal box with an OK button and no icon.
-    virtual void message(const std::string& text, const std::string& title) = 0;
-    // Modal box with Yes and No buttons and no icon; true for Yes.
-    virtual bool ask_yes_no(const std::string& text, const std::string& title) = 0;
-    // Modal box with an OK button and the warning (exclamation) icon.
-    virtual void warning(const std::string& text, const std::string& title) = 0;
-};
+namespace banzuri {
 
 class Clock {
   public:

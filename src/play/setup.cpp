@@ -31,7 +31,7 @@ void redraw_for_game(MainForm& f) {
 }  // namespace
 
 void MainForm::Form_Load() {
-    load_sounds();  // the sound system and the six sounds, once per run
+    sound.load_sounds();  // the sound system and the six sounds, once per run
     start_dir = files_dir;
 
     g.hand_total_upper = 0;

@@ -50,9 +50,9 @@ void set_guidance(MainForm& form, bool on) {
 void set_music(MainForm& form, bool on) {
     form.set_checked(MenuItem::BGM, on);
     if (on)
-        form.start_music();
+        form.sound.start_music();
     else
-        form.stop_music();
+        form.sound.stop_music();
 }
 
 // First run, or a file that cannot be read: the defaults, written back at once.

@@ -7,6 +7,7 @@
 #include <cstdio>
 #include <deque>
 #include <filesystem>
+#include <fstream>
 #include <functional>
 #include <map>
 #include <memory>
@@ -192,6 +193,21 @@ struct FakeWindow {
                    ("banzuri-test-" + std::to_string(::getpid()) + "-" + std::to_string(++counter));
         std::filesystem::create_directories(dir);
         return dir;
+    }
+
+    // The six sound files in the folder: loading them gives the handles 1..6 in load order
+    // (other, forbidden, piece, game end, vanish, music).
+    void write_sound_files() const {
+        const char* names[] = {"その他.wav", "禁止.wav", "駒打音.wav",
+                               "終局.wav",   "消滅.wav", "BGM.wav"};
+        for (const char* name : names)
+            std::ofstream(folder / name, std::ios::binary) << "wave";
+    }
+    // The six sounds loaded as at start-up; the log starts empty afterwards.
+    void load_sounds() {
+        write_sound_files();
+        form.sound.load_sounds();
+        log.clear();
     }
 
     // Lines of the log that start with `prefix`.

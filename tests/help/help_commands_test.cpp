@@ -69,7 +69,7 @@ TEST(HelpPage, ABrowserThatFailsIsIgnored) {
 
 TEST(AboutBox, PlaysTheOtherSoundThenShowsTheBox) {
     FakeWindow w;
-    w.form.snd_other = 1;
+    w.load_sounds();
     w.form.VER_Click();
     EXPECT_EQ(w.log, (testing::Log{"dsPlay 1", "about"}));
 }

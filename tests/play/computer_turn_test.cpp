@@ -20,7 +20,7 @@ void computer_to_move(FakeWindow& w, int level = 1) {
     g.upper_order = SECOND_PLAYER;
     g.turn = SECOND_PLAYER;
     g.level = level;
-    w.form.snd_piece = 3;
+    w.load_sounds();
     w.timer.record = true;
 }
 
@@ -223,6 +223,28 @@ TEST(ComputerTurn, DropComesOutOfTheUpperHand) {
     EXPECT_EQ(g.hand_total_upper, 0);
     EXPECT_EQ(g.winner, SECOND_PLAYER);
     EXPECT_EQ(g.record[0].hand_upper[KIND_KIN], 1);
+}
+
+TEST(ComputerTurn, ItsMoveRemovesBothEnclosedGroups) {
+    FakeWindow w;
+    computer_to_move(w, 3);
+    GameState& g = w.form.g;
+    g.set(9, 1, UPPER_OU);
+    g.set(1, 9, LOWER_OU);
+    g.set(5, 2, UPPER_KIN);  // steps up to (5, 1) between two closed lower groups
+    g.set(4, 1, LOWER_HU);
+    g.set(3, 1, UPPER_HU);
+    g.set(4, 2, UPPER_HU);
+    g.set(6, 1, LOWER_GIN);
+    g.set(7, 1, UPPER_HU);
+    g.set(6, 2, UPPER_HU);
+    w.form.com_ban();
+    ASSERT_EQ(g.at(5, 1), UPPER_KIN);
+    EXPECT_EQ(g.at(4, 1), EMPTY);
+    EXPECT_EQ(g.at(6, 1), EMPTY);
+    EXPECT_EQ(g.hand_enemy[KIND_HU], 1);
+    EXPECT_EQ(g.hand_enemy[KIND_GIN], 1);
+    EXPECT_EQ(g.hand_total_upper, 2);
 }
 
 TEST(ComputerTurn, RecordGrowsBeyondItsInitialSize) {

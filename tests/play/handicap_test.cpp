@@ -27,8 +27,7 @@ std::string label_line(int level) {
 
 struct Ladder : ::testing::Test {
     Ladder() {
-        w.form.snd_forbidden = kForbidden;
-        w.form.snd_piece = kPiece;
+        w.load_sounds();
         banzuri::初期設定(w.form.g);
     }
     GameState& g() { return w.form.g; }

@@ -34,7 +34,7 @@ struct Window : FakeWindow {
         form.g.lower_order = FIRST_PLAYER;
         form.g.upper_order = SECOND_PLAYER;
         form.g.turn = FIRST_PLAYER;
-        form.snd_vanish = kVanish;
+        load_sounds();
     }
     // The first lines of the log, as many as expected.
     Log head(std::size_t n) const {

@@ -18,8 +18,7 @@ constexpr int kPiece = 3;
 // A window with a game between two humans on the starting position, lower side first.
 struct Game : ::testing::Test {
     Game() {
-        form().snd_forbidden = kForbidden;
-        form().snd_piece = kPiece;
+        w.load_sounds();
         banzuri::初期設定(g());
         g().game_mode = MODE_MAN;
         g().lower_order = FIRST_PLAYER;

@@ -24,10 +24,8 @@ inline std::string box_line(int colour, int gx, int gy) {
 
 struct PlayWindow : FakeWindow {
     PlayWindow() {
+        write_sound_files();
         form.Form_Load();
-        form.snd_forbidden = kForbidden;
-        form.snd_piece = kPiece;
-        form.snd_game_end = kGameEnd;
         log.clear();
     }
 

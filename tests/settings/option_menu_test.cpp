@@ -12,7 +12,7 @@ using namespace testing;
 struct StartedWindow : FakeWindow {
     StartedWindow() {
         write_all_sounds();
-        form.load_sounds();
+        form.sound.load_sounds();
         form.読込_環境設定ファイル();
         log.clear();
     }
@@ -110,7 +110,7 @@ TEST(OptionMenu, MusicStopsAndRestartsTheSameBuffer) {
 TEST(OptionMenu, MusicFromTheFileIsNotStartedTwiceWhenTheStartUpRunsAgain) {
     StartedWindow w;
     w.form.BGM_Click();
-    w.form.load_sounds();
+    w.form.sound.load_sounds();
     w.form.読込_環境設定ファイル();
     EXPECT_EQ(w.lines("dsPlayLooping").size(), 1u);
     EXPECT_EQ(w.lines("dsCreateDSB").size(), 0u);
@@ -132,7 +132,7 @@ TEST(OptionMenu, AFailedWriteKeepsTheChoicesAndWarnsOnce) {
     EXPECT_TRUE(w.form.checked(MenuItem::TAKE));
     EXPECT_FALSE(w.form.checked(MenuItem::MIDORI));
     EXPECT_TRUE(w.form.checked(MenuItem::BGM));
-    EXPECT_TRUE(w.form.music_playing);
+    EXPECT_TRUE(w.form.sound.music_playing());
     EXPECT_TRUE(w.form.checked(MenuItem::SIDOU));
     EXPECT_FALSE(w.form.checked(MenuItem::KEIKA));
     EXPECT_EQ(w.form.background, BG_TAKE);
@@ -150,7 +150,7 @@ TEST(OptionMenu, StartingAgainAfterAFailedWriteKeepsTheChoices) {
     w.form.読込_環境設定ファイル();  // as the start-up does again after "続けますか？" Yes
     EXPECT_TRUE(w.form.checked(MenuItem::RENGA));
     EXPECT_TRUE(w.form.checked(MenuItem::BGM));
-    EXPECT_TRUE(w.form.music_playing);
+    EXPECT_TRUE(w.form.sound.music_playing());
     EXPECT_EQ(w.form.background, BG_RENGA);
     EXPECT_TRUE(w.lines("warning").empty());
     EXPECT_TRUE(w.lines("dsStop").empty());

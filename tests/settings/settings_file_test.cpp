@@ -10,7 +10,7 @@ using namespace testing;
 
 TEST(SettingsFile, FirstRunCreatesTheFourDefaultLinesInShiftJis) {
     FakeWindow w;
-    w.form.load_sounds();
+    w.form.sound.load_sounds();
     w.form.読込_環境設定ファイル();
     EXPECT_EQ(read_settings(w), settings_lines(SJIS_MIDORI, "OFF", "ON", "OFF"));
     EXPECT_EQ(read_settings(w),
@@ -32,7 +32,7 @@ TEST(SettingsFile, AFileOfTheWindowsProgramReadsTheSameInAnyOrder) {
     FakeWindow w;
     write_settings(w, "BGM=ON\r\n" + SJIS_ELAPSED + "=OFF\r\n" + SJIS_BACKGROUND + "=" + SJIS_UCHU +
                           "\r\n" + SJIS_GUIDANCE + "=ON\r\n");
-    w.form.load_sounds();
+    w.form.sound.load_sounds();
     w.form.読込_環境設定ファイル();
     EXPECT_TRUE(w.form.checked(MenuItem::UCHU));
     EXPECT_FALSE(w.form.checked(MenuItem::MIDORI));
@@ -43,7 +43,7 @@ TEST(SettingsFile, AFileOfTheWindowsProgramReadsTheSameInAnyOrder) {
     EXPECT_FALSE(w.form.checked(MenuItem::KEIKA));
     EXPECT_TRUE(w.form.checked(MenuItem::BGM));
     EXPECT_EQ(w.lines("dsPlayLooping"), (Log{"dsPlayLooping 0"}));
-    EXPECT_TRUE(w.form.music_playing);
+    EXPECT_TRUE(w.form.sound.music_playing());
 }
 
 TEST(SettingsFile, EveryBackgroundValueIsRecognised) {
@@ -88,14 +88,14 @@ TEST(SettingsFile, ABackgroundOutsideTheFiveLeavesTheStartingOneAndIsNotWritten)
 
 TEST(SettingsFile, TheLastLineOfAKeyCounts) {
     FakeWindow w;
-    w.form.load_sounds();
+    w.form.sound.load_sounds();
     write_settings(w, "BGM=ON\r\n" + settings_lines(SJIS_RENGA, "ON", "ON", "OFF") +
                           SJIS_BACKGROUND + "=" + SJIS_TATAMI + "\r\n" + SJIS_BACKGROUND +
                           "=???\r\n");
     w.form.読込_環境設定ファイル();
     EXPECT_EQ(w.form.background, BG_TATAMI);
     EXPECT_FALSE(w.form.checked(MenuItem::BGM));
-    EXPECT_FALSE(w.form.music_playing);
+    EXPECT_FALSE(w.form.sound.music_playing());
 }
 
 TEST(SettingsFile, LinuxLineEndsAndUtf8SpellingsAreUnderstood) {

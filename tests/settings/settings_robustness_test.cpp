@@ -99,7 +99,7 @@ TEST(SettingsRobustness, TheReaderSurvivesRandomFiles) {
         EXPECT_TRUE(code == BG_MIDORI || code == BG_TATAMI || code == BG_TAKE || code == BG_UCHU ||
                     code == BG_RENGA);
         EXPECT_EQ(w.form.guidance_on, w.form.checked(MenuItem::SIDOU) ? 1 : 0);
-        EXPECT_EQ(w.form.music_playing, w.form.checked(MenuItem::BGM));
+        EXPECT_EQ(w.form.sound.music_playing(), w.form.checked(MenuItem::BGM));
         EXPECT_EQ(read_settings(w), text);
     }
 }
