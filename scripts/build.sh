@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Configures and builds one preset ("default" or "asan").
+# Configures and builds one preset: "default", "release", "clang" or "asan".
 set -euo pipefail
 cd "$(dirname "$0")/.."
 preset=${1:-default}

@@ -3,7 +3,7 @@
 set -euo pipefail
 
 packages=(
-  build-essential cmake ninja-build pkg-config clang-format
+  build-essential clang cmake ninja-build pkg-config clang-format
   qt6-base-dev libgl-dev libsdl2-mixer-dev libgtest-dev libgmock-dev
   fonts-ipafont-mincho xdg-utils
 )

@@ -1,11 +1,12 @@
 #!/usr/bin/env bash
-# Installs what is missing, checks the formatting, then builds and runs every test twice:
-# a plain build and an AddressSanitizer + UndefinedBehaviorSanitizer build.
+# Installs what is missing, checks the formatting, then builds and runs every test in four
+# builds: the plain one, an optimised release build, a clang build and an AddressSanitizer +
+# UndefinedBehaviorSanitizer build. Warnings are errors in all of them.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/setup.sh
 bash scripts/check-format.sh
-for preset in default asan; do
+for preset in default release clang asan; do
   echo "== $preset build =="
   bash scripts/build.sh "$preset"
   ctest --preset "$preset" -j "$(nproc)"

@@ -25,7 +25,7 @@ std::string usage() {
     for (const Command& c : command_table()) {
         text += separator;
         text += c.name;
-        if (!c.usage.empty()) text += " " + std::string(c.usage);
+        if (!c.usage.empty()) text.append(" ").append(c.usage);
         separator = " | ";
     }
     return text;

@@ -33,15 +33,45 @@ std::string winner_name(const GameState& g) {
     return "none";
 }
 
-// The text with every control and non-ASCII byte written as \xNN, cut to about `limit` bytes.
+// Length of the well-formed UTF-8 character of a printable character (U+00A0 and above, line
+// and paragraph separators excepted) at the start of `text`; 0 for anything else.
+std::size_t printable_utf8_length(std::string_view text) {
+    const auto lead = static_cast<unsigned char>(text[0]);
+    const std::size_t length = lead >= 0xf0 ? 4 : lead >= 0xe0 ? 3 : lead >= 0xc2 ? 2 : 0;
+    if (length == 0 || lead > 0xf4 || text.size() < length) return 0;
+    char32_t code = lead & (0x7f >> length);
+    for (std::size_t i = 1; i < length; ++i) {
+        const auto next = static_cast<unsigned char>(text[i]);
+        if ((next & 0xc0) != 0x80) return 0;
+        code = (code << 6) | (next & 0x3f);
+    }
+    const char32_t smallest[] = {0, 0, 0x80, 0x800, 0x10000};
+    if (code < smallest[length] || code > 0x10ffff || (code >= 0xd800 && code <= 0xdfff)) return 0;
+    if (code < 0xa0 || code == 0x2028 || code == 0x2029) return 0;
+    return length;
+}
+
+// The text with every control byte and every byte of malformed UTF-8 written as \xNN, cut to
+// about `limit` bytes between characters.
 std::string printable(std::string_view text, std::size_t limit) {
     std::string line;
-    for (const char c : text) {
-        const auto byte = static_cast<unsigned char>(c);
-        char piece[8] = {c, '\0'};
-        if (byte < 0x20 || byte >= 0x7f) std::snprintf(piece, sizeof piece, "\\x%02x", byte);
-        if (line.size() + std::strlen(piece) > limit) return line + "...";
+    for (std::size_t at = 0; at < text.size();) {
+        const auto byte = static_cast<unsigned char>(text[at]);
+        std::string piece(1, text[at]);
+        std::size_t taken = 1;
+        if (byte >= 0x80) {
+            taken = printable_utf8_length(text.substr(at));
+            piece = std::string(text.substr(at, taken));
+        }
+        if (taken == 0 || byte < 0x20 || byte == 0x7f) {
+            char escaped[8];
+            std::snprintf(escaped, sizeof escaped, "\\x%02x", byte);
+            piece = escaped;
+            taken = 1;
+        }
+        if (line.size() + piece.size() > limit) return line + "...";
         line += piece;
+        at += taken;
     }
     return line;
 }

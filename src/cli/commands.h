@@ -38,8 +38,8 @@ std::span<const Command> command_table();
 Output run(const Args& command_line);
 
 // A refusal: one line "banzuri-cli: <what>: <why>" on standard error, nothing on standard
-// output, exit status 2. The line is printable ASCII (other bytes as \xNN) and at most
-// ERROR_LINE_LIMIT bytes before its newline.
+// output, exit status 2. The line is printable UTF-8 (control bytes and malformed UTF-8 as
+// \xNN) and at most ERROR_LINE_LIMIT bytes before its newline.
 Output fail(std::string_view what, std::string_view why);
 
 // An argument as it may appear in a message: in double quotes, control and non-ASCII bytes

@@ -197,7 +197,9 @@ std::string piece_letters(int code) {
     if (magnitude != UPPER_OU) letter = kKindLetters[static_cast<std::size_t>(hand_kind(code))];
     if (code > 0) letter = static_cast<char>(std::tolower(static_cast<unsigned char>(letter)));
     const bool promoted = magnitude % 2 == 1;
-    return (promoted ? "+" : "") + std::string(1, letter);
+    std::string letters = promoted ? "+" : "";
+    letters += letter;
+    return letters;
 }
 
 std::string to_sfen(const Position& p) {

@@ -292,7 +292,7 @@ std::string score_text(Score score) {
     const int tenth = std::abs(score) % SCORE_UNIT;
     std::string text = score < 0 ? "-" : "";
     text += std::to_string(whole);
-    if (tenth != 0) text += "." + std::to_string(tenth);
+    if (tenth != 0) text.append(".").append(std::to_string(tenth));
     return text;
 }
 

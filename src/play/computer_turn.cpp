@@ -2,105 +2,85 @@
 // human move, resolve captures, check the human's king and hand the turn back.
 #include "computer/search.h"
 #include "play/main_form.h"
-#include "play/time_text.h"
-#include "rules/enclosure.h"
+#include "render/time_text.h"
 #include "rules/movement.h"
 #include "rules/record.h"
 
 namespace banzuri {
 
-namespace {
-
-// More enclosed groups than pieces on the board cannot be removed one after another.
-constexpr int MAX_ENCLOSED_GROUPS = 81;
-
-void show_thinking(MainForm& f) {
-    f.消去_思考中();
-    f.描画_数値(-1.5, 8.5, "思考中", COLOUR_BLACK, 0, 12);
-    f.描画_数値(-1.6, 8.4, "思考中", f.text_colour, 0, 12);
-    f.描画_桝輪郭(f.board_colour, 1, 8);
+void MainForm::show_thinking() {
+    painter_.消去_思考中();
+    painter_.描画_数値(-1.5, 8.5, "思考中", COLOUR_BLACK, 0, 12);
+    painter_.描画_数値(-1.6, 8.4, "思考中", painter_.text_colour(), 0, 12);
+    painter_.描画_桝輪郭(painter_.board_colour(), 1, 8);
 }
 
 // The upper side can neither move nor drop: it gives the game up as if its king had been
 // taken. The clocks stay as they are and the turn is not handed back.
-void resign(MainForm& f) {
-    f.p.timer.set_enabled(false);
-    f.消去_思考中();
-    f.g.winner = f.g.lower_order;
-    f.終了("あなた");
+void MainForm::resign() {
+    p.timer.set_enabled(false);
+    painter_.消去_思考中();
+    g.winner = g.lower_order;
+    終了("あなた");
 }
 
-void record_and_show(MainForm& f, const BestMove& m) {
-    GameState& g = f.g;
+void MainForm::record_and_show(const BestMove& m) {
     // The seconds of the move are measured at the move itself, ticks or no ticks.
-    f.move_seconds = 調査_経過秒(f.turn_start_time, f.p.clock.time_of_day());
+    clock_.move_seconds = 調査_経過秒(clock_.turn_start_time, p.clock.time_of_day());
     手順保存(g, m.from_x, m.from_y, m.to_x, m.to_y, m.piece_before, m.piece_after, g.time_lower,
-             g.time_lower, g.time_upper, g.time_upper + f.move_seconds);
+             g.time_lower, g.time_upper, g.time_upper + clock_.move_seconds);
     ++g.move_count;
-    f.描画_手数(g.rec_index, COLOUR_WHITE);
+    painter_.描画_手数(g.rec_index, COLOUR_WHITE);
     if (m.drop()) {
-        f.描画_駒点滅(m.piece_after, HAND_UPPER_COLUMN, 8 - m.from_y, 2);
+        painter_.描画_駒点滅(m.piece_after, HAND_UPPER_COLUMN, 8 - m.from_y, 2);
     } else {
-        f.描画_駒点滅(m.piece_before, m.from_x, m.from_y, 2);
+        painter_.描画_駒点滅(m.piece_before, m.from_x, m.from_y, 2);
     }
 }
 
-void execute(MainForm& f, const BestMove& m) {
-    f.駒移動(m.from_x, m.from_y, m.to_x, m.to_y, m.piece_after);
-    f.描画_桝輪郭(COLOUR_WHITE, m.to_x, m.to_y);
-    f.待ち時間(0.5);
-    f.play(f.snd_piece);
-    ++f.g.rec_index;
-    f.p.timer.set_enabled(false);
+void MainForm::execute(const BestMove& m) {
+    駒移動(m.from_x, m.from_y, m.to_x, m.to_y, m.piece_after);
+    painter_.描画_桝輪郭(COLOUR_WHITE, m.to_x, m.to_y);
+    待ち時間(0.5);
+    sound_.play(sound_.snd_piece());
+    ++g.rec_index;
+    p.timer.set_enabled(false);
 }
 
-// Sandwiches first, then every enclosed human group next to the destination, one by one.
-void captures(MainForm& f, int tx, int ty) {
-    f.挟み処理(tx, ty);
-    for (int groups = 0; groups < MAX_ENCLOSED_GROUPS; ++groups) {
-        if (調査_当たり(f.g, tx, ty, f.g.turn, -f.g.turn) == OFF) break;
-        f.描画_当駒消去();
-        f.描画_敵持盤();
-    }
-}
-
-void hand_over(MainForm& f, const BestMove& m) {
-    GameState& g = f.g;
-    f.消去_思考中();
-    f.描画_移動結果(g.upper_order, m.to_x, m.to_y, m.piece_after, COLOUR_WHITE);
-    f.描画_桝輪郭(COLOUR_WHITE, m.to_x, m.to_y);
-    g.time_upper += f.move_seconds;
-    f.turn_start_time = f.p.clock.time_of_day();
+void MainForm::hand_over(const BestMove& m) {
+    painter_.消去_思考中();
+    painter_.描画_移動結果(g.upper_order, m.to_x, m.to_y, m.piece_after, COLOUR_WHITE);
+    painter_.描画_桝輪郭(COLOUR_WHITE, m.to_x, m.to_y);
+    g.time_upper += clock_.move_seconds;
+    clock_.turn_start_time = p.clock.time_of_day();
     g.turn = g.lower_order;
-    if (f.checked(MenuItem::KEIKA)) f.p.timer.set_enabled(true);
+    if (checked(MenuItem::KEIKA)) p.timer.set_enabled(true);
 }
-
-}  // namespace
 
 void MainForm::com_ban() {
     if (g.winner != TURN_NONE) return;
-    turn_start_time = p.clock.time_of_day();
+    clock_.turn_start_time = p.clock.time_of_day();
     if (checked(MenuItem::KEIKA)) p.timer.set_enabled(true);
-    show_thinking(*this);
+    show_thinking();
     // Nothing the search prepares is visible, so the label is shown before it starts.
-    refresh();
+    painter_.refresh();
     const std::optional<BestMove> best = search_best_move(g, computer, [this] { Timer1_Timer(); });
     if (!best) {
-        resign(*this);
+        resign();
         return;
     }
     const BestMove& m = *best;
-    record_and_show(*this, m);
-    execute(*this, m);
-    captures(*this, m.to_x, m.to_y);
-    描画_桝輪郭(COLOUR_WHITE, m.to_x, m.to_y);
-    描画_手数(g.rec_index, COLOUR_WHITE);
+    record_and_show(m);
+    execute(m);
+    captures_after_move(m.to_x, m.to_y);
+    painter_.描画_桝輪郭(COLOUR_WHITE, m.to_x, m.to_y);
+    painter_.描画_手数(g.rec_index, COLOUR_WHITE);
     if (存在チェック_駒(g, LOWER_OU) == OFF) {
-        消去_移動結果(g.upper_order);
+        painter_.消去_移動結果(g.upper_order);
         終了("ｺﾝﾋﾟｭｰﾀ");
         return;
     }
-    hand_over(*this, m);
+    hand_over(m);
 }
 
 }  // namespace banzuri

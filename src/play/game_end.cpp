@@ -3,42 +3,38 @@
 
 namespace banzuri {
 
-namespace {
-
 // Releases the sounds and ends the program; asking twice does nothing more.
-void terminate(MainForm& f) {
-    if (f.quitting) return;
-    f.終了処理();
-    f.quitting = true;
-    f.p.app.quit();
+void MainForm::terminate() {
+    if (quitting_) return;
+    終了処理();
+    quitting_ = true;
+    p.app.quit();
 }
 
-}  // namespace
-
 void MainForm::終了(const std::string& winner_name) {
-    play(snd_game_end);
+    sound_.play(sound_.snd_game_end());
     p.dialogs.message(winner_name + "の勝ちです", "終了");
     if (p.dialogs.ask_yes_no("続けますか？", "再ゲーム")) {
         Form_Load();  // back to the start-up state; sounds and music are kept
     } else {
-        terminate(*this);
+        terminate();
     }
 }
 
 void MainForm::終了処理() {
-    free_sounds();
+    sound_.free_sounds();
 }
 
 void MainForm::OWARI_Click() {
-    terminate(*this);
+    terminate();
 }
 
 void MainForm::Form_KeyPress(int key) {
-    if (key == KEY_ESCAPE) terminate(*this);
+    if (key == KEY_ESCAPE) terminate();
 }
 
 void MainForm::Form_Unload() {
-    terminate(*this);
+    terminate();
 }
 
 }  // namespace banzuri

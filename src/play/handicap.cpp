@@ -35,47 +35,47 @@ const Rung* rung(int level) {
     return &kRungs[static_cast<std::size_t>(level - kBottom - 1)];
 }
 
+}  // namespace
+
 // The ladder may only be used on the starting position of a game that has not been flipped.
-bool ladder_allowed(MainForm& f) {
+bool MainForm::ladder_allowed() {
     int reason = 0;
-    if (f.g.rec_index > 0) {
+    if (g.rec_index > 0) {
         reason = 2;
-    } else if (f.g.board_reversed == ON) {
+    } else if (g.board_reversed == ON) {
         reason = 3;
     }
     if (reason == 0) return true;
-    f.play(f.snd_forbidden);
-    f.描画_メッセージ(reason);
+    sound_.play(sound_.snd_forbidden());
+    painter_.描画_メッセージ(reason);
     return false;
 }
 
-// Moves to `level` through the square of `step`, which then holds `content`.
-void change_square(MainForm& f, int level, const Rung& step, int content) {
-    f.g.handicap_level = level;
-    f.描画_ハンデレベル(level);
-    f.g.set(step.x, step.y, content);
-    f.描画_絵(content, step.x, step.y);
-    f.描画_桝輪郭(f.board_colour, step.x, step.y);
-    f.play(f.snd_piece);
+// Moves to `level` through the square (x, y), which then holds `content`.
+void MainForm::change_square(int level, int x, int y, int content) {
+    g.handicap_level = level;
+    painter_.描画_ハンデレベル(level);
+    g.set(x, y, content);
+    painter_.描画_絵(content, x, y);
+    painter_.描画_桝輪郭(painter_.board_colour(), x, y);
+    sound_.play(sound_.snd_piece());
 }
 
-}  // namespace
-
 void MainForm::LBEL_UP_Click() {
-    if (!ladder_allowed(*this)) return;
+    if (!ladder_allowed()) return;
     g.rec_last = 0;  // nothing ahead of the starting position can be stepped to any more
     const int level = g.handicap_level + 1;
     if (const Rung* step = rung(level))
-        change_square(*this, level, *step, level <= 0 ? step->piece : EMPTY);
+        change_square(level, step->x, step->y, level <= 0 ? step->piece : EMPTY);
     g.handicap_shown = ON;
 }
 
 void MainForm::LEBEL_DOWN_Click() {
-    if (!ladder_allowed(*this)) return;
+    if (!ladder_allowed()) return;
     g.rec_last = 0;
     const int level = g.handicap_level - 1;
     if (const Rung* step = rung(g.handicap_level))
-        change_square(*this, level, *step, level < 0 ? EMPTY : step->piece);
+        change_square(level, step->x, step->y, level < 0 ? EMPTY : step->piece);
     g.handicap_shown = ON;
 }
 

@@ -5,11 +5,24 @@
 namespace banzuri {
 
 MainForm::MainForm(Platform platform, std::filesystem::path dir)
-    : p(platform), files_dir(std::move(dir)), start_dir(files_dir) {}
+    : p(platform),
+      files_dir_(std::move(dir)),
+      start_dir_(files_dir_),
+      options_(p.menu, p.dialogs, files_dir_),
+      sound_(p.sound, p.dialogs, files_dir_),
+      painter_(p.canvas, p.dialogs, g, options_, [this](double s) { 待ち時間(s); }) {}
 
-void MainForm::set_checked(MenuItem item, bool on) {
-    checks_[static_cast<std::size_t>(item)] = on;
-    p.menu.show_checked(item, on);
+bool MainForm::checked(MenuItem item) const {
+    switch (item) {
+        case MenuItem::LEVEL1:
+            return g.level == 1;
+        case MenuItem::LEVEL2:
+            return g.level == 2;
+        case MenuItem::LEVEL3:
+            return g.level == 3;
+        default:
+            return options_.checked(item);
+    }
 }
 
 }  // namespace banzuri

@@ -1,5 +1,6 @@
 // Carrying out a move on the window and the animated captures that follow it.
 #include "play/main_form.h"
+#include "rules/capture_sequence.h"
 #include "rules/enclosure.h"
 #include "rules/game_state.h"
 #include "rules/move.h"
@@ -12,43 +13,30 @@ namespace {
 constexpr double kSandwichFrame = 0.15;
 constexpr double kEnclosureFrame = 0.1;
 
-// One picture on (x, y) with its outline, shown at once.
-void frame(MainForm& f, int picture, int x, int y) {
-    f.描画_絵(picture, x, y);
-    f.描画_桝輪郭(f.board_colour, x, y);
-    f.refresh();
-}
-
-// The vanishing puff common to both captures: two frames, then the empty square.
-void puff(MainForm& f, int x, int y, double wait) {
-    for (int picture : {PIC_PA1, PIC_PA2, static_cast<int>(EMPTY)}) {
-        frame(f, picture, x, y);
-        f.待ち時間(wait);
-    }
-}
-
 }  // namespace
 
 void MainForm::初期設定() {
     p.timer.set_enabled(false);
-    shown_second = 0;
-    selection_state = 0;
+    clock_.shown_second = 0;
+    sel_.selection_state = 0;
     banzuri::初期設定(g);
-    画面_再描画();
+    painter_.画面_再描画();
 }
 
 void MainForm::駒移動(int fx, int fy, int tx, int ty, int piece) {
-    描画_絵(EMPTY, fx, fy);
+    painter_.描画_絵(EMPTY, fx, fy);
     banzuri::駒移動(g, fx, fy, tx, ty, piece);
-    if (fx == HAND_UPPER_COLUMN) 描画_敵持盤();
-    if (fx == HAND_LOWER_COLUMN) 描画_自持盤();
-    描画_絵(piece, tx, ty);
-    描画_桝輪郭(board_colour, fx, fy);
-    描画_桝輪郭(board_colour, tx, ty);
+    if (fx == HAND_UPPER_COLUMN) painter_.描画_敵持盤();
+    if (fx == HAND_LOWER_COLUMN) painter_.描画_自持盤();
+    painter_.描画_絵(piece, tx, ty);
+    painter_.描画_桝輪郭(painter_.board_colour(), fx, fy);
+    painter_.描画_桝輪郭(painter_.board_colour(), tx, ty);
 }
 
 void MainForm::挟み処理(int x, int y) {
-    挟み走査(g, x, y, [this](int x1, int y1, int x2, int y2) { 石_取得(x1, y1, x2, y2); });
+    CaptureSequence captures(g, x, y);
+    while (const std::optional<CaptureStep> step = captures.next_sandwich())
+        石_取得(step->mover.x, step->mover.y, step->closing.x, step->closing.y);
 }
 
 void MainForm::石_取得(int x1, int y1, int x2, int y2) {
@@ -56,51 +44,54 @@ void MainForm::石_取得(int x1, int y1, int x2, int y2) {
         const int code = g.at(s.x, s.y);
         if (code <= LOWER_HU || code >= UPPER_HU) {
             const bool lower = code <= LOWER_HU;
-            frame(*this, lower ? PIC_JI_NAKA : PIC_TEKI_NAKA, s.x, s.y);
+            painter_.frame(lower ? PIC_JI_NAKA : PIC_TEKI_NAKA, s.x, s.y);
             待ち時間(kSandwichFrame);
-            frame(*this, lower ? PIC_JI_SHOU : PIC_TEKI_SHOU, s.x, s.y);
+            painter_.frame(lower ? PIC_JI_SHOU : PIC_TEKI_SHOU, s.x, s.y);
         }
         待ち時間(kSandwichFrame);
         credit_capture(g, code);
-        play(snd_vanish);
-        refresh();
-        puff(*this, s.x, s.y, kSandwichFrame);
+        sound_.play(sound_.snd_vanish());
+        painter_.refresh();
+        painter_.puff(s.x, s.y, kSandwichFrame);
         g.set(s.x, s.y, EMPTY);
     }
-    描画_自持盤();
-    描画_敵持盤();
+    painter_.描画_自持盤();
+    painter_.描画_敵持盤();
 }
 
 void MainForm::描画_当駒消去() {
     for (const Square& s : 当たり駒(g)) {
         const int code = g.at(s.x, s.y);
         if (code <= LOWER_HU) {
-            frame(*this, PIC_JI_NAKA, s.x, s.y);
+            painter_.frame(PIC_JI_NAKA, s.x, s.y);
             待ち時間(kEnclosureFrame);
-            描画_桝輪郭(board_colour, s.x, s.y);  // this side outlines before the picture
-            描画_絵(PIC_JI_SHOU, s.x, s.y);
-            refresh();
+            painter_.描画_桝輪郭(painter_.board_colour(), s.x,
+                                 s.y);  // this side outlines before the picture
+            painter_.描画_絵(PIC_JI_SHOU, s.x, s.y);
+            painter_.refresh();
         } else if (code >= UPPER_HU) {
-            frame(*this, PIC_TEKI_NAKA, s.x, s.y);
+            painter_.frame(PIC_TEKI_NAKA, s.x, s.y);
             待ち時間(kEnclosureFrame);
-            frame(*this, PIC_TEKI_SHOU, s.x, s.y);
+            painter_.frame(PIC_TEKI_SHOU, s.x, s.y);
         }
         待ち時間(kEnclosureFrame);
-        play(snd_vanish);
-        puff(*this, s.x, s.y, kEnclosureFrame);
+        sound_.play(sound_.snd_vanish());
+        painter_.puff(s.x, s.y, kEnclosureFrame);
         credit_capture(g, code);
         g.set(s.x, s.y, EMPTY);
     }
 }
 
 void MainForm::captures_after_move(int tx, int ty) {
-    挟み処理(tx, ty);
-    const int opponent = enclosure_opponent(g, tx, ty);
-    if (opponent == TURN_NONE) return;
-    while (調査_当たり(g, tx, ty, -opponent, opponent) == ON) {
+    CaptureSequence captures(g, tx, ty);
+    while (const std::optional<CaptureStep> step = captures.next()) {
+        if (step->kind == CaptureKind::SANDWICH) {
+            石_取得(step->mover.x, step->mover.y, step->closing.x, step->closing.y);
+            continue;
+        }
         描画_当駒消去();
-        描画_自持盤();
-        描画_敵持盤();
+        painter_.描画_自持盤();
+        painter_.描画_敵持盤();
     }
 }
 

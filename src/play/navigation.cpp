@@ -11,12 +11,6 @@ namespace banzuri {
 
 namespace {
 
-// A step through the record stops the clock; the seconds spent looking back are nobody's.
-void restart_turn_clock(MainForm& f) {
-    f.turn_start_time = f.p.clock.time_of_day();
-    f.move_seconds = 0;
-}
-
 std::size_t at(int n) {
     return static_cast<std::size_t>(n);
 }
@@ -29,43 +23,6 @@ bool same_entry(const RecordEntry& a, const RecordEntry& b) {
     return same_position(a, b.board, b.hand_lower, b.hand_upper) &&
            a.time_lower_before == b.time_lower_before && a.time_lower_after == b.time_lower_after &&
            a.time_upper_before == b.time_upper_before && a.time_upper_after == b.time_upper_after;
-}
-
-// True while the record, the move number and the position shown are still those that
-// navigation left: no move was made and no new game was started since.
-bool line_still_shown(const MainForm& f) {
-    const GameState& g = f.g;
-    if (f.nav_index < 0 || f.nav_index != g.rec_index) return false;
-    if (f.nav_line.size() > g.record.size() || at(f.nav_index) >= f.nav_line.size()) return false;
-    for (std::size_t n = 0; n < f.nav_line.size(); ++n)
-        if (!same_entry(f.nav_line[n], g.record[n])) return false;
-    return same_position(f.nav_line[at(f.nav_index)], g.board, g.hand_own, g.hand_enemy);
-}
-
-// The last record entry that belongs to the line being shown: the entries behind the shown
-// position always do; those ahead only while navigation's line is still the one shown.
-int last_entry_of_line(const MainForm& f) {
-    if (line_still_shown(f)) return static_cast<int>(f.nav_line.size()) - 1;
-    return f.g.rec_index - 1;
-}
-
-// Keeps the latest position (board, hands and both clocks) as entry rec_index, so that
-// stepping forward can return to it; the entries ahead of it no longer belong to the game.
-void keep_latest_position(MainForm& f) {
-    GameState& g = f.g;
-    手順保存(g, 0, 0, 0, 0, EMPTY, EMPTY, g.time_lower, g.time_lower, g.time_upper, g.time_upper);
-    const auto end = g.record.begin() + static_cast<std::ptrdiff_t>(at(g.rec_index) + 1);
-    f.nav_line.assign(g.record.begin(), end);
-}
-
-// Remembers the line and the entry now shown.
-void note_shown(MainForm& f) {
-    f.nav_index = f.g.rec_index;
-}
-
-void forget_line(MainForm& f) {
-    f.nav_line.clear();
-    f.nav_index = -1;
 }
 
 struct Arrival {
@@ -99,19 +56,6 @@ void restore_position(GameState& g, int n) {
     g.hand_total_lower = 調査_持駒数(g, g.lower_order);
 }
 
-void show_clocks(MainForm& f, double upper, double lower) {
-    f.g.time_upper = upper;
-    f.描画_所有時間(f.g.upper_order, f.g.time_upper);
-    f.g.time_lower = lower;
-    f.描画_所有時間(f.g.lower_order, f.g.time_lower);
-}
-
-void redraw_position(MainForm& f) {
-    f.描画_自持盤();
-    f.描画_敵持盤();
-    f.描画_盤();
-}
-
 // The side whose piece `code` is: the upper side for positive codes.
 int side_of(const GameState& g, int code) {
     return code > 0 ? g.upper_order : g.lower_order;
@@ -124,87 +68,141 @@ int flipped(int code) {
 
 }  // namespace
 
+// A step through the record stops the clock; the seconds spent looking back are nobody's.
+void MainForm::restart_turn_clock() {
+    clock_.turn_start_time = p.clock.time_of_day();
+    clock_.move_seconds = 0;
+}
+
+// True while the record, the move number and the position shown are still those that
+// navigation left: no move was made and no new game was started since.
+bool MainForm::line_still_shown() const {
+    if (nav_index < 0 || nav_index != g.rec_index) return false;
+    if (nav_line.size() > g.record.size() || at(nav_index) >= nav_line.size()) return false;
+    for (std::size_t n = 0; n < nav_line.size(); ++n)
+        if (!same_entry(nav_line[n], g.record[n])) return false;
+    return same_position(nav_line[at(nav_index)], g.board, g.hand_own, g.hand_enemy);
+}
+
+// The last record entry that belongs to the line being shown: the entries behind the shown
+// position always do; those ahead only while navigation's line is still the one shown.
+int MainForm::last_entry_of_line() const {
+    if (line_still_shown()) return static_cast<int>(nav_line.size()) - 1;
+    return g.rec_index - 1;
+}
+
+// Keeps the latest position (board, hands and both clocks) as entry rec_index, so that
+// stepping forward can return to it; the entries ahead of it no longer belong to the game.
+void MainForm::keep_latest_position() {
+    手順保存(g, 0, 0, 0, 0, EMPTY, EMPTY, g.time_lower, g.time_lower, g.time_upper, g.time_upper);
+    const auto end = g.record.begin() + static_cast<std::ptrdiff_t>(at(g.rec_index) + 1);
+    nav_line.assign(g.record.begin(), end);
+}
+
+// Remembers the line and the entry now shown.
+void MainForm::note_shown() {
+    nav_index = g.rec_index;
+}
+
+void MainForm::forget_line() {
+    nav_line.clear();
+    nav_index = -1;
+}
+
+void MainForm::show_clocks(double upper, double lower) {
+    g.time_upper = upper;
+    painter_.描画_所有時間(g.upper_order, g.time_upper);
+    g.time_lower = lower;
+    painter_.描画_所有時間(g.lower_order, g.time_lower);
+}
+
+void MainForm::redraw_position() {
+    painter_.描画_自持盤();
+    painter_.描画_敵持盤();
+    painter_.描画_盤();
+}
+
 void MainForm::REPLAY_Click() {
     if (g.rec_index < 1 || at(g.rec_index - 1) >= g.record.size()) {
-        play(snd_forbidden);
+        sound_.play(sound_.snd_forbidden());
         p.dialogs.message("できません", "戻る");
         return;
     }
-    if (!line_still_shown(*this)) keep_latest_position(*this);
-    selection_state = 0;
+    if (!line_still_shown()) keep_latest_position();
+    sel_.selection_state = 0;
     p.timer.set_enabled(false);
-    restart_turn_clock(*this);
-    描画_将棋盤桝();
-    消去_思考中();
+    restart_turn_clock();
+    painter_.描画_将棋盤桝();
+    painter_.消去_思考中();
 
     const Board left = g.board;
     const int e = g.rec_index - 1;
     restore_position(g, e);
-    show_clocks(*this, g.record[at(e)].time_upper_before, g.record[at(e)].time_lower_before);
-    redraw_position(*this);
+    show_clocks(g.record[at(e)].time_upper_before, g.record[at(e)].time_lower_before);
+    redraw_position();
 
     const Arrival taken_back = arrival(g.board, left);
-    play(snd_piece);
-    消去_移動結果(taken_back.found ? side_of(g, taken_back.code) : -g.turn);
+    sound_.play(sound_.snd_piece());
+    painter_.消去_移動結果(taken_back.found ? side_of(g, taken_back.code) : -g.turn);
 
     g.rec_index -= 1;
     g.move_count -= 1;
     g.turn = -g.turn;
-    描画_手数(g.move_count, COLOUR_WHITE);
-    note_shown(*this);
+    painter_.描画_手数(g.move_count, COLOUR_WHITE);
+    note_shown();
 }
 
 void MainForm::AFTER_Click() {
     if (g.turn == TURN_NONE) {
-        play(snd_forbidden);
+        sound_.play(sound_.snd_forbidden());
         p.dialogs.message("「対局」で始めて下さい", "開始");
         return;
     }
-    const int limit = std::min(g.rec_last, last_entry_of_line(*this));
+    const int limit = std::min(g.rec_last, last_entry_of_line());
     if (g.rec_index >= limit || at(limit) >= g.record.size()) {
-        play(snd_forbidden);
+        sound_.play(sound_.snd_forbidden());
         p.dialogs.message("できません", "進む");
         return;
     }
-    消去_思考中();
-    selection_state = 0;
+    painter_.消去_思考中();
+    sel_.selection_state = 0;
     p.timer.set_enabled(false);
-    restart_turn_clock(*this);
-    描画_将棋盤桝();
+    restart_turn_clock();
+    painter_.描画_将棋盤桝();
 
     g.rec_index += 1;
     g.move_count += 1;
-    描画_手数(g.move_count, COLOUR_WHITE);
+    painter_.描画_手数(g.move_count, COLOUR_WHITE);
     const RecordEntry& before = g.record[at(g.rec_index - 1)];
     restore_position(g, g.rec_index);
-    show_clocks(*this, before.time_upper_after, before.time_lower_after);
-    redraw_position(*this);
+    show_clocks(before.time_upper_after, before.time_lower_after);
+    redraw_position();
 
     int x = 0;
     int y = 0;
     int code = EMPTY;
     const int found = 調査_移動結果(g, g.rec_index, x, y, code);
-    play(snd_piece);
-    if (found == ON) 描画_移動結果(side_of(g, code), x, y, code, text_colour);
+    sound_.play(sound_.snd_piece());
+    if (found == ON) painter_.描画_移動結果(side_of(g, code), x, y, code, painter_.text_colour());
     g.turn = -g.turn;
-    描画_手数(g.move_count, COLOUR_WHITE);
-    note_shown(*this);
+    painter_.描画_手数(g.move_count, COLOUR_WHITE);
+    note_shown();
 }
 
 void MainForm::CANCEL_Click() {
     初期設定();
-    forget_line(*this);
-    play(snd_piece);
+    forget_line();
+    sound_.play(sound_.snd_piece());
 }
 
 void MainForm::REVERSE_Click() {
     if (g.handicap_shown == ON) {
-        描画_四角形(11, 1.2, 1800, 200, board_colour);
+        painter_.描画_四角形(11, 1.2, 1800, 200, painter_.board_colour());
         g.handicap_level = -g.handicap_level;
-        描画_文字列(11, 1, g.handicap_level, COLOUR_WHITE, 10);
+        painter_.描画_文字列(11, 1, g.handicap_level, COLOUR_WHITE, 10);
     }
     g.board_reversed = ON;
-    selection_state = 0;
+    sel_.selection_state = 0;
 
     const Board before = g.board;
     for (std::size_t x = 1; x <= 9; ++x)
@@ -213,12 +211,12 @@ void MainForm::REVERSE_Click() {
     std::swap(g.hand_own, g.hand_enemy);
     std::swap(g.hand_total_lower, g.hand_total_upper);  // the totals follow their hands
 
-    redraw_position(*this);
-    play(snd_piece);
+    redraw_position();
+    sound_.play(sound_.snd_piece());
 
     g.rec_index = 0;
     g.rec_last = 0;
-    forget_line(*this);
+    forget_line();
     if (g.turn != TURN_NONE) g.turn = -g.turn;
 }
 

@@ -2,7 +2,6 @@
 
 #include <array>
 
-#include "play/main_form.h"
 #include "rules/pieces.h"
 
 namespace banzuri {

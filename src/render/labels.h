@@ -12,6 +12,9 @@ std::string label_text(int code);
 // Kanji numeral "一".."九" for 1..9; the empty text otherwise.
 std::string kanji_numeral(int value);
 
+// Texts of labels, numerals and piece names (kanji numerals for 1001..1009).
+std::string 文字列変換(int value);
+
 // True when the picture set has a picture for `code`.
 bool has_picture(int code);
 

@@ -2,8 +2,8 @@
 // clocks, last-move texts, reachable squares and the blinking piece.
 #include <string>
 
-#include "play/main_form.h"
-#include "play/time_text.h"
+#include "render/board_painter.h"
+#include "render/time_text.h"
 #include "rules/movement.h"
 
 namespace banzuri {
@@ -12,24 +12,6 @@ namespace {
 
 constexpr int kMoveNumberSuffix = 99;  // label code of "手目"
 constexpr double kBlinkSeconds = 0.2;
-
-// A text with its black shadow 0.1 cell down and to the right.
-void shadowed_text(MainForm& f, double gx, double gy, const std::string& text, int colour,
-                   double size) {
-    f.描画_数値(gx + 0.1, gy + 0.1, text, COLOUR_BLACK, 0, size);
-    f.描画_数値(gx, gy, text, colour, 0, size);
-}
-
-void shadowed_number(MainForm& f, double gx, double gy, int value, int colour, int mode,
-                     double size) {
-    f.描画_数値(gx + 0.1, gy + 0.1, value, COLOUR_BLACK, mode, size);
-    f.描画_数値(gx, gy, value, colour, mode, size);
-}
-
-void shadowed_move_text(MainForm& f, double gx, double gy, const std::string& text, int colour) {
-    f.描画_移動駒種類(gx + 0.1, gy + 0.1, text, COLOUR_BLACK);
-    f.描画_移動駒種類(gx, gy, text, colour);
-}
 
 // The front column of the move number: longer numbers start further left.
 double move_number_column(int number) {
@@ -51,137 +33,178 @@ std::string handicap_message(int message) {
 
 }  // namespace
 
-void MainForm::tile(double gx, double gy) {
-    描画_絵(background, gx, gy);
+// A text with its black shadow 0.1 cell down and to the right.
+void BoardPainter::shadowed_text(double gx, double gy, const std::string& text, int colour,
+                                 double size) {
+    描画_数値(gx + 0.1, gy + 0.1, text, COLOUR_BLACK, 0, size);
+    描画_数値(gx, gy, text, colour, 0, size);
 }
 
-void MainForm::描画_桝_数値() {
-    font_bold = true;
+void BoardPainter::shadowed_number(double gx, double gy, int value, int colour, int mode,
+                                   double size) {
+    描画_数値(gx + 0.1, gy + 0.1, value, COLOUR_BLACK, mode, size);
+    描画_数値(gx, gy, value, colour, mode, size);
+}
+
+void BoardPainter::shadowed_move_text(double gx, double gy, const std::string& text, int colour) {
+    描画_移動駒種類(gx + 0.1, gy + 0.1, text, COLOUR_BLACK);
+    描画_移動駒種類(gx, gy, text, colour);
+}
+
+void BoardPainter::tile(double gx, double gy) {
+    描画_絵(options_.background(), gx, gy);
+}
+
+void BoardPainter::描画_桝_数値() {
+    font_bold_ = true;
     for (int i = 1; i <= BOARD_SIZE; ++i) {
         tile(i, 0);
-        shadowed_number(*this, i + 0.1, 0.4, 10 - i, COLOUR_LIGHT_YELLOW, 0, 16);
+        shadowed_number(i + 0.1, 0.4, 10 - i, COLOUR_LIGHT_YELLOW, 0, 16);
         tile(10, i);
-        shadowed_number(*this, 10.1, i + 0.3, i, COLOUR_LIGHT_YELLOW, 1, 12);
-        描画_桝輪郭(board_colour, 9, i);
+        shadowed_number(10.1, i + 0.3, i, COLOUR_LIGHT_YELLOW, 1, 12);
+        描画_桝輪郭(board_colour_, 9, i);
     }
 }
 
-void MainForm::描画_手数(int number, int /*colour*/) {
+void BoardPainter::描画_手数(int number, int /*colour*/) {
     tile(13, 3);
     tile(14, 3);
-    描画_桝輪郭(board_colour, 11, 3);
-    shadowed_number(*this, move_number_column(number), 3.3, number, COLOUR_WHITE, 0, 12);
+    描画_桝輪郭(board_colour_, 11, 3);
+    shadowed_number(move_number_column(number), 3.3, number, COLOUR_WHITE, 0, 12);
     描画_文字列(13.9, 3.2, kMoveNumberSuffix, COLOUR_BLACK, 10);
     描画_文字列(13.8, 3.1, kMoveNumberSuffix, COLOUR_WHITE, 10);
 }
 
-void MainForm::描画_レベル(int level) {
+void BoardPainter::描画_レベル(int level) {
     描画_数値(-1.5, 0.1, "LEVEL", COLOUR_WHITE, 0, 10);
     描画_数値(-0.5, 0, level, COLOUR_WHITE, 0, 12);
 }
 
-void MainForm::描画_ハンデレベル(int handicap) {
+void BoardPainter::描画_ハンデレベル(int handicap) {
     tile(11, 1);
     描画_文字列(11.1, 1.1, handicap, COLOUR_BLACK, 10);
     描画_文字列(11, 1, handicap, COLOUR_WHITE, 10);
 }
 
-void MainForm::描画_メッセージ(int message) {
-    p.dialogs.message(handicap_message(message) + "\n\n" + "局面→最初にして下さい",
-                      "ﾊﾝﾃﾞｨｷｬｯﾌﾟ設定");
+void BoardPainter::描画_メッセージ(int message) {
+    dialogs_.message(handicap_message(message) + "\n\n" + "局面→最初にして下さい",
+                     "ﾊﾝﾃﾞｨｷｬｯﾌﾟ設定");
 }
 
-void MainForm::描画_所有時間(int side, double seconds) {
-    if (!checked(MenuItem::KEIKA)) return;
+void BoardPainter::描画_所有時間(int side, double seconds) {
+    if (!options_.elapsed()) return;
     const std::string text = 調査_時間秒追加結果(seconds);
     消去_所有時間(side);
-    if (side == g.lower_order) {
-        shadowed_text(*this, 13, 9.2, text, COLOUR_WHITE, 12);
-    } else if (side == g.upper_order) {
-        shadowed_text(*this, -1.6, 9.2, text, COLOUR_WHITE, 12);
-        描画_桝輪郭(board_colour, 1, 9);
+    if (side == g_.lower_order) {
+        shadowed_text(13, 9.2, text, COLOUR_WHITE, 12);
+    } else if (side == g_.upper_order) {
+        shadowed_text(-1.6, 9.2, text, COLOUR_WHITE, 12);
+        描画_桝輪郭(board_colour_, 1, 9);
     }
 }
 
-void MainForm::消去_所有時間(int side) {
-    if (side == g.lower_order) {
+void BoardPainter::消去_所有時間(int side) {
+    if (side == g_.lower_order) {
         for (int gx = 13; gx <= 15; ++gx)
             tile(gx, 9);
-    } else if (side == g.upper_order) {
+    } else if (side == g_.upper_order) {
         for (int gx = -2; gx <= 0; ++gx)
             tile(gx, 9);
     }
 }
 
-void MainForm::消去_思考中() {
+void BoardPainter::消去_思考中() {
     tile(-2, 8);
-    描画_桝輪郭(board_colour, -1, 7);
+    描画_桝輪郭(board_colour_, -1, 7);
 }
 
-void MainForm::描画_移動結果(int side, int x, int y, int code, int colour) {
+void BoardPainter::描画_移動結果(int side, int x, int y, int code, int colour) {
     消去_移動結果(side);
     double file_x = 0;
     double gy = 0;
-    if (side == g.upper_order) {
+    if (side == g_.upper_order) {
         file_x = -1.6;
         gy = 8.4;
-    } else if (side == g.lower_order) {
+    } else if (side == g_.lower_order) {
         file_x = 12.4;
         gy = 2.4;
     } else {
         return;
     }
-    shadowed_move_text(*this, file_x, gy, 文字列変換(10 - x), colour);
-    shadowed_move_text(*this, file_x + 0.4, gy, 文字列変換(1000 + y), colour);
-    shadowed_move_text(*this, file_x + 1.0, gy, 文字列変換(code), colour);
-    if (side == g.upper_order) 描画_桝輪郭(board_colour, 1, 8);
+    shadowed_move_text(file_x, gy, 文字列変換(10 - x), colour);
+    shadowed_move_text(file_x + 0.4, gy, 文字列変換(1000 + y), colour);
+    shadowed_move_text(file_x + 1.0, gy, 文字列変換(code), colour);
+    if (side == g_.upper_order) 描画_桝輪郭(board_colour_, 1, 8);
 }
 
-void MainForm::消去_移動結果(int side) {
-    if (side == g.upper_order) {
+void BoardPainter::消去_移動結果(int side) {
+    if (side == g_.upper_order) {
         tile(-1, 8);
         tile(0, 8);
-        描画_桝輪郭(board_colour, -1, 7);
-        描画_桝輪郭(board_colour, 1, 8);
-    } else if (side == g.lower_order) {
+        描画_桝輪郭(board_colour_, -1, 7);
+        描画_桝輪郭(board_colour_, 1, 8);
+    } else if (side == g_.lower_order) {
         for (int gx = 12; gx <= 14; ++gx)
             tile(gx, 2);
     }
 }
 
-void MainForm::描画_移動駒種類(double gx, double gy, const std::string& text, int colour) {
+void BoardPainter::描画_移動駒種類(double gx, double gy, const std::string& text, int colour) {
     描画_数値(gx, gy, text, colour, 0, 12);
 }
 
-void MainForm::描画_移動可能桝色(int fx, int fy, int colour, int code) {
+void BoardPainter::描画_移動可能桝色(int fx, int fy, int colour, int code) {
     描画_将棋盤桝();
-    if (guidance_on == OFF) return;
+    if (!options_.guidance()) return;
     for (int x = 1; x <= BOARD_SIZE; ++x) {
         for (int y = 1; y <= BOARD_SIZE; ++y) {
-            if (移動チェック(g, fx, fy, x, y, code) == ON) 描画_桝輪郭(colour, x, y);
+            if (移動チェック(g_, fx, fy, x, y, code) == ON) 描画_桝輪郭(colour, x, y);
         }
     }
 }
 
-void MainForm::描画_駒点滅(int code, int x, int y, int blinks) {
+void BoardPainter::描画_駒点滅(int code, int x, int y, int blinks) {
     for (int i = 1; i <= blinks; ++i) {
         for (int shown : {static_cast<int>(PIC_BLANK), code}) {
             描画_絵(shown, x, y);
-            描画_桝輪郭(board_colour, x, y);
-            if (checked(MenuItem::SIDOU)) 描画_桝輪郭(COLOUR_LIGHT_RED, x, y);
+            描画_桝輪郭(board_colour_, x, y);
+            if (options_.guidance()) 描画_桝輪郭(COLOUR_LIGHT_RED, x, y);
             refresh();
-            待ち時間(kBlinkSeconds);
+            wait_(kBlinkSeconds);
         }
     }
 }
 
-void MainForm::描画_棋譜読込み部分消去() {
+void BoardPainter::描画_棋譜読込み部分消去() {
     描画_桝_数値();
     tile(-1, 10);
     tile(0, 10);
     for (int i = 1; i <= BOARD_SIZE; ++i) {
         tile(i, 10);
-        描画_桝輪郭(board_colour, i, 9);
+        描画_桝輪郭(board_colour_, i, 9);
+    }
+}
+
+void BoardPainter::redraw_all_outlines() {
+    for (int x = 1; x <= 9; ++x)
+        for (int y = 1; y <= 9; ++y)
+            描画_桝輪郭(grid_colour_, x, y);
+    for (int y = 1; y <= 7; ++y)
+        描画_桝輪郭(grid_colour_, -1, y);
+    for (int y = 3; y <= 9; ++y)
+        描画_桝輪郭(grid_colour_, 11, y);
+}
+
+void BoardPainter::frame(int picture, int x, int y) {
+    描画_絵(picture, x, y);
+    描画_桝輪郭(board_colour_, x, y);
+    refresh();
+}
+
+void BoardPainter::puff(int x, int y, double wait) {
+    for (int picture : {PIC_PA1, PIC_PA2, static_cast<int>(EMPTY)}) {
+        frame(picture, x, y);
+        wait_(wait);
     }
 }
 

@@ -1,9 +1,8 @@
 #include "rules/move.h"
 
-#include "rules/enclosure.h"
+#include "rules/capture_sequence.h"
 #include "rules/promotion.h"
 #include "rules/record.h"
-#include "rules/sandwich.h"
 
 namespace banzuri {
 
@@ -50,27 +49,10 @@ int enclosure_opponent(const GameState& g, int x, int y) {
     return -調査_駒手番(g, g.at(x, y));
 }
 
-void take_sandwiched(GameState& g, int x1, int y1, int x2, int y2) {
-    for (const Square& s : 挟まれる駒(g, x1, y1, x2, y2)) {
-        credit_capture(g, g.at(s.x, s.y));
-        g.set(s.x, s.y, EMPTY);
-    }
-}
-
-void take_enclosed(GameState& g) {
-    for (const Square& s : 当たり駒(g)) {
-        credit_capture(g, g.at(s.x, s.y));
-        g.set(s.x, s.y, EMPTY);
-    }
-}
-
 void captures_after_move(GameState& g, int tx, int ty) {
-    挟み走査(g, tx, ty,
-             [&g](int x1, int y1, int x2, int y2) { take_sandwiched(g, x1, y1, x2, y2); });
-    const int opponent = enclosure_opponent(g, tx, ty);
-    if (opponent == TURN_NONE) return;
-    while (調査_当たり(g, tx, ty, -opponent, opponent) == ON)
-        take_enclosed(g);
+    CaptureSequence captures(g, tx, ty);
+    while (const std::optional<CaptureStep> step = captures.next())
+        take_capture(g, *step);
 }
 
 void carry_out_move(GameState& g, int fx, int fy, int tx, int ty, int piece) {

@@ -19,13 +19,8 @@ void credit_capture(GameState& g, int code);
 // The side whose groups the piece on (x, y) can enclose: the other side of its owner.
 int enclosure_opponent(const GameState& g, int x, int y);
 
-// Silent removals crediting the hands: one sandwiched run, and the group marked by the last
-// enclosure search that answered ON.
-void take_sandwiched(GameState& g, int x1, int y1, int x2, int y2);
-void take_enclosed(GameState& g);
-
-// Every capture of the piece that arrived on (tx, ty): the sandwiches, then every enclosed
-// group next to it until none is left.
+// Every capture of the piece that arrived on (tx, ty), taken silently in the order of
+// CaptureSequence: the sandwiches, then every enclosed group next to it until none is left.
 void captures_after_move(GameState& g, int tx, int ty);
 
 // A move as the mouse makes it, without drawing and without the record: the move count, the

@@ -129,7 +129,8 @@ bool replace_file(const std::filesystem::path& path, std::string_view content, s
         return false;
     }
     std::string temp_name =
-        (path.parent_path() / ("." + path.filename().string() + ".XXXXXX")).string();
+        (path.parent_path() / std::string(".").append(path.filename().string()).append(".XXXXXX"))
+            .string();
     std::vector<char> temp(temp_name.begin(), temp_name.end());
     temp.push_back('\0');
     FileDescriptor file(::mkstemp(temp.data()));

@@ -3,10 +3,12 @@
 
 #include "app/pictures.h"
 #include "app/qt_canvas.h"
-#include "fakes/recording_platform.h"
+#include "fakes/recording_fakes.h"
+#include "render/board_painter.h"
 #include "render/labels.h"
 #include "rules/game_state.h"
 #include "rules/pieces.h"
+#include "settings/options.h"
 
 using banzuri::app::QtCanvas;
 
@@ -208,18 +210,13 @@ class CanvasTest : public QObject {
         QtCanvas canvas;
         testing::Log log;
         testing::FakeDialogs dialogs{log};
-        testing::FakeClock clock{log};
-        testing::FakeTimer timer{log};
         testing::FakeMenu menu;
-        testing::FakeSound sound{log};
-        testing::FakeBrowser browser{log};
-        testing::FakeApp app{log};
-        const auto folder = testing::FakeWindow::make_temp_dir();
-        MainForm form(Platform{canvas, dialogs, clock, timer, menu, sound, browser, app}, folder);
-        初期設定(form.g);
-        form.background = BG_UCHU;
-        form.画面_再描画();
-        std::filesystem::remove_all(folder);
+        GameState g;
+        初期設定(g);
+        Options options(menu, dialogs, std::filesystem::temp_directory_path());
+        options.set_background(BG_UCHU);
+        BoardPainter painter(canvas, dialogs, g, options, [](double) {});
+        painter.画面_再描画();
         const QImage& image = canvas.image();
         const QRgb green = rgb(0, 128, 0);
         // Starfield tiles reach every corner of the window.

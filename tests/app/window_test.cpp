@@ -13,6 +13,7 @@
 
 #include "app/game_window.h"
 #include "app/input_gate.h"
+#include "fakes/main_form_peer.h"
 
 using banzuri::app::GameWindow;
 using banzuri::app::InputGate;
@@ -151,7 +152,7 @@ class WindowTest : public QObject {
         s.trigger("LEVEL1");
         QVERIFY(s.window.action("LEVEL1")->isChecked());
         QVERIFY(!s.window.action("LEVEL3")->isChecked());
-        QCOMPARE(s.window.form().g.level, 1);
+        QCOMPARE(banzuri::MainFormTestPeer::g(s.window.form()).level, 1);
         s.trigger("LEVEL1");
         QVERIFY(s.window.action("LEVEL1")->isChecked());
     }
@@ -161,18 +162,20 @@ class WindowTest : public QObject {
         auto& f = s.window.form();
         QAction* keika = s.window.action("KEIKA");
         QCOMPARE(keika->isChecked(), f.checked(banzuri::MenuItem::KEIKA));
-        f.set_checked(banzuri::MenuItem::KEIKA, true);
+        banzuri::MainFormTestPeer::options(f).set_elapsed(true);
         s.trigger("START");
-        QVERIFY(f.p.timer.enabled());
+        QVERIFY(banzuri::MainFormTestPeer::platform(f).timer.enabled());
         s.trigger("KEIKA");  // display off: the clock timer stops
         QVERIFY(!keika->isChecked());
         QVERIFY(!f.checked(banzuri::MenuItem::KEIKA));
-        QVERIFY(!f.p.timer.enabled());
+        QVERIFY(!banzuri::MainFormTestPeer::platform(f).timer.enabled());
         s.trigger("KEIKA");
         QVERIFY(keika->isChecked());
-        QVERIFY(f.p.timer.enabled());
-        f.turn_start_time = f.p.clock.time_of_day() - 2.5;
-        QTRY_VERIFY_WITH_TIMEOUT(f.shown_second >= 2, 2000);  // ticks reach the game
+        QVERIFY(banzuri::MainFormTestPeer::platform(f).timer.enabled());
+        banzuri::MainFormTestPeer::clock(f).turn_start_time =
+            banzuri::MainFormTestPeer::platform(f).clock.time_of_day() - 2.5;
+        QTRY_VERIFY_WITH_TIMEOUT(banzuri::MainFormTestPeer::clock(f).shown_second >= 2,
+                                 2000);  // ticks reach the game
     }
 
     void whatAHandlerDrawsReachesTheScreenWithoutARefresh() {
@@ -198,24 +201,24 @@ class WindowTest : public QObject {
         s.trigger("START");
         QCOMPARE(s.boxes.seen, QStringList({box_line(" ", "先手の番です", QMessageBox::NoIcon)}));
         auto& f = s.window.form();
-        QCOMPARE(f.g.turn, banzuri::FIRST_PLAYER);
+        QCOMPARE(banzuri::MainFormTestPeer::g(f).turn, banzuri::FIRST_PLAYER);
 
         s.click(7, 7);
-        QCOMPARE(f.selection_state, 1);
-        QCOMPARE(f.sel_from_x, 7);
-        QCOMPARE(f.sel_from_y, 7);
+        QCOMPARE(f.selection().selection_state, 1);
+        QCOMPARE(f.selection().sel_from_x, 7);
+        QCOMPARE(f.selection().sel_from_y, 7);
         s.click(7, 6);
-        QCOMPARE(f.g.move_count, 1);
-        QCOMPARE(f.g.turn, banzuri::SECOND_PLAYER);
-        QCOMPARE(f.selection_state, 0);
+        QCOMPARE(banzuri::MainFormTestPeer::g(f).move_count, 1);
+        QCOMPARE(banzuri::MainFormTestPeer::g(f).turn, banzuri::SECOND_PLAYER);
+        QCOMPARE(f.selection().selection_state, 0);
 
         s.click(3, 3, Qt::RightButton);  // the upper side picks with the right button
-        QCOMPARE(f.selection_state, 1);
+        QCOMPARE(f.selection().selection_state, 1);
         s.click(3, 4, Qt::MiddleButton);  // ignored
-        QCOMPARE(f.g.move_count, 1);
+        QCOMPARE(banzuri::MainFormTestPeer::g(f).move_count, 1);
         s.click(3, 4, Qt::RightButton);
-        QCOMPARE(f.g.move_count, 2);
-        QCOMPARE(f.g.turn, banzuri::FIRST_PLAYER);
+        QCOMPARE(banzuri::MainFormTestPeer::g(f).move_count, 2);
+        QCOMPARE(banzuri::MainFormTestPeer::g(f).turn, banzuri::FIRST_PLAYER);
     }
 
     void pressesDuringAHandlerAreDropped() {
@@ -240,7 +243,8 @@ class WindowTest : public QObject {
     void gameEndAsksThroughTheRealDialogs() {
         Session s;
         auto& f = s.window.form();
-        f.g.set(5, 1, banzuri::EMPTY);  // the upper king is gone: the next lower move decides
+        banzuri::MainFormTestPeer::g(f).set(
+            5, 1, banzuri::EMPTY);  // the upper king is gone: the next lower move decides
         s.trigger("START");
         s.boxes.seen.clear();
         s.boxes.expect(QMessageBox::Ok);
@@ -251,8 +255,8 @@ class WindowTest : public QObject {
                  QStringList({box_line("終了", "先手の勝ちです", QMessageBox::NoIcon),
                               box_line("再ゲーム", "続けますか？", QMessageBox::NoIcon)}));
         QVERIFY(!s.quit_requested);
-        QCOMPARE(f.g.turn, banzuri::TURN_NONE);
-        QCOMPARE(f.g.at(5, 1), banzuri::UPPER_OU);
+        QCOMPARE(banzuri::MainFormTestPeer::g(f).turn, banzuri::TURN_NONE);
+        QCOMPARE(banzuri::MainFormTestPeer::g(f).at(5, 1), banzuri::UPPER_OU);
         QVERIFY(s.window.isVisible());
     }
 
@@ -261,24 +265,24 @@ class WindowTest : public QObject {
         auto& f = s.window.form();
         for (int x = 1; x <= 9; ++x)
             for (int y = 1; y <= 9; ++y)
-                f.g.set(x, y, banzuri::EMPTY);
-        f.g.set(5, 9, banzuri::LOWER_OU);
-        f.g.set(5, 5, banzuri::UPPER_OU);
-        f.g.set(3, 5, banzuri::UPPER_HU);
-        f.g.set(4, 5, banzuri::LOWER_KIN);
-        f.g.set(2, 6, banzuri::LOWER_GIN);
-        f.g.set(6, 6, banzuri::LOWER_GIN);
-        f.g.set(9, 3, banzuri::UPPER_HU);
+                banzuri::MainFormTestPeer::g(f).set(x, y, banzuri::EMPTY);
+        banzuri::MainFormTestPeer::g(f).set(5, 9, banzuri::LOWER_OU);
+        banzuri::MainFormTestPeer::g(f).set(5, 5, banzuri::UPPER_OU);
+        banzuri::MainFormTestPeer::g(f).set(3, 5, banzuri::UPPER_HU);
+        banzuri::MainFormTestPeer::g(f).set(4, 5, banzuri::LOWER_KIN);
+        banzuri::MainFormTestPeer::g(f).set(2, 6, banzuri::LOWER_GIN);
+        banzuri::MainFormTestPeer::g(f).set(6, 6, banzuri::LOWER_GIN);
+        banzuri::MainFormTestPeer::g(f).set(9, 3, banzuri::UPPER_HU);
         s.trigger("START");
         s.boxes.seen.clear();
 
         s.click(2, 6);  // the silver closes a pawn between itself and the gold
         s.click(2, 5);
-        QCOMPARE(f.g.at(3, 5), banzuri::EMPTY);
-        QCOMPARE(f.g.hand_own[banzuri::KIND_HU], 1);
+        QCOMPARE(banzuri::MainFormTestPeer::g(f).at(3, 5), banzuri::EMPTY);
+        QCOMPARE(banzuri::MainFormTestPeer::g(f).hand_own[banzuri::KIND_HU], 1);
         s.click(9, 3);
         s.click(9, 4);
-        QCOMPARE(f.g.turn, banzuri::FIRST_PLAYER);
+        QCOMPARE(banzuri::MainFormTestPeer::g(f).turn, banzuri::FIRST_PLAYER);
 
         s.boxes.expect(QMessageBox::Ok);
         s.boxes.expect(QMessageBox::Yes);
@@ -287,8 +291,8 @@ class WindowTest : public QObject {
         QCOMPARE(s.boxes.seen,
                  QStringList({box_line("終了", "先手の勝ちです", QMessageBox::NoIcon),
                               box_line("再ゲーム", "続けますか？", QMessageBox::NoIcon)}));
-        QCOMPARE(f.g.turn, banzuri::TURN_NONE);
-        QCOMPARE(f.g.winner, banzuri::TURN_NONE);
+        QCOMPARE(banzuri::MainFormTestPeer::g(f).turn, banzuri::TURN_NONE);
+        QCOMPARE(banzuri::MainFormTestPeer::g(f).winner, banzuri::TURN_NONE);
         s.click(7, 7);  // back at the start: a click asks for a game
         QCOMPARE(s.boxes.seen.last(),
                  box_line("開始", "「対局」で始めて下さい", QMessageBox::NoIcon));
@@ -299,15 +303,15 @@ class WindowTest : public QObject {
         auto& f = s.window.form();
         s.trigger("GOTE");  // the computer moves at once
         QVERIFY(s.boxes.seen.isEmpty());
-        QCOMPARE(f.g.upper_order, banzuri::FIRST_PLAYER);
-        QCOMPARE(f.g.move_count, 1);
-        QCOMPARE(f.g.turn, f.g.lower_order);
+        QCOMPARE(banzuri::MainFormTestPeer::g(f).upper_order, banzuri::FIRST_PLAYER);
+        QCOMPARE(banzuri::MainFormTestPeer::g(f).move_count, 1);
+        QCOMPARE(banzuri::MainFormTestPeer::g(f).turn, banzuri::MainFormTestPeer::g(f).lower_order);
 
         s.click(7, 7);
         s.click(7, 6);  // the player's move, then the computer's reply
-        QCOMPARE(f.g.move_count, 3);
-        QCOMPARE(f.g.turn, f.g.lower_order);
-        QCOMPARE(f.g.at(7, 6), banzuri::LOWER_HU);
+        QCOMPARE(banzuri::MainFormTestPeer::g(f).move_count, 3);
+        QCOMPARE(banzuri::MainFormTestPeer::g(f).turn, banzuri::MainFormTestPeer::g(f).lower_order);
+        QCOMPARE(banzuri::MainFormTestPeer::g(f).at(7, 6), banzuri::LOWER_HU);
     }
 
     void afterSteppingBackTheNextClickLetsTheComputerMove() {
@@ -317,22 +321,22 @@ class WindowTest : public QObject {
         QCOMPARE(s.boxes.seen, QStringList({box_line(" ", "MANの番です", QMessageBox::NoIcon)}));
         s.click(7, 7);
         s.click(7, 6);
-        QCOMPARE(f.g.move_count, 2);
+        QCOMPARE(banzuri::MainFormTestPeer::g(f).move_count, 2);
         s.trigger("REPLAY");  // takes the computer's move back: the computer is to move
-        QCOMPARE(f.g.turn, f.g.upper_order);
+        QCOMPARE(banzuri::MainFormTestPeer::g(f).turn, banzuri::MainFormTestPeer::g(f).upper_order);
         s.boxes.seen.clear();
         s.click(3, 7);  // asks, lets the computer move, then picks the pawn
         QCOMPARE(s.boxes.seen,
                  QStringList({box_line("再開(COM)", "OKですか？", QMessageBox::NoIcon)}));
-        QCOMPARE(f.g.move_count, 2);
-        QCOMPARE(f.g.turn, f.g.lower_order);
-        QCOMPARE(f.selection_state, 1);
-        QCOMPARE(f.sel_from_x, 3);
+        QCOMPARE(banzuri::MainFormTestPeer::g(f).move_count, 2);
+        QCOMPARE(banzuri::MainFormTestPeer::g(f).turn, banzuri::MainFormTestPeer::g(f).lower_order);
+        QCOMPARE(f.selection().selection_state, 1);
+        QCOMPARE(f.selection().sel_from_x, 3);
     }
 
     void answeringNoEndsTheProgram() {
         Session s;
-        s.window.form().g.set(5, 1, banzuri::EMPTY);
+        banzuri::MainFormTestPeer::g(s.window.form()).set(5, 1, banzuri::EMPTY);
         s.trigger("START");
         s.boxes.expect(QMessageBox::Ok);
         s.boxes.expect(QMessageBox::No);
@@ -350,14 +354,14 @@ class WindowTest : public QObject {
         QTest::keyClick(&s.window, Qt::Key_Escape);
         QVERIFY(s.quit_requested);
         QVERIFY(!s.window.isVisible());
-        QVERIFY(s.window.form().quitting);
+        QVERIFY(s.window.form().quitting());
     }
 
     void closingTheWindowEndsTheProgram() {
         Session s;
         QVERIFY(s.window.close());
         QVERIFY(s.quit_requested);
-        QVERIFY(s.window.form().quitting);
+        QVERIFY(s.window.form().quitting());
     }
 
     void quitMenuItemEndsTheProgram() {

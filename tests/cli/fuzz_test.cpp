@@ -49,16 +49,43 @@ std::string mutated(std::mt19937& rng, std::string text) {
     return text;
 }
 
-// One line of printable ASCII, no longer than the limit, ending in its newline.
+// One line of printable UTF-8 (no control character, no malformed sequence), no longer than
+// the limit, ending in its newline.
 void expect_one_printable_line(const std::string& err) {
     ASSERT_FALSE(err.empty());
     EXPECT_EQ(err.rfind("banzuri-cli: ", 0), 0u) << err;
     EXPECT_EQ(err.back(), '\n');
     EXPECT_LE(err.size(), ERROR_LINE_LIMIT + 1) << err.size();
-    for (std::size_t i = 0; i + 1 < err.size(); ++i) {
+    for (std::size_t i = 0; i + 1 < err.size();) {
         const auto byte = static_cast<unsigned char>(err[i]);
-        ASSERT_TRUE(byte >= 0x20 && byte < 0x7f) << "byte " << int(byte) << " at " << i;
+        if (byte < 0x80) {
+            ASSERT_TRUE(byte >= 0x20 && byte < 0x7f) << "byte " << int(byte) << " at " << i;
+            ++i;
+            continue;
+        }
+        const std::size_t length = byte >= 0xf0 ? 4 : byte >= 0xe0 ? 3 : byte >= 0xc2 ? 2 : 0;
+        ASSERT_TRUE(length != 0 && byte <= 0xf4 && i + length < err.size()) << "at " << i;
+        char32_t code = byte & (0x7f >> length);
+        for (std::size_t k = 1; k < length; ++k) {
+            const auto next = static_cast<unsigned char>(err[i + k]);
+            ASSERT_EQ(next & 0xc0, 0x80) << "at " << i + k;
+            code = (code << 6) | (next & 0x3f);
+        }
+        const char32_t smallest[] = {0, 0, 0x80, 0x800, 0x10000};
+        ASSERT_TRUE(code >= smallest[length] && code >= 0xa0 && code <= 0x10ffff) << "at " << i;
+        ASSERT_FALSE((code >= 0xd800 && code <= 0xdfff) || code == 0x2028 || code == 0x2029);
+        i += length;
     }
+}
+
+TEST(CliFuzz, ErrorLinesKeepJapaneseTextAndEscapeBrokenBytes) {
+    const Output r = fail("record", "「棋譜」\xff\xc3\x28\xe2\x80\xa8\t");
+    expect_one_printable_line(r.err);
+    EXPECT_EQ(r.err, "banzuri-cli: record: 「棋譜」\\xff\\xc3(\\xe2\\x80\\xa8\\x09\n");
+    const Output cut = fail("record", std::string(600, 'a') + "あ");
+    expect_one_printable_line(cut.err);
+    const Output cut_inside = fail("x", std::string(496, 'a') + "ああああ");
+    expect_one_printable_line(cut_inside.err);
 }
 
 void expect_well_formed(const Output& r, const Args& args) {

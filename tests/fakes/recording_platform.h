@@ -1,180 +1,18 @@
-// Recording fakes of every platform interface: each call is appended, in order, to one shared
-// log of short text lines, so a test can assert the exact sequence of effects.
+// A main window wired to the recording fakes, working in its own temporary folder.
 #pragma once
 
 #include <unistd.h>
 
-#include <cstdio>
-#include <deque>
 #include <filesystem>
-#include <functional>
-#include <map>
-#include <memory>
-#include <sstream>
+#include <fstream>
 #include <string>
 #include <vector>
 
+#include "fakes/main_form_peer.h"
+#include "fakes/recording_fakes.h"
 #include "play/main_form.h"
 
 namespace banzuri::testing {
-
-using Log = std::vector<std::string>;
-
-// Numbers in log lines: whole numbers without a fraction, others with up to 4 decimals.
-inline std::string num(double v) {
-    char buffer[32];
-    std::snprintf(buffer, sizeof buffer, "%.4g", v);
-    if (v == static_cast<double>(static_cast<long long>(v)))
-        std::snprintf(buffer, sizeof buffer, "%lld", static_cast<long long>(v));
-    return buffer;
-}
-
-class FakeCanvas : public Canvas {
-  public:
-    explicit FakeCanvas(Log& log) : log_(log) {}
-    void draw_picture(int code, double x, double y) override {
-        log_.push_back("picture " + num(code) + " " + num(x) + " " + num(y));
-    }
-    void draw_box(int colour, double x1, double y1, double x2, double y2) override {
-        log_.push_back("box " + num(colour) + " " + num(x1) + " " + num(y1) + " " + num(x2) + " " +
-                       num(y2));
-    }
-    void fill_box(int colour, double x1, double y1, double x2, double y2) override {
-        log_.push_back("fill " + num(colour) + " " + num(x1) + " " + num(y1) + " " + num(x2) + " " +
-                       num(y2));
-    }
-    void draw_text(const std::string& text, double x, double y, int colour, double size,
-                   bool bold) override {
-        log_.push_back("text \"" + text + "\" " + num(x) + " " + num(y) + " c" + num(colour) +
-                       " s" + num(size) + (bold ? " bold" : ""));
-    }
-    void refresh() override { log_.push_back("refresh"); }
-
-  private:
-    Log& log_;
-};
-
-class FakeDialogs : public Dialogs {
-  public:
-    explicit FakeDialogs(Log& log) : log_(log) {}
-    void message(const std::string& text, const std::string& title) override {
-        log_.push_back("message [" + title + "] " + text);
-        if (on_message) on_message();
-    }
-    bool ask_yes_no(const std::string& text, const std::string& title) override {
-        log_.push_back("ask [" + title + "] " + text);
-        bool answer = false;
-        if (!answers.empty()) {
-            answer = answers.front();
-            answers.pop_front();
-        }
-        return answer;
-    }
-    void warning(const std::string& text, const std::string& title) override {
-        log_.push_back("warning [" + title + "] " + text);
-    }
-    std::deque<bool> answers;  // answers to ask_yes_no, No when empty
-    std::function<void()> on_message;
-
-  private:
-    Log& log_;
-};
-
-class FakeClock : public Clock {
-  public:
-    explicit FakeClock(Log& log) : log_(log) {}
-    double time_of_day() override {
-        const double t = now;
-        now += advance_per_read;  // a clock that moves on by itself between readings
-        return t;
-    }
-    void sleep(double seconds) override {
-        log_.push_back("sleep " + num(seconds));
-        now += seconds;
-        if (now >= 86400) now -= 86400;
-    }
-    double now = 36000;  // ten in the morning
-    double advance_per_read = 0;
-
-  private:
-    Log& log_;
-};
-
-class FakeTimer : public TimerControl {
-  public:
-    explicit FakeTimer(Log& log) : log_(log) {}
-    void set_enabled(bool enabled) override {
-        if (record) log_.push_back(enabled ? "timer on" : "timer off");
-        enabled_ = enabled;
-    }
-    bool enabled() const override { return enabled_; }
-    bool record = false;  // timer changes are logged only when a test asks for them
-
-  private:
-    Log& log_;
-    bool enabled_ = false;
-};
-
-class FakeMenu : public MenuView {
-  public:
-    void show_checked(MenuItem item, bool checked) override {
-        shown[static_cast<int>(item)] = checked;
-    }
-    std::map<int, bool> shown;
-};
-
-class FakeSound : public SoundLibrary {
-  public:
-    explicit FakeSound(Log& log) : log_(log) {}
-    int dsInitialize(long) override {
-        log_.push_back("dsInitialize");
-        return device_ok ? 1 : 0;
-    }
-    void dsTerminate(int ds) override { log_.push_back("dsTerminate " + num(ds)); }
-    int dsCreateDSB(int, const unsigned char*, std::size_t length, int flags) override {
-        log_.push_back("dsCreateDSB " + num(static_cast<double>(length)) + " " + num(flags));
-        if (!accept_buffers) return 0;
-        return ++next_;
-    }
-    void dsFree(int buffer) override { log_.push_back("dsFree " + num(buffer)); }
-    void dsPlay(int buffer) override { log_.push_back("dsPlay " + num(buffer)); }
-    void dsPlayLooping(int buffer) override { log_.push_back("dsPlayLooping " + num(buffer)); }
-    void dsStop(int buffer) override { log_.push_back("dsStop " + num(buffer)); }
-    const char* last_error() const override { return "not a valid WAV image"; }
-    bool device_ok = true;
-    bool accept_buffers = true;
-
-  private:
-    Log& log_;
-    int next_ = 0;
-};
-
-class FakeBrowser : public UrlOpener {
-  public:
-    explicit FakeBrowser(Log& log) : log_(log) {}
-    bool open_url(const std::string& url) override {
-        log_.push_back("open " + url);
-        return succeed;
-    }
-    bool succeed = true;
-
-  private:
-    Log& log_;
-};
-
-class FakeApp : public AppControl {
-  public:
-    explicit FakeApp(Log& log) : log_(log) {}
-    void quit() override {
-        log_.push_back("quit");
-        quit_called = true;
-    }
-    void show_about() override { log_.push_back("about"); }
-    bool quit_called = false;
-
-  private:
-    Log& log_;
-};
 
 // A main window wired to recording fakes, working in its own temporary folder.
 struct FakeWindow {
@@ -192,6 +30,78 @@ struct FakeWindow {
                    ("banzuri-test-" + std::to_string(::getpid()) + "-" + std::to_string(++counter));
         std::filesystem::create_directories(dir);
         return dir;
+    }
+
+    // The six sound files in the folder: loading them gives the handles 1..6 in load order
+    // (other, forbidden, piece, game end, vanish, music).
+    void write_sound_files() const {
+        const char* names[] = {"その他.wav", "禁止.wav", "駒打音.wav",
+                               "終局.wav",   "消滅.wav", "BGM.wav"};
+        for (const char* name : names)
+            std::ofstream(folder / name, std::ios::binary) << "wave";
+    }
+    // The six sounds loaded as at start-up; the log starts empty afterwards.
+    void load_sounds() {
+        write_sound_files();
+        sound_layer().load_sounds();
+        log.clear();
+    }
+
+    // The window's insides, for laying out a test's position.
+    GameState& g() { return MainFormTestPeer::g(form); }
+    SoundLayer& sound_layer() { return MainFormTestPeer::sound(form); }
+    Options& options() { return MainFormTestPeer::options(form); }
+    Selection& selection() { return MainFormTestPeer::selection(form); }
+    TurnClock& turn_clock() { return MainFormTestPeer::clock(form); }
+    BoardPainter& painter() { return MainFormTestPeer::painter(form); }
+    Platform& platform() { return MainFormTestPeer::platform(form); }
+    void com_ban() { MainFormTestPeer::com_ban(form); }
+    void 初期設定() { MainFormTestPeer::初期設定(form); }
+    void 読込_環境設定ファイル() { MainFormTestPeer::読込_環境設定ファイル(form); }
+    void 駒移動(int fx, int fy, int tx, int ty, int piece) {
+        MainFormTestPeer::駒移動(form, fx, fy, tx, ty, piece);
+    }
+    void 挟み処理(int x, int y) { MainFormTestPeer::挟み処理(form, x, y); }
+    void 終了(const std::string& winner) { MainFormTestPeer::終了(form, winner); }
+    void 待ち時間(double seconds) { MainFormTestPeer::待ち時間(form, seconds); }
+    std::filesystem::path& files_dir() { return MainFormTestPeer::files_dir(form); }
+    std::filesystem::path& start_dir() { return MainFormTestPeer::start_dir(form); }
+    void captures_after_move(int x, int y) { MainFormTestPeer::captures_after_move(form, x, y); }
+    // Sets a check mark as the option or the level behind it.
+    void set_checked(MenuItem item, bool on) {
+        switch (item) {
+            case MenuItem::LEVEL1:
+            case MenuItem::LEVEL2:
+            case MenuItem::LEVEL3:
+                if (on) g().level = static_cast<int>(item) - static_cast<int>(MenuItem::LEVEL1) + 1;
+                return;
+            case MenuItem::SIDOU:
+                options().set_guidance(on);
+                return;
+            case MenuItem::KEIKA:
+                options().set_elapsed(on);
+                return;
+            case MenuItem::BGM:
+                options().set_music(on);
+                return;
+            default:
+                if (on) options().set_background(background_of(item));
+                return;
+        }
+    }
+    static int background_of(MenuItem item) {
+        switch (item) {
+            case MenuItem::TATAMI:
+                return BG_TATAMI;
+            case MenuItem::TAKE:
+                return BG_TAKE;
+            case MenuItem::UCHU:
+                return BG_UCHU;
+            case MenuItem::RENGA:
+                return BG_RENGA;
+            default:
+                return BG_MIDORI;
+        }
     }
 
     // Lines of the log that start with `prefix`.

@@ -11,28 +11,28 @@ using testing::PlayWindow;
 
 TEST(ClockBookkeeping, EachMoveCreditsItsOwnSideWithTheDisplayOff) {
     PlayWindow w;
-    w.form.set_checked(MenuItem::KEIKA, false);
+    w.set_checked(MenuItem::KEIKA, false);
     w.start_people_game();
     ASSERT_FALSE(w.timer.enabled());
 
     w.clock.now += 7.5;
     w.click(7, 7);
     w.click(7, 6);
-    EXPECT_DOUBLE_EQ(w.form.g.time_lower, 7.5);
-    EXPECT_DOUBLE_EQ(w.form.g.time_upper, 0);
-    const RecordEntry& first = w.form.g.record[0];
+    EXPECT_DOUBLE_EQ(w.g().time_lower, 7.5);
+    EXPECT_DOUBLE_EQ(w.g().time_upper, 0);
+    const RecordEntry& first = w.g().record[0];
     EXPECT_DOUBLE_EQ(first.time_lower_before, 0);
     EXPECT_DOUBLE_EQ(first.time_lower_after, 7.5);
     EXPECT_DOUBLE_EQ(first.time_upper_before, 0);
     EXPECT_DOUBLE_EQ(first.time_upper_after, 0);
-    EXPECT_DOUBLE_EQ(w.form.turn_start_time, w.clock.now);
+    EXPECT_DOUBLE_EQ(w.turn_clock().turn_start_time, w.clock.now);
 
     w.clock.now += 3;
     w.click(3, 3);
     w.click(3, 4);
-    EXPECT_DOUBLE_EQ(w.form.g.time_lower, 7.5);
-    EXPECT_DOUBLE_EQ(w.form.g.time_upper, 3);
-    const RecordEntry& second = w.form.g.record[1];
+    EXPECT_DOUBLE_EQ(w.g().time_lower, 7.5);
+    EXPECT_DOUBLE_EQ(w.g().time_upper, 3);
+    const RecordEntry& second = w.g().record[1];
     EXPECT_DOUBLE_EQ(second.time_lower_before, 7.5);
     EXPECT_DOUBLE_EQ(second.time_lower_after, 7.5);
     EXPECT_DOUBLE_EQ(second.time_upper_before, 0);
@@ -41,7 +41,7 @@ TEST(ClockBookkeeping, EachMoveCreditsItsOwnSideWithTheDisplayOff) {
 
 TEST(ClockBookkeeping, TicksDoNotDecideTheCreditedSeconds) {
     PlayWindow w;
-    w.form.set_checked(MenuItem::KEIKA, true);
+    w.set_checked(MenuItem::KEIKA, true);
     w.start_people_game();
     ASSERT_TRUE(w.timer.enabled());
     w.clock.now += 2.2;
@@ -49,7 +49,7 @@ TEST(ClockBookkeeping, TicksDoNotDecideTheCreditedSeconds) {
     w.clock.now += 4.3;
     w.click(7, 7);
     w.click(7, 6);
-    EXPECT_NEAR(w.form.g.time_lower, 6.5, 1e-9);
+    EXPECT_NEAR(w.g().time_lower, 6.5, 1e-9);
     EXPECT_TRUE(w.timer.enabled()) << "between people the clock keeps running";
 }
 
@@ -60,7 +60,7 @@ TEST(ClockBookkeeping, MoveAcrossMidnight) {
     w.clock.now = 1.5;
     w.click(7, 7);
     w.click(7, 6);
-    EXPECT_DOUBLE_EQ(w.form.g.time_lower, 2);
+    EXPECT_DOUBLE_EQ(w.g().time_lower, 2);
 }
 
 TEST(ClockBookkeeping, AgainstTheComputerThePlayersClockStopsAtTheMove) {
@@ -72,27 +72,27 @@ TEST(ClockBookkeeping, AgainstTheComputerThePlayersClockStopsAtTheMove) {
     w.log.clear();
     w.click(7, 7);
     w.click(7, 6);
-    EXPECT_DOUBLE_EQ(w.form.g.time_lower, 4);
-    EXPECT_DOUBLE_EQ(w.form.g.record[0].time_lower_after, 4);
+    EXPECT_DOUBLE_EQ(w.g().time_lower, 4);
+    EXPECT_DOUBLE_EQ(w.g().record[0].time_lower_after, 4);
     ASSERT_FALSE(w.lines("timer").empty());
     EXPECT_EQ(w.lines("timer").front(), "timer off");
 }
 
 TEST(ClockBookkeeping, ThePlayersSecondsAreNeverCreditedToTheComputer) {
     PlayWindow w;
-    w.form.set_checked(MenuItem::KEIKA, false);
+    w.set_checked(MenuItem::KEIKA, false);
     w.form.SENTE_Click();
     w.clock.now += 40;
     w.click(7, 7);
     w.click(7, 6);
-    EXPECT_DOUBLE_EQ(w.form.g.time_lower, 40);
-    EXPECT_LT(w.form.g.time_upper, 40);
-    EXPECT_EQ(w.form.g.turn, w.form.g.lower_order) << "the computer has replied";
+    EXPECT_DOUBLE_EQ(w.g().time_lower, 40);
+    EXPECT_LT(w.g().time_upper, 40);
+    EXPECT_EQ(w.g().turn, w.g().lower_order) << "the computer has replied";
 }
 
 TEST(ClockTick, RedrawsOncePerWholeSecondAndNotAfterTheEnd) {
     PlayWindow w;
-    w.form.set_checked(MenuItem::KEIKA, true);
+    w.set_checked(MenuItem::KEIKA, true);
     w.start_people_game();
     w.clock.now += 0.5;
     w.form.Timer1_Timer();
@@ -101,9 +101,9 @@ TEST(ClockTick, RedrawsOncePerWholeSecondAndNotAfterTheEnd) {
     w.form.Timer1_Timer();
     w.form.Timer1_Timer();
     EXPECT_EQ(w.lines("refresh").size(), 1u);
-    EXPECT_NEAR(w.form.move_seconds, 1.1, 1e-9);
+    EXPECT_NEAR(w.turn_clock().move_seconds, 1.1, 1e-9);
 
-    w.form.g.winner = FIRST_PLAYER;
+    w.g().winner = FIRST_PLAYER;
     w.clock.now += 5;
     w.form.Timer1_Timer();
     EXPECT_EQ(w.lines("refresh").size(), 1u);
@@ -111,12 +111,12 @@ TEST(ClockTick, RedrawsOncePerWholeSecondAndNotAfterTheEnd) {
 
 TEST(ClockTick, StoppedTimerIgnoresTicks) {
     PlayWindow w;
-    w.form.set_checked(MenuItem::KEIKA, false);
+    w.set_checked(MenuItem::KEIKA, false);
     w.start_people_game();
     w.clock.now += 3;
     w.form.Timer1_Timer();
     EXPECT_TRUE(w.log.empty());
-    EXPECT_DOUBLE_EQ(w.form.move_seconds, 0);
+    EXPECT_DOUBLE_EQ(w.turn_clock().move_seconds, 0);
 }
 
 }  // namespace

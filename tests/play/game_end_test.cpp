@@ -14,8 +14,8 @@ using testing::PlayWindow;
 struct Decided : PlayWindow {
     explicit Decided(int mode) {
         kings_only();
-        form.g.set(5, 1, EMPTY);
-        form.g.set(7, 7, LOWER_HU);
+        g().set(5, 1, EMPTY);
+        g().set(7, 7, LOWER_HU);
         if (mode == MODE_MAN) {
             form.START_Click();
         } else {
@@ -31,7 +31,7 @@ struct Decided : PlayWindow {
 
 TEST(GameEnd, AnnouncesTheWinnerThenAsksToContinue) {
     PlayWindow w;
-    w.form.終了("あなた");
+    w.終了("あなた");
     ASSERT_GE(w.log.size(), 4u);
     EXPECT_EQ(Log(w.log.begin(), w.log.begin() + 3),
               (Log{"dsPlay 4", "message [終了] あなたの勝ちです", "ask [再ゲーム] 続けますか？"}));
@@ -41,17 +41,17 @@ TEST(GameEnd, AnnouncesTheWinnerThenAsksToContinue) {
 TEST(GameEnd, YesReturnsToTheStartWithNoGame) {
     PlayWindow w;
     w.start_people_game();
-    w.form.g.set(5, 5, LOWER_GIN);
-    w.form.g.winner = FIRST_PLAYER;
-    w.form.set_checked(MenuItem::LEVEL1, true);
+    w.g().set(5, 5, LOWER_GIN);
+    w.g().winner = FIRST_PLAYER;
+    w.set_checked(MenuItem::LEVEL1, true);
     w.dialogs.answers = {true};
-    w.form.終了("先手");
+    w.終了("先手");
     EXPECT_FALSE(w.app.quit_called);
-    EXPECT_FALSE(w.form.quitting);
-    EXPECT_EQ(w.form.g.turn, TURN_NONE);
-    EXPECT_EQ(w.form.g.winner, TURN_NONE);
-    EXPECT_EQ(w.form.g.at(5, 5), EMPTY);
-    EXPECT_EQ(w.form.g.level, 3);
+    EXPECT_FALSE(w.form.quitting());
+    EXPECT_EQ(w.g().turn, TURN_NONE);
+    EXPECT_EQ(w.g().winner, TURN_NONE);
+    EXPECT_EQ(w.g().at(5, 5), EMPTY);
+    EXPECT_EQ(w.g().level, 3);
     w.log.clear();
     w.click(7, 7);
     EXPECT_EQ(w.log, (Log{"dsPlay 2", "message [開始] 「対局」で始めて下さい"}));
@@ -61,9 +61,9 @@ TEST(GameEnd, NoEndsTheProgramAndNothingMoreHappens) {
     PlayWindow w;
     w.start_people_game();
     w.dialogs.answers = {false};
-    w.form.終了("後手");
+    w.終了("後手");
     EXPECT_TRUE(w.app.quit_called);
-    EXPECT_TRUE(w.form.quitting);
+    EXPECT_TRUE(w.form.quitting());
     w.log.clear();
     w.click(7, 7);
     w.form.OWARI_Click();
@@ -77,7 +77,7 @@ TEST(GameEnd, PlayerBeatsTheComputer) {
     w.play_the_last_move();
     EXPECT_EQ(w.lines("message"), Log{"message [終了] あなたの勝ちです"});
     EXPECT_EQ(w.lines("ask"), Log{"ask [再ゲーム] 続けますか？"});
-    EXPECT_EQ(w.form.g.turn, TURN_NONE) << "back at the start";
+    EXPECT_EQ(w.g().turn, TURN_NONE) << "back at the start";
 }
 
 TEST(GameEnd, BetweenPeopleTheWinnerIsNamedByItsOrder) {
@@ -87,8 +87,8 @@ TEST(GameEnd, BetweenPeopleTheWinnerIsNamedByItsOrder) {
     EXPECT_TRUE(w.app.quit_called);
 
     Decided upper(MODE_MAN);
-    upper.form.g.set(5, 1, UPPER_OU);
-    upper.form.g.set(5, 9, EMPTY);
+    upper.g().set(5, 1, UPPER_OU);
+    upper.g().set(5, 9, EMPTY);
     upper.play_the_last_move();
     EXPECT_EQ(upper.lines("message"), Log{"message [終了] 後手の勝ちです"});
 }
@@ -113,7 +113,7 @@ TEST(Shutdown, MenuAndClosingEndTheProgramOnce) {
 
     PlayWindow closing;
     closing.form.Form_Unload();
-    EXPECT_TRUE(closing.form.quitting);
+    EXPECT_TRUE(closing.form.quitting());
     EXPECT_EQ(closing.lines("quit"), Log{"quit"});
 }
 

@@ -27,18 +27,17 @@ std::string label_line(int level) {
 
 struct Ladder : ::testing::Test {
     Ladder() {
-        w.form.snd_forbidden = kForbidden;
-        w.form.snd_piece = kPiece;
-        banzuri::初期設定(w.form.g);
+        w.load_sounds();
+        banzuri::初期設定(w.g());
     }
-    GameState& g() { return w.form.g; }
+    GameState& g() { return w.g(); }
 
     // Pieces of one side on the board, by code.
     std::map<int, int> pieces(bool upper) const {
         std::map<int, int> found;
         for (int x = 1; x <= 9; ++x)
             for (int y = 1; y <= 9; ++y) {
-                const int code = w.form.g.at(x, y);
+                const int code = w.form.state().at(x, y);
                 if (code != EMPTY && (code > 0) == upper) ++found[code];
             }
         return found;

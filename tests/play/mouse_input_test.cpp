@@ -17,7 +17,7 @@ using testing::PlayWindow;
 // restored outlines can be told apart.
 struct Input : PlayWindow {
     Input() {
-        form.guidance_colour = COLOUR_WHITE;
+        painter().set_guidance_colour(COLOUR_WHITE);
         start_people_game();
     }
 };
@@ -25,10 +25,10 @@ struct Input : PlayWindow {
 TEST(MouseRefusals, DecidedGameAsksForANewOneWithoutSound) {
     PlayWindow w;
     w.start_people_game();
-    w.form.g.winner = FIRST_PLAYER;
+    w.g().winner = FIRST_PLAYER;
     w.click(7, 7);
     EXPECT_EQ(w.log, Log{"message [終局] 新規に対局してください"});
-    EXPECT_EQ(w.form.selection_state, 0);
+    EXPECT_EQ(w.selection().selection_state, 0);
 }
 
 TEST(MouseRefusals, NoGameStartedAnywhereOnTheWindow) {
@@ -39,14 +39,14 @@ TEST(MouseRefusals, NoGameStartedAnywhereOnTheWindow) {
         EXPECT_EQ(w.log, (Log{"dsPlay 2", "message [開始] 「対局」で始めて下さい"}))
             << cx << "," << cy;
     }
-    EXPECT_EQ(w.form.selection_state, 0);
-    EXPECT_EQ(w.form.g.turn, TURN_NONE);
+    EXPECT_EQ(w.selection().selection_state, 0);
+    EXPECT_EQ(w.g().turn, TURN_NONE);
 }
 
 TEST(MouseRefusals, ComputerToMoveAsksBeforeItMoves) {
     PlayWindow w;
     w.form.SENTE_Click();
-    w.form.g.turn = w.form.g.upper_order;  // as after stepping back over the player's move
+    w.g().turn = w.g().upper_order;  // as after stepping back over the player's move
     w.log.clear();
     w.click(5, 5);
     ASSERT_FALSE(w.log.empty());
@@ -62,10 +62,10 @@ TEST(MouseRefusals, DestinationOnAnOpponentPieceInspectsIt) {
     w.click(7, 3);
     ASSERT_FALSE(w.log.empty());
     EXPECT_EQ(w.log.front(), "dsPlay 2");
-    EXPECT_TRUE(w.has(box_line(w.form.grid_colour, 7, 7)));
+    EXPECT_TRUE(w.has(box_line(w.form.painter().grid_colour(), 7, 7)));
     EXPECT_EQ(w.log.back(), box_line(COLOUR_WHITE, 7, 3));
-    EXPECT_EQ(w.form.selection_state, 0);
-    EXPECT_EQ(w.form.g.move_count, 0);
+    EXPECT_EQ(w.selection().selection_state, 0);
+    EXPECT_EQ(w.g().move_count, 0);
 }
 
 TEST(MouseRefusals, IllegalDestinationKeepsTheSelection) {
@@ -74,91 +74,91 @@ TEST(MouseRefusals, IllegalDestinationKeepsTheSelection) {
     w.log.clear();
     w.click(7, 5);
     EXPECT_EQ(w.log, Log{"dsPlay 2"});
-    EXPECT_EQ(w.form.selection_state, 1);
-    EXPECT_EQ(w.form.sel_from_x, 7);
-    EXPECT_EQ(w.form.sel_from_y, 7);
+    EXPECT_EQ(w.selection().selection_state, 1);
+    EXPECT_EQ(w.selection().sel_from_x, 7);
+    EXPECT_EQ(w.selection().sel_from_y, 7);
     w.click(7, 6);
-    EXPECT_EQ(w.form.g.move_count, 1) << "another destination is still accepted";
+    EXPECT_EQ(w.g().move_count, 1) << "another destination is still accepted";
 }
 
 TEST(MouseRefusals, CompulsoryPromotionRefusesTheLeftButtonThenTheRightPromotes) {
     Input w;
     w.kings_only();
-    w.form.g.set(1, 2, LOWER_HU);
-    w.form.g.set(3, 4, LOWER_KEI);
+    w.g().set(1, 2, LOWER_HU);
+    w.g().set(3, 4, LOWER_KEI);
     w.click(1, 2);
     w.log.clear();
     w.click(1, 1);
     EXPECT_EQ(w.log, (Log{"dsPlay 2", "message [成り] マウスの右をクリックして下さい"}));
-    EXPECT_EQ(w.form.selection_state, 1);
-    EXPECT_EQ(w.form.g.move_count, 0);
+    EXPECT_EQ(w.selection().selection_state, 1);
+    EXPECT_EQ(w.g().move_count, 0);
 
     w.click(1, 1, MOUSE_RIGHT);
-    EXPECT_EQ(w.form.g.move_count, 1);
-    EXPECT_EQ(w.form.sel_piece, LOWER_HU_NARI);
-    EXPECT_EQ(w.form.selection_state, 0);
-    EXPECT_EQ(w.form.g.turn, SECOND_PLAYER);
+    EXPECT_EQ(w.g().move_count, 1);
+    EXPECT_EQ(w.selection().sel_piece, LOWER_HU_NARI);
+    EXPECT_EQ(w.selection().selection_state, 0);
+    EXPECT_EQ(w.g().turn, SECOND_PLAYER);
 }
 
 TEST(MouseRefusals, KnightOnTheLastTwoRowsMustPromote) {
     Input w;
     w.kings_only();
-    w.form.g.set(3, 4, LOWER_KEI);
+    w.g().set(3, 4, LOWER_KEI);
     w.click(3, 4);
     w.log.clear();
     w.click(2, 2);
     EXPECT_EQ(w.log, (Log{"dsPlay 2", "message [成り] マウスの右をクリックして下さい"}));
     w.click(2, 2, MOUSE_RIGHT);
-    EXPECT_EQ(w.form.sel_piece, LOWER_KEI_NARI);
+    EXPECT_EQ(w.selection().sel_piece, LOWER_KEI_NARI);
 }
 
 TEST(MouseButtons, OtherButtonsAreIgnoredEvenWherePromotionIsCompulsory) {
     Input w;
     w.kings_only();
-    w.form.g.set(1, 2, LOWER_HU);
+    w.g().set(1, 2, LOWER_HU);
     w.click(1, 2);
     w.log.clear();
     for (int button : {0, 3, 4, 8})
         w.click(1, 1, button);
     EXPECT_TRUE(w.log.empty());
-    EXPECT_EQ(w.form.g.move_count, 0);
-    EXPECT_EQ(w.form.selection_state, 1);
+    EXPECT_EQ(w.g().move_count, 0);
+    EXPECT_EQ(w.selection().selection_state, 1);
 }
 
 TEST(MouseButtons, RightButtonWherePromotionIsNotAllowedMovesPlainly) {
     Input w;
     w.click(7, 7);
     w.click(7, 6, MOUSE_RIGHT);
-    EXPECT_EQ(w.form.g.move_count, 1);
-    EXPECT_EQ(w.form.sel_piece, LOWER_HU);
+    EXPECT_EQ(w.g().move_count, 1);
+    EXPECT_EQ(w.selection().sel_piece, LOWER_HU);
 }
 
 TEST(MouseButtons, LeftButtonInTheZoneDoesNotPromote) {
     Input w;
     w.kings_only();
-    w.form.g.set(4, 4, LOWER_GIN);
+    w.g().set(4, 4, LOWER_GIN);
     w.click(4, 4);
     w.click(4, 3);
-    EXPECT_EQ(w.form.sel_piece, LOWER_GIN);
-    EXPECT_EQ(w.form.g.move_count, 1);
+    EXPECT_EQ(w.selection().sel_piece, LOWER_GIN);
+    EXPECT_EQ(w.g().move_count, 1);
 }
 
 TEST(SelectionMachine, EmptySquareWithNothingPickedDoesNothing) {
     Input w;
     w.click(5, 5);
     EXPECT_TRUE(w.log.empty());
-    EXPECT_EQ(w.form.selection_state, 0);
+    EXPECT_EQ(w.selection().selection_state, 0);
 }
 
 TEST(SelectionMachine, OpponentPieceIsInspectedThenOwnPieceIsPicked) {
     Input w;
     w.click(3, 3);
-    EXPECT_EQ(w.form.selection_state, 0);
+    EXPECT_EQ(w.selection().selection_state, 0);
     EXPECT_EQ(w.log.back(), box_line(COLOUR_WHITE, 3, 3));
     w.click(3, 7);
-    EXPECT_EQ(w.form.selection_state, 1);
+    EXPECT_EQ(w.selection().selection_state, 1);
     EXPECT_EQ(w.log.back(), box_line(COLOUR_LIGHT_RED, 3, 7));
-    EXPECT_EQ(w.form.sel_piece, LOWER_HU);
+    EXPECT_EQ(w.selection().sel_piece, LOWER_HU);
 }
 
 TEST(SelectionMachine, ClickingAnotherOwnPieceMovesTheRedOutlineSilently) {
@@ -167,11 +167,11 @@ TEST(SelectionMachine, ClickingAnotherOwnPieceMovesTheRedOutlineSilently) {
     w.log.clear();
     w.click(8, 8);
     EXPECT_EQ(w.count("dsPlay 2"), 0);
-    EXPECT_EQ(w.log.front(), box_line(w.form.grid_colour, 7, 7));
+    EXPECT_EQ(w.log.front(), box_line(w.form.painter().grid_colour(), 7, 7));
     EXPECT_EQ(w.log.back(), box_line(COLOUR_LIGHT_RED, 8, 8));
-    EXPECT_EQ(w.form.selection_state, 1);
-    EXPECT_EQ(w.form.sel_piece, LOWER_SYA);
-    EXPECT_EQ(w.form.sel_from_x, 8);
+    EXPECT_EQ(w.selection().selection_state, 1);
+    EXPECT_EQ(w.selection().sel_piece, LOWER_SYA);
+    EXPECT_EQ(w.selection().sel_from_x, 8);
 }
 
 TEST(SelectionMachine, EmptyHandSlotClearsTheOutlinesButKeepsThePick) {
@@ -179,10 +179,10 @@ TEST(SelectionMachine, EmptyHandSlotClearsTheOutlinesButKeepsThePick) {
     w.click(7, 7);
     w.log.clear();
     w.click(11, 3);
-    EXPECT_EQ(w.log.back(), box_line(w.form.grid_colour, 7, 7));
-    EXPECT_EQ(w.form.selection_state, 1);
+    EXPECT_EQ(w.log.back(), box_line(w.form.painter().grid_colour(), 7, 7));
+    EXPECT_EQ(w.selection().selection_state, 1);
     w.click(7, 6);
-    EXPECT_EQ(w.form.g.move_count, 1);
+    EXPECT_EQ(w.g().move_count, 1);
 }
 
 TEST(SelectionMachine, ClicksBesideTheBoardOnlyClear) {
@@ -191,8 +191,8 @@ TEST(SelectionMachine, ClicksBesideTheBoardOnlyClear) {
     for (auto [cx, cy] : {std::pair{0, 5}, {10, 5}, {11, 1}, {-1, 8}, {12, 4}, {-2, 3}}) {
         w.log.clear();
         w.click(cx, cy);
-        EXPECT_EQ(w.log.back(), box_line(w.form.grid_colour, 7, 7)) << cx << "," << cy;
-        EXPECT_EQ(w.form.selection_state, 1);
+        EXPECT_EQ(w.log.back(), box_line(w.form.painter().grid_colour(), 7, 7)) << cx << "," << cy;
+        EXPECT_EQ(w.selection().selection_state, 1);
     }
 }
 
@@ -203,8 +203,8 @@ TEST(SelectionMachine, PositionsFarOutsideTheWindowAreNoTarget) {
         w.form.Form_MouseDown(MOUSE_LEFT, 0, v, v);
         w.form.Form_MouseDown(MOUSE_LEFT, 0, v, 2000);
     }
-    EXPECT_EQ(w.form.selection_state, 1);
-    EXPECT_EQ(w.form.g.move_count, 0);
+    EXPECT_EQ(w.selection().selection_state, 1);
+    EXPECT_EQ(w.g().move_count, 0);
 }
 
 TEST(SelectionMachine, NothingToClearBeforeTheFirstPick) {
@@ -216,14 +216,14 @@ TEST(SelectionMachine, NothingToClearBeforeTheFirstPick) {
 
 TEST(SelectionMachine, HandPieceOfTheSideNotToMoveIsOnlyShown) {
     Input w;
-    w.form.g.hand_enemy[KIND_HU] = 1;
+    w.g().hand_enemy[KIND_HU] = 1;
     w.click(-1, 7);
-    EXPECT_EQ(w.form.selection_state, 1);
+    EXPECT_EQ(w.selection().selection_state, 1);
     EXPECT_TRUE(w.has(box_line(COLOUR_WHITE, -1, 7)));
     w.log.clear();
     w.click(5, 5);
     EXPECT_EQ(w.log, Log{"dsPlay 2"});
-    EXPECT_EQ(w.form.g.move_count, 0);
+    EXPECT_EQ(w.g().move_count, 0);
 }
 
 TEST(SelectionMachine, MoveClearsTheOutlinesRecordsAndPassesTheTurn) {
@@ -232,74 +232,74 @@ TEST(SelectionMachine, MoveClearsTheOutlinesRecordsAndPassesTheTurn) {
     w.log.clear();
     w.click(7, 6);
     ASSERT_GE(w.log.size(), 2u);
-    EXPECT_EQ(w.log[0], box_line(w.form.grid_colour, 7, 7));
-    EXPECT_EQ(w.log[1], box_line(w.form.grid_colour, 7, 6));
+    EXPECT_EQ(w.log[0], box_line(w.form.painter().grid_colour(), 7, 7));
+    EXPECT_EQ(w.log[1], box_line(w.form.painter().grid_colour(), 7, 6));
     EXPECT_EQ(w.count("dsPlay 3"), 1);
-    EXPECT_EQ(w.form.selection_state, 0);
-    EXPECT_EQ(w.form.g.move_count, 1);
-    EXPECT_EQ(w.form.g.rec_index, 1);
-    EXPECT_EQ(w.form.g.rec_last, 0);
-    EXPECT_EQ(w.form.g.record[0].board[7][7], LOWER_HU) << "entry 0: the position before";
-    EXPECT_EQ(w.form.g.turn, SECOND_PLAYER);
+    EXPECT_EQ(w.selection().selection_state, 0);
+    EXPECT_EQ(w.g().move_count, 1);
+    EXPECT_EQ(w.g().rec_index, 1);
+    EXPECT_EQ(w.g().rec_last, 0);
+    EXPECT_EQ(w.g().record[0].board[7][7], LOWER_HU) << "entry 0: the position before";
+    EXPECT_EQ(w.g().turn, SECOND_PLAYER);
 
     w.click(3, 3);  // now the upper side picks its own piece
-    EXPECT_EQ(w.form.selection_state, 1);
+    EXPECT_EQ(w.selection().selection_state, 1);
     EXPECT_EQ(w.log.back(), box_line(COLOUR_LIGHT_RED, 3, 3));
 }
 
 TEST(Drops, UpperHandPawnClickedOnRowSevenLeavesAsKindOne) {
     Input w;
     w.kings_only();
-    w.form.g.turn = w.form.g.upper_order;
-    w.form.g.hand_enemy[KIND_HU] = 1;
+    w.g().turn = w.g().upper_order;
+    w.g().hand_enemy[KIND_HU] = 1;
     w.click(-1, 7);
-    EXPECT_EQ(w.form.sel_piece, UPPER_HU);
+    EXPECT_EQ(w.selection().sel_piece, UPPER_HU);
     EXPECT_TRUE(w.has(box_line(COLOUR_LIGHT_RED, -1, 7)));
     w.click(5, 5);
-    EXPECT_EQ(w.form.g.move_count, 1);
-    EXPECT_EQ(w.form.sel_from_x, -1);
-    EXPECT_EQ(w.form.sel_from_y, 1) << "the source handed to the move";
+    EXPECT_EQ(w.g().move_count, 1);
+    EXPECT_EQ(w.selection().sel_from_x, -1);
+    EXPECT_EQ(w.selection().sel_from_y, 1) << "the source handed to the move";
 }
 
 TEST(Drops, LowerHandPawnClickedOnRowThreeLeavesFromRowThree) {
     Input w;
     w.kings_only();
-    w.form.g.hand_own[KIND_HU] = 1;
+    w.g().hand_own[KIND_HU] = 1;
     w.click(11, 3);
-    EXPECT_EQ(w.form.sel_piece, LOWER_HU);
+    EXPECT_EQ(w.selection().sel_piece, LOWER_HU);
     EXPECT_TRUE(w.has(box_line(COLOUR_LIGHT_RED, 11, 3)));
     w.click(5, 5);
-    EXPECT_EQ(w.form.g.move_count, 1);
-    EXPECT_EQ(w.form.sel_from_x, 11);
-    EXPECT_EQ(w.form.sel_from_y, 3);
+    EXPECT_EQ(w.g().move_count, 1);
+    EXPECT_EQ(w.selection().sel_from_x, 11);
+    EXPECT_EQ(w.selection().sel_from_y, 3);
 }
 
 TEST(Drops, HandRowsMapToKinds) {
     Input w;
     w.kings_only();
     for (int kind = 1; kind <= 7; ++kind) {
-        w.form.g.hand_own[static_cast<std::size_t>(kind)] = 1;
-        w.form.g.hand_enemy[static_cast<std::size_t>(kind)] = 1;
+        w.g().hand_own[static_cast<std::size_t>(kind)] = 1;
+        w.g().hand_enemy[static_cast<std::size_t>(kind)] = 1;
     }
     for (int kind = 1; kind <= 7; ++kind) {
         w.click(11, kind + 2);
-        EXPECT_EQ(w.form.sel_piece, lower_code_of_kind(kind));
+        EXPECT_EQ(w.selection().sel_piece, lower_code_of_kind(kind));
         w.click(-1, 8 - kind);
-        EXPECT_EQ(w.form.sel_piece, upper_code_of_kind(kind));
+        EXPECT_EQ(w.selection().sel_piece, upper_code_of_kind(kind));
     }
 }
 
 TEST(Drops, TwoPawnsInAColumnAreRefused) {
     Input w;
     w.kings_only();
-    w.form.g.set(5, 7, LOWER_HU);
-    w.form.g.hand_own[KIND_HU] = 1;
+    w.g().set(5, 7, LOWER_HU);
+    w.g().hand_own[KIND_HU] = 1;
     w.click(11, 3);
     w.log.clear();
     w.click(5, 5);
     EXPECT_EQ(w.log, Log{"dsPlay 2"});
     w.click(4, 5);
-    EXPECT_EQ(w.form.g.move_count, 1);
+    EXPECT_EQ(w.g().move_count, 1);
 }
 
 }  // namespace
@@ -324,52 +324,52 @@ struct OnBoard : PlayWindow {
 
 TEST(MovesOnTheBoard, DropsLeaveTheRightHand) {
     OnBoard w;
-    w.form.g.hand_own[KIND_HU] = 1;
-    w.form.g.hand_total_lower = 1;
+    w.g().hand_own[KIND_HU] = 1;
+    w.g().hand_total_lower = 1;
     w.move(11, 3, 5, 5);
-    EXPECT_EQ(w.form.g.at(5, 5), LOWER_HU);
-    EXPECT_EQ(w.form.g.hand_own[KIND_HU], 0);
-    EXPECT_EQ(w.form.g.hand_total_lower, 0);
+    EXPECT_EQ(w.g().at(5, 5), LOWER_HU);
+    EXPECT_EQ(w.g().hand_own[KIND_HU], 0);
+    EXPECT_EQ(w.g().hand_total_lower, 0);
 
-    w.form.g.hand_enemy[KIND_KEI] = 2;
-    w.form.g.hand_total_upper = 2;
+    w.g().hand_enemy[KIND_KEI] = 2;
+    w.g().hand_total_upper = 2;
     w.move(-1, 5, 4, 4);
-    EXPECT_EQ(w.form.g.at(4, 4), UPPER_KEI);
-    EXPECT_EQ(w.form.g.hand_enemy[KIND_KEI], 1);
-    EXPECT_EQ(w.form.g.hand_total_upper, 1);
-    EXPECT_EQ(w.form.g.move_count, 2);
-    EXPECT_EQ(w.form.g.record[1].hand_upper[KIND_KEI], 2) << "the record keeps the hand before";
+    EXPECT_EQ(w.g().at(4, 4), UPPER_KEI);
+    EXPECT_EQ(w.g().hand_enemy[KIND_KEI], 1);
+    EXPECT_EQ(w.g().hand_total_upper, 1);
+    EXPECT_EQ(w.g().move_count, 2);
+    EXPECT_EQ(w.g().record[1].hand_upper[KIND_KEI], 2) << "the record keeps the hand before";
 }
 
 TEST(MovesOnTheBoard, RightButtonPlacesThePromotedPiece) {
     OnBoard w;
-    w.form.g.set(1, 2, LOWER_HU);
+    w.g().set(1, 2, LOWER_HU);
     w.move(1, 2, 1, 1, MOUSE_RIGHT);
-    EXPECT_EQ(w.form.g.at(1, 1), LOWER_HU_NARI);
-    EXPECT_EQ(w.form.g.at(1, 2), EMPTY);
-    EXPECT_EQ(w.form.g.record[0].board[1][2], LOWER_HU);
+    EXPECT_EQ(w.g().at(1, 1), LOWER_HU_NARI);
+    EXPECT_EQ(w.g().at(1, 2), EMPTY);
+    EXPECT_EQ(w.g().record[0].board[1][2], LOWER_HU);
 }
 
 TEST(MovesOnTheBoard, SandwichCreditsTheMoversHand) {
     OnBoard w;
-    w.form.g.set(4, 5, LOWER_KIN);
-    w.form.g.set(5, 5, UPPER_HU);
-    w.form.g.set(6, 6, LOWER_GIN);
+    w.g().set(4, 5, LOWER_KIN);
+    w.g().set(5, 5, UPPER_HU);
+    w.g().set(6, 6, LOWER_GIN);
     w.move(6, 6, 6, 5);
-    EXPECT_EQ(w.form.g.at(5, 5), EMPTY);
-    EXPECT_EQ(w.form.g.hand_own[KIND_HU], 1);
-    EXPECT_EQ(w.form.g.winner, TURN_NONE);
-    EXPECT_EQ(w.form.g.turn, SECOND_PLAYER);
+    EXPECT_EQ(w.g().at(5, 5), EMPTY);
+    EXPECT_EQ(w.g().hand_own[KIND_HU], 1);
+    EXPECT_EQ(w.g().winner, TURN_NONE);
+    EXPECT_EQ(w.g().turn, SECOND_PLAYER);
 }
 
 TEST(MovesOnTheBoard, SandwichedKingEndsTheGame) {
     for (int mode : {MODE_MAN, MODE_COM}) {
         PlayWindow w;
         w.kings_only();
-        w.form.g.set(5, 1, EMPTY);
-        w.form.g.set(5, 5, UPPER_OU);
-        w.form.g.set(4, 5, LOWER_KIN);
-        w.form.g.set(6, 6, LOWER_GIN);
+        w.g().set(5, 1, EMPTY);
+        w.g().set(5, 5, UPPER_OU);
+        w.g().set(4, 5, LOWER_KIN);
+        w.g().set(6, 6, LOWER_GIN);
         if (mode == MODE_MAN) {
             w.form.START_Click();
         } else {
@@ -390,22 +390,22 @@ TEST(MovesOnTheBoard, EnclosureLooksForTheOpponentsPiecesWhateverTheOrders) {
     // keeps the order token of the second player.
     PlayWindow w;
     w.kings_only();
-    w.form.g.game_mode = MODE_COM;
-    w.form.g.lower_order = SECOND_PLAYER;
-    w.form.g.upper_order = FIRST_PLAYER;
-    w.form.g.turn = SECOND_PLAYER;
-    w.form.g.move_count = 1;
-    w.form.g.rec_index = 1;
-    w.form.g.set(1, 1, UPPER_HU_NARI);
-    w.form.g.set(2, 1, LOWER_KIN);
-    w.form.g.set(1, 3, LOWER_KYOU);
+    w.g().game_mode = MODE_COM;
+    w.g().lower_order = SECOND_PLAYER;
+    w.g().upper_order = FIRST_PLAYER;
+    w.g().turn = SECOND_PLAYER;
+    w.g().move_count = 1;
+    w.g().rec_index = 1;
+    w.g().set(1, 1, UPPER_HU_NARI);
+    w.g().set(2, 1, LOWER_KIN);
+    w.g().set(1, 3, LOWER_KYOU);
     w.form.START_Click();
     w.click(1, 3);
     w.click(1, 2);
-    EXPECT_EQ(w.form.g.at(1, 1), EMPTY) << "the enclosed upper piece is taken";
-    EXPECT_EQ(w.form.g.hand_own[KIND_HU], 1);
-    EXPECT_EQ(w.form.g.at(1, 2), LOWER_KYOU);
-    EXPECT_EQ(w.form.g.at(2, 1), LOWER_KIN);
+    EXPECT_EQ(w.g().at(1, 1), EMPTY) << "the enclosed upper piece is taken";
+    EXPECT_EQ(w.g().hand_own[KIND_HU], 1);
+    EXPECT_EQ(w.g().at(1, 2), LOWER_KYOU);
+    EXPECT_EQ(w.g().at(2, 1), LOWER_KIN);
 }
 
 }  // namespace

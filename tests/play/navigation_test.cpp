@@ -18,8 +18,7 @@ constexpr int kPiece = 3;
 // A window with a game between two humans on the starting position, lower side first.
 struct Game : ::testing::Test {
     Game() {
-        form().snd_forbidden = kForbidden;
-        form().snd_piece = kPiece;
+        w.load_sounds();
         banzuri::初期設定(g());
         g().game_mode = MODE_MAN;
         g().lower_order = FIRST_PLAYER;
@@ -28,7 +27,7 @@ struct Game : ::testing::Test {
         g().rec_last = 0;
     }
     MainForm& form() { return w.form; }
-    GameState& g() { return w.form.g; }
+    GameState& g() { return w.g(); }
 
     // A move as the turn procedures record and make it: the position before it goes into
     // entry rec_index with both clocks, then the piece moves and the mover's clock grows.
@@ -168,27 +167,27 @@ TEST_F(Game, KeepingTheLatestPositionGrowsAFullRecord) {
 TEST_F(Game, StepsStopTheClockAndDropTheSelection) {
     move(7, 7, 7, 6, 1);
     w.timer.set_enabled(true);
-    form().selection_state = 1;
+    w.selection().selection_state = 1;
     form().REPLAY_Click();
     EXPECT_FALSE(w.timer.enabled());
-    EXPECT_EQ(form().selection_state, 0);
+    EXPECT_EQ(w.selection().selection_state, 0);
     w.timer.set_enabled(true);
-    form().selection_state = 1;
+    w.selection().selection_state = 1;
     form().AFTER_Click();
     EXPECT_FALSE(w.timer.enabled());
-    EXPECT_EQ(form().selection_state, 0);
+    EXPECT_EQ(w.selection().selection_state, 0);
 }
 
 TEST_F(Game, TimeSpentSteppingIsCreditedToNobody) {
     move(7, 7, 7, 6, 1);
     move(3, 3, 3, 4, 1);
-    form().turn_start_time = w.clock.now;
+    w.turn_clock().turn_start_time = w.clock.now;
     w.clock.now += 300;  // five minutes looking back and forth
     form().REPLAY_Click();
     w.clock.now += 300;
     form().AFTER_Click();
-    EXPECT_DOUBLE_EQ(form().turn_start_time, w.clock.now);
-    EXPECT_DOUBLE_EQ(form().move_seconds, 0);
+    EXPECT_DOUBLE_EQ(w.turn_clock().turn_start_time, w.clock.now);
+    EXPECT_DOUBLE_EQ(w.turn_clock().move_seconds, 0);
 }
 
 TEST_F(Game, BackAtTheStartIsRefused) {

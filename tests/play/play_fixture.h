@@ -24,10 +24,8 @@ inline std::string box_line(int colour, int gx, int gy) {
 
 struct PlayWindow : FakeWindow {
     PlayWindow() {
+        write_sound_files();
         form.Form_Load();
-        form.snd_forbidden = kForbidden;
-        form.snd_piece = kPiece;
-        form.snd_game_end = kGameEnd;
         log.clear();
     }
 
@@ -47,9 +45,9 @@ struct PlayWindow : FakeWindow {
     void kings_only() {
         for (int x = 1; x <= 9; ++x)
             for (int y = 1; y <= 9; ++y)
-                form.g.set(x, y, EMPTY);
-        form.g.set(5, 9, LOWER_OU);
-        form.g.set(5, 1, UPPER_OU);
+                g().set(x, y, EMPTY);
+        g().set(5, 9, LOWER_OU);
+        g().set(5, 1, UPPER_OU);
     }
 
     int count(const std::string& line) const {

@@ -12,7 +12,7 @@ using testing::Y;
 
 TEST(BoardView, EmptyBoardDrawsEightyOneSquaresWithOutlinesColumnByColumn) {
     Probe w;
-    w.form.描画_盤();
+    w.painter.描画_盤();
     const auto pictures = w.of_kind("picture");
     const auto boxes = w.of_kind("box");
     ASSERT_EQ(pictures.size(), 81u);
@@ -28,8 +28,8 @@ TEST(BoardView, EmptyBoardDrawsEightyOneSquaresWithOutlinesColumnByColumn) {
 
 TEST(BoardView, OccupiedSquareGetsPieceAndOutlineAfterTheEmptyPicture) {
     Probe w;
-    初期配置(w.form.g);
-    w.form.描画_盤();
+    初期配置(w.g);
+    w.painter.描画_盤();
     EXPECT_EQ(std::vector<std::string>(w.log.begin(), w.log.begin() + 4),
               (testing::Log{"picture 0 1915 790", "picture 20 1915 790", "box 2 1915 790 2530 1480",
                             "box 2 1915 790 2530 1480"}));
@@ -41,30 +41,29 @@ TEST(BoardView, OccupiedSquareGetsPieceAndOutlineAfterTheEmptyPicture) {
 
 TEST(BoardView, ReservedGoldPromotionShowsOnlyTheEmptySquare) {
     Probe w;
-    w.form.g.set(4, 4, UPPER_KIN_NARI);
-    w.form.g.set(6, 6, LOWER_KIN_NARI);
-    w.form.描画_盤();
+    w.g.set(4, 4, UPPER_KIN_NARI);
+    w.g.set(6, 6, LOWER_KIN_NARI);
+    w.painter.描画_盤();
     EXPECT_EQ(w.of_kind("picture").size(), 81u);
     EXPECT_EQ(w.of_kind("box").size(), 83u);
 }
 
 TEST(BoardView, GridOutlinesUseTheGridColour) {
     Probe w;
-    w.form.grid_colour = 7;
-    w.form.描画_将棋盤桝();
+    w.painter.描画_将棋盤桝();
     const auto boxes = w.of_kind("box");
     ASSERT_EQ(boxes.size(), 81u);
     for (const auto& b : boxes)
-        EXPECT_EQ(b.code, 7);
+        EXPECT_EQ(b.code, w.painter.grid_colour());
     EXPECT_EQ(w.log.size(), 81u);
 }
 
 TEST(BoardView, LowerHandShowsCountsAsTwoLayerNumbers) {
     Probe w;
-    w.form.background = BG_TAKE;
-    w.form.g.hand_own[KIND_HU] = 18;
-    w.form.g.hand_own[KIND_SYA] = 1;
-    w.form.描画_自持盤();
+    w.options.set_background(BG_TAKE);
+    w.g.hand_own[KIND_HU] = 18;
+    w.g.hand_own[KIND_SYA] = 1;
+    w.painter.描画_自持盤();
     // Pawn slot in row 3: blank, tile of the count cell, outline, piece, outline, count.
     EXPECT_EQ(
         std::vector<std::string>(w.log.begin(), w.log.begin() + 5),
@@ -87,9 +86,9 @@ TEST(BoardView, LowerHandShowsCountsAsTwoLayerNumbers) {
 
 TEST(BoardView, UpperHandReadsRookToPawnDownwardsAndRestoresTheBoardEdge) {
     Probe w;
-    w.form.g.hand_enemy[KIND_SYA] = 2;
-    w.form.g.hand_enemy[KIND_HU] = 3;
-    w.form.描画_敵持盤();
+    w.g.hand_enemy[KIND_SYA] = 2;
+    w.g.hand_enemy[KIND_HU] = 3;
+    w.painter.描画_敵持盤();
     EXPECT_TRUE(w.has_picture(UPPER_SYA, -1, 1));
     EXPECT_TRUE(w.has_picture(UPPER_HU, -1, 7));
     EXPECT_FALSE(w.has_picture(UPPER_KIN, -1, 3));
@@ -108,7 +107,7 @@ TEST(BoardView, UpperHandReadsRookToPawnDownwardsAndRestoresTheBoardEdge) {
 
 TEST(BoardView, BackgroundTilesEveryCellOutsideTheBoard) {
     Probe w;
-    w.form.描画_背景(BG_RENGA);
+    w.painter.描画_背景(BG_RENGA);
     const auto pictures = w.of_kind("picture");
     ASSERT_EQ(pictures.size(), 303u);
     for (const auto& p : pictures) {
@@ -125,8 +124,8 @@ TEST(BoardView, BackgroundTilesEveryCellOutsideTheBoard) {
 
 TEST(ScreenRedraw, PlainGameDrawsNoLevelNoHandicapAndNoClocks) {
     Probe w;
-    初期配置(w.form.g);
-    w.form.画面_再描画();
+    初期配置(w.g);
+    w.painter.画面_再描画();
     for (const auto& t : w.of_kind("text")) {
         EXPECT_NE(t.text, "LEVEL");
         EXPECT_EQ(t.text.find("ﾊﾝﾃﾞｨｷｬｯﾌﾟ"), std::string::npos);
@@ -137,20 +136,20 @@ TEST(ScreenRedraw, PlainGameDrawsNoLevelNoHandicapAndNoClocks) {
     EXPECT_EQ(w.log.back(), "picture 5 8065 100");
     // Labels: 9 file numbers and 9 rank numerals, each with its shadow.
     EXPECT_EQ(w.of_kind("text").size(), 36u);
-    EXPECT_TRUE(w.form.font_bold);
+    EXPECT_TRUE(w.painter.font_bold());
 }
 
 TEST(ScreenRedraw, ComputerGameWithHandicapAndClocksShowsThemAllBeforeTheTitle) {
     Probe w;
-    初期配置(w.form.g);
-    w.form.g.game_mode = MODE_COM;
-    w.form.g.level = 2;
-    w.form.g.handicap_shown = ON;
-    w.form.g.handicap_level = -10;
-    w.form.g.time_lower = 65;
-    w.form.g.time_upper = 3600;
-    w.form.set_checked(MenuItem::KEIKA, true);
-    w.form.画面_再描画();
+    初期配置(w.g);
+    w.g.game_mode = MODE_COM;
+    w.g.level = 2;
+    w.g.handicap_shown = ON;
+    w.g.handicap_level = -10;
+    w.g.time_lower = 65;
+    w.g.time_upper = 3600;
+    w.options.set_elapsed(true);
+    w.painter.画面_再描画();
     std::vector<std::string> texts;
     for (const auto& t : w.of_kind("text"))
         if (t.text.find(':') != std::string::npos || t.text == "LEVEL" ||

@@ -12,8 +12,8 @@ using testing::Y;
 
 TEST(SquareNumbers, FilesCountFromTheRightAndRanksInKanjiAllBold) {
     Probe w;
-    EXPECT_FALSE(w.form.font_bold);
-    w.form.描画_桝_数値();
+    EXPECT_FALSE(w.painter.font_bold());
+    w.painter.描画_桝_数値();
     const auto texts = w.of_kind("text");
     ASSERT_EQ(texts.size(), 36u);
     EXPECT_TEXT_AT(texts[0], " 9", 1.2, 0.5, COLOUR_BLACK, 16);
@@ -24,7 +24,7 @@ TEST(SquareNumbers, FilesCountFromTheRightAndRanksInKanjiAllBold) {
     EXPECT_TEXT_AT(texts[35], "九", 10.1, 9.3, COLOUR_LIGHT_YELLOW, 12);
     for (const auto& t : texts)
         EXPECT_TRUE(t.bold);
-    EXPECT_TRUE(w.form.font_bold);
+    EXPECT_TRUE(w.painter.font_bold());
     // The tile beside each row covers the board's right edge, which is drawn again.
     EXPECT_EQ(w.of_kind("box").size(), 9u);
     EXPECT_EQ(w.log.back(), "box 2 6835 6310 7450 7000");
@@ -33,13 +33,13 @@ TEST(SquareNumbers, FilesCountFromTheRightAndRanksInKanjiAllBold) {
 TEST(MoveNumber, EndsAtAboutTheSamePlaceWhateverItsDigits) {
     for (auto [number, front] : {std::pair{9, 13.2}, {10, 13.1}, {99, 13.1}, {100, 13.0}}) {
         Probe w;
-        w.form.描画_手数(number, COLOUR_LIGHT_RED);
+        w.painter.描画_手数(number, COLOUR_LIGHT_RED);
         EXPECT_EQ(std::vector<std::string>(w.log.begin(), w.log.begin() + 3),
                   (testing::Log{"picture 6 9295 2170", "picture 6 9910 2170",
                                 "box 2 8065 2170 8680 2860"}));
         const auto texts = w.of_kind("text");
         ASSERT_EQ(texts.size(), 4u);
-        const std::string digits = " " + std::to_string(number);
+        const std::string digits = std::string(" ").append(std::to_string(number));
         EXPECT_TEXT_AT(texts[0], digits, front + 0.1, 3.4, COLOUR_BLACK, 12);
         EXPECT_TEXT_AT(texts[1], digits, front, 3.3, COLOUR_WHITE, 12);
         EXPECT_EQ(texts[2].text, "手目");
@@ -54,7 +54,7 @@ TEST(MoveNumber, EndsAtAboutTheSamePlaceWhateverItsDigits) {
 
 TEST(LevelAndHandicap, LevelIsOneLayerAndHandicapLabelsFollowTheLadder) {
     Probe w;
-    w.form.描画_レベル(3);
+    w.painter.描画_レベル(3);
     auto texts = w.of_kind("text");
     ASSERT_EQ(texts.size(), 2u);
     EXPECT_TEXT_AT(texts[0], "LEVEL", -1.5, 0.1, COLOUR_WHITE, 10);
@@ -62,7 +62,7 @@ TEST(LevelAndHandicap, LevelIsOneLayerAndHandicapLabelsFollowTheLadder) {
     EXPECT_EQ(w.of_kind("picture").size(), 0u);
 
     w.clear();
-    w.form.描画_ハンデレベル(-10);
+    w.painter.描画_ハンデレベル(-10);
     ASSERT_EQ(w.log.size(), 3u);
     EXPECT_EQ(w.log[0], "picture 6 8065 790");
     texts = w.of_kind("text");
@@ -74,17 +74,17 @@ TEST(LevelAndHandicap, LevelIsOneLayerAndHandicapLabelsFollowTheLadder) {
     EXPECT_EQ(texts[1].code, COLOUR_WHITE);
 
     w.clear();
-    w.form.描画_ハンデレベル(10);
+    w.painter.描画_ハンデレベル(10);
     EXPECT_EQ(w.of_kind("text")[1].text, "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:12級");
     w.clear();
-    w.form.描画_ハンデレベル(11);
+    w.painter.描画_ハンデレベル(11);
     EXPECT_EQ(w.log, (testing::Log{"picture 6 8065 790"}));
 }
 
 TEST(HandicapMessage, ShowsTheReasonAnEmptyLineAndTheHint) {
     Probe w;
-    w.form.描画_メッセージ(2);
-    w.form.描画_メッセージ(3);
+    w.painter.描画_メッセージ(2);
+    w.painter.描画_メッセージ(3);
     EXPECT_EQ(
         w.log,
         (testing::Log{"message [ﾊﾝﾃﾞｨｷｬｯﾌﾟ設定] 対局途中ではできません\n\n局面→最初にして下さい",
@@ -93,15 +93,15 @@ TEST(HandicapMessage, ShowsTheReasonAnEmptyLineAndTheHint) {
 
 TEST(Clocks, DrawNothingWhileElapsedTimeIsUnchecked) {
     Probe w;
-    w.form.描画_所有時間(w.form.g.lower_order, 65);
-    w.form.描画_所有時間(w.form.g.upper_order, 65);
+    w.painter.描画_所有時間(w.g.lower_order, 65);
+    w.painter.描画_所有時間(w.g.upper_order, 65);
     EXPECT_TRUE(w.log.empty());
 }
 
 TEST(Clocks, EachSideErasesItsPlaceThenDrawsTwoLayers) {
     Probe w;
-    w.form.set_checked(MenuItem::KEIKA, true);
-    w.form.描画_所有時間(w.form.g.lower_order, 3725);
+    w.options.set_elapsed(true);
+    w.painter.描画_所有時間(w.g.lower_order, 3725);
     EXPECT_EQ(std::vector<std::string>(w.log.begin(), w.log.begin() + 3),
               (testing::Log{"picture 6 9295 6310", "picture 6 9910 6310", "picture 6 10525 6310"}));
     auto texts = w.of_kind("text");
@@ -110,7 +110,7 @@ TEST(Clocks, EachSideErasesItsPlaceThenDrawsTwoLayers) {
     EXPECT_TEXT_AT(texts[1], "01:02:05", 13, 9.2, COLOUR_WHITE, 12);
 
     w.clear();
-    w.form.描画_所有時間(w.form.g.upper_order, 0);
+    w.painter.描画_所有時間(w.g.upper_order, 0);
     EXPECT_EQ(std::vector<std::string>(w.log.begin(), w.log.begin() + 3),
               (testing::Log{"picture 6 70 6310", "picture 6 685 6310", "picture 6 1300 6310"}));
     texts = w.of_kind("text");
@@ -120,13 +120,13 @@ TEST(Clocks, EachSideErasesItsPlaceThenDrawsTwoLayers) {
     EXPECT_EQ(w.log.back(), "box 2 1915 6310 2530 7000");
 
     w.clear();
-    w.form.描画_所有時間(TURN_NONE, 10);  // no side: erased nowhere, drawn nowhere
+    w.painter.描画_所有時間(TURN_NONE, 10);  // no side: erased nowhere, drawn nowhere
     EXPECT_TRUE(w.log.empty());
 }
 
 TEST(MoveText, LowerSidesMoveAppearsAtTheUpperRight) {
     Probe w;
-    w.form.描画_移動結果(w.form.g.lower_order, 7, 6, LOWER_HU, w.form.text_colour);
+    w.painter.描画_移動結果(w.g.lower_order, 7, 6, LOWER_HU, w.painter.text_colour());
     EXPECT_EQ(std::vector<std::string>(w.log.begin(), w.log.begin() + 3),
               (testing::Log{"picture 6 8680 1480", "picture 6 9295 1480", "picture 6 9910 1480"}));
     const auto texts = w.of_kind("text");
@@ -142,7 +142,7 @@ TEST(MoveText, LowerSidesMoveAppearsAtTheUpperRight) {
 
 TEST(MoveText, UpperSidesMoveAppearsAtTheLowerLeftAndMendsTheBoardEdge) {
     Probe w;
-    w.form.描画_移動結果(w.form.g.upper_order, 1, 9, UPPER_SYA_NARI, COLOUR_LIGHT_YELLOW);
+    w.painter.描画_移動結果(w.g.upper_order, 1, 9, UPPER_SYA_NARI, COLOUR_LIGHT_YELLOW);
     EXPECT_EQ(std::vector<std::string>(w.log.begin(), w.log.begin() + 4),
               (testing::Log{"picture 6 685 5620", "picture 6 1300 5620", "box 2 685 4930 1300 5620",
                             "box 2 1915 5620 2530 6310"}));
@@ -157,51 +157,51 @@ TEST(MoveText, UpperSidesMoveAppearsAtTheLowerLeftAndMendsTheBoardEdge) {
 
 TEST(MoveText, UnknownSideDrawsNothing) {
     Probe w;
-    w.form.描画_移動結果(TURN_NONE, 7, 6, LOWER_HU, COLOUR_WHITE);
+    w.painter.描画_移動結果(TURN_NONE, 7, 6, LOWER_HU, COLOUR_WHITE);
     EXPECT_TRUE(w.log.empty());
 }
 
 TEST(ThinkingLabel, ErasedByItsTileAndTheHandSlotEdge) {
     Probe w;
-    w.form.消去_思考中();
+    w.painter.消去_思考中();
     EXPECT_EQ(w.log, (testing::Log{"picture 6 70 5620", "box 2 685 4930 1300 5620"}));
 }
 
 TEST(Reach, GuidanceOffOnlyRedrawsTheEightyOneOutlines) {
     Probe w;
-    初期配置(w.form.g);
-    w.form.guidance_on = OFF;
-    w.form.描画_移動可能桝色(5, 7, COLOUR_WHITE, LOWER_HU);
+    初期配置(w.g);
+    w.options.set_guidance(OFF);
+    w.painter.描画_移動可能桝色(5, 7, COLOUR_WHITE, LOWER_HU);
     const auto boxes = w.of_kind("box");
     ASSERT_EQ(boxes.size(), 81u);
     for (const auto& b : boxes)
-        EXPECT_EQ(b.code, w.form.grid_colour);
+        EXPECT_EQ(b.code, w.painter.grid_colour());
     EXPECT_EQ(w.log.size(), 81u);
 }
 
 TEST(Reach, GuidanceOnOutlinesEveryLegalDestinationAfterTheGrid) {
     Probe w;
-    初期配置(w.form.g);
-    w.form.guidance_on = ON;
-    w.form.描画_移動可能桝色(5, 7, COLOUR_WHITE, LOWER_HU);
+    初期配置(w.g);
+    w.options.set_guidance(ON);
+    w.painter.描画_移動可能桝色(5, 7, COLOUR_WHITE, LOWER_HU);
     ASSERT_EQ(w.log.size(), 82u);
     EXPECT_EQ(w.log.back(), "box 15 4375 4240 4990 4930");  // square (5, 6)
 
     w.clear();
-    w.form.描画_移動可能桝色(2, 8, COLOUR_WHITE, LOWER_KAKU);  // boxed in by its own pawns
+    w.painter.描画_移動可能桝色(2, 8, COLOUR_WHITE, LOWER_KAKU);  // boxed in by its own pawns
     EXPECT_EQ(w.log.size(), 81u);
 }
 
 TEST(Reach, DropsFromTheHandAskTheRules) {
     Probe w;
-    w.form.guidance_on = ON;
-    w.form.描画_移動可能桝色(HAND_LOWER_COLUMN, 3 + 3, COLOUR_WHITE, LOWER_GIN);
+    w.options.set_guidance(ON);
+    w.painter.描画_移動可能桝色(HAND_LOWER_COLUMN, 3 + 3, COLOUR_WHITE, LOWER_GIN);
     EXPECT_EQ(w.of_kind("box").size(), 81u + 81u);  // a silver may be dropped anywhere empty
 }
 
 TEST(Blink, PieceVanishesAndReturnsEndingVisible) {
     Probe w;
-    w.form.描画_駒点滅(UPPER_KIN, 4, 1, 2);
+    w.painter.描画_駒点滅(UPPER_KIN, 4, 1, 2);
     const testing::Log one_blink = {
         "picture 0 3760 790",   "box 2 3760 790 4375 1480", "refresh", "sleep 0.2",
         "picture 110 3760 790", "box 2 3760 790 4375 1480", "refresh", "sleep 0.2"};
@@ -212,8 +212,8 @@ TEST(Blink, PieceVanishesAndReturnsEndingVisible) {
 
 TEST(Blink, GuidanceAddsARedOutline) {
     Probe w;
-    w.form.set_checked(MenuItem::SIDOU, true);
-    w.form.描画_駒点滅(UPPER_KIN, HAND_UPPER_COLUMN, 3, 1);
+    w.options.set_guidance(true);
+    w.painter.描画_駒点滅(UPPER_KIN, HAND_UPPER_COLUMN, 3, 1);
     EXPECT_EQ(w.log, (testing::Log{"picture 0 685 2170", "box 2 685 2170 1300 2860",
                                    "box 12 685 2170 1300 2860", "refresh", "sleep 0.2",
                                    "picture 110 685 2170", "box 2 685 2170 1300 2860",
@@ -222,7 +222,7 @@ TEST(Blink, GuidanceAddsARedOutline) {
 
 TEST(StripBelowTheBoard, LabelsThenTilesWithTheBottomEdgeRestored) {
     Probe w;
-    w.form.描画_棋譜読込み部分消去();
+    w.painter.描画_棋譜読込み部分消去();
     const std::size_t labels = 9 * 2 + 36 + 9;  // tiles, texts, right-edge outlines
     ASSERT_EQ(w.log.size(), labels + 2 + 18);
     EXPECT_EQ(w.log[labels], "picture 6 685 7000");

@@ -6,7 +6,9 @@
 #include <string>
 #include <vector>
 
-#include "fakes/recording_platform.h"
+#include "fakes/recording_fakes.h"
+#include "render/board_painter.h"
+#include "settings/options.h"
 
 namespace banzuri::testing {
 
@@ -61,13 +63,32 @@ inline bool near(double a, double b) {
     return std::fabs(a - b) < 0.01;
 }
 
-struct Probe {
-    Probe() : form(Platform{canvas, dialogs, clock, timer, menu, sound, browser, app}, folder) {}
-    ~Probe() {
-        std::error_code ignored;
-        std::filesystem::remove_all(folder, ignored);
+// A board painter over a game state and options of its own, drawing into recording fakes.
+template <class CanvasT>
+struct PainterWindow {
+    PainterWindow() { painter.reset_colours(); }
+
+    // Lines of the log that start with `prefix`.
+    std::vector<std::string> lines(const std::string& prefix) const {
+        std::vector<std::string> out;
+        for (const auto& line : log)
+            if (line.rfind(prefix, 0) == 0) out.push_back(line);
+        return out;
     }
 
+    Log log;
+    CanvasT canvas{log};
+    FakeDialogs dialogs{log};
+    FakeClock clock{log};
+    FakeMenu menu;
+    GameState g;
+    Options options{menu, dialogs, std::filesystem::temp_directory_path()};
+    BoardPainter painter{canvas, dialogs, g, options, [this](double s) { clock.sleep(s); }};
+};
+
+using FakeWindow = PainterWindow<FakeCanvas>;
+
+struct Probe : PainterWindow<PreciseCanvas> {
     std::vector<DrawCall> of_kind(const std::string& kind) const {
         std::vector<DrawCall> out;
         for (const auto& call : canvas.calls)
@@ -86,18 +107,6 @@ struct Probe {
         log.clear();
         canvas.calls.clear();
     }
-
-    std::filesystem::path folder = FakeWindow::make_temp_dir();
-    Log log;
-    PreciseCanvas canvas{log};
-    FakeDialogs dialogs{log};
-    FakeClock clock{log};
-    FakeTimer timer{log};
-    FakeMenu menu;
-    FakeSound sound{log};
-    FakeBrowser browser{log};
-    FakeApp app{log};
-    MainForm form;
 };
 
 // Expects a text call with the given content, grid position, colour and size.

@@ -131,6 +131,21 @@ TEST(DropCheck, TwoPawnsInAColumnAreRefusedOnlyForUnpromotedPawns) {
     EXPECT_EQ(移動チェック(g, 11, 3, 5, 5, LOWER_HU), ON) << "a promoted pawn does not count";
 }
 
+TEST(DropCheck, TheUpperSideMayNotDropASecondPawnInAColumnEither) {
+    GameState g = empty_game();
+    g.set(3, 3, UPPER_HU);
+    調査_2歩フラグ設定(g);
+    EXPECT_EQ(g.pawn_file_upper[3], 1);
+    EXPECT_EQ(g.pawn_file_lower[3], 0);
+    EXPECT_EQ(移動チェック(g, -1, 1, 3, 6, UPPER_HU), OFF);
+    EXPECT_EQ(移動チェック(g, -1, 1, 2, 6, UPPER_HU), ON);
+    EXPECT_EQ(移動チェック(g, 11, 3, 3, 6, LOWER_HU), ON) << "the other side's flags";
+    EXPECT_EQ(移動チェック(g, -1, 2, 3, 6, UPPER_KYOU), ON) << "only pawns are limited";
+    g.set(3, 3, UPPER_HU_NARI);
+    調査_2歩フラグ設定(g);
+    EXPECT_EQ(移動チェック(g, -1, 1, 3, 6, UPPER_HU), ON) << "a promoted pawn does not count";
+}
+
 TEST(DropCheck, LastRowLimitsForPawnLanceAndKnight) {
     GameState g = empty_game();
     EXPECT_EQ(移動チェック(g, 11, 3, 5, 1, LOWER_HU), OFF);

@@ -5,18 +5,47 @@
 #include <unistd.h>
 
 #include <chrono>
+#include <filesystem>
 #include <fstream>
 #include <future>
 #include <string>
+#include <vector>
 
-#include "fakes/recording_platform.h"
+#include "fakes/recording_fakes.h"
+#include "sound/sound_layer.h"
 #include "sound/wav_file.h"
 
 namespace banzuri {
 namespace {
 
-using testing::FakeWindow;
 using testing::Log;
+
+// The sound layer over a recording sound library and message boxes, reading its files from a
+// temporary folder of its own.
+struct SoundRig {
+    SoundRig() { std::filesystem::create_directories(folder); }
+    ~SoundRig() {
+        std::error_code ignored;
+        std::filesystem::remove_all(folder, ignored);
+    }
+    std::vector<std::string> lines(const std::string& prefix) const {
+        std::vector<std::string> out;
+        for (const auto& line : log)
+            if (line.rfind(prefix, 0) == 0) out.push_back(line);
+        return out;
+    }
+
+    Log log;
+    testing::FakeSound sound{log};
+    testing::FakeDialogs dialogs{log};
+    std::filesystem::path folder =
+        std::filesystem::temp_directory_path() /
+        ("banzuri-sound-test-" + std::to_string(::getpid()) + "-" + std::to_string(++count_));
+    SoundLayer layer{sound, dialogs, folder};
+
+  private:
+    static inline int count_ = 0;
+};
 
 const std::string NO_SOUND_WARNING =
     "warning [Banzuri.dll] Direct Soundインターフェースが作成できません。";
@@ -36,123 +65,123 @@ void write_all_sounds(const std::filesystem::path& folder) {
 }
 
 TEST(SoundLayer, StartUpLoadsTheSixFilesInOrderWithTheirFlags) {
-    FakeWindow w;
+    SoundRig w;
     write_all_sounds(w.folder);
-    w.form.load_sounds();
+    w.layer.load_sounds();
     EXPECT_EQ(w.log,
               (Log{"dsInitialize", "dsCreateDSB 101 3", "dsCreateDSB 102 3", "dsCreateDSB 103 3",
                    "dsCreateDSB 104 3", "dsCreateDSB 105 3", "dsCreateDSB 106 1"}));
-    EXPECT_EQ(w.form.ds_handle, 1);
-    EXPECT_EQ(w.form.snd_other, 1);
-    EXPECT_EQ(w.form.snd_forbidden, 2);
-    EXPECT_EQ(w.form.snd_piece, 3);
-    EXPECT_EQ(w.form.snd_game_end, 4);
-    EXPECT_EQ(w.form.snd_vanish, 5);
-    EXPECT_EQ(w.form.snd_bgm, 6);
+    EXPECT_EQ(w.layer.ds_handle(), 1);
+    EXPECT_EQ(w.layer.snd_other(), 1);
+    EXPECT_EQ(w.layer.snd_forbidden(), 2);
+    EXPECT_EQ(w.layer.snd_piece(), 3);
+    EXPECT_EQ(w.layer.snd_game_end(), 4);
+    EXPECT_EQ(w.layer.snd_vanish(), 5);
+    EXPECT_EQ(w.layer.snd_bgm(), 6);
 }
 
 TEST(SoundLayer, StartUpAgainAfterAFinishedGameDoesNotLoadTwice) {
-    FakeWindow w;
+    SoundRig w;
     write_all_sounds(w.folder);
-    w.form.load_sounds();
+    w.layer.load_sounds();
     const std::size_t calls = w.log.size();
-    w.form.load_sounds();
+    w.layer.load_sounds();
     EXPECT_EQ(w.log.size(), calls);
-    EXPECT_EQ(w.form.snd_bgm, 6);
+    EXPECT_EQ(w.layer.snd_bgm(), 6);
 }
 
 TEST(SoundLayer, MissingFilesGiveSilenceWithoutAMessage) {
-    FakeWindow w;
+    SoundRig w;
     write_bytes(w.folder / "駒打音.wav", 50);
-    w.form.load_sounds();
+    w.layer.load_sounds();
     EXPECT_EQ(w.log, (Log{"dsInitialize", "dsCreateDSB 50 3"}));
-    EXPECT_EQ(w.form.snd_other, 0);
-    EXPECT_EQ(w.form.snd_piece, 1);
-    EXPECT_EQ(w.form.snd_bgm, 0);
-    w.form.play(w.form.snd_other);
+    EXPECT_EQ(w.layer.snd_other(), 0);
+    EXPECT_EQ(w.layer.snd_piece(), 1);
+    EXPECT_EQ(w.layer.snd_bgm(), 0);
+    w.layer.play(w.layer.snd_other());
     EXPECT_EQ(w.log.back(), "dsPlay 0");
 }
 
 TEST(SoundLayer, NoSoundSystemWarnsOnceAndLoadsNothing) {
-    FakeWindow w;
+    SoundRig w;
     w.sound.device_ok = false;
     write_all_sounds(w.folder);
-    w.form.load_sounds();
+    w.layer.load_sounds();
     EXPECT_EQ(w.log, (Log{"dsInitialize", NO_SOUND_WARNING}));
-    EXPECT_EQ(w.form.snd_other + w.form.snd_forbidden + w.form.snd_piece + w.form.snd_game_end +
-                  w.form.snd_vanish + w.form.snd_bgm,
+    EXPECT_EQ(w.layer.snd_other() + w.layer.snd_forbidden() + w.layer.snd_piece() +
+                  w.layer.snd_game_end() + w.layer.snd_vanish() + w.layer.snd_bgm(),
               0);
     w.log.clear();
-    w.form.free_sounds();
+    w.layer.free_sounds();
     EXPECT_EQ(w.log, (Log{"dsFree 0", "dsFree 0", "dsFree 0", "dsFree 0", "dsFree 0", "dsFree 0"}));
 }
 
 TEST(SoundLayer, ABufferTheLibraryRefusesWarnsWithItsTextAndTheGameGoesOn) {
-    FakeWindow w;
+    SoundRig w;
     w.sound.accept_buffers = false;
     write_bytes(w.folder / "禁止.wav", 7);
     write_bytes(w.folder / "BGM.wav", 8);
-    w.form.load_sounds();
+    w.layer.load_sounds();
     EXPECT_EQ(w.log,
               (Log{"dsInitialize", "dsCreateDSB 7 3", "warning [Banzuri.dll] not a valid WAV image",
                    "dsCreateDSB 8 1", "warning [Banzuri.dll] not a valid WAV image"}));
-    EXPECT_EQ(w.form.snd_forbidden, 0);
-    EXPECT_EQ(w.form.snd_bgm, 0);
+    EXPECT_EQ(w.layer.snd_forbidden(), 0);
+    EXPECT_EQ(w.layer.snd_bgm(), 0);
 }
 
 TEST(SoundLayer, AFileThatCannotBeReadWarnsWithTheSystemsText) {
-    FakeWindow w;
+    SoundRig w;
     write_all_sounds(w.folder);
     std::filesystem::remove(w.folder / "終局.wav");
     std::filesystem::create_directory(w.folder / "終局.wav");
-    w.form.load_sounds();
+    w.layer.load_sounds();
     EXPECT_EQ(w.lines("warning"), (Log{"warning [Banzuri.dll] Is a directory"}));
     EXPECT_EQ(w.lines("dsCreateDSB").size(), 5u);
-    EXPECT_EQ(w.form.snd_game_end, 0);
-    EXPECT_EQ(w.form.snd_vanish, 4);
+    EXPECT_EQ(w.layer.snd_game_end(), 0);
+    EXPECT_EQ(w.layer.snd_vanish(), 4);
 }
 
 TEST(SoundLayer, AnOversizedFileIsRefusedWithoutReadingIt) {
-    FakeWindow w;
+    SoundRig w;
     std::ofstream(w.folder / "BGM.wav").close();
     std::filesystem::resize_file(w.folder / "BGM.wav", SOUND_FILE_LIMIT + 1);
-    w.form.load_sounds();
+    w.layer.load_sounds();
     EXPECT_EQ(w.log, (Log{"dsInitialize", "warning [Banzuri.dll] File too large"}));
-    EXPECT_EQ(w.form.snd_bgm, 0);
+    EXPECT_EQ(w.layer.snd_bgm(), 0);
 }
 
 TEST(SoundLayer, ShutdownFreesTheSixInOrderThenTheSoundSystemOnce) {
-    FakeWindow w;
+    SoundRig w;
     write_all_sounds(w.folder);
-    w.form.load_sounds();
-    w.form.start_music();
+    w.layer.load_sounds();
+    w.layer.start_music();
     w.log.clear();
-    w.form.free_sounds();
+    w.layer.free_sounds();
     EXPECT_EQ(w.log, (Log{"dsFree 1", "dsFree 2", "dsFree 3", "dsFree 4", "dsFree 5", "dsFree 6",
                           "dsTerminate 1"}));
-    EXPECT_FALSE(w.form.music_playing);
+    EXPECT_FALSE(w.layer.music_playing());
     w.log.clear();
-    w.form.free_sounds();  // the window closing after "終わり"
-    w.form.play(w.form.snd_piece);
+    w.layer.free_sounds();  // the window closing after "終わり"
+    w.layer.play(w.layer.snd_piece());
     EXPECT_EQ(w.log, (Log{"dsPlay 0"}));
 }
 
 TEST(SoundLayer, MusicIsNeverStartedTwiceAndRestartsTheSameBuffer) {
-    FakeWindow w;
+    SoundRig w;
     write_all_sounds(w.folder);
-    w.form.load_sounds();
+    w.layer.load_sounds();
     w.log.clear();
-    w.form.start_music();
-    w.form.start_music();
-    w.form.stop_music();
-    w.form.stop_music();
-    w.form.start_music();
+    w.layer.start_music();
+    w.layer.start_music();
+    w.layer.stop_music();
+    w.layer.stop_music();
+    w.layer.start_music();
     EXPECT_EQ(w.log, (Log{"dsPlayLooping 6", "dsStop 6", "dsPlayLooping 6"}));
-    EXPECT_TRUE(w.form.music_playing);
+    EXPECT_TRUE(w.layer.music_playing());
 }
 
 TEST(SoundFile, ReadsTheWholeImageByteForByte) {
-    FakeWindow w;
+    SoundRig w;
     const std::string image("RIFF\0\x01\x02\xff", 8);
     std::ofstream(w.folder / "a.wav", std::ios::binary) << image;
     const SoundFileImage read = read_sound_file(w.folder / "a.wav");
@@ -180,7 +209,7 @@ SoundFileImage read_with_timeout(const std::filesystem::path& path) {
 }
 
 TEST(SoundFile, AFifoOrAFolderIsRefusedWithoutBlocking) {
-    FakeWindow w;
+    SoundRig w;
     ASSERT_EQ(::mkfifo((w.folder / "a.wav").c_str(), 0600), 0);
     const SoundFileImage fifo = read_with_timeout(w.folder / "a.wav");
     EXPECT_FALSE(fifo.missing);
@@ -191,15 +220,15 @@ TEST(SoundFile, AFifoOrAFolderIsRefusedWithoutBlocking) {
 }
 
 TEST(SoundLayer, AFifoNamedLikeASoundIsNoSoundWithOneWarning) {
-    FakeWindow w;
+    SoundRig w;
     write_all_sounds(w.folder);
     std::filesystem::remove(w.folder / "駒打音.wav");
     ASSERT_EQ(::mkfifo((w.folder / "駒打音.wav").c_str(), 0600), 0);
-    run_past_fifo(w.folder / "駒打音.wav", [&w] { w.form.load_sounds(); });
+    run_past_fifo(w.folder / "駒打音.wav", [&w] { w.layer.load_sounds(); });
     EXPECT_EQ(w.log, (Log{"dsInitialize", "dsCreateDSB 101 3", "dsCreateDSB 102 3",
                           "warning [Banzuri.dll] " + std::generic_category().message(EINVAL),
                           "dsCreateDSB 104 3", "dsCreateDSB 105 3", "dsCreateDSB 106 1"}));
-    EXPECT_EQ(w.form.snd_piece, 0);
+    EXPECT_EQ(w.layer.snd_piece(), 0);
 }
 
 }  // namespace

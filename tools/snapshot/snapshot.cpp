@@ -13,47 +13,22 @@
 #include "app/pictures.h"
 #include "app/qt_canvas.h"
 #include "contact_sheet.h"
-#include "play/main_form.h"
+#include "render/board_painter.h"
 #include "rules/game_state.h"
+#include "settings/options.h"
 
 namespace {
 
 using namespace banzuri;
 
-// Platform pieces the redraw never uses in earnest.
+// Platform pieces the redraw never uses.
 struct QuietDialogs : Dialogs {
     void message(const std::string&, const std::string&) override {}
     bool ask_yes_no(const std::string&, const std::string&) override { return false; }
     void warning(const std::string&, const std::string&) override {}
 };
-struct StillClock : Clock {
-    double time_of_day() override { return 0; }
-    void sleep(double) override {}
-};
-struct IdleTimer : TimerControl {
-    void set_enabled(bool on) override { enabled_ = on; }
-    bool enabled() const override { return enabled_; }
-    bool enabled_ = false;
-};
 struct NoMenu : MenuView {
     void show_checked(MenuItem, bool) override {}
-};
-struct Silence : SoundLibrary {
-    int dsInitialize(long) override { return 0; }
-    void dsTerminate(int) override {}
-    int dsCreateDSB(int, const unsigned char*, std::size_t, int) override { return 0; }
-    void dsFree(int) override {}
-    void dsPlay(int) override {}
-    void dsPlayLooping(int) override {}
-    void dsStop(int) override {}
-    const char* last_error() const override { return ""; }
-};
-struct NoBrowser : UrlOpener {
-    bool open_url(const std::string&) override { return false; }
-};
-struct NoApp : AppControl {
-    void quit() override {}
-    void show_about() override {}
 };
 
 bool save(const QImage& image, const QString& path) {
@@ -76,18 +51,14 @@ QImage picture_sheet(qreal ratio) {
 QImage start_window(int background, qreal ratio) {
     app::QtCanvas canvas(ratio);
     QuietDialogs dialogs;
-    StillClock clock;
-    IdleTimer timer;
     NoMenu menu;
-    Silence sound;
-    NoBrowser browser;
-    NoApp application;
-    MainForm form(Platform{canvas, dialogs, clock, timer, menu, sound, browser, application},
-                  std::filesystem::temp_directory_path());
-    初期設定(form.g);
-    form.background = background;
-    form.set_checked(MenuItem::KEIKA, true);
-    form.画面_再描画();
+    GameState g;
+    初期設定(g);
+    Options options(menu, dialogs, std::filesystem::temp_directory_path());
+    options.set_background(background);
+    options.set_elapsed(true);
+    BoardPainter painter(canvas, dialogs, g, options, [](double) {});
+    painter.画面_再描画();
     return canvas.image();
 }
 

@@ -12,8 +12,8 @@ using namespace testing;
 struct StartedWindow : FakeWindow {
     StartedWindow() {
         write_all_sounds();
-        form.load_sounds();
-        form.読込_環境設定ファイル();
+        sound_layer().load_sounds();
+        読込_環境設定ファイル();
         log.clear();
     }
     void write_all_sounds() {
@@ -38,13 +38,13 @@ TEST(OptionMenu, EveryOptionRoundTripsThroughTheFile) {
             (first.form.*click)();
             (first.form.*toggle)();
             FakeWindow second(first.folder);
-            second.form.読込_環境設定ファイル();
+            second.読込_環境設定ファイル();
             for (MenuItem shown :
                  {MenuItem::MIDORI, MenuItem::TATAMI, MenuItem::TAKE, MenuItem::UCHU,
                   MenuItem::RENGA, MenuItem::SIDOU, MenuItem::KEIKA, MenuItem::BGM})
                 EXPECT_EQ(second.form.checked(shown), first.form.checked(shown));
             EXPECT_TRUE(second.form.checked(item));
-            EXPECT_EQ(second.form.background, first.form.background);
+            EXPECT_EQ(second.form.options().background(), first.form.options().background());
             EXPECT_EQ(other_files(first), 6);  // the six sounds, no temporary file left
         }
     }
@@ -53,7 +53,7 @@ TEST(OptionMenu, EveryOptionRoundTripsThroughTheFile) {
 TEST(OptionMenu, ChoosingABackgroundMovesTheCheckMarkAndRewritesTheFile) {
     StartedWindow w;
     w.form.TATAMI_Click();
-    EXPECT_EQ(w.form.background, BG_TATAMI);
+    EXPECT_EQ(w.form.options().background(), BG_TATAMI);
     EXPECT_TRUE(w.form.checked(MenuItem::TATAMI));
     EXPECT_FALSE(w.form.checked(MenuItem::MIDORI));
     EXPECT_FALSE(w.menu.shown[static_cast<int>(MenuItem::MIDORI)]);
@@ -71,12 +71,12 @@ TEST(OptionMenu, TheCheckedBackgroundAgainStillRewritesTheFile) {
 TEST(OptionMenu, GuidanceOffRedrawsEveryOutlineInTheGridColour) {
     StartedWindow w;
     w.form.SIDOU_Click();
-    EXPECT_EQ(w.form.guidance_on, 1);
-    EXPECT_EQ(w.form.guidance_colour, COLOUR_WHITE);
+    EXPECT_EQ(w.form.options().guidance(), 1);
+    EXPECT_EQ(w.form.painter().guidance_colour(), COLOUR_WHITE);
     EXPECT_TRUE(w.lines("box").empty());
     w.form.SIDOU_Click();
-    EXPECT_EQ(w.form.guidance_on, 0);
-    EXPECT_EQ(w.form.guidance_colour, w.form.grid_colour);
+    EXPECT_EQ(w.form.options().guidance(), 0);
+    EXPECT_EQ(w.form.painter().guidance_colour(), w.form.painter().grid_colour());
     const auto outlines = w.lines("box");
     ASSERT_EQ(outlines.size(), 81u + 14u);
     for (const auto& line : outlines)
@@ -110,8 +110,8 @@ TEST(OptionMenu, MusicStopsAndRestartsTheSameBuffer) {
 TEST(OptionMenu, MusicFromTheFileIsNotStartedTwiceWhenTheStartUpRunsAgain) {
     StartedWindow w;
     w.form.BGM_Click();
-    w.form.load_sounds();
-    w.form.読込_環境設定ファイル();
+    w.sound_layer().load_sounds();
+    w.読込_環境設定ファイル();
     EXPECT_EQ(w.lines("dsPlayLooping").size(), 1u);
     EXPECT_EQ(w.lines("dsCreateDSB").size(), 0u);
 }
@@ -132,10 +132,10 @@ TEST(OptionMenu, AFailedWriteKeepsTheChoicesAndWarnsOnce) {
     EXPECT_TRUE(w.form.checked(MenuItem::TAKE));
     EXPECT_FALSE(w.form.checked(MenuItem::MIDORI));
     EXPECT_TRUE(w.form.checked(MenuItem::BGM));
-    EXPECT_TRUE(w.form.music_playing);
+    EXPECT_TRUE(w.sound_layer().music_playing());
     EXPECT_TRUE(w.form.checked(MenuItem::SIDOU));
     EXPECT_FALSE(w.form.checked(MenuItem::KEIKA));
-    EXPECT_EQ(w.form.background, BG_TAKE);
+    EXPECT_EQ(w.form.options().background(), BG_TAKE);
     EXPECT_TRUE(std::filesystem::is_directory(settings_path(w)));
     EXPECT_EQ(other_files(w), 6);
 }
@@ -147,11 +147,11 @@ TEST(OptionMenu, StartingAgainAfterAFailedWriteKeepsTheChoices) {
     w.form.RENGA_Click();
     w.form.BGM_Click();
     w.log.clear();
-    w.form.読込_環境設定ファイル();  // as the start-up does again after "続けますか？" Yes
+    w.読込_環境設定ファイル();  // as the start-up does again after "続けますか？" Yes
     EXPECT_TRUE(w.form.checked(MenuItem::RENGA));
     EXPECT_TRUE(w.form.checked(MenuItem::BGM));
-    EXPECT_TRUE(w.form.music_playing);
-    EXPECT_EQ(w.form.background, BG_RENGA);
+    EXPECT_TRUE(w.sound_layer().music_playing());
+    EXPECT_EQ(w.form.options().background(), BG_RENGA);
     EXPECT_TRUE(w.lines("warning").empty());
     EXPECT_TRUE(w.lines("dsStop").empty());
 }
@@ -162,7 +162,7 @@ TEST(OptionMenu, AReadOnlyFolderWarnsOnceAtStartUpAndKeepsTheOldFile) {
     write_settings(w, settings_lines(SJIS_UCHU, "OFF", "ON", "OFF"));
     std::filesystem::permissions(
         w.folder, std::filesystem::perms::owner_read | std::filesystem::perms::owner_exec);
-    w.form.読込_環境設定ファイル();
+    w.読込_環境設定ファイル();
     w.form.RENGA_Click();
     w.form.BGM_Click();
     EXPECT_EQ(w.lines("warning").size(), 1u);
@@ -174,7 +174,7 @@ TEST(OptionMenu, AReadOnlyFolderWarnsOnceAtStartUpAndKeepsTheOldFile) {
 TEST(OptionMenu, NoFileAndNoWayToWriteOneStillGivesTheDefaults) {
     FakeWindow w;
     std::filesystem::create_directory(settings_path(w));
-    w.form.読込_環境設定ファイル();
+    w.読込_環境設定ファイル();
     EXPECT_EQ(w.lines("warning").size(), 1u);
     EXPECT_TRUE(w.form.checked(MenuItem::MIDORI));
     EXPECT_TRUE(w.form.checked(MenuItem::KEIKA));

@@ -1,4 +1,4 @@
-#include "play/time_text.h"
+#include "render/time_text.h"
 
 #include <cmath>
 

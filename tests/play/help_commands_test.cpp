@@ -29,7 +29,7 @@ TEST(HelpPage, OpensThePageInTheStartFolderAsOneEncodedFileAddress) {
     FakeWindow w;
     const auto dir = awkward_folder(w.folder);
     write_page(dir);
-    w.form.start_dir = dir;
+    w.start_dir() = dir;
     w.form.KAISETU_Click();
     ASSERT_EQ(w.log.size(), 1u);
     const std::string expected =
@@ -44,15 +44,15 @@ TEST(HelpPage, ComesFromTheStartFolderNotTheFilesFolder) {
     const auto start = w.folder / "start";
     std::filesystem::create_directories(start);
     write_page(start);
-    w.form.start_dir = start;
-    w.form.files_dir = w.folder / "elsewhere";
+    w.start_dir() = start;
+    w.files_dir() = w.folder / "elsewhere";
     w.form.KAISETU_Click();
     EXPECT_EQ(w.log, (testing::Log{"open file://" + start.string() + "/Banzuri.htm"}));
 }
 
 TEST(HelpPage, AMissingPageDisturbsNothing) {
     FakeWindow w;
-    w.form.start_dir = w.folder / "no such folder";
+    w.start_dir() = w.folder / "no such folder";
     w.form.KAISETU_Click();
     EXPECT_TRUE(w.log.empty());
 }
@@ -60,7 +60,7 @@ TEST(HelpPage, AMissingPageDisturbsNothing) {
 TEST(HelpPage, ABrowserThatFailsIsIgnored) {
     FakeWindow w;
     write_page(w.folder);
-    w.form.start_dir = w.folder;
+    w.start_dir() = w.folder;
     w.browser.succeed = false;
     w.form.KAISETU_Click();
     EXPECT_EQ(w.log.size(), 1u);
@@ -69,7 +69,7 @@ TEST(HelpPage, ABrowserThatFailsIsIgnored) {
 
 TEST(AboutBox, PlaysTheOtherSoundThenShowsTheBox) {
     FakeWindow w;
-    w.form.snd_other = 1;
+    w.load_sounds();
     w.form.VER_Click();
     EXPECT_EQ(w.log, (testing::Log{"dsPlay 1", "about"}));
 }

@@ -10,8 +10,8 @@ using namespace testing;
 
 TEST(SettingsFile, FirstRunCreatesTheFourDefaultLinesInShiftJis) {
     FakeWindow w;
-    w.form.load_sounds();
-    w.form.読込_環境設定ファイル();
+    w.sound_layer().load_sounds();
+    w.読込_環境設定ファイル();
     EXPECT_EQ(read_settings(w), settings_lines(SJIS_MIDORI, "OFF", "ON", "OFF"));
     EXPECT_EQ(read_settings(w),
               "\x94\x77\x8c\x69\x89\xe6=\x97\xce\r\n\x88\xda\x93\xae\x8e\x77\x93\xb1=OFF\r\n"
@@ -20,8 +20,8 @@ TEST(SettingsFile, FirstRunCreatesTheFourDefaultLinesInShiftJis) {
     EXPECT_TRUE(w.form.checked(MenuItem::KEIKA));
     EXPECT_FALSE(w.form.checked(MenuItem::SIDOU));
     EXPECT_FALSE(w.form.checked(MenuItem::BGM));
-    EXPECT_EQ(w.form.background, BG_MIDORI);
-    EXPECT_EQ(w.form.guidance_on, 0);
+    EXPECT_EQ(w.form.options().background(), BG_MIDORI);
+    EXPECT_EQ(w.form.options().guidance(), 0);
     EXPECT_TRUE(w.lines("dsPlayLooping").empty());
     EXPECT_TRUE(w.lines("warning").empty());
     EXPECT_EQ(other_files(w), 0);
@@ -32,18 +32,18 @@ TEST(SettingsFile, AFileOfTheWindowsProgramReadsTheSameInAnyOrder) {
     FakeWindow w;
     write_settings(w, "BGM=ON\r\n" + SJIS_ELAPSED + "=OFF\r\n" + SJIS_BACKGROUND + "=" + SJIS_UCHU +
                           "\r\n" + SJIS_GUIDANCE + "=ON\r\n");
-    w.form.load_sounds();
-    w.form.読込_環境設定ファイル();
+    w.sound_layer().load_sounds();
+    w.読込_環境設定ファイル();
     EXPECT_TRUE(w.form.checked(MenuItem::UCHU));
     EXPECT_FALSE(w.form.checked(MenuItem::MIDORI));
-    EXPECT_EQ(w.form.background, BG_UCHU);
+    EXPECT_EQ(w.form.options().background(), BG_UCHU);
     EXPECT_TRUE(w.form.checked(MenuItem::SIDOU));
-    EXPECT_EQ(w.form.guidance_on, 1);
-    EXPECT_EQ(w.form.guidance_colour, COLOUR_WHITE);
+    EXPECT_EQ(w.form.options().guidance(), 1);
+    EXPECT_EQ(w.form.painter().guidance_colour(), COLOUR_WHITE);
     EXPECT_FALSE(w.form.checked(MenuItem::KEIKA));
     EXPECT_TRUE(w.form.checked(MenuItem::BGM));
     EXPECT_EQ(w.lines("dsPlayLooping"), (Log{"dsPlayLooping 0"}));
-    EXPECT_TRUE(w.form.music_playing);
+    EXPECT_TRUE(w.sound_layer().music_playing());
 }
 
 TEST(SettingsFile, EveryBackgroundValueIsRecognised) {
@@ -56,8 +56,8 @@ TEST(SettingsFile, EveryBackgroundValueIsRecognised) {
     for (int i = 0; i < 5; ++i) {
         FakeWindow w;
         write_settings(w, settings_lines(cases[i].first, "OFF", "ON", "OFF"));
-        w.form.読込_環境設定ファイル();
-        EXPECT_EQ(w.form.background, codes[i]);
+        w.読込_環境設定ファイル();
+        EXPECT_EQ(w.form.options().background(), codes[i]);
         for (const auto& [value, item] : cases)
             EXPECT_EQ(w.form.checked(item), item == cases[i].second);
     }
@@ -67,7 +67,7 @@ TEST(SettingsFile, UnknownLinesAreIgnoredAndDroppedAtTheNextWrite) {
     FakeWindow w;
     write_settings(w, "[Banzuri]\r\nvolume=7\r\n" + settings_lines(SJIS_TAKE, "ON", "ON", "OFF") +
                           "no equals sign here\r\n");
-    w.form.読込_環境設定ファイル();
+    w.読込_環境設定ファイル();
     EXPECT_TRUE(w.form.checked(MenuItem::TAKE));
     EXPECT_TRUE(w.form.checked(MenuItem::SIDOU));
     w.form.KEIKA_Click();
@@ -77,8 +77,8 @@ TEST(SettingsFile, UnknownLinesAreIgnoredAndDroppedAtTheNextWrite) {
 TEST(SettingsFile, ABackgroundOutsideTheFiveLeavesTheStartingOneAndIsNotWritten) {
     FakeWindow w;
     write_settings(w, settings_lines("\x8a\x43", "OFF", "ON", "OFF"));  // 海
-    w.form.読込_環境設定ファイル();
-    EXPECT_EQ(w.form.background, BG_MIDORI);
+    w.読込_環境設定ファイル();
+    EXPECT_EQ(w.form.options().background(), BG_MIDORI);
     for (MenuItem item :
          {MenuItem::MIDORI, MenuItem::TATAMI, MenuItem::TAKE, MenuItem::UCHU, MenuItem::RENGA})
         EXPECT_FALSE(w.form.checked(item));
@@ -88,21 +88,21 @@ TEST(SettingsFile, ABackgroundOutsideTheFiveLeavesTheStartingOneAndIsNotWritten)
 
 TEST(SettingsFile, TheLastLineOfAKeyCounts) {
     FakeWindow w;
-    w.form.load_sounds();
+    w.sound_layer().load_sounds();
     write_settings(w, "BGM=ON\r\n" + settings_lines(SJIS_RENGA, "ON", "ON", "OFF") +
                           SJIS_BACKGROUND + "=" + SJIS_TATAMI + "\r\n" + SJIS_BACKGROUND +
                           "=???\r\n");
-    w.form.読込_環境設定ファイル();
-    EXPECT_EQ(w.form.background, BG_TATAMI);
+    w.読込_環境設定ファイル();
+    EXPECT_EQ(w.form.options().background(), BG_TATAMI);
     EXPECT_FALSE(w.form.checked(MenuItem::BGM));
-    EXPECT_FALSE(w.form.music_playing);
+    EXPECT_FALSE(w.sound_layer().music_playing());
 }
 
 TEST(SettingsFile, LinuxLineEndsAndUtf8SpellingsAreUnderstood) {
     FakeWindow w;
     write_settings(w, "背景画=煉瓦\n移動指導=ON\r経過時間=OFF\nBGM=OFF");
-    w.form.読込_環境設定ファイル();
-    EXPECT_EQ(w.form.background, BG_RENGA);
+    w.読込_環境設定ファイル();
+    EXPECT_EQ(w.form.options().background(), BG_RENGA);
     EXPECT_TRUE(w.form.checked(MenuItem::SIDOU));
     EXPECT_FALSE(w.form.checked(MenuItem::KEIKA));
 }
@@ -119,7 +119,7 @@ TEST(SettingsFile, ValuesAreExactAndKeysEndAtTheFirstEquals) {
 TEST(SettingsFile, AnEmptyFileChangesNothingAndIsNotRewritten) {
     FakeWindow w;
     write_settings(w, "");
-    w.form.読込_環境設定ファイル();
+    w.読込_環境設定ファイル();
     EXPECT_EQ(read_settings(w), "");
     EXPECT_FALSE(w.form.checked(MenuItem::KEIKA));
 }
@@ -127,7 +127,7 @@ TEST(SettingsFile, AnEmptyFileChangesNothingAndIsNotRewritten) {
 TEST(SettingsFile, AFileThatCannotBeReadIsReplacedByTheDefaults) {
     FakeWindow w;
     std::filesystem::create_symlink(w.folder / "elsewhere", settings_path(w));  // dangling
-    w.form.読込_環境設定ファイル();
+    w.読込_環境設定ファイル();
     EXPECT_EQ(read_settings(w), settings_lines(SJIS_MIDORI, "OFF", "ON", "OFF"));
     EXPECT_TRUE(w.lines("warning").empty());
 }

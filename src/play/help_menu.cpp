@@ -24,14 +24,14 @@ bool open_in_browser(UrlOpener& browser, const std::string& address) {
 }  // namespace
 
 void MainForm::KAISETU_Click() {
-    const std::filesystem::path page = start_dir / HELP_PAGE_FILE;
+    const std::filesystem::path page = start_dir_ / HELP_PAGE_FILE;
     std::error_code error;
     if (!std::filesystem::is_regular_file(page, error)) return;  // no help page: nothing to show
     open_in_browser(p.browser, file_url(page));
 }
 
 void MainForm::VER_Click() {
-    play(snd_other);
+    sound_.play(sound_.snd_other());
     p.app.show_about();
 }
 

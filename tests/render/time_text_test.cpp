@@ -1,8 +1,6 @@
-#include "play/time_text.h"
+#include "render/time_text.h"
 
 #include <gtest/gtest.h>
-
-#include "fakes/recording_platform.h"
 
 namespace banzuri {
 namespace {
@@ -27,14 +25,6 @@ TEST(ElapsedSeconds, CrossesMidnight) {
     EXPECT_DOUBLE_EQ(調査_経過秒(10, 12.5), 2.5);
     EXPECT_DOUBLE_EQ(調査_経過秒(86399.5, 1.5), 2.0);
     EXPECT_DOUBLE_EQ(調査_経過秒(5, 5), 0.0);
-}
-
-TEST(Wait, SleepsForTheWholeDurationEvenAcrossMidnight) {
-    testing::FakeWindow w;
-    w.clock.now = 86399.95;
-    w.form.待ち時間(0.15);
-    EXPECT_EQ(w.lines("sleep"), std::vector<std::string>{"sleep 0.15"});
-    EXPECT_NEAR(w.clock.now, 0.1, 1e-9);
 }
 
 }  // namespace

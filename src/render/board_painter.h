@@ -1,0 +1,99 @@
+// The board painter: every drawing procedure of the window, from the six primitives to the
+// whole-window redraw. It is handed the canvas, a read-only view of the game and the options,
+// the message boxes and a waiter for the pauses of the blink.
+#pragma once
+
+#include <functional>
+#include <string>
+
+#include "platform/dialogs.h"
+#include "render/canvas.h"
+#include "render/geometry.h"
+#include "render/labels.h"
+#include "rules/game_state.h"
+#include "settings/options.h"
+
+namespace banzuri {
+
+class BoardPainter {
+  public:
+    using Waiter = std::function<void(double seconds)>;
+
+    BoardPainter(Canvas& canvas, Dialogs& dialogs, const GameState& g, const Options& options,
+                 Waiter wait);
+
+    // ---- drawing primitives (grid positions, palette colours) -----------------------------
+    void 描画_絵(int code, double gx, double gy);
+    void 描画_桝輪郭(int colour, double gx, double gy);
+    void 描画_四角形(double gx, double gy, double dx, double dy, int colour);
+    void 描画_数値(double gx, double gy, int value, int colour, int mode, double size);
+    void 描画_数値(double gx, double gy, const std::string& text, int colour, int mode,
+                   double size);
+    void 描画_文字列(double gx, double gy, int code, int colour, double size);
+    void refresh();
+    // The window's back colour: the whole client area in the board colour.
+    void fill_client_area();
+
+    // ---- board, hands and background --------------------------------------------------------
+    void 描画_盤();
+    void 描画_将棋盤桝();
+    void 描画_自持盤();
+    void 描画_敵持盤();
+    void 描画_背景(int code);
+    void 画面_再描画();
+
+    // ---- status and move overlays -----------------------------------------------------------
+    void tile(double gx, double gy);  // repaint one cell with the background picture
+    void 描画_桝_数値();
+    void 描画_手数(int number, int colour);
+    void 描画_レベル(int level);
+    void 描画_ハンデレベル(int handicap);
+    void 描画_メッセージ(int message);
+    void 描画_所有時間(int side, double seconds);
+    void 消去_所有時間(int side);
+    void 消去_思考中();
+    void 描画_移動結果(int side, int x, int y, int code, int colour);
+    void 消去_移動結果(int side);
+    void 描画_移動駒種類(double gx, double gy, const std::string& text, int colour);
+    void 描画_移動可能桝色(int fx, int fy, int colour, int code);
+    void 描画_駒点滅(int code, int x, int y, int blinks);
+    void 描画_棋譜読込み部分消去();
+    // Outlines every square and hand slot in the grid colour, which removes shown destinations.
+    void redraw_all_outlines();
+
+    // ---- the animation frames of a capture ------------------------------------------------
+    // One picture on (x, y) with its outline, shown at once.
+    void frame(int picture, int x, int y);
+    // The vanishing puff: two frames, then the empty square, each followed by `wait` seconds.
+    void puff(int x, int y, double wait);
+
+    // ---- colours ------------------------------------------------------------------------------
+    // Back to the start-up colours: white text; board, grid and guidance green.
+    void reset_colours();
+    int board_colour() const { return board_colour_; }
+    int grid_colour() const { return grid_colour_; }
+    // Outlines of move guidance and of an inspected piece.
+    int guidance_colour() const { return guidance_colour_; }
+    void set_guidance_colour(int colour) { guidance_colour_ = colour; }
+    int text_colour() const { return text_colour_; }
+    bool font_bold() const { return font_bold_; }
+
+  private:
+    void draw_hand_slot(double slot_x, int row, int piece, int count);
+    void shadowed_text(double gx, double gy, const std::string& text, int colour, double size);
+    void shadowed_number(double gx, double gy, int value, int colour, int mode, double size);
+    void shadowed_move_text(double gx, double gy, const std::string& text, int colour);
+
+    Canvas& canvas_;
+    Dialogs& dialogs_;
+    const GameState& g_;
+    const Options& options_;
+    Waiter wait_;
+    int board_colour_ = COLOUR_GREEN;
+    int grid_colour_ = COLOUR_GREEN;
+    int guidance_colour_ = COLOUR_GREEN;
+    int text_colour_ = COLOUR_WHITE;
+    bool font_bold_ = false;
+};
+
+}  // namespace banzuri

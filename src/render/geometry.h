@@ -1,0 +1,32 @@
+// The grid every drawing position is given in, the window's client area and the palette.
+#pragma once
+
+namespace banzuri {
+
+// Palette indexes.
+inline constexpr int COLOUR_BLACK = 0;
+inline constexpr int COLOUR_GREEN = 2;
+inline constexpr int COLOUR_LIGHT_RED = 12;
+inline constexpr int COLOUR_LIGHT_YELLOW = 14;
+inline constexpr int COLOUR_WHITE = 15;
+
+// Grid geometry in twips: cell (gx, gy) has its corner at X = board_left + gx * cell_width,
+// Y = board_top + gy * cell_height.
+inline constexpr double board_left = 1300;
+inline constexpr double board_top = 100;
+inline constexpr double cell_width = 615;
+inline constexpr double cell_height = 690;
+
+// The window's client area.
+inline constexpr double TWIPS_PER_PIXEL = 15;
+inline constexpr double CLIENT_WIDTH_TWIPS = 11475;
+inline constexpr double CLIENT_HEIGHT_TWIPS = 8190;
+
+inline double grid_x(double gx) {
+    return board_left + gx * cell_width;
+}
+inline double grid_y(double gy) {
+    return board_top + gy * cell_height;
+}
+
+}  // namespace banzuri

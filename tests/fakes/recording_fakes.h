@@ -1,0 +1,187 @@
+// Recording fakes of every platform interface: each call is appended, in order, to one shared
+// log of short text lines, so a test can assert the exact sequence of effects.
+#pragma once
+
+#include <unistd.h>
+
+#include <cstdio>
+#include <deque>
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <map>
+#include <memory>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "platform/app_control.h"
+#include "platform/clock.h"
+#include "platform/dialogs.h"
+#include "platform/menu_view.h"
+#include "platform/timer_control.h"
+#include "platform/url_opener.h"
+#include "render/canvas.h"
+#include "sound/sound_library.h"
+
+namespace banzuri::testing {
+
+using Log = std::vector<std::string>;
+
+// Numbers in log lines: whole numbers without a fraction, others with up to 4 decimals.
+inline std::string num(double v) {
+    char buffer[32];
+    std::snprintf(buffer, sizeof buffer, "%.4g", v);
+    if (v == static_cast<double>(static_cast<long long>(v)))
+        std::snprintf(buffer, sizeof buffer, "%lld", static_cast<long long>(v));
+    return buffer;
+}
+
+class FakeCanvas : public Canvas {
+  public:
+    explicit FakeCanvas(Log& log) : log_(log) {}
+    void draw_picture(int code, double x, double y) override {
+        log_.push_back("picture " + num(code) + " " + num(x) + " " + num(y));
+    }
+    void draw_box(int colour, double x1, double y1, double x2, double y2) override {
+        log_.push_back("box " + num(colour) + " " + num(x1) + " " + num(y1) + " " + num(x2) + " " +
+                       num(y2));
+    }
+    void fill_box(int colour, double x1, double y1, double x2, double y2) override {
+        log_.push_back("fill " + num(colour) + " " + num(x1) + " " + num(y1) + " " + num(x2) + " " +
+                       num(y2));
+    }
+    void draw_text(const std::string& text, double x, double y, int colour, double size,
+                   bool bold) override {
+        log_.push_back("text \"" + text + "\" " + num(x) + " " + num(y) + " c" + num(colour) +
+                       " s" + num(size) + (bold ? " bold" : ""));
+    }
+    void refresh() override { log_.push_back("refresh"); }
+
+  private:
+    Log& log_;
+};
+
+class FakeDialogs : public Dialogs {
+  public:
+    explicit FakeDialogs(Log& log) : log_(log) {}
+    void message(const std::string& text, const std::string& title) override {
+        log_.push_back("message [" + title + "] " + text);
+        if (on_message) on_message();
+    }
+    bool ask_yes_no(const std::string& text, const std::string& title) override {
+        log_.push_back("ask [" + title + "] " + text);
+        bool answer = false;
+        if (!answers.empty()) {
+            answer = answers.front();
+            answers.pop_front();
+        }
+        return answer;
+    }
+    void warning(const std::string& text, const std::string& title) override {
+        log_.push_back("warning [" + title + "] " + text);
+    }
+    std::deque<bool> answers;  // answers to ask_yes_no, No when empty
+    std::function<void()> on_message;
+
+  private:
+    Log& log_;
+};
+
+class FakeClock : public Clock {
+  public:
+    explicit FakeClock(Log& log) : log_(log) {}
+    double time_of_day() override {
+        const double t = now;
+        now += advance_per_read;  // a clock that moves on by itself between readings
+        return t;
+    }
+    void sleep(double seconds) override {
+        log_.push_back("sleep " + num(seconds));
+        now += seconds;
+        if (now >= 86400) now -= 86400;
+    }
+    double now = 36000;  // ten in the morning
+    double advance_per_read = 0;
+
+  private:
+    Log& log_;
+};
+
+class FakeTimer : public TimerControl {
+  public:
+    explicit FakeTimer(Log& log) : log_(log) {}
+    void set_enabled(bool enabled) override {
+        if (record) log_.push_back(enabled ? "timer on" : "timer off");
+        enabled_ = enabled;
+    }
+    bool enabled() const override { return enabled_; }
+    bool record = false;  // timer changes are logged only when a test asks for them
+
+  private:
+    Log& log_;
+    bool enabled_ = false;
+};
+
+class FakeMenu : public MenuView {
+  public:
+    void show_checked(MenuItem item, bool checked) override {
+        shown[static_cast<int>(item)] = checked;
+    }
+    std::map<int, bool> shown;
+};
+
+class FakeSound : public SoundLibrary {
+  public:
+    explicit FakeSound(Log& log) : log_(log) {}
+    int dsInitialize(long) override {
+        log_.push_back("dsInitialize");
+        return device_ok ? 1 : 0;
+    }
+    void dsTerminate(int ds) override { log_.push_back("dsTerminate " + num(ds)); }
+    int dsCreateDSB(int, const unsigned char*, std::size_t length, int flags) override {
+        log_.push_back("dsCreateDSB " + num(static_cast<double>(length)) + " " + num(flags));
+        if (!accept_buffers) return 0;
+        return ++next_;
+    }
+    void dsFree(int buffer) override { log_.push_back("dsFree " + num(buffer)); }
+    void dsPlay(int buffer) override { log_.push_back("dsPlay " + num(buffer)); }
+    void dsPlayLooping(int buffer) override { log_.push_back("dsPlayLooping " + num(buffer)); }
+    void dsStop(int buffer) override { log_.push_back("dsStop " + num(buffer)); }
+    const char* last_error() const override { return "not a valid WAV image"; }
+    bool device_ok = true;
+    bool accept_buffers = true;
+
+  private:
+    Log& log_;
+    int next_ = 0;
+};
+
+class FakeBrowser : public UrlOpener {
+  public:
+    explicit FakeBrowser(Log& log) : log_(log) {}
+    bool open_url(const std::string& url) override {
+        log_.push_back("open " + url);
+        return succeed;
+    }
+    bool succeed = true;
+
+  private:
+    Log& log_;
+};
+
+class FakeApp : public AppControl {
+  public:
+    explicit FakeApp(Log& log) : log_(log) {}
+    void quit() override {
+        log_.push_back("quit");
+        quit_called = true;
+    }
+    void show_about() override { log_.push_back("about"); }
+    bool quit_called = false;
+
+  private:
+    Log& log_;
+};
+
+}  // namespace banzuri::testing
