@@ -71,7 +71,7 @@ QPoint cell_pixel(int cx, int cy) {
 struct Session {
     QTemporaryDir dir;
     BoxAnswerer boxes;
-    GameWindow window{std::filesystem::path(dir.path().toStdString())};
+    GameWindow window{std::filesystem::path(dir.path().toStdString()), dir.filePath("window.conf")};
     bool quit_requested = false;
 
     Session() {
