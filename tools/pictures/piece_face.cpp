@@ -73,7 +73,7 @@ void paint_face(QImage& image, double natural_width, double natural_height, cons
     }
     const QPainterPath path = to_device.map(face_outline(box, look));
     // A brush stroke keeps some weight however small: a little extra ink, most at small sizes.
-    const double stroke = box.height() * sy * 0.022 + 0.35;
+    const double stroke = box.height() * sy * 0.016 + 0.2;
     const int factor = image.height() < 120 ? 4 : 2;
     const QImage mask = coverage(path, image.size(), stroke, factor);
     const QColor ink = look.promoted ? kInkRed : kInkBlack;

@@ -7,6 +7,7 @@
 #include <QPainterPath>
 #include <QTransform>
 #include <algorithm>
+#include <cmath>
 
 #include "wood.h"
 
@@ -29,10 +30,22 @@ void paint_plank(QPainter& painter) {
     QPainterPath clip;
     clip.addRoundedRect(plank, 2, 2);
     painter.setClipPath(clip);
-    // The board's own wood with its grain running along the plank.
-    painter.translate(plank.left(), plank.bottom());
-    painter.rotate(-90);
-    paint_square_wood(painter, plank.height(), plank.width());
+    // Warm wood with a few long, gently bending grain lines along the plank.
+    QLinearGradient wood(plank.topLeft(), plank.bottomLeft());
+    wood.setColorAt(0, QColor(240, 204, 138));
+    wood.setColorAt(1, QColor(216, 170, 100));
+    painter.fillRect(plank, wood);
+    for (int i = 0; i < 8; ++i) {
+        QPainterPath grain;
+        const double y0 = plank.top() + 3 + i * 5.2 + hash_noise(i, 8, 3) * 2;
+        grain.moveTo(plank.left(), y0);
+        for (double x = plank.left(); x <= plank.right() + 6; x += 6)
+            grain.lineTo(x, y0 + 1.4 * std::sin(x * 0.03 + i * 1.3));
+        painter.setPen(
+            QPen(QColor(150, 96, 44, 28 + static_cast<int>(hash_noise(i, 9, 3) * 26)), 0.6));
+        painter.setBrush(Qt::NoBrush);
+        painter.drawPath(grain);
+    }
     painter.restore();
     // A carved groove just inside the edge: shadow above and left, light below and right.
     const QRectF groove = plank.adjusted(3, 3, -3, -3);
