@@ -1,10 +1,11 @@
 // What the game has drawn, kept as a short list of drawing operations in twips so that the
 // client area can be drawn again at any size. An operation wholly covered by a later opaque
 // one (a picture or a filled rectangle) is dropped, so the list stays about as long as what
-// is visible.
+// is visible. Several later operations that cover one together count as well.
 #pragma once
 
 #include <QRect>
+#include <QRegion>
 #include <QString>
 #include <cstddef>
 #include <vector>
@@ -42,6 +43,8 @@ class DisplayList {
     struct Entry {
         DrawOp op;
         bool hidden;
+        QRect shown;      // its area inside the client area
+        QRegion visible;  // what later opaque operations left of it, once partly covered
     };
     void compact();
 

@@ -269,9 +269,9 @@ void QtCanvas::draw_text(const std::string& text, double x, double y, int colour
     op.size = size;
     op.bold = bold;
     const QFontMetricsF metrics = metrics_at_96_dpi(text_font(size, bold));
-    const QRectF extent(twips_to_pixel(x), twips_to_pixel(y), metrics.horizontalAdvance(op.text),
-                        metrics.height());
-    op.area = extent.toAlignedRect().adjusted(-3, -3, 3, 3);  // room for overhanging glyphs
+    const QRectF ink = metrics.boundingRect(op.text).translated(
+        twips_to_pixel(x), twips_to_pixel(y) + metrics.ascent());
+    op.area = ink.toAlignedRect().adjusted(-2, -2, 2, 2);  // room for smoothing and bold
     record(std::move(op));
 }
 

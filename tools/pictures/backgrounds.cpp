@@ -140,7 +140,7 @@ QImage uchu(QSize device) {
 }
 
 QImage renga(QSize device) {
-    QImage image = new_image(device, QColor(196, 188, 170));  // mortar
+    QImage image = new_image(device, QColor(150, 140, 126));  // mortar
     QPainter painter(&image);
     scale_to(painter, device, kWidth, kHeight);
     painter.setRenderHint(QPainter::Antialiasing);
@@ -155,7 +155,7 @@ QImage renga(QSize device) {
             const QRectF face(left, top, kWidth - kMortar, height);
             const double tone = hash_noise(row, brick + (row % 2 == 0 ? 0 : 1), 51) * 36 - 18;
             QLinearGradient fill(face.topLeft(), face.bottomLeft());
-            fill.setColorAt(0, QColor(clamp_channel(190 + tone), clamp_channel(72 + tone / 2),
+            fill.setColorAt(0, QColor(clamp_channel(176 + tone), clamp_channel(64 + tone / 2),
                                       clamp_channel(52 + tone / 3)));
             fill.setColorAt(1, QColor(clamp_channel(150 + tone), clamp_channel(50 + tone / 2),
                                       clamp_channel(36 + tone / 3)));
