@@ -150,8 +150,12 @@ const QImage& QtCanvas::picture(int code, QSize device) {
                      (static_cast<unsigned long long>(device.width()) << 16) |
                      static_cast<unsigned long long>(device.height());
     auto found = pictures_.find(key);
-    if (found == pictures_.end())
-        found = pictures_.emplace(key, paint_code_picture(code, device)).first;
+    if (found == pictures_.end()) {
+        QImage image = paint_code_picture(code, device);
+        // Opaque pictures are copied, not blended, onto the view.
+        if (code != PIC_TITLE && !image.isNull()) image.convertTo(QImage::Format_RGB32);
+        found = pictures_.emplace(key, std::move(image)).first;
+    }
     return found->second;
 }
 
