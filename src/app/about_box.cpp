@@ -7,7 +7,11 @@
 #include <QPushButton>
 #include <QRect>
 #include <QString>
+#include <functional>
 #include <utility>
+
+#include "picture_art.h"
+#include "wood.h"
 
 namespace banzuri::app {
 
@@ -22,61 +26,56 @@ constexpr QRect kOkButton(192, 72, 105, 25);
 
 constexpr const char* kVersionText = "バージョン 1.0";
 
+// The board's wood over the whole box, with a darker rim.
 void paint_wood(QPainter& painter) {
-    QLinearGradient wood(0, 0, kWidth, kHeight);
-    wood.setColorAt(0.0, QColor(222, 184, 135));
-    wood.setColorAt(0.5, QColor(205, 160, 100));
-    wood.setColorAt(1.0, QColor(170, 120, 70));
-    painter.fillRect(QRect(0, 0, kWidth, kHeight), wood);
-    painter.setPen(QColor(150, 105, 60, 90));
-    for (int y = 6; y < kHeight; y += 9)  // a faint grain
-        painter.drawLine(0, y, kWidth, y + 3);
-    painter.setPen(QColor(110, 70, 35));
-    painter.drawRect(0, 0, kWidth - 1, kHeight - 1);
-}
-
-void paint_title(QPainter& painter, const QRect& area) {
-    QFont font = painter.font();
-    font.setBold(true);
-    font.setPixelSize(30);
-    painter.setFont(font);
-    painter.setPen(QColor(60, 30, 10));
-    painter.drawText(area.translated(2, 2), Qt::AlignCenter, QStringLiteral("Banzuri"));
-    painter.setPen(QColor(255, 245, 220));
-    painter.drawText(area, Qt::AlignCenter, QStringLiteral("Banzuri"));
+    pictures::paint_square_wood(painter, kWidth, kHeight);
+    painter.setPen(QPen(QColor(110, 70, 35), 1));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRect(QRectF(0.5, 0.5, kWidth - 1, kHeight - 1));
 }
 
 void paint_version(QPainter& painter) {
-    QFont font = painter.font();
-    font.setBold(false);
-    font.setPixelSize(11);
+    QFont font;
+    font.setFamilies({"IPAPMincho", "IPA P明朝", "IPAMincho", "serif"});
+    font.setPixelSize(12);
+    font.setLetterSpacing(QFont::PercentageSpacing, 96);
     painter.setFont(font);
-    painter.setPen(QColor(60, 30, 10));
-    painter.drawText(QRect(204, 54, 120, 16), Qt::AlignCenter, QString::fromUtf8(kVersionText));
+    painter.setPen(QColor(58, 28, 8));
+    painter.drawText(QRectF(204, 54, 120, 16), Qt::AlignCenter, QString::fromUtf8(kVersionText));
+}
+
+// A picture of natural size `rect` painted at the device pixels it covers.
+void draw_sharp(QPainter& painter, const QRectF& rect, qreal ratio,
+                const std::function<QImage(QSize)>& paint) {
+    QImage image = paint((rect.size() * ratio).toSize());
+    image.setDevicePixelRatio(ratio);
+    painter.drawImage(rect.topLeft(), image);
 }
 
 }  // namespace
 
-QImage AboutBox::picture() {
-    QImage image(kWidth, kHeight, QImage::Format_RGB32);
+QImage AboutBox::picture(qreal ratio) {
+    QImage image((QSizeF(kWidth, kHeight) * ratio).toSize(), QImage::Format_RGB32);
+    image.setDevicePixelRatio(ratio);
     QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setRenderHint(QPainter::TextAntialiasing);
     paint_wood(painter);
-    const QImage banner(QStringLiteral(":/pictures/KANBAN.png"));
-    if (banner.isNull()) {
-        paint_title(painter, QRect(0, 4, kWidth, 54));
-    } else {
-        painter.drawImage(QPoint(10, 10), banner);
-    }
-    const QImage lower_king(QStringLiteral(":/pictures/SITA_OU.png"));
-    const QImage upper_king(QStringLiteral(":/pictures/UE_OU.png"));
-    if (!upper_king.isNull()) painter.drawImage(QPoint(216, 6), upper_king);
-    if (!lower_king.isNull()) painter.drawImage(QPoint(266, 6), lower_king);
+    draw_sharp(painter, QRectF(10, 10, 188, 48), ratio,
+               [](QSize device) { return pictures::paint_picture("KANBAN", device); });
+    const QSizeF piece(pictures::LONE_PIECE_WIDTH, pictures::LONE_PIECE_HEIGHT);
+    draw_sharp(painter, QRectF(QPointF(214, 6), piece), ratio,
+               [](QSize device) { return pictures::paint_lone_piece("OU", true, device); });
+    draw_sharp(painter, QRectF(QPointF(264, 6), piece), ratio,
+               [](QSize device) { return pictures::paint_lone_piece("OU", false, device); });
     paint_version(painter);
     return image;
 }
 
 AboutBox::AboutBox(std::function<bool()> open_homepage, QWidget* parent)
-    : QDialog(parent), open_homepage_(std::move(open_homepage)), picture_(picture()) {
+    : QDialog(parent),
+      open_homepage_(std::move(open_homepage)),
+      picture_(picture(devicePixelRatioF())) {
     setWindowTitle(QStringLiteral("バージョン情報"));
     setModal(true);
     setFixedSize(kWidth, kHeight);
@@ -95,6 +94,8 @@ AboutBox::AboutBox(std::function<bool()> open_homepage, QWidget* parent)
 }
 
 void AboutBox::paintEvent(QPaintEvent* /*event*/) {
+    if (picture_.devicePixelRatio() != devicePixelRatioF())
+        picture_ = picture(devicePixelRatioF());  // moved to a screen of another scale
     QPainter painter(this);
     painter.drawImage(QPoint(0, 0), picture_);
 }

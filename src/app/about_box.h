@@ -16,9 +16,9 @@ class AboutBox : public QDialog {
     // `open_homepage` answers false when the page could not be opened; the box then stays.
     explicit AboutBox(std::function<bool()> open_homepage, QWidget* parent = nullptr);
 
-    // The background: the title banner and two kings on wood, from the picture set; painted
-    // wood with the title when those pictures are missing. Client-area size.
-    static QImage picture();
+    // The background: the title banner and the two kings as pieces on the board's wood, with
+    // the version; client-area size at `ratio` device pixels per pixel.
+    static QImage picture(qreal ratio = 1.0);
 
     QPushButton* homepage_button() const { return homepage_; }
     QPushButton* ok_button() const { return ok_; }

@@ -13,16 +13,28 @@ int game_button(Qt::MouseButton button) {
     return 0;
 }
 
-BoardWidget::BoardWidget(const QImage& image, PressHandler on_press, QWidget* parent)
-    : QWidget(parent), image_(image), on_press_(std::move(on_press)) {
-    setFixedSize(CLIENT_WIDTH_PX, CLIENT_HEIGHT_PX);
+BoardWidget::BoardWidget(QtCanvas& canvas, PressHandler on_press, QWidget* parent)
+    : QWidget(parent), canvas_(canvas), on_press_(std::move(on_press)) {
+    setMinimumSize(CLIENT_WIDTH_PX / 2, CLIENT_HEIGHT_PX / 2);
+    setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
     setAttribute(Qt::WA_OpaquePaintEvent);
     setFocusPolicy(Qt::StrongFocus);
 }
 
-void BoardWidget::paintEvent(QPaintEvent* /*event*/) {
+void BoardWidget::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    canvas_.set_view(size(), devicePixelRatioF());
+}
+
+void BoardWidget::paintEvent(QPaintEvent* event) {
+    // The screen may have changed under the window: draw again at its pixel ratio.
+    canvas_.set_view(size(), devicePixelRatioF());
     QPainter painter(this);
-    painter.drawImage(QPoint(0, 0), image_);
+    const QImage& image = canvas_.image();
+    const QRectF area = event->rect();
+    const QRectF source(area.topLeft() * image.devicePixelRatio(),
+                        area.size() * image.devicePixelRatio());
+    painter.drawImage(area, image, source);
     ++paint_count_;
 }
 
@@ -30,8 +42,8 @@ void BoardWidget::mousePressEvent(QMouseEvent* event) {
     const int button = game_button(event->button());
     event->accept();
     if (button == 0) return;
-    const QPointF at = event->position();
-    on_press_(button, at.x() * TWIPS_PER_PIXEL, at.y() * TWIPS_PER_PIXEL, event->timestamp());
+    const QPointF at = canvas_.to_twips(event->position());
+    on_press_(button, at.x(), at.y(), event->timestamp());
 }
 
 }  // namespace banzuri::app

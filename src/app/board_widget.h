@@ -1,33 +1,37 @@
-// The client area of the main window: shows the canvas image and reports mouse presses in
-// twips with the game's button codes.
+// The client area of the main window: shows the canvas scaled to the widget's size and
+// reports mouse presses in twips of the client area with the game's button codes.
 #pragma once
 
-#include <QImage>
 #include <QWidget>
 #include <cstdint>
 #include <functional>
 
+#include "app/qt_canvas.h"
+
 namespace banzuri::app {
 
-inline constexpr int CLIENT_WIDTH_PX = 765;
-inline constexpr int CLIENT_HEIGHT_PX = 546;
+inline constexpr int CLIENT_WIDTH_PX = CLIENT_WIDTH_PIXELS;
+inline constexpr int CLIENT_HEIGHT_PX = CLIENT_HEIGHT_PIXELS;
 
 class BoardWidget : public QWidget {
   public:
     // button: 1 left, 2 right; x, y in twips of the client area; the event's timestamp.
     using PressHandler = std::function<void(int button, double x, double y, std::uint64_t time)>;
 
-    BoardWidget(const QImage& image, PressHandler on_press, QWidget* parent = nullptr);
+    BoardWidget(QtCanvas& canvas, PressHandler on_press, QWidget* parent = nullptr);
+
+    QSize sizeHint() const override { return {CLIENT_WIDTH_PX, CLIENT_HEIGHT_PX}; }
 
     // How often the canvas image has been put on the screen.
     int paint_count() const { return paint_count_; }
 
   protected:
     void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
 
   private:
-    const QImage& image_;
+    QtCanvas& canvas_;
     PressHandler on_press_;
     int paint_count_ = 0;
 };

@@ -1,16 +1,17 @@
 #include "app/game_window.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QElapsedTimer>
 #include <QKeyEvent>
-#include <QLayout>
 #include <QMenuBar>
 #include <QShowEvent>
 #include <QTimer>
 
 #include "app/about_box.h"
 #include "app/menu_bar.h"
+#include "app/shortcuts.h"
 
 namespace banzuri::app {
 
@@ -38,24 +39,34 @@ int key_code(const QKeyEvent& event) {
 
 }  // namespace
 
-GameWindow::GameWindow(std::filesystem::path files_dir, QWidget* parent)
+GameWindow::GameWindow(std::filesystem::path files_dir, QString window_settings_file,
+                       QWidget* parent)
     : QMainWindow(parent),
       canvas_(devicePixelRatioF()),
       timer_([this] { tick(); }),
       app_control_([this] { quit_now(); }, [this] { show_about(); }),
-      application_quit_([] { QCoreApplication::quit(); }) {
+      application_quit_([] { QCoreApplication::quit(); }),
+      memory_(std::move(window_settings_file)) {
     form_ = std::make_unique<MainForm>(
         Platform{canvas_, dialogs_, clock_, timer_, menu_view_, sound_, browser_, app_control_},
         std::move(files_dir));
     setWindowTitle(QStringLiteral("Banzuri"));
     board_ = new BoardWidget(
-        canvas_.image(),
+        canvas_,
         [this](int button, double x, double y, std::uint64_t time) { press(button, x, y, time); },
         this);
     setCentralWidget(board_);
     canvas_.set_refresh_handler([this] { board_->repaint(); });
     build_menus();
-    layout()->setSizeConstraint(QLayout::SetFixedSize);
+    auto* full_screen = new QAction(this);
+    full_screen->setObjectName(QStringLiteral("FULL_SCREEN"));
+    full_screen->setShortcut(FULL_SCREEN_KEY);
+    connect(full_screen, &QAction::triggered, this, [this] { toggle_full_screen(); });
+    addAction(full_screen);
+    resize(board_->sizeHint() + QSize(0, menuBar()->sizeHint().height()));
+    const WindowState remembered = memory_.recall();
+    if (!remembered.size.isEmpty()) resize(remembered.size);
+    normal_size_ = size();
     board_->setFocus();
     qApp->installEventFilter(this);
     // A box over a window that is not on the screen yet may never be seen: start-up warnings
@@ -82,6 +93,32 @@ void GameWindow::build_menus() {
             bind(action, handler, check);
         },
         [this] { run([this] { form_->MATCH_MAN_Click(); }); });
+    assign_shortcuts(*this);
+}
+
+void GameWindow::show_as_remembered() {
+    if (memory_.recall().full_screen) {
+        showFullScreen();
+    } else {
+        show();
+    }
+}
+
+void GameWindow::toggle_full_screen() {
+    if (isFullScreen()) {
+        showNormal();
+    } else {
+        showFullScreen();
+    }
+}
+
+void GameWindow::resizeEvent(QResizeEvent* event) {
+    QMainWindow::resizeEvent(event);
+    if (!isFullScreen() && !isMaximized()) normal_size_ = size();
+}
+
+void GameWindow::remember_window() const {
+    memory_.remember({normal_size_, isFullScreen()});
 }
 
 void GameWindow::bind(QAction* action, void (MainForm::*handler)(), std::optional<MenuItem> check) {
@@ -166,6 +203,7 @@ void GameWindow::quit_now() {
     if (quitting_) return;
     quitting_ = true;
     timer_.set_enabled(false);
+    remember_window();
     close();
     application_quit_();
 }

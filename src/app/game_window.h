@@ -13,6 +13,7 @@
 #include "app/qt_platform.h"
 #include "app/sdl_sound.h"
 #include "app/url_opener.h"
+#include "app/window_memory.h"
 #include "play/main_form.h"
 
 namespace banzuri::app {
@@ -20,13 +21,19 @@ namespace banzuri::app {
 class GameWindow : public QMainWindow {
   public:
     // The game works in `files_dir`: its settings file, sounds and help page.
+    // Its size and full-screen state are remembered in `window_settings_file` (empty: the
+    // user's configuration folder).
     explicit GameWindow(std::filesystem::path files_dir = std::filesystem::current_path(),
-                        QWidget* parent = nullptr);
+                        QString window_settings_file = {}, QWidget* parent = nullptr);
     ~GameWindow() override;
 
     // Start-up of the game (its load event); call once before showing the window. Its warnings
     // are shown over the window, in order, once the window is on the screen.
     void load();
+    // Shows the window at its remembered size, full screen when it was left so.
+    void show_as_remembered();
+    // Full screen and back (F11).
+    void toggle_full_screen();
 
     MainForm& form() { return *form_; }
     BoardWidget& board() { return *board_; }
@@ -42,6 +49,7 @@ class GameWindow : public QMainWindow {
     void keyPressEvent(QKeyEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void showEvent(QShowEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
@@ -53,6 +61,7 @@ class GameWindow : public QMainWindow {
     void tick();
     void quit_now();
     void show_about();
+    void remember_window() const;
 
     QtCanvas canvas_;
     QtDialogs dialogs_{this};
@@ -68,6 +77,8 @@ class GameWindow : public QMainWindow {
     bool quitting_ = false;
     bool close_pending_ = false;  // the window was closed while a handler was running
     std::function<void()> application_quit_;
+    WindowMemory memory_;
+    QSize normal_size_;  // the window's size when last not full screen
 };
 
 }  // namespace banzuri::app

@@ -24,6 +24,6 @@ int main(int argc, char* argv[]) {
     banzuri::app::GameWindow window;
     window.load();
     if (window.quitting()) return 0;
-    window.show();
+    window.show_as_remembered();
     return QApplication::exec();
 }

@@ -2,6 +2,7 @@
 
 #include <cstdlib>
 
+#include "picture_art.h"
 #include "rules/pieces.h"
 
 namespace banzuri::app {
@@ -98,12 +99,21 @@ const QStringList& picture_names() {
     return names;
 }
 
+QSize picture_size(int code) {
+    const QString name = picture_name(code);
+    return name.isEmpty() ? QSize() : pictures::natural_size(name);
+}
+
+QImage paint_code_picture(int code, QSize device) {
+    const QString name = picture_name(code);
+    return name.isEmpty() ? QImage() : pictures::paint_picture(name, device);
+}
+
 QImage load_picture(const QString& name, qreal ratio) {
-    if (name.isEmpty()) return {};
-    const bool sharp = ratio > 1.0;
-    QImage image(":/pictures/" + name + (sharp ? "@2x.png" : ".png"));
-    if (image.isNull() && sharp) return load_picture(name, 1.0);
-    image.setDevicePixelRatio(sharp ? 2.0 : 1.0);
+    const QSize natural = pictures::natural_size(name);
+    if (natural.isEmpty()) return {};
+    QImage image = pictures::paint_picture(name, (QSizeF(natural) * ratio).toSize());
+    image.setDevicePixelRatio(ratio);
     return image;
 }
 

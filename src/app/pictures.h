@@ -1,5 +1,5 @@
-// The embedded picture set: which picture each drawing code shows, and loading it at the
-// resolution of the screen.
+// The picture set: which picture each drawing code shows, painted by the picture painter at
+// the pixel size the screen needs.
 #pragma once
 
 #include <QImage>
@@ -15,8 +15,14 @@ QString picture_name(int code);
 // Every picture name of the set.
 const QStringList& picture_names();
 
-// The picture ":/pictures/NAME.png", or "NAME@2x.png" when `ratio` is above 1, with its
-// device pixel ratio set so that it is drawn at its natural size. Null when missing.
+// Natural size in pixels of the picture drawn for `code`; empty for codes without one.
+QSize picture_size(int code);
+
+// The picture drawn for `code`, painted at exactly `device` pixels. Null for codes without one.
+QImage paint_code_picture(int code, QSize device);
+
+// The named picture at `ratio` device pixels per pixel, with its device pixel ratio set so
+// that it is drawn at its natural size. Null for unknown names.
 QImage load_picture(const QString& name, qreal ratio);
 
 }  // namespace banzuri::app

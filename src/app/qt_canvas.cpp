@@ -2,11 +2,13 @@
 
 #include <QFontMetricsF>
 #include <QPainter>
+#include <QRegion>
 #include <algorithm>
 #include <array>
 #include <cmath>
 
 #include "app/pictures.h"
+#include "rules/pieces.h"
 
 namespace banzuri::app {
 
@@ -14,6 +16,7 @@ namespace {
 
 // Logical 96 dpi: a point is 96/72 pixels.
 constexpr int kDotsPerMeter = 3780;
+const QRect kClient(0, 0, CLIENT_WIDTH_PIXELS, CLIENT_HEIGHT_PIXELS);
 
 constexpr std::array<QRgb, 16> kPalette = {
     qRgb(0, 0, 0),       qRgb(0, 0, 128),   qRgb(0, 128, 0),   qRgb(0, 128, 128),
@@ -30,6 +33,58 @@ QRect pixel_rect(double x1, double y1, double x2, double y2) {
     return QRect(QPoint(left, top), QPoint(right, bottom));
 }
 
+bool is_background(int code) {
+    return code == BG_MIDORI || code == BG_TATAMI || code == BG_TAKE || code == BG_UCHU ||
+           code == BG_RENGA;
+}
+
+int nearest(double v) {
+    return static_cast<int>(std::floor(v + 0.5));
+}
+
+// A painter on the image in device pixels (the image's ratio is set aside meanwhile), kept to
+// `clip`.
+class DevicePainter {
+  public:
+    DevicePainter(QImage& image, const QRegion& clip)
+        : image_(image), ratio_(image.devicePixelRatio()) {
+        image_.setDevicePixelRatio(1);
+        painter_.begin(&image_);
+        painter_.setClipRegion(clip);
+    }
+    ~DevicePainter() {
+        painter_.end();
+        image_.setDevicePixelRatio(ratio_);
+    }
+    QPainter& operator*() { return painter_; }
+
+  private:
+    QImage& image_;
+    qreal ratio_;
+    QPainter painter_;
+};
+
+DrawOp make_op(DrawOp::Kind kind, int code, double x1, double y1, double x2, double y2) {
+    DrawOp op;
+    op.kind = kind;
+    op.code = code;
+    op.x1 = x1;
+    op.y1 = y1;
+    op.x2 = x2;
+    op.y2 = y2;
+    return op;
+}
+
+QFontMetricsF metrics_at_96_dpi(const QFont& font) {
+    static QImage probe = [] {
+        QImage image(1, 1, QImage::Format_RGB32);
+        image.setDotsPerMeterX(kDotsPerMeter);
+        image.setDotsPerMeterY(kDotsPerMeter);
+        return image;
+    }();
+    return QFontMetricsF(font, &probe);
+}
+
 }  // namespace
 
 QColor palette_colour(int index) {
@@ -38,17 +93,11 @@ QColor palette_colour(int index) {
 }
 
 int twips_to_pixel(double twips) {
-    return static_cast<int>(std::floor(twips / 15.0 + 0.5));
+    return nearest(twips / 15.0);
 }
 
-QtCanvas::QtCanvas(qreal device_pixel_ratio)
-    : image_(static_cast<int>(std::lround(CLIENT_WIDTH_PIXELS * device_pixel_ratio)),
-             static_cast<int>(std::lround(CLIENT_HEIGHT_PIXELS * device_pixel_ratio)),
-             QImage::Format_RGB32) {
-    image_.setDevicePixelRatio(device_pixel_ratio);
-    image_.setDotsPerMeterX(kDotsPerMeter);
-    image_.setDotsPerMeterY(kDotsPerMeter);
-    image_.fill(palette_colour(2));
+QtCanvas::QtCanvas(qreal device_pixel_ratio) {
+    set_view(kClient.size(), device_pixel_ratio);
 }
 
 QFont QtCanvas::text_font(double points, bool bold) {
@@ -61,47 +110,173 @@ QFont QtCanvas::text_font(double points, bool bold) {
     return font;
 }
 
-const QImage& QtCanvas::picture(int code) {
-    auto found = pictures_.find(code);
-    if (found == pictures_.end())
-        found = pictures_.emplace(code, load_picture(picture_name(code), image_.devicePixelRatio()))
-                    .first;
+void QtCanvas::set_view(QSize size, qreal ratio) {
+    size = size.expandedTo(QSize(1, 1));
+    if (ratio <= 0) ratio = 1;
+    if (size == view_size_ && ratio == ratio_ && !image_.isNull()) return;
+    view_size_ = size;
+    ratio_ = ratio;
+    const QSize device = (QSizeF(size) * ratio).toSize().expandedTo(QSize(1, 1));
+    const double scale = std::min(device.width() / double(kClient.width()),
+                                  device.height() / double(kClient.height()));
+    if (scale != scale_) pictures_.clear();
+    scale_ = scale;
+    const QSize client(nearest(kClient.width() * scale_), nearest(kClient.height() * scale_));
+    client_ = QRect(
+        QPoint((device.width() - client.width()) / 2, (device.height() - client.height()) / 2),
+        client);
+    image_ = QImage(device, QImage::Format_RGB32);
+    image_.setDotsPerMeterX(kDotsPerMeter);
+    image_.setDotsPerMeterY(kDotsPerMeter);
+    image_.setDevicePixelRatio(ratio);
+    render_all();
+}
+
+QPointF QtCanvas::to_twips(QPointF point) const {
+    const QPointF device = point * ratio_ - QPointF(client_.topLeft());
+    return device / scale_ * 15.0;
+}
+
+int QtCanvas::device_x(double pixel) const {
+    return client_.left() + nearest(pixel * scale_);
+}
+
+int QtCanvas::device_y(double pixel) const {
+    return client_.top() + nearest(pixel * scale_);
+}
+
+const QImage& QtCanvas::picture(int code, QSize device) {
+    const auto key = (static_cast<unsigned long long>(static_cast<unsigned>(code)) << 32) |
+                     (static_cast<unsigned long long>(device.width()) << 16) |
+                     static_cast<unsigned long long>(device.height());
+    auto found = pictures_.find(key);
+    if (found == pictures_.end()) {
+        QImage image = paint_code_picture(code, device);
+        // Opaque pictures are copied, not blended, onto the view.
+        if (code != PIC_TITLE && !image.isNull()) image.convertTo(QImage::Format_RGB32);
+        found = pictures_.emplace(key, std::move(image)).first;
+    }
     return found->second;
 }
 
+void QtCanvas::render(const DrawOp& op, QPainter& painter) {
+    const QRect& a = op.area;
+    switch (op.kind) {
+        case DrawOp::Kind::Picture: {
+            const QPoint corner(device_x(a.left()), device_y(a.top()));
+            const QSize size(device_x(a.left() + a.width()) - corner.x(),
+                             device_y(a.top() + a.height()) - corner.y());
+            const QImage& image = picture(op.code, size);
+            if (!image.isNull()) painter.drawImage(corner, image);
+            break;
+        }
+        case DrawOp::Kind::Fill:
+            painter.fillRect(
+                QRect(QPoint(device_x(a.left()), device_y(a.top())),
+                      QPoint(device_x(a.right() + 1) - 1, device_y(a.bottom() + 1) - 1)),
+                palette_colour(op.code));
+            break;
+        case DrawOp::Kind::Box: {
+            // Every edge of the outline is as wide as one scaled pixel, rounded.
+            const int line = std::max(1, nearest(scale_));
+            const int left = device_x(a.left()), top = device_y(a.top());
+            const int right = device_x(a.right() + 1), bottom = device_y(a.bottom() + 1);
+            const QColor c = palette_colour(op.code);
+            painter.fillRect(QRect(left, top, right - left, line), c);
+            painter.fillRect(QRect(left, bottom - line, right - left, line), c);
+            painter.fillRect(QRect(left, top, line, bottom - top), c);
+            painter.fillRect(QRect(right - line, top, line, bottom - top), c);
+            break;
+        }
+        case DrawOp::Kind::Text: {
+            QFont font = text_font(op.size, op.bold);
+            font.setPointSizeF(font.pointSizeF() * scale_);
+            painter.setRenderHint(QPainter::TextAntialiasing);
+            painter.setFont(font);
+            painter.setPen(palette_colour(op.code));
+            const double ascent = metrics_at_96_dpi(font).ascent();
+            const QPointF baseline(device_x(twips_to_pixel(op.x1)),
+                                   device_y(twips_to_pixel(op.y1)) + ascent);
+            painter.drawText(baseline, op.text);
+            break;
+        }
+    }
+}
+
+void QtCanvas::paint_margins() {
+    const QRegion margins = QRegion(image_.rect()).subtracted(client_);
+    if (margins.isEmpty()) return;
+    DevicePainter painter(image_, margins);
+    (*painter).fillRect(image_.rect(), palette_colour(2));
+    const QSize natural = picture_size(margin_background_);
+    if (natural.isEmpty()) return;
+    // Tiles on the grid of the board, as far as the view reaches.
+    const double left = 1300 / 15.0, top = 100 / 15.0;
+    const int first_x =
+        static_cast<int>(std::floor((-client_.left() / scale_ - left) / natural.width())) - 1;
+    const int first_y =
+        static_cast<int>(std::floor((-client_.top() / scale_ - top) / natural.height())) - 1;
+    for (int gy = first_y; device_y(top + gy * natural.height()) < image_.height(); ++gy)
+        for (int gx = first_x; device_x(left + gx * natural.width()) < image_.width(); ++gx) {
+            const double px = left + gx * natural.width(), py = top + gy * natural.height();
+            const QPoint corner(device_x(px), device_y(py));
+            const QSize size(device_x(px + natural.width()) - corner.x(),
+                             device_y(py + natural.height()) - corner.y());
+            (*painter).drawImage(corner, picture(margin_background_, size));
+        }
+}
+
+void QtCanvas::render_all() {
+    paint_margins();
+    DevicePainter painter(image_, client_);
+    (*painter).fillRect(client_, palette_colour(2));
+    list_.for_each([&](const DrawOp& op) { render(op, *painter); });
+}
+
+void QtCanvas::record(DrawOp op) {
+    if (!list_.add(op, kClient)) return;
+    DevicePainter painter(image_, client_);
+    render(op, *painter);
+}
+
 void QtCanvas::draw_picture(int code, double x, double y) {
-    const QImage& image = picture(code);
-    if (image.isNull()) return;
-    QPainter painter(&image_);
-    painter.setRenderHint(QPainter::SmoothPixmapTransform);
-    painter.drawImage(QPoint(twips_to_pixel(x), twips_to_pixel(y)), image);
+    const QSize natural = picture_size(code);
+    if (natural.isEmpty()) return;
+    if (is_background(code) && code != margin_background_) {
+        margin_background_ = code;
+        paint_margins();
+    }
+    DrawOp op = make_op(DrawOp::Kind::Picture, code, x, y, x, y);
+    op.area = QRect(QPoint(twips_to_pixel(x), twips_to_pixel(y)), natural);
+    op.opaque = code != PIC_TITLE;  // the signboard alone has rounded corners
+    record(std::move(op));
 }
 
 void QtCanvas::draw_box(int colour, double x1, double y1, double x2, double y2) {
-    const QRect r = pixel_rect(x1, y1, x2, y2);
-    const QColor c = palette_colour(colour);
-    QPainter painter(&image_);
-    painter.fillRect(QRect(r.left(), r.top(), r.width(), 1), c);
-    painter.fillRect(QRect(r.left(), r.bottom(), r.width(), 1), c);
-    painter.fillRect(QRect(r.left(), r.top(), 1, r.height()), c);
-    painter.fillRect(QRect(r.right(), r.top(), 1, r.height()), c);
+    DrawOp op = make_op(DrawOp::Kind::Box, colour, x1, y1, x2, y2);
+    op.area = pixel_rect(x1, y1, x2, y2);
+    record(std::move(op));
 }
 
 void QtCanvas::fill_box(int colour, double x1, double y1, double x2, double y2) {
-    QPainter painter(&image_);
-    painter.fillRect(pixel_rect(x1, y1, x2, y2), palette_colour(colour));
+    DrawOp op = make_op(DrawOp::Kind::Fill, colour, x1, y1, x2, y2);
+    op.area = pixel_rect(x1, y1, x2, y2);
+    op.opaque = true;
+    record(std::move(op));
 }
 
 void QtCanvas::draw_text(const std::string& text, double x, double y, int colour, double size,
                          bool bold) {
     if (text.empty()) return;
-    QPainter painter(&image_);
-    painter.setRenderHint(QPainter::TextAntialiasing);
-    painter.setFont(text_font(size, bold));
-    painter.setPen(palette_colour(colour));
-    const QFontMetricsF metrics(painter.font(), &image_);
-    const QPointF baseline(twips_to_pixel(x), twips_to_pixel(y) + metrics.ascent());
-    painter.drawText(baseline, QString::fromStdString(text));
+    DrawOp op = make_op(DrawOp::Kind::Text, colour, x, y, x, y);
+    op.text = QString::fromStdString(text);
+    op.size = size;
+    op.bold = bold;
+    const QFontMetricsF metrics = metrics_at_96_dpi(text_font(size, bold));
+    const QRectF ink = metrics.boundingRect(op.text).translated(
+        twips_to_pixel(x), twips_to_pixel(y) + metrics.ascent());
+    op.area = ink.toAlignedRect().adjusted(-2, -2, 2, 2);  // room for smoothing and bold
+    record(std::move(op));
 }
 
 void QtCanvas::refresh() {

@@ -1,5 +1,7 @@
-// The window's drawing surface: an off-screen image of the whole client area that keeps what
-// was drawn until something is drawn over it.
+// The window's drawing surface. It keeps what was drawn as a display list in twips and shows
+// it as an image of the view: the client area scaled uniformly to fill the view's size at the
+// screen's device pixel ratio, centred, with the margins tiled with the current background.
+// Pictures are painted at the exact pixel size the scale needs, text at the scaled size.
 #pragma once
 
 #include <QFont>
@@ -8,11 +10,12 @@
 #include <functional>
 #include <unordered_map>
 
+#include "app/display_list.h"
 #include "render/canvas.h"
 
 namespace banzuri::app {
 
-// Client area of the window in logical pixels (11475 x 8190 twips).
+// Client area of the window in logical pixels at scale 1 (11475 x 8190 twips).
 inline constexpr int CLIENT_WIDTH_PIXELS = 765;
 inline constexpr int CLIENT_HEIGHT_PIXELS = 546;
 
@@ -24,7 +27,7 @@ int twips_to_pixel(double twips);
 
 class QtCanvas : public Canvas {
   public:
-    // The image holds the client area at `device_pixel_ratio` pixels per logical pixel.
+    // The view starts as the client area at scale 1 on a screen of `device_pixel_ratio`.
     explicit QtCanvas(qreal device_pixel_ratio = 1.0);
 
     void draw_picture(int code, double x, double y) override;
@@ -34,19 +37,45 @@ class QtCanvas : public Canvas {
                    bool bold) override;
     void refresh() override;
 
+    // The view in device pixels, with its device pixel ratio set.
     const QImage& image() const { return image_; }
     // Called by refresh(): the window shows the image at once.
     void set_refresh_handler(std::function<void()> handler) { on_refresh_ = std::move(handler); }
+
+    // Makes the view `size` logical pixels on a screen of `ratio` and draws everything again;
+    // nothing happens when both are unchanged.
+    void set_view(QSize size, qreal ratio);
+    QSize view_size() const { return view_size_; }
+    qreal ratio() const { return ratio_; }
+    // Device pixels per client pixel, and where the client area lies in the image.
+    double scale() const { return scale_; }
+    QRect client_rect() const { return client_; }
+    // Twips of the client area under a point of the view (logical pixels).
+    QPointF to_twips(QPointF point) const;
+    // Operations kept for drawing the view again.
+    std::size_t recorded() const { return list_.size(); }
 
     // The window font at a size in points and a weight.
     static QFont text_font(double points, bool bold);
 
   private:
-    const QImage& picture(int code);
+    void record(DrawOp op);
+    void render(const DrawOp& op, QPainter& painter);
+    void render_all();
+    void paint_margins();
+    int device_x(double pixel) const;
+    int device_y(double pixel) const;
+    const QImage& picture(int code, QSize device);
 
     QImage image_;
+    QSize view_size_;
+    qreal ratio_ = 1;
+    double scale_ = 1;
+    QRect client_;
+    int margin_background_ = -1;  // the background code last drawn
+    DisplayList list_;
     std::function<void()> on_refresh_;
-    std::unordered_map<int, QImage> pictures_;
+    std::unordered_map<unsigned long long, QImage> pictures_;
 };
 
 }  // namespace banzuri::app

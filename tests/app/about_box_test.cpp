@@ -8,6 +8,7 @@
 #include "app/about_box.h"
 #include "app/url_opener.h"
 #include "help/help_address.h"
+#include "picture_art.h"
 
 using banzuri::app::AboutBox;
 using banzuri::app::QtUrlOpener;
@@ -86,11 +87,23 @@ class AboutBoxTest : public QObject {
     }
 
     void pictureShowsTheTitleBannerOfThePictureSet() {
-        const QImage banner(QStringLiteral(":/pictures/KANBAN.png"));
+        const QImage banner = banzuri::pictures::paint_picture("KANBAN", 1);
         QVERIFY(!banner.isNull());
         const QImage picture = AboutBox::picture();
         for (const QPoint at : {QPoint(20, 20), QPoint(94, 24), QPoint(180, 40)})
             QCOMPARE(picture.pixelColor(at + QPoint(10, 10)).rgb(), banner.pixelColor(at).rgb());
+    }
+
+    void pictureIsDrawnAtTheScreensPixelRatio() {
+        const QImage sharp = AboutBox::picture(1.5);
+        QCOMPARE(sharp.size(), QSize(500, 153));
+        QCOMPARE(sharp.deviceIndependentSize().toSize(), QSize(333, 102));
+        // The kings stand on the wood with their own outline: wood shows beside the upper
+        // king's point, which is at the bottom.
+        const QImage normal = AboutBox::picture();
+        const QColor beside_point = normal.pixelColor(218, 46);
+        const QColor wood = normal.pixelColor(210, 30);
+        QVERIFY(std::abs(beside_point.red() - wood.red()) < 30);
     }
 
     void openerTakesOnlyCheckedAddresses() {

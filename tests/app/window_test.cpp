@@ -13,6 +13,7 @@
 
 #include "app/game_window.h"
 #include "app/input_gate.h"
+#include "app/shortcuts.h"
 #include "fakes/main_form_peer.h"
 
 using banzuri::app::GameWindow;
@@ -72,7 +73,7 @@ QPoint cell_pixel(int cx, int cy) {
 struct Session {
     QTemporaryDir dir;
     BoxAnswerer boxes;
-    GameWindow window{std::filesystem::path(dir.path().toStdString())};
+    GameWindow window{std::filesystem::path(dir.path().toStdString()), dir.filePath("window.conf")};
     bool quit_requested = false;
 
     Session() {
@@ -84,6 +85,15 @@ struct Session {
     // A click on a cell; the delay only moves the synthetic event clock past earlier handlers.
     void click(int cx, int cy, Qt::MouseButton button = Qt::LeftButton) {
         QTest::mouseClick(&window.board(), button, {}, cell_pixel(cx, cy), 5000);
+    }
+    // A click on a cell at the window's present size: the cell's middle in the scaled view.
+    void click_scaled(int cx, int cy, Qt::MouseButton button = Qt::LeftButton) {
+        auto& canvas = window.canvas();
+        const double x = (banzuri::board_left + (cx + 0.5) * banzuri::cell_width) / 15.0;
+        const double y = (banzuri::board_top + (cy + 0.5) * banzuri::cell_height) / 15.0;
+        const QPointF device =
+            QPointF(canvas.client_rect().topLeft()) + QPointF(x, y) * canvas.scale();
+        QTest::mouseClick(&window.board(), button, {}, (device / canvas.ratio()).toPoint(), 5000);
     }
     void trigger(const char* name) {
         QAction* action = window.action(name);
@@ -369,6 +379,120 @@ class WindowTest : public QObject {
         s.trigger("OWARI");
         QVERIFY(s.quit_requested);
         QVERIFY(!s.window.isVisible());
+    }
+
+    void clicksAtAnyWindowSizeFindTheSameCells() {
+        Session s;
+        auto& f = s.window.form();
+        banzuri::MainFormTestPeer::g(f).hand_own[banzuri::KIND_HU] = 1;
+        s.trigger("START");
+        banzuri::MainFormTestPeer::g(f).hand_own[banzuri::KIND_KIN] = 1;
+        const auto resize = [&s](QSize size) {
+            s.window.resize(size + QSize(0, s.window.menuBar()->height()));
+            QTRY_COMPARE(s.window.board().size(), size);
+        };
+        resize(QSize(1530, 1092));
+        s.click_scaled(7, 7);
+        QCOMPARE(f.selection().selection_state, 1);
+        QCOMPARE(f.selection().sel_from_x, 7);
+        QCOMPARE(f.selection().sel_from_y, 7);
+        s.click_scaled(7, 6);
+        QCOMPARE(banzuri::MainFormTestPeer::g(f).at(7, 6), banzuri::LOWER_HU);
+        resize(QSize(1300, 700));  // wider than the picture: margins left and right
+        s.click_scaled(3, 3, Qt::RightButton);
+        s.click_scaled(3, 4, Qt::RightButton);
+        QCOMPARE(banzuri::MainFormTestPeer::g(f).at(3, 4), banzuri::UPPER_HU);
+        resize(QSize(900, 1000));  // taller: margins above and below
+        s.click_scaled(11, 7);     // the gold in hand
+        QCOMPARE(f.selection().selection_state, 1);
+        QCOMPARE(f.selection().sel_from_x, 11);
+        s.click_scaled(5, 5);
+        QCOMPARE(banzuri::MainFormTestPeer::g(f).at(5, 5), banzuri::LOWER_KIN);
+        QCOMPARE(banzuri::MainFormTestPeer::g(f).move_count, 3);
+    }
+
+    void fullScreenWithF11AndBack() {
+        Session s;
+        QVERIFY(QTest::qWaitForWindowExposed(&s.window));
+        QTest::keyClick(&s.window, Qt::Key_F11);
+        QTRY_VERIFY(s.window.isFullScreen());
+        QTest::keyClick(&s.window, Qt::Key_F11);
+        QTRY_VERIFY(!s.window.isFullScreen());
+        QVERIFY(!s.quit_requested);
+    }
+
+    void theWindowSizeAndFullScreenAreRemembered() {
+        QTemporaryDir dir;
+        const QString memory = dir.filePath("window.conf");
+        {
+            GameWindow window(std::filesystem::path(dir.path().toStdString()), memory);
+            window.set_application_quit([] {});
+            window.load();
+            window.show();
+            window.resize(1000, 760);
+            QTRY_COMPARE(window.size(), QSize(1000, 760));
+            window.action("OWARI")->trigger();
+        }
+        {
+            GameWindow window(std::filesystem::path(dir.path().toStdString()), memory);
+            window.set_application_quit([] {});
+            QCOMPARE(window.size(), QSize(1000, 760));
+            window.load();
+            window.show_as_remembered();
+            QVERIFY(!window.isFullScreen());
+            window.toggle_full_screen();
+            QTRY_VERIFY(window.isFullScreen());
+            window.action("OWARI")->trigger();
+        }
+        GameWindow window(std::filesystem::path(dir.path().toStdString()), memory);
+        window.set_application_quit([] {});
+        QCOMPARE(window.size(), QSize(1000, 760));  // the size before full screen
+        window.load();
+        window.show_as_remembered();
+        QTRY_VERIFY(window.isFullScreen());
+        window.action("OWARI")->trigger();
+    }
+
+    void everyShortcutRunsItsCommand() {
+        Session s;
+        QVERIFY(QTest::qWaitForWindowExposed(&s.window));
+        const QList<std::pair<const char*, QKeySequence>> keys = {
+            {"REPLAY", QKeySequence(Qt::Key_Left)}, {"AFTER", QKeySequence(Qt::Key_Right)},
+            {"CANCEL", QKeySequence(Qt::Key_Home)}, {"REVERSE", QKeySequence("Ctrl+R")},
+            {"KAISETU", QKeySequence(Qt::Key_F1)},  {"START", QKeySequence(Qt::Key_F2)}};
+        for (const auto& [name, key] : keys) {
+            QAction* action = s.window.action(name);
+            QCOMPARE(action->shortcut(), key);
+            // Counted only: the commands themselves are tried through their menu items.
+            QObject::disconnect(action, &QAction::triggered, nullptr, nullptr);
+            QSignalSpy spy(action, &QAction::triggered);
+            QTest::keySequence(&s.window, key);
+            QVERIFY2(spy.count() == 1, name);
+        }
+        // The game-record commands will take these; nothing else does now.
+        for (QAction* a : s.window.findChildren<QAction*>())
+            for (const QKeySequence& kept : banzuri::app::record_command_keys())
+                QVERIFY(a->shortcut() != kept);
+    }
+
+    void shortcutsReachTheGame() {
+        Session s;
+        QVERIFY(QTest::qWaitForWindowExposed(&s.window));
+        auto& f = s.window.form();
+        QTest::keyClick(&s.window, Qt::Key_F2);
+        QCOMPARE(s.boxes.seen, QStringList({box_line(" ", "先手の番です", QMessageBox::NoIcon)}));
+        QCOMPARE(banzuri::MainFormTestPeer::g(f).turn, banzuri::FIRST_PLAYER);
+        s.click(7, 7);
+        s.click(7, 6);
+        QCOMPARE(banzuri::MainFormTestPeer::g(f).move_count, 1);
+        s.window.activateWindow();  // back from the message box
+        QVERIFY(QTest::qWaitForWindowActive(&s.window));
+        QTest::keyClick(&s.window, Qt::Key_Left);
+        QCOMPARE(banzuri::MainFormTestPeer::g(f).at(7, 7), banzuri::LOWER_HU);
+        QTest::keyClick(&s.window, Qt::Key_Right);
+        QCOMPARE(banzuri::MainFormTestPeer::g(f).at(7, 6), banzuri::LOWER_HU);
+        QTest::keyClick(&s.window, Qt::Key_Escape);  // Esc still ends the program
+        QVERIFY(s.quit_requested);
     }
 
     void warningsCarryTheWarningIcon() {

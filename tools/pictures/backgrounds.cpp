@@ -29,16 +29,16 @@ void wrapped(QPainter& painter, Paint paint) {
         }
 }
 
-QImage midori(int scale) {
-    QImage image = new_image(kWidth, kHeight, scale, QColor(22, 116, 40));
+QImage midori(QSize device) {
+    QImage image = new_image(device, QColor(22, 116, 40));
     add_noise(image, 10, 11);
     return image;
 }
 
-QImage tatami(int scale) {
-    QImage image = new_image(kWidth, kHeight, scale, QColor(150, 170, 84));
+QImage tatami(QSize device) {
+    QImage image = new_image(device, QColor(50, 78, 32));
     QPainter painter(&image);
-    painter.scale(scale, scale);
+    scale_to(painter, device, kWidth, kHeight);
     painter.setRenderHint(QPainter::Antialiasing);
     // Rush strands run across; every strand has a lit upper half and a shaded lower half, and
     // its tone changes where a warp thread crosses it, which gives the woven look.
@@ -46,12 +46,12 @@ QImage tatami(int scale) {
     for (int row = 0; row < kHeight / 2; ++row) {
         const double y = row * 2.0;
         for (int part = 0; part < 2; ++part) {
-            const double tone = hash_noise(row, part, 21) * 18 - 9 + (row + part) % 2 * 6;
+            const double tone = hash_noise(row, part, 21) * 10 - 5 + (row + part) % 2 * 5;
             QLinearGradient strand(0, y, 0, y + 2);
-            strand.setColorAt(0, QColor(clamp_channel(178 + tone), clamp_channel(194 + tone),
-                                        clamp_channel(106 + tone)));
-            strand.setColorAt(1, QColor(clamp_channel(126 + tone), clamp_channel(148 + tone),
-                                        clamp_channel(64 + tone)));
+            strand.setColorAt(0, QColor(clamp_channel(82 + tone), clamp_channel(114 + tone),
+                                        clamp_channel(50 + tone / 2)));
+            strand.setColorAt(1, QColor(clamp_channel(42 + tone), clamp_channel(68 + tone),
+                                        clamp_channel(26 + tone / 2)));
             if (part == 0) {
                 painter.fillRect(QRectF(warps[0], y, warps[1] - warps[0], 2), strand);
             } else {
@@ -61,51 +61,51 @@ QImage tatami(int scale) {
         }
     }
     // Warp threads hold the weave: slightly darker vertical lines, the strand edges dip there.
-    painter.setPen(QPen(QColor(96, 112, 48, 120), 0.8));
+    painter.setPen(QPen(QColor(26, 40, 14, 150), 0.8));
     for (double x : warps) {
         painter.drawLine(QPointF(x, 0), QPointF(x, kHeight));
     }
     painter.end();
-    add_noise(image, 8, 22);
+    add_noise(image, 5, 22);
     return image;
 }
 
 void bamboo_stalk(QPainter& painter, double left, double width, double node_y) {
     QLinearGradient body(left, 0, left + width, 0);
-    body.setColorAt(0, QColor(120, 170, 70));
-    body.setColorAt(0.25, QColor(190, 224, 120));
-    body.setColorAt(0.6, QColor(104, 156, 56));
-    body.setColorAt(1, QColor(46, 90, 26));
+    body.setColorAt(0, QColor(58, 86, 42));
+    body.setColorAt(0.28, QColor(88, 118, 62));
+    body.setColorAt(0.65, QColor(60, 90, 42));
+    body.setColorAt(1, QColor(30, 50, 22));
     painter.fillRect(QRectF(left, -kHeight, width, 3 * kHeight), body);
     // A node: a dark ring with a light lip above it.
     wrapped(painter, [&] {
-        painter.fillRect(QRectF(left, node_y - 1.2, width, 1.2), QColor(228, 240, 176, 170));
-        painter.fillRect(QRectF(left, node_y, width, 1.6), QColor(50, 84, 28, 200));
-        painter.fillRect(QRectF(left, node_y + 1.6, width, 1.0), QColor(40, 70, 20, 90));
+        painter.fillRect(QRectF(left, node_y - 1.0, width, 1.0), QColor(150, 170, 110, 90));
+        painter.fillRect(QRectF(left, node_y, width, 1.4), QColor(24, 40, 16, 170));
+        painter.fillRect(QRectF(left, node_y + 1.4, width, 1.0), QColor(20, 34, 12, 70));
     });
 }
 
-QImage take(int scale) {
-    QImage image = new_image(kWidth, kHeight, scale, QColor(24, 52, 18));
+QImage take(QSize device) {
+    QImage image = new_image(device, QColor(16, 30, 12));
     QPainter painter(&image);
-    painter.scale(scale, scale);
+    scale_to(painter, device, kWidth, kHeight);
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setClipRect(QRectF(0, 0, kWidth, kHeight));
     bamboo_stalk(painter, 1.5, 17, 12);
     bamboo_stalk(painter, 22, 17.5, 33);
     // Gaps between the stalks in shadow.
-    painter.fillRect(QRectF(0, 0, 1.5, kHeight), QColor(16, 36, 12));
-    painter.fillRect(QRectF(18.5, 0, 3.5, kHeight), QColor(16, 36, 12));
-    painter.fillRect(QRectF(39.5, 0, 1.5, kHeight), QColor(16, 36, 12));
+    painter.fillRect(QRectF(0, 0, 1.5, kHeight), QColor(12, 24, 9));
+    painter.fillRect(QRectF(18.5, 0, 3.5, kHeight), QColor(12, 24, 9));
+    painter.fillRect(QRectF(39.5, 0, 1.5, kHeight), QColor(12, 24, 9));
     painter.end();
-    add_noise(image, 6, 31);
+    add_noise(image, 4, 31);
     return image;
 }
 
-QImage uchu(int scale) {
-    QImage image = new_image(kWidth, kHeight, scale, QColor(4, 4, 14));
+QImage uchu(QSize device) {
+    QImage image = new_image(device, QColor(4, 4, 14));
     QPainter painter(&image);
-    painter.scale(scale, scale);
+    scale_to(painter, device, kWidth, kHeight);
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setPen(Qt::NoPen);
     // A faint nebula tint, then stars of three magnitudes; the bright ones glow.
@@ -139,10 +139,10 @@ QImage uchu(int scale) {
     return image;
 }
 
-QImage renga(int scale) {
-    QImage image = new_image(kWidth, kHeight, scale, QColor(196, 188, 170));  // mortar
+QImage renga(QSize device) {
+    QImage image = new_image(device, QColor(150, 140, 126));  // mortar
     QPainter painter(&image);
-    painter.scale(scale, scale);
+    scale_to(painter, device, kWidth, kHeight);
     painter.setRenderHint(QPainter::Antialiasing);
     constexpr double kMortar = 1.2;
     const double rows[] = {0, 11.5, 23, 34.5, 46};
@@ -155,7 +155,7 @@ QImage renga(int scale) {
             const QRectF face(left, top, kWidth - kMortar, height);
             const double tone = hash_noise(row, brick + (row % 2 == 0 ? 0 : 1), 51) * 36 - 18;
             QLinearGradient fill(face.topLeft(), face.bottomLeft());
-            fill.setColorAt(0, QColor(clamp_channel(190 + tone), clamp_channel(72 + tone / 2),
+            fill.setColorAt(0, QColor(clamp_channel(176 + tone), clamp_channel(64 + tone / 2),
                                       clamp_channel(52 + tone / 3)));
             fill.setColorAt(1, QColor(clamp_channel(150 + tone), clamp_channel(50 + tone / 2),
                                       clamp_channel(36 + tone / 3)));
@@ -177,12 +177,12 @@ QImage renga(int scale) {
 
 }  // namespace
 
-QImage paint_background(const QString& kind, int scale) {
-    if (kind == "MIDORI") return midori(scale);
-    if (kind == "TATAMI") return tatami(scale);
-    if (kind == "TAKE") return take(scale);
-    if (kind == "UCHU") return uchu(scale);
-    if (kind == "RENGA") return renga(scale);
+QImage paint_background(const QString& kind, QSize device) {
+    if (kind == "MIDORI") return midori(device);
+    if (kind == "TATAMI") return tatami(device);
+    if (kind == "TAKE") return take(device);
+    if (kind == "UCHU") return uchu(device);
+    if (kind == "RENGA") return renga(device);
     return {};
 }
 

@@ -1,8 +1,10 @@
-// The game's picture set, painted from code: wooden squares and pieces, the capture animation
-// frames, the title signboard and the five background tiles.
+// The game's picture set, painted from code at any pixel size: wooden squares and pieces, the
+// capture animation frames, the title signboard and the five background tiles. Used by the
+// window at run time and by the build to make the help page's pictures.
 #pragma once
 
 #include <QImage>
+#include <QSize>
 #include <QString>
 #include <vector>
 
@@ -17,7 +19,22 @@ struct PictureSpec {
 // Every picture of the set, in a fixed order.
 const std::vector<PictureSpec>& picture_specs();
 
-// Paints the named picture at `scale` device pixels per pixel; a null image for unknown names.
+// Natural size of the named picture; empty for unknown names.
+QSize natural_size(const QString& name);
+
+// Paints the named picture stretched to exactly `device` pixels; a null image for unknown
+// names or an empty size.
+QImage paint_picture(const QString& name, QSize device);
+
+// The same at a whole number of device pixels per pixel.
 QImage paint_picture(const QString& name, int scale);
+
+// Natural size of a lone piece (no square under it).
+inline constexpr int LONE_PIECE_WIDTH = 38;
+inline constexpr int LONE_PIECE_HEIGHT = 46;
+
+// A piece of `kind` ("OU", "HU_0", ...) with its own outline and shadow on a transparent
+// ground, at `device` pixels; turned by 180 degrees for the upper side.
+QImage paint_lone_piece(const QString& kind, bool upper, QSize device);
 
 }  // namespace banzuri::pictures

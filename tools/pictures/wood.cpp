@@ -36,13 +36,21 @@ void add_noise(QImage& image, double amount, int seed) {
     }
 }
 
-QImage new_image(int width, int height, int scale, QColor fill) {
-    QImage image(width * scale, height * scale, QImage::Format_ARGB32_Premultiplied);
+QImage new_image(QSize device, QColor fill) {
+    QImage image(device, QImage::Format_ARGB32_Premultiplied);
     image.fill(fill);
     return image;
 }
 
-void paint_square_wood(QPainter& painter, int width, int height) {
+void scale_to(QPainter& painter, QSize device, double width, double height) {
+    painter.scale(device.width() / width, device.height() / height);
+}
+
+QSize device_size(int width, int height, int scale) {
+    return {width * scale, height * scale};
+}
+
+void paint_square_wood(QPainter& painter, double width, double height) {
     QLinearGradient base(0, 0, width, height);
     base.setColorAt(0, QColor(236, 196, 120));
     base.setColorAt(1, QColor(214, 168, 92));
@@ -50,12 +58,13 @@ void paint_square_wood(QPainter& painter, int width, int height) {
     // Straight vertical grain with a slow wobble; each line a little darker than the wood.
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
-    for (int i = 0; i < 14; ++i) {
+    const int lines = static_cast<int>(width / 3.1) + 1;
+    for (int i = 0; i < lines; ++i) {
         const double x0 = 1.5 + i * 3.1 + hash_noise(i, 1, 7) * 1.2;
         const double alpha = 18 + hash_noise(i, 2, 7) * 30;
         QPainterPath grain;
         grain.moveTo(x0, 0);
-        for (int y = 2; y <= height; y += 2)
+        for (double y = 2; y <= height + 1; y += 2)
             grain.lineTo(x0 + 0.6 * std::sin(y * 0.21 + i * 1.7), y);
         painter.setPen(
             QPen(QColor(140, 90, 40, static_cast<int>(alpha)), 0.5 + hash_noise(i, 3, 7) * 0.6));

@@ -19,7 +19,7 @@ void add_noise(QImage& image, double amount, int seed);
 
 // Plain wood of the board squares: warm golden with fine vertical grain, on a painter already
 // scaled; the size is in pixels at scale 1.
-void paint_square_wood(QPainter& painter, int width, int height);
+void paint_square_wood(QPainter& painter, double width, double height);
 
 // The piece outline: a pentagon pointing up, inside the box (left, top, width, height).
 QPolygonF piece_outline(double left, double top, double width, double height);
@@ -28,7 +28,14 @@ QPolygonF piece_outline(double left, double top, double width, double height);
 // left whatever way the piece points. `upside_down` turns it by 180 degrees about its centre.
 void paint_piece_body(QPainter& painter, const QPolygonF& outline, bool upside_down);
 
-// A new transparent or filled image of the given size at scale 1, with the scale applied.
-QImage new_image(int width, int height, int scale, QColor fill = Qt::transparent);
+// A new transparent or filled image of `device` pixels.
+QImage new_image(QSize device, QColor fill = Qt::transparent);
+
+// Scales the painter so that a picture of natural size width x height (pixels at scale 1)
+// fills the device size of its image exactly.
+void scale_to(QPainter& painter, QSize device, double width, double height);
+
+// The device size of a picture of natural size width x height at a whole scale.
+QSize device_size(int width, int height, int scale);
 
 }  // namespace banzuri::pictures

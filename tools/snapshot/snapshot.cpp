@@ -1,15 +1,17 @@
 // Renders the picture set and the whole window to PNG files, without a display:
 //   QT_QPA_PLATFORM=offscreen banzuri-snapshot OUTDIR
-// writes pictures.png, pictures@2x.png and, for each of the five backgrounds,
-// window-<background>.png and window-<background>@2x.png: the window as it looks after
-// start-up, drawn through the game's own redraw into the window's canvas.
+// writes, at the pixel ratios 1, 1.5 and 2 (files NAME.png, NAME@1.5x.png, NAME@2x.png), the
+// contact sheet pictures, the about box about and, for each of the five backgrounds,
+// window-<background>: the window as it looks after start-up, drawn through the game's own
+// redraw into the window's canvas; and window-<background>-1920x1080.png, the full screen.
+#include <QApplication>
 #include <QDir>
-#include <QGuiApplication>
 #include <cstdio>
 #include <filesystem>
 #include <utility>
 #include <vector>
 
+#include "app/about_box.h"
 #include "app/pictures.h"
 #include "app/qt_canvas.h"
 #include "contact_sheet.h"
@@ -48,8 +50,9 @@ QImage picture_sheet(qreal ratio) {
 }
 
 // The window after start-up: the starting position, the clocks at zero, one background.
-QImage start_window(int background, qreal ratio) {
+QImage start_window(int background, qreal ratio, QSize view = {}) {
     app::QtCanvas canvas(ratio);
+    if (!view.isEmpty()) canvas.set_view(view, ratio);
     QuietDialogs dialogs;
     NoMenu menu;
     GameState g;
@@ -66,7 +69,7 @@ QImage start_window(int background, qreal ratio) {
 
 int main(int argc, char* argv[]) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication application(argc, argv);
+    QApplication application(argc, argv);
     if (argc != 2) {
         std::fprintf(stderr, "usage: banzuri-snapshot OUTDIR\n");
         return 2;
@@ -79,11 +82,16 @@ int main(int argc, char* argv[]) {
                                                               {BG_UCHU, "uchu"},
                                                               {BG_RENGA, "renga"}};
     bool ok = true;
-    for (qreal ratio : {1.0, 2.0}) {
-        const QString suffix = ratio > 1 ? "@2x.png" : ".png";
+    for (qreal ratio : {1.0, 1.5, 2.0}) {
+        const QString suffix = ratio > 1 ? QString("@%1x.png").arg(ratio) : QString(".png");
         ok = save(picture_sheet(ratio), out + "/pictures" + suffix) && ok;
+        ok = save(app::AboutBox::picture(ratio), out + "/about" + suffix) && ok;
         for (const auto& [code, name] : backgrounds)
             ok = save(start_window(code, ratio), out + "/window-" + name + suffix) && ok;
     }
+    for (const auto& [code, name] : backgrounds)
+        ok = save(start_window(code, 1.0, QSize(1920, 1080)),
+                  out + "/window-" + name + "-1920x1080.png") &&
+             ok;
     return ok ? 0 : 1;
 }

@@ -1,0 +1,35 @@
+#include "app/shortcuts.h"
+
+#include <QAction>
+
+namespace banzuri::app {
+
+const std::vector<std::pair<const char*, QKeySequence>>& command_shortcuts() {
+    static const std::vector<std::pair<const char*, QKeySequence>> table = {
+        {"REPLAY", QKeySequence(Qt::Key_Left)},           // 戻
+        {"AFTER", QKeySequence(Qt::Key_Right)},           // 進
+        {"CANCEL", QKeySequence(Qt::Key_Home)},           // 最初
+        {"REVERSE", QKeySequence(Qt::CTRL | Qt::Key_R)},  // 反転
+        {"KAISETU", QKeySequence(Qt::Key_F1)},            // 解説
+        {"START", QKeySequence(Qt::Key_F2)},              // 対局(人間) → スタート
+    };
+    return table;
+}
+
+const std::vector<QKeySequence>& record_command_keys() {
+    static const std::vector<QKeySequence> keys = {QKeySequence(Qt::CTRL | Qt::Key_S),
+                                                   QKeySequence(Qt::CTRL | Qt::Key_O)};
+    return keys;
+}
+
+void assign_shortcuts(QWidget& window) {
+    for (const auto& [name, key] : command_shortcuts()) {
+        auto* action = window.findChild<QAction*>(QString::fromUtf8(name));
+        if (action == nullptr) continue;
+        action->setShortcut(key);
+        // The menu bar's own items show no key beside them: a tip names it.
+        action->setToolTip(action->text() + " (" + key.toString(QKeySequence::NativeText) + ")");
+    }
+}
+
+}  // namespace banzuri::app
