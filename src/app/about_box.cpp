@@ -9,6 +9,8 @@
 #include <QString>
 #include <utility>
 
+#include "build_info.h"
+
 namespace banzuri::app {
 
 namespace {
@@ -19,8 +21,6 @@ constexpr int kWidth = 333;
 constexpr int kHeight = 102;
 constexpr QRect kHomepageButton(40, 72, 105, 25);
 constexpr QRect kOkButton(192, 72, 105, 25);
-
-constexpr const char* kVersionText = "バージョン 1.0";
 
 void paint_wood(QPainter& painter) {
     QLinearGradient wood(0, 0, kWidth, kHeight);
@@ -52,7 +52,8 @@ void paint_version(QPainter& painter) {
     font.setPixelSize(11);
     painter.setFont(font);
     painter.setPen(QColor(60, 30, 10));
-    painter.drawText(QRect(204, 54, 120, 16), Qt::AlignCenter, QString::fromUtf8(kVersionText));
+    painter.drawText(QRect(204, 54, 120, 16), Qt::AlignCenter,
+                     QStringLiteral("バージョン ") + QString::fromUtf8(VERSION));
 }
 
 }  // namespace

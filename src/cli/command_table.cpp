@@ -1,6 +1,7 @@
 // The command table: a new command is one more row here and its handler in its own file.
 #include <array>
 
+#include "build_info.h"
 #include "cli/commands.h"
 #include "cli/computer_commands.h"
 
@@ -29,6 +30,17 @@ std::string usage() {
     return text;
 }
 
+// The answer to --help: the usage line and what the tool is, on standard output.
+Output help() {
+    return Output{0,
+                  usage() +
+                      "\n\nPositions, legal moves and the computer player of Banzuri without a "
+                      "window.\nSee banzuri-cli(6) for the commands.\n"
+                      "  -h, --help     show this help\n"
+                      "  -v, --version  show the version\n",
+                  ""};
+}
+
 }  // namespace
 
 std::span<const Command> command_table() {
@@ -37,6 +49,10 @@ std::span<const Command> command_table() {
 
 Output run(const Args& command_line) {
     if (command_line.empty()) return fail("no command", usage());
+    const std::string& first = command_line.front();
+    if (first == "--help" || first == "-h") return help();
+    if (first == "--version" || first == "-v")
+        return Output{0, "banzuri-cli " + std::string(VERSION) + "\n", ""};
     for (const Command& c : command_table())
         if (command_line.front() == c.name)
             return c.run(Args(command_line.begin() + 1, command_line.end()));

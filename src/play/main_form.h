@@ -186,8 +186,9 @@ class MainForm {
     // ---- state ----------------------------------------------------------------------------------
     GameState g;
     Platform p;
-    std::filesystem::path files_dir;  // the current directory: settings and sounds
-    std::filesystem::path start_dir;  // taken at start-up: the help page
+    std::filesystem::path files_dir;     // the sounds and, at start-up, the help page
+    std::filesystem::path settings_dir;  // the settings file's folder; files_dir unless moved
+    std::filesystem::path start_dir;     // taken at start-up: the help page
 
     int board_colour = COLOUR_GREEN;
     int grid_colour = COLOUR_GREEN;

@@ -92,7 +92,7 @@ void MainForm::読込_環境設定ファイル() {
         描画_背景(background);
         return;
     }
-    const auto text = settings::read_settings_file(files_dir / SETTINGS_FILE);
+    const auto text = settings::read_settings_file(settings_dir / SETTINGS_FILE);
     if (!text) {
         apply_defaults(*this);
         return;
@@ -111,7 +111,7 @@ void MainForm::書込_環境設定ファイル() {
     options.elapsed = checked(MenuItem::KEIKA);
     options.music = checked(MenuItem::BGM);
     std::string error;
-    settings_unsaved = !settings::replace_file(files_dir / SETTINGS_FILE,
+    settings_unsaved = !settings::replace_file(settings_dir / SETTINGS_FILE,
                                                settings::format_settings(options), error);
     if (!settings_unsaved) return;
     // The choices stay as they are for this game; the player hears about it once.

@@ -237,4 +237,8 @@ QImage paint_picture(const QString& name, int scale) {
     return {};
 }
 
+void paint_piece_face(QPainter& painter, const QRectF& box, const QString& face, bool promoted) {
+    paint_face(painter, box, PieceLook{face, promoted});
+}
+
 }  // namespace banzuri::pictures

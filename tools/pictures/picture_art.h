@@ -3,6 +3,8 @@
 #pragma once
 
 #include <QImage>
+#include <QPainter>
+#include <QRectF>
 #include <QString>
 #include <vector>
 
@@ -19,5 +21,9 @@ const std::vector<PictureSpec>& picture_specs();
 
 // Paints the named picture at `scale` device pixels per pixel; a null image for unknown names.
 QImage paint_picture(const QString& name, int scale);
+
+// The face of a piece, one or two characters read top to bottom, upright inside its outline box;
+// red for a promoted piece.
+void paint_piece_face(QPainter& painter, const QRectF& box, const QString& face, bool promoted);
 
 }  // namespace banzuri::pictures
