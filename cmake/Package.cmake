@@ -6,8 +6,7 @@ set(CPACK_PACKAGE_VENDOR "Banzuri")
 set(CPACK_PACKAGE_CONTACT "Banzuri developers <banzuri@example.org>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "shogi variant with sandwich and enclosure captures")
 set(CPACK_DEBIAN_PACKAGE_DESCRIPTION
-    "shogi variant with sandwich and enclosure captures
-Banzuri is a board game on the 9x9 shogi board with the full shogi set. Pieces
+    "Banzuri is a board game on the 9x9 shogi board with the full shogi set. Pieces
 move as in shogi but only onto empty squares; enemy pieces are captured by
 sandwiching them along a row or column, or by enclosing a group so that none of
 its members touches an empty square. Play against another person or against the

@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the game needs to build, run and test; quick when all are there.
+# With --test also the tools that only the tests and CI use (package checks).
 set -euo pipefail
 
 packages=(
@@ -7,6 +8,9 @@ packages=(
   qt6-base-dev libgl-dev libsdl2-mixer-dev libgtest-dev libgmock-dev
   fonts-ipafont-mincho xdg-utils
 )
+if [[ "${1:-}" == "--test" ]]; then
+  packages+=(file dpkg-dev desktop-file-utils appstream lintian)
+fi
 
 missing=()
 for package in "${packages[@]}"; do
