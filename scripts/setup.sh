@@ -6,10 +6,10 @@ set -euo pipefail
 packages=(
   build-essential cmake ninja-build pkg-config clang-format
   qt6-base-dev libgl-dev libsdl2-mixer-dev libgtest-dev libgmock-dev
-  fonts-ipafont-mincho xdg-utils
+  fonts-ipafont-mincho xdg-utils file
 )
 if [[ "${1:-}" == "--test" ]]; then
-  packages+=(file dpkg-dev desktop-file-utils appstream lintian)
+  packages+=(desktop-file-utils appstream lintian)
 fi
 
 missing=()
