@@ -10,11 +10,13 @@ contents=$(mktemp -d)
 trap 'rm -rf "$contents"' EXIT
 dpkg-deb -x "$deb" "$contents"
 desktop-file-validate "$contents"/usr/share/applications/*.desktop
+echo "desktop entry: valid"
 appstreamcli validate --no-net "$contents"/usr/share/metainfo/*.metainfo.xml
 lintian_status=0
 findings=$(lintian --fail-on error "$deb" 2>&1) || lintian_status=$?
 grep -v 'root privileges' <<<"$findings" || true
 ((lintian_status == 0)) || { echo "lintian found errors"; exit 1; }
+echo "lintian: no errors"
 echo "== $deb =="
 dpkg-deb -f "$deb" Package Version Architecture Depends
 dpkg-deb -c "$deb" | awk '$1 !~ /^d/ {print $6}'
