@@ -10,8 +10,8 @@
 #include "app/qt_canvas.h"
 #include "fakes/recording_fakes.h"
 #include "render/board_painter.h"
-#include "settings/options.h"
 #include "rules/game_state.h"
+#include "settings/options.h"
 
 namespace {
 

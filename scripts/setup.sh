@@ -1,12 +1,16 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the game needs to build, run and test; quick when all are there.
+# With --test also the tools that only the tests and CI use (package checks).
 set -euo pipefail
 
 packages=(
   build-essential clang cmake ninja-build pkg-config clang-format
   qt6-base-dev libgl-dev libsdl2-mixer-dev libgtest-dev libgmock-dev
-  fonts-ipafont-mincho xdg-utils
+  fonts-ipafont-mincho xdg-utils file
 )
+if [[ "${1:-}" == "--test" ]]; then
+  packages+=(desktop-file-utils appstream lintian)
+fi
 
 missing=()
 for package in "${packages[@]}"; do

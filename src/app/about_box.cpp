@@ -10,6 +10,7 @@
 #include <functional>
 #include <utility>
 
+#include "build_info.h"
 #include "picture_art.h"
 #include "wood.h"
 
@@ -23,8 +24,6 @@ constexpr int kWidth = 333;
 constexpr int kHeight = 102;
 constexpr QRect kHomepageButton(40, 72, 105, 25);
 constexpr QRect kOkButton(192, 72, 105, 25);
-
-constexpr const char* kVersionText = "バージョン 1.0";
 
 // The board's wood over the whole box, with a darker rim.
 void paint_wood(QPainter& painter) {
@@ -41,7 +40,8 @@ void paint_version(QPainter& painter) {
     font.setLetterSpacing(QFont::PercentageSpacing, 96);
     painter.setFont(font);
     painter.setPen(QColor(58, 28, 8));
-    painter.drawText(QRectF(204, 54, 120, 16), Qt::AlignCenter, QString::fromUtf8(kVersionText));
+    painter.drawText(QRectF(204, 54, 120, 16), Qt::AlignCenter,
+                     QStringLiteral("バージョン ") + QString::fromUtf8(VERSION));
 }
 
 // A picture of natural size `rect` painted at the device pixels it covers.

@@ -40,7 +40,7 @@ int key_code(const QKeyEvent& event) {
 }  // namespace
 
 GameWindow::GameWindow(std::filesystem::path files_dir, QString window_settings_file,
-                       QWidget* parent)
+                       std::filesystem::path settings_dir, QWidget* parent)
     : QMainWindow(parent),
       canvas_(devicePixelRatioF()),
       timer_([this] { tick(); }),
@@ -49,7 +49,7 @@ GameWindow::GameWindow(std::filesystem::path files_dir, QString window_settings_
       memory_(std::move(window_settings_file)) {
     form_ = std::make_unique<MainForm>(
         Platform{canvas_, dialogs_, clock_, timer_, menu_view_, sound_, browser_, app_control_},
-        std::move(files_dir));
+        std::move(files_dir), std::move(settings_dir));
     setWindowTitle(QStringLiteral("Banzuri"));
     board_ = new BoardWidget(
         canvas_,

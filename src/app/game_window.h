@@ -20,11 +20,12 @@ namespace banzuri::app {
 
 class GameWindow : public QMainWindow {
   public:
-    // The game works in `files_dir`: its settings file, sounds and help page.
-    // Its size and full-screen state are remembered in `window_settings_file` (empty: the
-    // user's configuration folder).
+    // The game finds its sounds and help page in `files_dir` and keeps its settings file in
+    // `settings_dir` (`files_dir` when empty). Its size and full-screen state are remembered
+    // in `window_settings_file` (empty: the user's configuration folder).
     explicit GameWindow(std::filesystem::path files_dir = std::filesystem::current_path(),
-                        QString window_settings_file = {}, QWidget* parent = nullptr);
+                        QString window_settings_file = {}, std::filesystem::path settings_dir = {},
+                        QWidget* parent = nullptr);
     ~GameWindow() override;
 
     // Start-up of the game (its load event); call once before showing the window. Its warnings

@@ -1,15 +1,22 @@
-// Starts the game in the current directory, which holds the sounds and the help page.
+// Starts the game: its sounds and help page come from its data folder, its settings file from
+// the folder chosen at start-up (see app/data_paths.h).
 #include <SDL.h>
 
 #include <QApplication>
 #include <iostream>
 #include <optional>
 
+#include "app/command_line.h"
+#include "app/data_paths.h"
 #include "app/display_check.h"
 #include "app/game_window.h"
+#include "app/start_check.h"
 
 int main(int argc, char* argv[]) {
+    banzuri::app::set_application_identity();
     if (!banzuri::app::graphical_session_available()) {
+        QCoreApplication answers(argc, argv);  // --help and --version need no display
+        banzuri::app::read_command_line(answers);
         std::cerr << banzuri::app::NO_DISPLAY_MESSAGE << '\n';
         return 1;
     }
@@ -21,8 +28,14 @@ int main(int argc, char* argv[]) {
         const banzuri::app::PlatformStartGuard guard;
         application.emplace(argc, argv);
     }
-    banzuri::app::GameWindow window;
+    const banzuri::app::StartOptions options = banzuri::app::read_command_line(*application);
+    banzuri::app::set_window_icon();
+    const auto folders = banzuri::app::find_game_folders(banzuri::app::executable_folder());
+    banzuri::app::GameWindow window(folders.data_dir, {}, folders.settings_dir);
+    std::optional<banzuri::app::StartCheck> check;
+    if (options.check_start) check.emplace(window);
     window.load();
+    if (check) check->loaded();
     if (window.quitting()) return 0;
     window.show_as_remembered();
     return QApplication::exec();

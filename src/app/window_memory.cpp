@@ -10,7 +10,7 @@ namespace {
 std::unique_ptr<QSettings> open(const QString& file) {
     if (file.isEmpty())
         return std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope,
-                                           QStringLiteral("Banzuri"), QStringLiteral("Banzuri"));
+                                           QStringLiteral("banzuri"), QStringLiteral("window"));
     return std::make_unique<QSettings>(file, QSettings::IniFormat);
 }
 

@@ -1,6 +1,7 @@
 // The command table: a new command is one more row here and its handler in its own file.
 #include <array>
 
+#include "build_info.h"
 #include "cli/commands.h"
 #include "cli/computer_commands.h"
 #include "cli/record_command.h"
@@ -31,13 +32,19 @@ std::string usage() {
     return text;
 }
 
-// What --help prints: the usage line and what the exit statuses mean.
-std::string help() {
-    return usage() +
-           "\n"
-           "exit status: 0 done; 1 selfplay found a move that lost or created a piece;\n"
-           "  2 bad input (one line \"banzuri-cli: <argument>: <why>\" on stderr);\n"
-           "  3 the output could not be written (one line on stderr)\n";
+// The answer to --help: the usage line, what the tool is and what the exit statuses mean, on
+// standard output.
+Output help() {
+    return Output{0,
+                  usage() +
+                      "\n\nPositions, legal moves, game records and the computer player of "
+                      "Banzuri without a window.\nSee banzuri-cli(6) for the commands.\n"
+                      "  -h, --help     show this help\n"
+                      "  -v, --version  show the version\n"
+                      "exit status: 0 done; 1 selfplay found a move that lost or created a piece;\n"
+                      "  2 bad input (one line \"banzuri-cli: <argument>: <why>\" on stderr);\n"
+                      "  3 the output could not be written (one line on stderr)\n",
+                  ""};
 }
 
 }  // namespace
@@ -48,8 +55,10 @@ std::span<const Command> command_table() {
 
 Output run(const Args& command_line) {
     if (command_line.empty()) return fail("no command", usage());
-    if (command_line.size() == 1 && (command_line[0] == "--help" || command_line[0] == "-h"))
-        return Output{0, help(), {}};
+    const std::string& first = command_line.front();
+    if (command_line.size() == 1 && (first == "--help" || first == "-h")) return help();
+    if (command_line.size() == 1 && (first == "--version" || first == "-v"))
+        return Output{0, "banzuri-cli " + std::string(VERSION) + "\n", ""};
     for (const Command& c : command_table())
         if (command_line.front() == c.name)
             return c.run(Args(command_line.begin() + 1, command_line.end()));

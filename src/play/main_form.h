@@ -52,7 +52,10 @@ struct TurnClock {
 
 class MainForm {
   public:
-    MainForm(Platform platform, std::filesystem::path files_dir);
+    // Sounds and the help page come from `files_dir`, the settings file from `settings_dir`
+    // (`files_dir` when empty).
+    MainForm(Platform platform, std::filesystem::path files_dir,
+             std::filesystem::path settings_dir = {});
     MainForm(const MainForm&) = delete;
     MainForm& operator=(const MainForm&) = delete;
 
@@ -101,6 +104,8 @@ class MainForm {
     const Options& options() const { return options_; }
     const SoundLayer& sound() const { return sound_; }
     const std::filesystem::path& start_dir() const { return start_dir_; }
+    const std::filesystem::path& files_dir() const { return files_dir_; }
+    const std::filesystem::path& settings_dir() const { return settings_dir_; }
     bool quitting() const { return quitting_; }
 
   private:
@@ -169,8 +174,9 @@ class MainForm {
 
     GameState g;
     Platform p;
-    std::filesystem::path files_dir_;  // the current directory: settings and sounds
-    std::filesystem::path start_dir_;  // taken at start-up: the help page
+    std::filesystem::path files_dir_;     // the sounds
+    std::filesystem::path settings_dir_;  // the settings file
+    std::filesystem::path start_dir_;     // taken at start-up: the help page
     Options options_;
     SoundLayer sound_;  // the sound library's handle, the six sounds and the music
     BoardPainter painter_;

@@ -6,10 +6,10 @@
 
 #include "app/qt_canvas.h"
 #include "fakes/recording_fakes.h"
-#include "render/board_painter.h"
-#include "settings/options.h"
 #include "picture_art.h"
+#include "render/board_painter.h"
 #include "rules/game_state.h"
+#include "settings/options.h"
 
 using banzuri::app::QtCanvas;
 

@@ -16,9 +16,12 @@ namespace banzuri::testing {
 
 // A main window wired to recording fakes, working in its own temporary folder.
 struct FakeWindow {
-    explicit FakeWindow(std::filesystem::path dir = make_temp_dir())
+    // Sounds and help in `dir`; the settings file there too unless `settings_dir` is given.
+    explicit FakeWindow(std::filesystem::path dir = make_temp_dir(),
+                        std::filesystem::path settings_dir = {})
         : folder(std::move(dir)),
-          form(Platform{canvas, dialogs, clock, timer, menu, sound, browser, app}, folder) {}
+          form(Platform{canvas, dialogs, clock, timer, menu, sound, browser, app}, folder,
+               std::move(settings_dir)) {}
     ~FakeWindow() {
         std::error_code ignored;
         std::filesystem::remove_all(folder, ignored);

@@ -1,0 +1,51 @@
+#include "app/command_line.h"
+
+#include <QCommandLineParser>
+#include <QFile>
+#include <QGuiApplication>
+#include <QIcon>
+
+#include "build_info.h"
+
+namespace banzuri::app {
+
+namespace {
+
+constexpr int ICON_SIZES[] = {16, 22, 24, 32, 48, 64, 128, 256, 512};
+
+}  // namespace
+
+void set_application_identity() {
+    QCoreApplication::setApplicationName(QStringLiteral("banzuri"));
+    QCoreApplication::setApplicationVersion(QString::fromUtf8(VERSION));
+    QGuiApplication::setDesktopFileName(QString::fromUtf8(APPLICATION_ID));
+}
+
+void set_window_icon() {
+    QIcon icon;
+    for (const int size : ICON_SIZES)
+        icon.addFile(QStringLiteral(":/icons/%1x%1/apps/banzuri.png").arg(size), QSize(size, size));
+    QGuiApplication::setWindowIcon(icon);
+}
+
+StartOptions read_command_line(const QCoreApplication& application) {
+    QCommandLineParser parser;
+    parser.setApplicationDescription(
+        QStringLiteral("Banzuri: 挟んで取り、囲んで取る将棋。オプションの設定は、"
+                       "起動したフォルダに Banzuri.ini があればそこに、"
+                       "なければ ~/.config/banzuri/Banzuri.ini に保存されます。"));
+    parser.addHelpOption();
+    parser.addVersionOption();
+    QCommandLineOption check_start(QStringLiteral("check-start"));
+    check_start.setFlags(QCommandLineOption::HiddenFromHelp);
+    parser.addOption(check_start);
+    parser.process(application);
+    return StartOptions{parser.isSet(check_start)};
+}
+
+std::filesystem::path executable_folder() {
+    return std::filesystem::path(
+        QFile::encodeName(QCoreApplication::applicationDirPath()).toStdString());
+}
+
+}  // namespace banzuri::app
