@@ -1,0 +1,57 @@
+// The look-ahead searcher: one object per search, owning its position, table and buffers.
+#pragma once
+
+#include <array>
+#include <memory>
+#include <vector>
+
+#include "computer/look_ahead.h"
+#include "computer/look_table.h"
+
+namespace banzuri::look {
+
+inline constexpr int MAX_PLY = 96;
+inline constexpr int MAX_QUIESCENCE_PLY = 8;
+
+class Searcher {
+  public:
+    Searcher(const Position& root, const LookLimits& limits);
+
+    // Iterative deepening from the root; the best move of the deepest completed iteration
+    // (or of the one stopped, once its first move was searched).
+    void run();
+
+    Move best() const { return best_; }
+    int depth() const { return depth_; }
+    int score() const { return score_; }
+    std::int64_t nodes() const { return nodes_; }
+
+  private:
+    int search(int depth, int alpha, int beta, int ply);
+    int quiescence(int alpha, int beta, int ply, int qply);
+    int root(int depth, int alpha, int beta);
+    bool count_node();
+    void order(MoveList& list, std::array<int, 1024>& keys, const Threats& t, Move tt_move,
+               int ply) const;
+    int ordering_key(Move m, const Threats& t, Move tt_move, int ply) const;
+    void reward(Move m, int depth, int ply);
+    std::size_t history_index(Move m) const;
+
+    Position pos_;
+    LookLimits limits_;
+    Evaluator eval_;
+    ThreatFinder finder_;
+    Table table_;
+    std::vector<MoveList> lists_;
+    std::vector<std::array<int, 1024>> keys_;
+    std::vector<Threats> threats_;
+    std::array<std::array<Move, 2>, MAX_PLY + 1> killers_{};
+    std::vector<int> history_;
+    std::int64_t nodes_ = 0;
+    bool stopped_ = false;
+    Move best_{};
+    int depth_ = 0;
+    int score_ = 0;
+};
+
+}  // namespace banzuri::look
