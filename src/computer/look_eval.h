@@ -24,16 +24,13 @@ class Evaluator {
   public:
     explicit Evaluator(const EvalWeights& w = EvalWeights{}) : w_(w) {}
 
-    // `own` are the threats of the side to move, already found by the caller.
-    int evaluate(const Position& p, const Threats& own);
+    // `t` are the threats of both sides in `p`, already found by the caller.
+    int evaluate(const Position& p, const Threats& t) const;
 
   private:
     int king_safety(const Position& p, int side) const;
-    int mobility(const Position& p, int side) const;
 
     EvalWeights w_;
-    ThreatFinder finder_;
-    Threats theirs_;
 };
 
 }  // namespace banzuri::look

@@ -6,25 +6,6 @@ namespace banzuri::look {
 
 namespace {
 
-// Material on the board by type, in hundredths of a pawn. Tuned with self-play matches of
-// the look-ahead levels against each other (match --nodes, seeds 1..4, 40 games a step).
-constexpr std::array<int, TYPE_COUNT> kBoardValue = {
-    0,    // none
-    100,  // 歩
-    300,  // 香
-    330,  // 桂
-    450,  // 銀
-    500,  // 金
-    650,  // 角
-    750,  // 飛
-    0,    // 王: its loss ends the game
-    500,  // と
-    480,  // 成香
-    480,  // 成桂
-    480,  // 成銀
-    850,  // 馬
-    950,  // 竜
-};
 // A piece in hand can land on any empty square, which suits both ways of capturing.
 constexpr int HAND_BONUS_PERCENT = 115;
 
@@ -65,10 +46,6 @@ int sign(int piece) {
 }
 
 }  // namespace
-
-int board_value(int type) {
-    return kBoardValue[static_cast<std::size_t>(type)];
-}
 
 int hand_value(int kind) {
     return board_value(kind) * HAND_BONUS_PERCENT / 100;

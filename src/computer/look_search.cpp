@@ -72,7 +72,7 @@ std::size_t Searcher::history_index(Move m) const {
     return static_cast<std::size_t>((side * (SQUARES + 8) + from) * SQUARES + m.to);
 }
 
-int Searcher::ordering_key(Move m, const Threats& t, Move tt_move, int ply) const {
+int Searcher::ordering_key(Move m, const SideThreats& t, Move tt_move, int ply) const {
     if (m == tt_move) return KEY_TABLE_MOVE;
     const int gain = t.gain[m.to];
     const int placed = pos_.placed_type(m);
@@ -85,8 +85,8 @@ int Searcher::ordering_key(Move m, const Threats& t, Move tt_move, int ply) cons
     return key;
 }
 
-void Searcher::order(MoveList& list, std::array<int, 1024>& keys, const Threats& t, Move tt_move,
-                     int ply) const {
+void Searcher::order(MoveList& list, std::array<int, 1024>& keys, const SideThreats& t,
+                     Move tt_move, int ply) const {
     for (int i = 0; i < list.size; ++i)
         keys[static_cast<std::size_t>(i)] =
             ordering_key(list.moves[static_cast<std::size_t>(i)], t, tt_move, ply);
@@ -105,9 +105,10 @@ void Searcher::reward(Move m, int depth, int ply) {
 int Searcher::quiescence(int alpha, int beta, int ply, int qply) {
     if (pos_.winner() != 0) return -MATE_SCORE + ply;
     if (count_node()) return 0;
-    Threats& own = threats_[static_cast<std::size_t>(ply)];
-    finder_.find(pos_, pos_.side(), own);
-    const int stand = eval_.evaluate(pos_, own);
+    Threats& t = threats_[static_cast<std::size_t>(ply)];
+    finder_.find(pos_, t);
+    const SideThreats& own = t.of(pos_.side());
+    const int stand = eval_.evaluate(pos_, t);
     if (stand >= beta || qply >= MAX_QUIESCENCE_PLY || ply >= MAX_PLY || own.best == 0)
         return stand;
     alpha = std::max(alpha, stand);
@@ -168,9 +169,9 @@ int Searcher::search(int depth, int alpha, int beta, int ply) {
     auto& keys = keys_[static_cast<std::size_t>(ply)];
     pos_.generate(list);
     if (list.size == 0) return -MATE_SCORE + ply;  // a side that cannot move has lost
-    Threats& own = threats_[static_cast<std::size_t>(ply)];
-    finder_.find(pos_, pos_.side(), own);
-    order(list, keys, own, tt_move, ply);
+    Threats& t = threats_[static_cast<std::size_t>(ply)];
+    finder_.find(pos_, t);
+    order(list, keys, t.of(pos_.side()), tt_move, ply);
     int best = -INFINITE_SCORE;
     Move best_move{};
     for (int i = 0; i < list.size; ++i) {
@@ -239,8 +240,8 @@ void Searcher::run() {
     MoveList& list = lists_[0];
     pos_.generate(list);
     if (list.size == 0) return;
-    finder_.find(pos_, pos_.side(), threats_[0]);
-    order(list, keys_[0], threats_[0], Move{}, 0);
+    finder_.find(pos_, threats_[0]);
+    order(list, keys_[0], threats_[0].of(pos_.side()), Move{}, 0);
     for (int i = 0; i < list.size; ++i)
         pick(list, keys_[0], i);
     best_ = list.moves[0];

@@ -31,9 +31,9 @@ class Searcher {
     int quiescence(int alpha, int beta, int ply, int qply);
     int root(int depth, int alpha, int beta);
     bool count_node();
-    void order(MoveList& list, std::array<int, 1024>& keys, const Threats& t, Move tt_move,
+    void order(MoveList& list, std::array<int, 1024>& keys, const SideThreats& t, Move tt_move,
                int ply) const;
-    int ordering_key(Move m, const Threats& t, Move tt_move, int ply) const;
+    int ordering_key(Move m, const SideThreats& t, Move tt_move, int ply) const;
     void reward(Move m, int depth, int ply);
     std::size_t history_index(Move m) const;
 
