@@ -3,6 +3,7 @@
 
 #include "cli/commands.h"
 #include "cli/computer_commands.h"
+#include "cli/match.h"
 
 namespace banzuri::cli {
 
@@ -12,9 +13,11 @@ constexpr std::array kCommands = {
     Command{"startpos", "", &command_startpos},
     Command{"moves", "SFEN", &command_moves},
     Command{"play", "SFEN MOVE...", &command_play},
-    Command{"bestmove", "SFEN [--level N] [--upper-first]", &command_bestmove},
+    Command{"bestmove", "SFEN [--level N] [--upper-first] [--movetime MS | --nodes N]",
+            &command_bestmove},
     Command{"trace", "SFEN [--level N] [--upper-first] [--terms]", &command_trace},
     Command{"selfplay", "--games N --seed S [--level L]", &command_selfplay},
+    Command{"match", "--levels A B --games N --seed S [--movetime MS | --nodes N]", &command_match},
 };
 
 std::string usage() {
