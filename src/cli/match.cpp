@@ -75,7 +75,8 @@ GameOutcome play_game(int first, int second, const MatchOptions& o, std::mt19937
 std::string signed_elo(double score) {
     if (score <= 0) return "-inf";
     if (score >= 1) return "+inf";
-    const double elo = -400.0 * std::log10(1.0 / score - 1.0);
+    double elo = -400.0 * std::log10(1.0 / score - 1.0);
+    if (std::fabs(elo) < 0.5) elo = 0;  // an even score is "+0", never "-0"
     char text[32];
     std::snprintf(text, sizeof text, "%+.0f", elo);
     return text;
