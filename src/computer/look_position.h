@@ -146,8 +146,8 @@ class Position {
     std::array<int, 96> group_{};
 };
 
-// Material on the board by type, in hundredths of a pawn. Tuned with self-play matches of
-// the look-ahead levels against each other (match --nodes, seeds 1..4, 40 games a step).
+// Material on the board by type, in hundredths of a pawn: the usual shogi proportions, set by
+// hand (the self-play tuning of bench/eval_tuning.cpp varies the positional weights only).
 inline constexpr std::array<int, TYPE_COUNT> BOARD_VALUE = {
     0,    // none
     100,  // 歩
