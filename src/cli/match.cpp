@@ -73,8 +73,8 @@ GameOutcome play_game(int first, int second, const MatchOptions& o, std::mt19937
 }
 
 std::string signed_elo(double score) {
-    if (score <= 0) return "-inf";
-    if (score >= 1) return "+inf";
+    if (score <= 1e-9) return "-inf";
+    if (score >= 1 - 1e-9) return "+inf";
     double elo = -400.0 * std::log10(1.0 / score - 1.0);
     if (std::fabs(elo) < 0.5) elo = 0;  // an even score is "+0", never "-0"
     char text[32];
@@ -101,9 +101,17 @@ std::string elo_text(int wins, int losses, int draws) {
     const double variance = (wins * (1 - score) * (1 - score) + losses * score * score +
                              draws * (0.5 - score) * (0.5 - score)) /
                             n;
-    const double margin = Z95 * std::sqrt(variance / n);
-    return signed_elo(score) + " (95% " + signed_elo(score - margin) + " .. " +
-           signed_elo(score + margin) + ")";
+    if (variance > 0) {
+        const double margin = Z95 * std::sqrt(variance / n);
+        return signed_elo(score) + " (95% " + signed_elo(score - margin) + " .. " +
+               signed_elo(score + margin) + ")";
+    }
+    // Every game ended alike: the Wilson interval still says how sure that is.
+    const double z2 = Z95 * Z95;
+    const double centre = (score + z2 / (2 * n)) / (1 + z2 / n);
+    const double half = Z95 * std::sqrt(z2 / (4.0 * n * n)) / (1 + z2 / n);
+    return signed_elo(score) + " (95% " + signed_elo(centre - half) + " .. " +
+           signed_elo(centre + half) + ")";
 }
 
 Output play_match(const MatchOptions& o) {

@@ -113,7 +113,8 @@ TEST(MatchCommand, GamesAlternateColoursAndTheSummaryCounts) {
 TEST(MatchSummary, EloWithItsInterval) {
     EXPECT_EQ(cli::elo_text(1, 1, 0), "+0 (95% -inf .. +inf)");
     EXPECT_EQ(cli::elo_text(3, 1, 0), "+191 (95% -126 .. +inf)");
-    EXPECT_EQ(cli::elo_text(0, 4, 0), "-inf (95% -inf .. -inf)");
+    EXPECT_EQ(cli::elo_text(4, 0, 0), "+inf (95% +7 .. +inf)");
+    EXPECT_EQ(cli::elo_text(0, 4, 0), "-inf (95% -inf .. -7)");
     EXPECT_EQ(cli::elo_text(50, 30, 20), "+70 (95% +10 .. +135)");
 }
 
