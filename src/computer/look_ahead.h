@@ -20,9 +20,9 @@ inline constexpr int LEVEL5 = 5;
 // How long the game lets each level think, in milliseconds.
 inline constexpr int LEVEL4_THINK_MS = 1000;
 inline constexpr int LEVEL5_THINK_MS = 3000;
-// The node budgets of the deterministic levels (command-line tool, tests, matches): in the
-// ratio of the think times.
-inline constexpr std::int64_t LEVEL4_NODES = 100000;
+// The node budgets of the deterministic levels (command-line tool): what the think times
+// give at a million nodes per second, in their ratio.
+inline constexpr std::int64_t LEVEL4_NODES = 1000000;
 inline constexpr std::int64_t LEVEL5_NODES = 3 * LEVEL4_NODES;
 
 inline constexpr std::int64_t STOP_POLL_NODES = 1024;
