@@ -38,6 +38,11 @@ void sandwich_lines(const Position& p, int s, int side, SideThreats& out) {
     }
 }
 
+int empty_neighbours(const Position& p, int s) {
+    return (p.at(s + UP) == EMPTY) + (p.at(s + DOWN) == EMPTY) + (p.at(s + LEFT) == EMPTY) +
+           (p.at(s + RIGHT) == EMPTY);
+}
+
 int reach(const Position& p, int s, int piece) {
     switch (piece > 0 ? piece : -piece) {
         case KYOU: {
@@ -105,7 +110,9 @@ void ThreatFinder::find(const Position& p, Threats& out) {
             const int side = piece_side(piece);
             sandwich_lines(p, s, side, out.of(side));
             out.of(side).reach += reach(p, s, piece);
-            if (seen_[static_cast<std::size_t>(s)] < first) group(p, s, out);
+            // A group with one empty square beside it has no member with two.
+            if (seen_[static_cast<std::size_t>(s)] < first && empty_neighbours(p, s) <= 1)
+                group(p, s, out);
         }
 }
 
