@@ -62,7 +62,7 @@ GameOutcome play_game(int first, int second, const MatchOptions& o, std::mt19937
             r.outcome = lower ? Outcome::SECOND_WINS : Outcome::FIRST_WINS;
             return r;
         }
-        carry_out_move(g, m->fx, m->fy, m->tx, m->ty, m->placed);
+        play_move(g, m->fx, m->fy, m->tx, m->ty, m->placed);  // recorded: repetitions are seen
         ++r.plies;
         lower = !lower;
         g.turn = -g.turn;

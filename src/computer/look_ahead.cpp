@@ -1,6 +1,8 @@
 #include "computer/look_ahead.h"
 
+#include <algorithm>
 #include <memory>
+#include <vector>
 
 #include "computer/look_search.h"
 
@@ -27,6 +29,25 @@ LegalMove legal_move_of(const look::Move& m, bool lower_side) {
     return out;
 }
 
+// Hashes of the positions of the game record before the current one; the side to move
+// alternates backwards from `side`.
+std::vector<std::uint64_t> earlier_positions(const GameState& g, int side) {
+    std::vector<std::uint64_t> hashes;
+    const int count = std::min<int>(g.rec_index, static_cast<int>(g.record.size()));
+    GameState scratch;
+    scratch.record.clear();
+    for (int i = count - 1, mover = -side; i >= 0; --i, mover = -mover) {
+        const RecordEntry& e = g.record[static_cast<std::size_t>(i)];
+        scratch.board = e.board;
+        scratch.hand_own = e.hand_lower;
+        scratch.hand_enemy = e.hand_upper;
+        look::Position p;
+        p.load(scratch, mover);
+        hashes.push_back(p.hash());
+    }
+    return hashes;
+}
+
 }  // namespace
 
 LookLimits level_limits(int level) {
@@ -41,7 +62,8 @@ LookResult look_ahead(const GameState& g, bool lower_side, const LookLimits& lim
     look::Position root;
     root.load(g, lower_side ? look::LOWER : look::UPPER);
     // The searcher's tables are large: kept on the heap, one per search.
-    auto searcher = std::make_unique<look::Searcher>(root, limits);
+    auto searcher = std::make_unique<look::Searcher>(
+        root, limits, earlier_positions(g, lower_side ? look::LOWER : look::UPPER));
     searcher->run();
     if (!searcher->best().none()) result.move = legal_move_of(searcher->best(), lower_side);
     result.depth = searcher->depth();

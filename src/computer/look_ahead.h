@@ -49,7 +49,8 @@ inline constexpr int MATE_BOUND = 29000;
 LookLimits level_limits(int level);
 
 // The move the look-ahead search chooses for the lower or the upper side in `g` (board and
-// hands are read; whose turn `g` says is not). Safe to call from a worker thread on a copy
+// hands are read, and the positions of the record before rec_index, which it avoids meeting
+// again; whose turn `g` says is not). Safe to call from a worker thread on a copy
 // of the game state.
 LookResult look_ahead(const GameState& g, bool lower_side, const LookLimits& limits);
 

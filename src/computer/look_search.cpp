@@ -16,6 +16,9 @@ constexpr int KEY_KILLER = 1 << 22;
 constexpr int KEY_PROMOTION = 1 << 21;
 constexpr int HISTORY_CAP = 1 << 20;
 constexpr int DELTA_MARGIN = 200;  // quiescence: captures that cannot lift alpha are skipped
+// A position met again counts as this much below even for the side that searches, so that
+// it looks for progress instead of going round in circles.
+constexpr int REPETITION_CONTEMPT = 30;
 
 int to_table(int score, int ply) {
     if (score > MATE_BOUND) return score + ply;
@@ -45,7 +48,8 @@ void pick(MoveList& list, std::array<int, 1024>& keys, int i) {
 
 }  // namespace
 
-Searcher::Searcher(const Position& root, const LookLimits& limits)
+Searcher::Searcher(const Position& root, const LookLimits& limits,
+                   std::vector<std::uint64_t> earlier)
     : pos_(root),
       limits_(limits),
       eval_(limits.weights),
@@ -53,7 +57,23 @@ Searcher::Searcher(const Position& root, const LookLimits& limits)
       lists_(MAX_PLY + 2),
       keys_(MAX_PLY + 2),
       threats_(MAX_PLY + 2),
-      history_(2 * (SQUARES + 8) * SQUARES, 0) {}
+      history_(2 * (SQUARES + 8) * SQUARES, 0),
+      earlier_(std::move(earlier)) {
+    std::sort(earlier_.begin(), earlier_.end());
+}
+
+// The position at `ply` stood on the board before: earlier on the path or in the game.
+bool Searcher::repeated(int ply) const {
+    const std::uint64_t h = path_[static_cast<std::size_t>(ply)];
+    for (int back = ply - 2; back >= 0; back -= 2)
+        if (path_[static_cast<std::size_t>(back)] == h) return true;
+    return std::binary_search(earlier_.begin(), earlier_.end(), h);
+}
+
+// Negative for the side that searches, positive for its opponent.
+int Searcher::repetition_score(int ply) const {
+    return ply % 2 == 0 ? -REPETITION_CONTEMPT : REPETITION_CONTEMPT;
+}
 
 bool Searcher::count_node() {
     ++nodes_;
@@ -153,6 +173,8 @@ int Searcher::quiescence(int alpha, int beta, int ply, int qply) {
 
 int Searcher::search(int depth, int alpha, int beta, int ply) {
     if (pos_.winner() != 0) return -MATE_SCORE + ply;
+    path_[static_cast<std::size_t>(ply)] = pos_.hash();
+    if (repeated(ply)) return repetition_score(ply);
     if (depth <= 0 || ply >= MAX_PLY) return quiescence(alpha, beta, ply, 0);
     if (count_node()) return 0;
     const int alpha_before = alpha;
@@ -237,6 +259,7 @@ int Searcher::root(int depth, int alpha, int beta) {
 
 void Searcher::run() {
     if (pos_.winner() != 0) return;
+    path_[0] = pos_.hash();
     MoveList& list = lists_[0];
     pos_.generate(list);
     if (list.size == 0) return;

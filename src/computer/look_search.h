@@ -15,7 +15,8 @@ inline constexpr int MAX_QUIESCENCE_PLY = 8;
 
 class Searcher {
   public:
-    Searcher(const Position& root, const LookLimits& limits);
+    // `earlier` are the hashes of the positions the game went through before the root.
+    Searcher(const Position& root, const LookLimits& limits, std::vector<std::uint64_t> earlier);
 
     // Iterative deepening from the root; the best move of the deepest completed iteration
     // (or of the one stopped, once its first move was searched).
@@ -31,6 +32,8 @@ class Searcher {
     int quiescence(int alpha, int beta, int ply, int qply);
     int root(int depth, int alpha, int beta);
     bool count_node();
+    bool repeated(int ply) const;
+    int repetition_score(int ply) const;
     void order(MoveList& list, std::array<int, 1024>& keys, const SideThreats& t, Move tt_move,
                int ply) const;
     int ordering_key(Move m, const SideThreats& t, Move tt_move, int ply) const;
@@ -47,6 +50,8 @@ class Searcher {
     std::vector<Threats> threats_;
     std::array<std::array<Move, 2>, MAX_PLY + 1> killers_{};
     std::vector<int> history_;
+    std::vector<std::uint64_t> earlier_;             // sorted
+    std::array<std::uint64_t, MAX_PLY + 2> path_{};  // hash of each position on the path
     std::int64_t nodes_ = 0;
     bool stopped_ = false;
     Move best_{};
