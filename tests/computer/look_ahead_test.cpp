@@ -9,6 +9,7 @@
 #include "../rules/fixtures.h"
 #include "computer/look_ahead.h"
 #include "computer/look_search.h"
+#include "rules/move.h"
 
 namespace banzuri {
 namespace {
@@ -115,6 +116,23 @@ TEST(LookAhead, StopsWhenTheCallerSaysSo) {
     worker.join();
     EXPECT_TRUE(threaded.move.has_value());
     EXPECT_LT(threaded.depth, 64);
+}
+
+TEST(LookAhead, AvoidsAPositionOfTheRecordWhenNothingIsLost) {
+    GameState g = testing::start_game();
+    const LookResult first = look_ahead(g, true, budget(5000));
+    ASSERT_TRUE(first.move.has_value());
+    // The record says the position after that move, upper side to move, was seen before.
+    GameState after = g;
+    carry_out_move(after, first.move->fx, first.move->fy, first.move->tx, first.move->ty,
+                   first.move->placed);
+    g.record[0].board = after.board;
+    g.record[0].hand_lower = after.hand_own;
+    g.record[0].hand_upper = after.hand_enemy;
+    g.rec_index = 1;
+    const LookResult again = look_ahead(g, true, budget(5000));
+    ASSERT_TRUE(again.move.has_value());
+    EXPECT_NE(*again.move, *first.move);
 }
 
 TEST(LookAhead, HintIsTheSearchForTheSideToMove) {
