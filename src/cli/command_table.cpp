@@ -4,6 +4,7 @@
 #include "build_info.h"
 #include "cli/commands.h"
 #include "cli/computer_commands.h"
+#include "cli/match.h"
 #include "cli/record_command.h"
 
 namespace banzuri::cli {
@@ -14,9 +15,11 @@ constexpr std::array kCommands = {
     Command{"startpos", "", &command_startpos},
     Command{"moves", "SFEN", &command_moves},
     Command{"play", "SFEN MOVE...", &command_play},
-    Command{"bestmove", "SFEN [--level N] [--upper-first]", &command_bestmove},
+    Command{"bestmove", "SFEN [--level N] [--upper-first] [--movetime MS | --nodes N]",
+            &command_bestmove},
     Command{"trace", "SFEN [--level N] [--upper-first] [--terms]", &command_trace},
     Command{"selfplay", "--games N --seed S [--level L]", &command_selfplay},
+    Command{"match", "--levels A B --games N --seed S [--movetime MS | --nodes N]", &command_match},
     Command{"record", "[--usi] FILE", &command_record},
 };
 

@@ -6,6 +6,7 @@
 #include <random>
 #include <vector>
 
+#include "cli/players.h"
 #include "cli/sfen.h"
 #include "cli/usi.h"
 #include "computer/evaluation.h"
@@ -18,11 +19,13 @@ namespace {
 
 constexpr int PIECES_IN_A_SET = 40;
 constexpr long long MAX_GAMES = 1000000;
+constexpr long long MAX_THINK = 1000000000;
 
 struct SearchOptions {
     int level = 3;
     bool upper_first = false;
     bool terms = false;
+    ThinkLimits think;
 };
 
 // A whole number in [low, high], or nothing.
@@ -35,9 +38,32 @@ std::optional<long long> number(const std::string& text, long long low, long lon
     return value;
 }
 
-// Reads "SFEN [--level N] [--upper-first] [--terms]"; an empty answer means success.
+// Reads "--nodes N" or "--movetime MS" at args[i]; an empty answer means success.
+std::string read_think_limit(const std::string& command, const Args& args, std::size_t& i,
+                             ThinkLimits& t) {
+    const bool nodes = args[i] == "--nodes";
+    const auto n = i + 1 < args.size() ? number(args[i + 1], 1, MAX_THINK) : std::nullopt;
+    if (!n) return command + ": " + args[i] + "|expected a number from 1 to 1000000000";
+    if (t.nodes > 0 || t.movetime_ms > 0)
+        return command + ": " + args[i] + "|give either --nodes or --movetime, not both";
+    if (nodes)
+        t.nodes = *n;
+    else
+        t.movetime_ms = static_cast<int>(*n);
+    ++i;
+    return {};
+}
+
+Output refused(const std::string& what_why) {
+    const auto bar = what_why.find('|');
+    return fail(what_why.substr(0, bar), what_why.substr(bar + 1));
+}
+
+// Reads "SFEN [--level N] [--upper-first] [--terms] [--nodes N | --movetime MS]"; an empty
+// answer means success. Only bestmove knows the look-ahead levels 4 and 5 and their limits.
 std::string read_search_args(const std::string& command, const Args& args, bool allow_terms,
                              Position& p, SearchOptions& o, Output& refusal) {
+    const bool look_levels = !allow_terms;
     if (args.empty()) {
         refusal = fail(command, "expected an SFEN argument");
         return "refused";
@@ -52,17 +78,28 @@ std::string read_search_args(const std::string& command, const Args& args, bool 
         } else if (args[i] == "--terms" && allow_terms) {
             o.terms = true;
         } else if (args[i] == "--level") {
-            const auto level = i + 1 < args.size() ? number(args[i + 1], 1, 3) : std::nullopt;
+            const int top = look_levels ? LEVEL5 : 3;
+            const auto level = i + 1 < args.size() ? number(args[i + 1], 1, top) : std::nullopt;
             if (!level) {
-                refusal = fail(command + ": --level", "expected a level 1, 2 or 3");
+                refusal = fail(command + ": --level", look_levels ? "expected a level from 1 to 5"
+                                                                  : "expected a level 1, 2 or 3");
                 return "refused";
             }
             o.level = static_cast<int>(*level);
             ++i;
+        } else if (look_levels && (args[i] == "--nodes" || args[i] == "--movetime")) {
+            if (std::string why = read_think_limit(command, args, i, o.think); !why.empty()) {
+                refusal = refused(why);
+                return "refused";
+            }
         } else {
             refusal = fail(command + ": option " + quoted(args[i]), "unknown option");
             return "refused";
         }
+    }
+    if (o.level < LEVEL4 && (o.think.nodes > 0 || o.think.movetime_ms > 0)) {
+        refusal = fail(command, "--nodes and --movetime are for levels 4 and 5");
+        return "refused";
     }
     return {};
 }
@@ -174,11 +211,24 @@ std::string usi_move(const BestMove& m) {
     return to_usi(move);
 }
 
+// The look-ahead levels: the side to move of the SFEN, what the search saw, and its move.
+Output look_ahead_bestmove(const Position& p, const SearchOptions& o) {
+    const LookResult r = look_ahead(p.g, p.lower_to_move, look_limits(o.level, o.think));
+    std::string score = "cp " + std::to_string(r.score);
+    if (r.score > MATE_BOUND) score = "mate " + std::to_string(MATE_SCORE - r.score);
+    if (r.score < -MATE_BOUND) score = "mate -" + std::to_string(MATE_SCORE + r.score);
+    std::string out = "info depth " + std::to_string(r.depth) + " nodes " +
+                      std::to_string(r.nodes) + " score " + score + "\n";
+    out += "bestmove " + (r.move ? to_usi(*r.move) : std::string("resign")) + "\n";
+    return Output{0, out, {}};
+}
+
 Output command_bestmove(const Args& args) {
     Position p;
     SearchOptions o;
     Output refusal;
     if (!read_search_args("bestmove", args, false, p, o, refusal).empty()) return refusal;
+    if (o.level >= LEVEL4) return look_ahead_bestmove(p, o);
     GameState g = computer_to_move(p, o);
     ComputerState c;
     return Output{0, bestmove_line(search_best_move(g, c, [] {})), {}};

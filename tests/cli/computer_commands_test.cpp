@@ -94,7 +94,7 @@ TEST(ComputerCommands, RefuseBadArguments) {
     for (const std::vector<std::string>& args :
          std::vector<std::vector<std::string>>{{"bestmove"},
                                                {"bestmove", "not an sfen"},
-                                               {"bestmove", kStartUpperToMove, "--level", "4"},
+                                               {"bestmove", kStartUpperToMove, "--level", "6"},
                                                {"bestmove", kStartUpperToMove, "--level"},
                                                {"bestmove", kStartUpperToMove, "--terms"},
                                                {"trace", kStartUpperToMove, "--level", "x"},

@@ -1,0 +1,34 @@
+// The computer players of the command-line tool by level, for either side: the one-ply search
+// of levels 1 to 3 (which plays the upper side, so the lower side is searched on the board
+// turned round) and the look-ahead search of levels 4 and 5.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+
+#include "computer/look_ahead.h"
+#include "computer/search.h"
+#include "rules/legal_moves.h"
+
+namespace banzuri::cli {
+
+// How long levels 4 and 5 think. Neither set: the levels' own node budgets. With
+// `level5_thinks_longer` (matches) LEVEL5 gets three times the limit, as in the game.
+struct ThinkLimits {
+    std::int64_t nodes = 0;  // node budget
+    int movetime_ms = 0;     // thinking time
+    bool level5_thinks_longer = false;
+};
+
+LookLimits look_limits(int level, const ThinkLimits& t);
+
+// The move the level chooses for the lower or the upper side of `g`, or nothing when it has
+// none. `g` is left as it was.
+std::optional<LegalMove> computer_move(GameState& g, bool lower_side, int level,
+                                       const ThinkLimits& t, ComputerState& scratch);
+
+// The position turned round: every square (x, y) moves to (10 - x, 10 - y) and changes side,
+// and the hands change places.
+GameState turned_round(const GameState& g);
+
+}  // namespace banzuri::cli

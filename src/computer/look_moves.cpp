@@ -1,0 +1,148 @@
+// Move generation of the look-ahead position from each piece's pattern: steps and slides onto
+// empty squares, promotion where allowed or forced, and drops.
+#include "computer/look_position.h"
+
+namespace banzuri::look {
+
+namespace {
+
+struct Step {
+    int dx;
+    int forward;  // rows towards the opponent
+};
+
+constexpr Step kGold[] = {{-1, 1}, {0, 1}, {1, 1}, {-1, 0}, {1, 0}, {0, -1}};
+constexpr Step kSilver[] = {{-1, 1}, {0, 1}, {1, 1}, {-1, -1}, {1, -1}};
+constexpr Step kKing[] = {{-1, 1}, {0, 1}, {1, 1}, {-1, 0}, {1, 0}, {-1, -1}, {0, -1}, {1, -1}};
+constexpr Step kPawn[] = {{0, 1}};
+constexpr Step kKnight[] = {{-1, 2}, {1, 2}};
+constexpr Step kDiagonal[] = {{-1, 1}, {1, 1}, {-1, -1}, {1, -1}};
+constexpr Step kStraight[] = {{0, 1}, {0, -1}, {-1, 0}, {1, 0}};
+
+int delta(Step s, int side) {
+    return s.dx * RIGHT + s.forward * side * DOWN;
+}
+
+bool in_zone(int side, int row) {
+    return side == UPPER ? row >= 7 : row <= 3;
+}
+
+// Rows left in front of a piece standing on `row`.
+int rows_ahead(int side, int row) {
+    return side == UPPER ? 9 - row : row - 1;
+}
+
+bool must_promote(int type, int side, int row) {
+    if (type == HU || type == KYOU) return rows_ahead(side, row) < 1;
+    if (type == KEI) return rows_ahead(side, row) < 2;
+    return false;
+}
+
+bool may_promote(int type, int side, int from, int to) {
+    switch (type) {
+        case HU:
+        case KYOU:
+        case KEI:
+            return in_zone(side, row_of(to));
+        case GIN:
+        case KAKU:
+        case SYA:
+            return in_zone(side, row_of(to)) || in_zone(side, row_of(from));
+        default:
+            return false;
+    }
+}
+
+template <std::size_t N>
+void steps(const Position& p, const Step (&pattern)[N], int from, int side, auto&& add) {
+    for (const Step s : pattern) {
+        const int to = from + delta(s, side);
+        if (p.at(to) == EMPTY) add(to);
+    }
+}
+
+template <std::size_t N>
+void slides(const Position& p, const Step (&pattern)[N], int from, int side, auto&& add) {
+    for (const Step s : pattern) {
+        const int d = delta(s, side);
+        for (int to = from + d; p.at(to) == EMPTY; to += d)
+            add(to);
+    }
+}
+
+}  // namespace
+
+void Position::add_board_move(MoveList& out, int from, int to, int type) const {
+    const auto f = static_cast<std::uint8_t>(from);
+    const auto t = static_cast<std::uint8_t>(to);
+    const auto k = static_cast<std::uint8_t>(type);
+    if (!must_promote(type, side_, row_of(to))) out.add({f, t, k, 0});
+    if (may_promote(type, side_, from, to)) out.add({f, t, k, 1});
+}
+
+void Position::generate_board(MoveList& out) const {
+    for (int x = 1; x <= 9; ++x)
+        for (int y = 1; y <= 9; ++y) {
+            const int from = sq(x, y);
+            const int piece = at(from);
+            if (piece == EMPTY || piece == WALL || (piece > 0) != (side_ > 0)) continue;
+            const int type = piece > 0 ? piece : -piece;
+            auto add = [&](int to) { add_board_move(out, from, to, type); };
+            switch (type) {
+                case HU:
+                    steps(*this, kPawn, from, side_, add);
+                    break;
+                case KYOU:
+                    slides(*this, kPawn, from, side_, add);
+                    break;
+                case KEI:
+                    steps(*this, kKnight, from, side_, add);
+                    break;
+                case GIN:
+                    steps(*this, kSilver, from, side_, add);
+                    break;
+                case OU:
+                    steps(*this, kKing, from, side_, add);
+                    break;
+                case KAKU:
+                    slides(*this, kDiagonal, from, side_, add);
+                    break;
+                case SYA:
+                    slides(*this, kStraight, from, side_, add);
+                    break;
+                case UMA:
+                    slides(*this, kDiagonal, from, side_, add);
+                    steps(*this, kStraight, from, side_, add);
+                    break;
+                case RYU:
+                    slides(*this, kStraight, from, side_, add);
+                    steps(*this, kDiagonal, from, side_, add);
+                    break;
+                default:  // gold and the promoted small pieces
+                    steps(*this, kGold, from, side_, add);
+                    break;
+            }
+        }
+}
+
+void Position::generate_drops(MoveList& out) const {
+    for (int kind = HU; kind <= SYA; ++kind) {
+        if (hand(side_, kind) <= 0) continue;
+        for (int x = 1; x <= 9; ++x) {
+            if (kind == HU && pawn_in_column(side_, x)) continue;
+            for (int y = 1; y <= 9; ++y) {
+                const int to = sq(x, y);
+                if (at(to) != EMPTY || must_promote(kind, side_, y)) continue;
+                out.add({0, static_cast<std::uint8_t>(to), static_cast<std::uint8_t>(kind), 0});
+            }
+        }
+    }
+}
+
+void Position::generate(MoveList& out) const {
+    out.size = 0;
+    generate_board(out);
+    generate_drops(out);
+}
+
+}  // namespace banzuri::look

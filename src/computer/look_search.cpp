@@ -1,0 +1,280 @@
+#include "computer/look_search.h"
+
+#include <algorithm>
+#include <cstdlib>
+#include <utility>
+
+namespace banzuri::look {
+
+namespace {
+
+constexpr int INFINITE_SCORE = 32000;
+constexpr int TABLE_BITS = 20;
+constexpr int KEY_TABLE_MOVE = 1 << 30;
+constexpr int KEY_CAPTURE = 1 << 24;
+constexpr int KEY_KILLER = 1 << 22;
+constexpr int KEY_PROMOTION = 1 << 21;
+constexpr int HISTORY_CAP = 1 << 20;
+constexpr int DELTA_MARGIN = 200;  // quiescence: captures that cannot lift alpha are skipped
+// A position met again counts as this much below even for the side that searches, so that
+// it looks for progress instead of going round in circles.
+constexpr int REPETITION_CONTEMPT = 30;
+
+int to_table(int score, int ply) {
+    if (score > MATE_BOUND) return score + ply;
+    if (score < -MATE_BOUND) return score - ply;
+    return score;
+}
+
+int from_table(int score, int ply) {
+    if (score > MATE_BOUND) return score - ply;
+    if (score < -MATE_BOUND) return score + ply;
+    return score;
+}
+
+Move move_of_bits(std::uint32_t bits) {
+    return {static_cast<std::uint8_t>(bits), static_cast<std::uint8_t>(bits >> 8),
+            static_cast<std::uint8_t>(bits >> 16), static_cast<std::uint8_t>(bits >> 24)};
+}
+
+// Moves the best-keyed remaining move to place i.
+void pick(MoveList& list, std::array<int, 1024>& keys, int i) {
+    int best = i;
+    for (int j = i + 1; j < list.size; ++j)
+        if (keys[static_cast<std::size_t>(j)] > keys[static_cast<std::size_t>(best)]) best = j;
+    std::swap(list.moves[static_cast<std::size_t>(i)], list.moves[static_cast<std::size_t>(best)]);
+    std::swap(keys[static_cast<std::size_t>(i)], keys[static_cast<std::size_t>(best)]);
+}
+
+}  // namespace
+
+Searcher::Searcher(const Position& root, const LookLimits& limits,
+                   std::vector<std::uint64_t> earlier)
+    : pos_(root),
+      limits_(limits),
+      eval_(limits.weights),
+      table_(TABLE_BITS),
+      lists_(MAX_PLY + 2),
+      keys_(MAX_PLY + 2),
+      threats_(MAX_PLY + 2),
+      history_(2 * (SQUARES + 8) * SQUARES, 0),
+      earlier_(std::move(earlier)) {
+    std::sort(earlier_.begin(), earlier_.end());
+}
+
+// The position at `ply` stood on the board before: earlier on the path or in the game.
+bool Searcher::repeated(int ply) const {
+    const std::uint64_t h = path_[static_cast<std::size_t>(ply)];
+    for (int back = ply - 2; back >= 0; back -= 2)
+        if (path_[static_cast<std::size_t>(back)] == h) return true;
+    return std::binary_search(earlier_.begin(), earlier_.end(), h);
+}
+
+// Negative for the side that searches, positive for its opponent.
+int Searcher::repetition_score(int ply) const {
+    return ply % 2 == 0 ? -REPETITION_CONTEMPT : REPETITION_CONTEMPT;
+}
+
+bool Searcher::count_node() {
+    ++nodes_;
+    if (limits_.nodes > 0 && nodes_ >= limits_.nodes) stopped_ = true;
+    if (nodes_ % STOP_POLL_NODES == 0) {
+        if (limits_.stop != nullptr && limits_.stop->load(std::memory_order_relaxed))
+            stopped_ = true;
+        if (limits_.should_stop && limits_.should_stop()) stopped_ = true;
+    }
+    return stopped_;
+}
+
+std::size_t Searcher::history_index(Move m) const {
+    const int from = m.drop() ? SQUARES + m.type : m.from;
+    const int side = pos_.side() > 0 ? 0 : 1;
+    return static_cast<std::size_t>((side * (SQUARES + 8) + from) * SQUARES + m.to);
+}
+
+int Searcher::ordering_key(Move m, const SideThreats& t, Move tt_move, int ply) const {
+    if (m == tt_move) return KEY_TABLE_MOVE;
+    const int gain = t.gain[m.to];
+    const int placed = pos_.placed_type(m);
+    if (gain > 0) return KEY_CAPTURE + gain * 16 - board_value(placed) / 16;
+    const auto p = static_cast<std::size_t>(ply);
+    if (m == killers_[p][0]) return KEY_KILLER + 1;
+    if (m == killers_[p][1]) return KEY_KILLER;
+    int key = history_[history_index(m)];
+    if (m.promote) key += KEY_PROMOTION;
+    return key;
+}
+
+void Searcher::order(MoveList& list, std::array<int, 1024>& keys, const SideThreats& t,
+                     Move tt_move, int ply) const {
+    for (int i = 0; i < list.size; ++i)
+        keys[static_cast<std::size_t>(i)] =
+            ordering_key(list.moves[static_cast<std::size_t>(i)], t, tt_move, ply);
+}
+
+void Searcher::reward(Move m, int depth, int ply) {
+    auto& k = killers_[static_cast<std::size_t>(ply)];
+    if (!(k[0] == m)) {
+        k[1] = k[0];
+        k[0] = m;
+    }
+    int& h = history_[history_index(m)];
+    h = std::min(HISTORY_CAP, h + depth * depth);
+}
+
+int Searcher::quiescence(int alpha, int beta, int ply, int qply) {
+    if (pos_.winner() != 0) return -MATE_SCORE + ply;
+    if (count_node()) return 0;
+    Threats& t = threats_[static_cast<std::size_t>(ply)];
+    finder_.find(pos_, t);
+    const SideThreats& own = t.of(pos_.side());
+    const int stand = eval_.evaluate(pos_, t);
+    if (stand >= beta || qply >= MAX_QUIESCENCE_PLY || ply >= MAX_PLY || own.best == 0)
+        return stand;
+    alpha = std::max(alpha, stand);
+    MoveList& list = lists_[static_cast<std::size_t>(ply)];
+    auto& keys = keys_[static_cast<std::size_t>(ply)];
+    pos_.generate(list);
+    // Capturing moves only; of the drops onto one square only the cheapest piece.
+    int kept = 0;
+    int last_drop_to = -1;
+    for (int i = 0; i < list.size; ++i) {
+        const Move m = list.moves[static_cast<std::size_t>(i)];
+        const int gain = own.gain[m.to];
+        if (gain == 0 || stand + gain + DELTA_MARGIN <= alpha) continue;
+        if (m.drop()) {
+            if (m.to == last_drop_to) continue;
+            last_drop_to = m.to;
+        }
+        list.moves[static_cast<std::size_t>(kept)] = m;
+        keys[static_cast<std::size_t>(kept++)] = gain * 16 - board_value(pos_.placed_type(m)) / 16;
+    }
+    list.size = kept;
+    int best = stand;
+    for (int i = 0; i < list.size; ++i) {
+        pick(list, keys, i);
+        const Move m = list.moves[static_cast<std::size_t>(i)];
+        Undo u;
+        if (pos_.make(m, u) == 0) {
+            pos_.unmake(u);
+            continue;
+        }
+        const int score = -quiescence(-beta, -alpha, ply + 1, qply + 1);
+        pos_.unmake(u);
+        if (stopped_) return 0;
+        if (score > best) {
+            best = score;
+            if (score > alpha) alpha = score;
+            if (score >= beta) break;
+        }
+    }
+    return best;
+}
+
+int Searcher::search(int depth, int alpha, int beta, int ply) {
+    if (pos_.winner() != 0) return -MATE_SCORE + ply;
+    path_[static_cast<std::size_t>(ply)] = pos_.hash();
+    if (repeated(ply)) return repetition_score(ply);
+    if (depth <= 0 || ply >= MAX_PLY) return quiescence(alpha, beta, ply, 0);
+    if (count_node()) return 0;
+    const int alpha_before = alpha;
+    Move tt_move{};
+    if (const TableEntry* e = table_.probe(pos_.hash())) {
+        tt_move = move_of_bits(e->move);
+        const int s = from_table(e->score, ply);
+        if (e->depth >= depth &&
+            (e->bound == BOUND_EXACT || (e->bound == BOUND_LOWER && s >= beta) ||
+             (e->bound == BOUND_UPPER && s <= alpha)))
+            return s;
+    }
+    MoveList& list = lists_[static_cast<std::size_t>(ply)];
+    auto& keys = keys_[static_cast<std::size_t>(ply)];
+    pos_.generate(list);
+    if (list.size == 0) return -MATE_SCORE + ply;  // a side that cannot move has lost
+    Threats& t = threats_[static_cast<std::size_t>(ply)];
+    finder_.find(pos_, t);
+    order(list, keys, t.of(pos_.side()), tt_move, ply);
+    int best = -INFINITE_SCORE;
+    Move best_move{};
+    for (int i = 0; i < list.size; ++i) {
+        pick(list, keys, i);
+        const Move m = list.moves[static_cast<std::size_t>(i)];
+        Undo u;
+        const bool capture = pos_.make(m, u) > 0;
+        int score = 0;
+        if (i == 0) {
+            score = -search(depth - 1, -beta, -alpha, ply + 1);
+        } else {
+            score = -search(depth - 1, -alpha - 1, -alpha, ply + 1);
+            if (score > alpha && score < beta && !stopped_)
+                score = -search(depth - 1, -beta, -alpha, ply + 1);
+        }
+        pos_.unmake(u);
+        if (stopped_) return 0;
+        if (score > best) {
+            best = score;
+            best_move = m;
+            if (score > alpha) alpha = score;
+            if (score >= beta) {
+                if (!capture) reward(m, depth, ply);
+                break;
+            }
+        }
+    }
+    const Bound bound = best >= beta          ? BOUND_LOWER
+                        : best > alpha_before ? BOUND_EXACT
+                                              : BOUND_UPPER;
+    table_.store(pos_.hash(), best_move.bits(), to_table(best, ply), depth, bound);
+    return best;
+}
+
+// One iteration at the root; updates best_ whenever a root move beats the others.
+int Searcher::root(int depth, int alpha, int beta) {
+    MoveList& list = lists_[0];
+    int best = -INFINITE_SCORE;
+    for (int i = 0; i < list.size; ++i) {
+        const Move m = list.moves[static_cast<std::size_t>(i)];
+        Undo u;
+        pos_.make(m, u);
+        int score = 0;
+        if (i == 0) {
+            score = -search(depth - 1, -beta, -alpha, 1);
+        } else {
+            score = -search(depth - 1, -alpha - 1, -alpha, 1);
+            if (score > alpha && !stopped_) score = -search(depth - 1, -beta, -alpha, 1);
+        }
+        pos_.unmake(u);
+        if (stopped_) break;
+        if (score > best) {
+            best = score;
+            best_ = m;
+            score_ = score;
+            if (score > alpha) alpha = score;
+            // The new best leads the next iteration.
+            std::rotate(list.moves.begin(), list.moves.begin() + i, list.moves.begin() + i + 1);
+        }
+    }
+    return best;
+}
+
+void Searcher::run() {
+    if (pos_.winner() != 0) return;
+    path_[0] = pos_.hash();
+    MoveList& list = lists_[0];
+    pos_.generate(list);
+    if (list.size == 0) return;
+    finder_.find(pos_, threats_[0]);
+    order(list, keys_[0], threats_[0].of(pos_.side()), Move{}, 0);
+    for (int i = 0; i < list.size; ++i)
+        pick(list, keys_[0], i);
+    best_ = list.moves[0];
+    for (int depth = 1; depth <= limits_.max_depth && depth < MAX_PLY; ++depth) {
+        const int score = root(depth, -INFINITE_SCORE, INFINITE_SCORE);
+        if (stopped_) break;
+        depth_ = depth;
+        score_ = score;
+        if (score > MATE_BOUND || score < -MATE_BOUND) break;  // the game's end is in sight
+    }
+}
+
+}  // namespace banzuri::look

@@ -1,0 +1,62 @@
+// The look-ahead searcher: one object per search, owning its position, table and buffers.
+#pragma once
+
+#include <array>
+#include <memory>
+#include <vector>
+
+#include "computer/look_ahead.h"
+#include "computer/look_table.h"
+
+namespace banzuri::look {
+
+inline constexpr int MAX_PLY = 96;
+inline constexpr int MAX_QUIESCENCE_PLY = 8;
+
+class Searcher {
+  public:
+    // `earlier` are the hashes of the positions the game went through before the root.
+    Searcher(const Position& root, const LookLimits& limits, std::vector<std::uint64_t> earlier);
+
+    // Iterative deepening from the root; the best move of the deepest completed iteration
+    // (or of the one stopped, once its first move was searched).
+    void run();
+
+    Move best() const { return best_; }
+    int depth() const { return depth_; }
+    int score() const { return score_; }
+    std::int64_t nodes() const { return nodes_; }
+
+  private:
+    int search(int depth, int alpha, int beta, int ply);
+    int quiescence(int alpha, int beta, int ply, int qply);
+    int root(int depth, int alpha, int beta);
+    bool count_node();
+    bool repeated(int ply) const;
+    int repetition_score(int ply) const;
+    void order(MoveList& list, std::array<int, 1024>& keys, const SideThreats& t, Move tt_move,
+               int ply) const;
+    int ordering_key(Move m, const SideThreats& t, Move tt_move, int ply) const;
+    void reward(Move m, int depth, int ply);
+    std::size_t history_index(Move m) const;
+
+    Position pos_;
+    LookLimits limits_;
+    Evaluator eval_;
+    ThreatFinder finder_;
+    Table table_;
+    std::vector<MoveList> lists_;
+    std::vector<std::array<int, 1024>> keys_;
+    std::vector<Threats> threats_;
+    std::array<std::array<Move, 2>, MAX_PLY + 1> killers_{};
+    std::vector<int> history_;
+    std::vector<std::uint64_t> earlier_;             // sorted
+    std::array<std::uint64_t, MAX_PLY + 2> path_{};  // hash of each position on the path
+    std::int64_t nodes_ = 0;
+    bool stopped_ = false;
+    Move best_{};
+    int depth_ = 0;
+    int score_ = 0;
+};
+
+}  // namespace banzuri::look

@@ -1,0 +1,140 @@
+// The look-ahead position against the rules over seeded random games: the generator lists
+// exactly the legal moves, a made move leaves exactly the position the rules leave, and
+// unmake restores board, hands and hash.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <random>
+#include <vector>
+
+#include "../rules/fixtures.h"
+#include "computer/look_position.h"
+#include "rules/legal_moves.h"
+#include "rules/move.h"
+
+namespace banzuri {
+namespace {
+
+using look::Move;
+using look::MoveList;
+using look::Position;
+
+struct Snapshot {
+    std::vector<int> cells;
+    std::vector<int> hands;
+    std::uint64_t hash = 0;
+    int material = 0;
+    int side = 0;
+    int winner = 0;
+    bool operator==(const Snapshot&) const = default;
+};
+
+Snapshot snapshot(const Position& p) {
+    Snapshot s;
+    for (int i = 0; i < look::SQUARES; ++i)
+        s.cells.push_back(p.at(i));
+    for (const int side : {look::UPPER, look::LOWER})
+        for (int kind = 1; kind <= 7; ++kind)
+            s.hands.push_back(p.hand(side, kind));
+    s.hash = p.hash();
+    s.material = p.material();
+    s.side = p.side();
+    s.winner = p.winner();
+    return s;
+}
+
+// The look-ahead move written as the legal-move list writes it.
+LegalMove as_legal(const Move& m, int side) {
+    const bool lower = side == look::LOWER;
+    LegalMove out;
+    out.fx = m.drop() ? (lower ? HAND_LOWER_COLUMN : HAND_UPPER_COLUMN) : look::column_of(m.from);
+    out.fy = m.drop() ? (lower ? m.type + 2 : m.type) : look::row_of(m.from);
+    out.tx = look::column_of(m.to);
+    out.ty = look::row_of(m.to);
+    out.piece = look::code_of(side, m.type);
+    out.promote = m.promote != 0;
+    out.placed = look::code_of(side, m.promote ? look::promoted_type(m.type) : m.type);
+    return out;
+}
+
+auto key(const LegalMove& m) {
+    return std::tuple(m.fx, m.fy, m.tx, m.ty, m.piece, m.promote, m.placed);
+}
+
+// Position and rules agree square by square and kind by kind.
+void expect_same(const Position& p, const GameState& g) {
+    for (int x = 1; x <= 9; ++x)
+        for (int y = 1; y <= 9; ++y) {
+            const int piece = p.at(look::sq(x, y));
+            const int code = piece == EMPTY
+                                 ? EMPTY
+                                 : look::code_of(piece > 0 ? 1 : -1, piece > 0 ? piece : -piece);
+            ASSERT_EQ(code, g.at(x, y)) << "square " << x << "," << y;
+        }
+    for (int kind = 1; kind <= 7; ++kind) {
+        ASSERT_EQ(p.hand(look::UPPER, kind), GameState::count(g.hand_enemy, kind));
+        ASSERT_EQ(p.hand(look::LOWER, kind), GameState::count(g.hand_own, kind));
+    }
+}
+
+TEST(LookPosition, AgreesWithTheRulesOverRandomGames) {
+    int moves_checked = 0;
+    int captures_seen = 0;
+    for (std::uint32_t seed = 1; seed <= 12; ++seed) {
+        SCOPED_TRACE("seed " + std::to_string(seed));
+        std::mt19937 rng(seed);
+        GameState g = testing::start_game();
+        bool lower = true;
+        for (int ply = 0; ply < 300 && g.winner == TURN_NONE; ++ply) {
+            Position p;
+            p.load(g, lower ? look::LOWER : look::UPPER);
+            MoveList list;
+            p.generate(list);
+            std::vector<LegalMove> expected = legal_moves(g, lower);
+            std::vector<LegalMove> generated;
+            const Snapshot before = snapshot(p);
+            for (int i = 0; i < list.size; ++i) {
+                const Move m = list.moves[static_cast<std::size_t>(i)];
+                generated.push_back(as_legal(m, p.side()));
+                look::Undo u;
+                p.make(m, u);
+                p.unmake(u);
+                ASSERT_EQ(snapshot(p), before) << "after move " << i;
+            }
+            auto by_key = [](const LegalMove& a, const LegalMove& b) { return key(a) < key(b); };
+            std::sort(expected.begin(), expected.end(), by_key);
+            std::sort(generated.begin(), generated.end(), by_key);
+            ASSERT_EQ(generated, expected) << "ply " << ply;
+            if (list.size == 0) break;
+            const Move m = list.moves[rng() % static_cast<std::size_t>(list.size)];
+            const LegalMove legal = as_legal(m, p.side());
+            look::Undo u;
+            captures_seen += p.make(m, u) > 0 ? 1 : 0;
+            carry_out_move(g, legal.fx, legal.fy, legal.tx, legal.ty, legal.placed);
+            expect_same(p, g);
+            ASSERT_EQ(p.winner() != 0, g.winner != TURN_NONE);
+            Position fresh;
+            fresh.load(g, p.side());
+            ASSERT_EQ(fresh.hash(), p.hash()) << "ply " << ply;
+            ASSERT_EQ(fresh.material(), p.material());
+            lower = !lower;
+            ++moves_checked;
+        }
+    }
+    EXPECT_GT(moves_checked, 1000);
+    EXPECT_GT(captures_seen, 50);
+}
+
+TEST(LookPosition, PieceCodesRoundTrip) {
+    for (int code = -950; code <= 950; ++code) {
+        if (!is_piece(code)) continue;
+        const int type = look::type_of_code(code);
+        ASSERT_NE(type, 0) << code;
+        EXPECT_EQ(look::code_of(code > 0 ? 1 : -1, type), code);
+    }
+    EXPECT_EQ(look::type_of_code(UPPER_KIN_NARI), 0);
+    EXPECT_EQ(look::type_of_code(EMPTY), 0);
+}
+
+}  // namespace
+}  // namespace banzuri
