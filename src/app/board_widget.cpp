@@ -15,7 +15,7 @@ int game_button(Qt::MouseButton button) {
 
 BoardWidget::BoardWidget(QtCanvas& canvas, PressHandler on_press, QWidget* parent)
     : QWidget(parent), canvas_(canvas), on_press_(std::move(on_press)) {
-    setMinimumSize(CLIENT_WIDTH_PX / 2, CLIENT_HEIGHT_PX / 2);
+    setMinimumSize(CLIENT_WIDTH_PIXELS / 2, CLIENT_HEIGHT_PIXELS / 2);
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
     setAttribute(Qt::WA_OpaquePaintEvent);
     setFocusPolicy(Qt::StrongFocus);

@@ -10,9 +10,6 @@
 
 namespace banzuri::app {
 
-inline constexpr int CLIENT_WIDTH_PX = CLIENT_WIDTH_PIXELS;
-inline constexpr int CLIENT_HEIGHT_PX = CLIENT_HEIGHT_PIXELS;
-
 class BoardWidget : public QWidget {
   public:
     // button: 1 left, 2 right; x, y in twips of the client area; the event's timestamp.
@@ -20,7 +17,7 @@ class BoardWidget : public QWidget {
 
     BoardWidget(QtCanvas& canvas, PressHandler on_press, QWidget* parent = nullptr);
 
-    QSize sizeHint() const override { return {CLIENT_WIDTH_PX, CLIENT_HEIGHT_PX}; }
+    QSize sizeHint() const override { return {CLIENT_WIDTH_PIXELS, CLIENT_HEIGHT_PIXELS}; }
 
     // How often the canvas image has been put on the screen.
     int paint_count() const { return paint_count_; }

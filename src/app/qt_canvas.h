@@ -12,12 +12,9 @@
 
 #include "app/display_list.h"
 #include "render/canvas.h"
+#include "render/geometry.h"
 
 namespace banzuri::app {
-
-// Client area of the window in logical pixels at scale 1 (11475 x 8190 twips).
-inline constexpr int CLIENT_WIDTH_PIXELS = 765;
-inline constexpr int CLIENT_HEIGHT_PIXELS = 546;
 
 // Colour of a palette index 0..15, as the 16-colour palette gives it; black outside.
 QColor palette_colour(int index);

@@ -21,6 +21,9 @@ inline constexpr double cell_height = 690;
 inline constexpr double TWIPS_PER_PIXEL = 15;
 inline constexpr double CLIENT_WIDTH_TWIPS = 11475;
 inline constexpr double CLIENT_HEIGHT_TWIPS = 8190;
+// The same in pixels at 96 dpi (765 x 546): the window's natural size.
+inline constexpr int CLIENT_WIDTH_PIXELS = static_cast<int>(CLIENT_WIDTH_TWIPS / TWIPS_PER_PIXEL);
+inline constexpr int CLIENT_HEIGHT_PIXELS = static_cast<int>(CLIENT_HEIGHT_TWIPS / TWIPS_PER_PIXEL);
 
 inline double grid_x(double gx) {
     return board_left + gx * cell_width;
