@@ -17,7 +17,8 @@ constexpr std::string_view kKindLetters = " PLNSGBR";
 // A piece of the input as it may appear in a message: in single quotes, escaped and cut.
 std::string shown(std::string_view text) {
     const std::string in_double_quotes = quoted(text);
-    return "'" + in_double_quotes.substr(1, in_double_quotes.size() - 2) + "'";
+    std::string text_shown("'");
+    return text_shown.append(in_double_quotes, 1, in_double_quotes.size() - 2).append("'");
 }
 
 int kind_of_letter(char upper) {
@@ -63,9 +64,11 @@ std::string parse_rank(std::string_view rank, int row, GameState& g) {
             const bool promoted = c == '+';
             if (promoted && ++i == rank.size()) return name + ": '+' without a piece";
             const int code = code_of_letter(rank[i], promoted);
-            if (code == EMPTY)
-                return name + ": unknown piece " +
-                       shown((promoted ? "+" : "") + std::string(1, rank[i]));
+            if (code == EMPTY) {
+                std::string piece(promoted ? "+" : "");
+                piece.push_back(rank[i]);
+                return name + ": unknown piece " + shown(piece);
+            }
             ++column;
             if (column <= 9) g.set(column, row, code);
         }

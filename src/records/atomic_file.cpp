@@ -70,8 +70,9 @@ std::string reason_of(int error_number) {
 std::string write_file_atomically(const std::filesystem::path& path, std::string_view bytes) {
     if (path.filename().empty()) return failure(path, EISDIR);
     const std::filesystem::path folder = path.has_parent_path() ? path.parent_path() : ".";
-    const std::string pattern =
-        (folder / ("." + path.filename().string() + ".tmp-XXXXXX")).string();
+    std::string temporary_name(".");
+    temporary_name.append(path.filename().string()).append(".tmp-XXXXXX");
+    const std::string pattern = (folder / temporary_name).string();
     std::vector<char> name(pattern.begin(), pattern.end());
     name.push_back('\0');
     const int fd = ::mkostemp(name.data(), O_CLOEXEC);

@@ -18,7 +18,8 @@ constexpr std::array<std::size_t, 7> kHandOrder = {KIND_SYA, KIND_KAKU, KIND_KIN
 
 std::string cell_text(int code) {
     if (!is_piece(code)) return std::string(kEmptyCell);
-    return (code > 0 ? "v" : " ") + diagram_piece_name(code);
+    std::string text(code > 0 ? "v" : " ");
+    return text.append(diagram_piece_name(code));
 }
 
 std::string hand_line(std::string_view title, const Hand& hand) {
@@ -55,7 +56,7 @@ std::string board_diagram(const StartPosition& start) {
         out += "|";
         for (std::size_t column = 1; column <= 9; ++column)
             out += cell_text(start.board[column][row]);
-        out += "|" + rank_text(static_cast<int>(row)) + "\n";
+        out.append("|").append(rank_text(static_cast<int>(row))).append("\n");
     }
     out += std::string(kDiagramBorder) + "\n";
     out += hand_line(lower_title(start), start.hand_lower);

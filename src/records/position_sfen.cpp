@@ -18,7 +18,9 @@ std::string square_letters(int code) {
     const int magnitude = code < 0 ? -code : code;
     const char upper =
         magnitude == UPPER_OU ? 'K' : kKindLetters[static_cast<std::size_t>(hand_kind(code))];
-    return (magnitude % 2 == 1 ? "+" : "") + std::string(1, side_letter(upper, code < 0));
+    std::string letters(magnitude % 2 == 1 ? "+" : "");
+    letters.push_back(side_letter(upper, code < 0));
+    return letters;
 }
 
 void append_hand(std::string& out, const Hand& hand, bool lower) {

@@ -59,7 +59,7 @@ class FakeServer {
 // A display number nobody serves, locally or on TCP.
 int unused_display() {
     for (int number = 4321; number < 4400; ++number)
-        if (!x_display_reachable(":" + std::to_string(number))) return number;
+        if (!x_display_reachable(std::string(":").append(std::to_string(number)))) return number;
     return -1;
 }
 

@@ -109,7 +109,8 @@ std::string hostile_fields(std::mt19937& rng) {
     };
     const std::string board = "lnsgkgsnl/1r5b1/ppppppppp/9/9/9/PPPPPPPPP/1B5R1/LNSGKGSNL";
     const std::string sides[] = {"b", "w", field()};
-    const std::string hands[] = {"-", "2P", field(), std::to_string(rng()) + "P", "P" + field()};
+    const std::string hands[] = {"-", "2P", field(), std::to_string(rng()) + "P",
+                                 std::string("P").append(field())};
     const std::string numbers[] = {"1", field(), std::string(rng() % 200000, '9')};
     return board + " " + sides[rng() % 3] + " " + hands[rng() % 5] + " " + numbers[rng() % 3];
 }
