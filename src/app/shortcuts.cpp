@@ -12,10 +12,13 @@ const std::vector<std::pair<const char*, QKeySequence>>& command_shortcuts() {
         {"REVERSE", QKeySequence(Qt::CTRL | Qt::Key_R)},  // 反転
         {"KAISETU", QKeySequence(Qt::Key_F1)},            // 解説
         {"START", QKeySequence(Qt::Key_F2)},              // 対局(人間) → スタート
+        {"KIFU_HIRAKU", QKeySequence(Qt::CTRL | Qt::Key_O)},  // 棋譜を開く…
+        {"KIFU_HOZON", QKeySequence(Qt::CTRL | Qt::Key_S)},   // 棋譜を保存…
     };
     return table;
 }
 
+// The record commands' keys, as they stand in the table above.
 const std::vector<QKeySequence>& record_command_keys() {
     static const std::vector<QKeySequence> keys = {QKeySequence(Qt::CTRL | Qt::Key_S),
                                                    QKeySequence(Qt::CTRL | Qt::Key_O)};
