@@ -31,9 +31,10 @@ void label_in_japanese(QFileDialog& dialog, const char* accept) {
 // Asks in Japanese before a file is replaced; Qt's own question may not be.
 bool may_replace(QWidget* parent, const QString& file, const QString& title) {
     if (!QFileInfo::exists(file)) return true;
-    QMessageBox box(QMessageBox::NoIcon, title,
-                    text("「") + QFileInfo(file).fileName() + text("」はもうあります。置き換えますか？"),
-                    QMessageBox::Yes | QMessageBox::No, parent);
+    QMessageBox box(
+        QMessageBox::NoIcon, title,
+        text("「") + QFileInfo(file).fileName() + text("」はもうあります。置き換えますか？"),
+        QMessageBox::Yes | QMessageBox::No, parent);
     box.button(QMessageBox::Yes)->setText(text("はい"));
     box.button(QMessageBox::No)->setText(text("いいえ"));
     box.setDefaultButton(QMessageBox::No);

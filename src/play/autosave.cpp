@@ -74,9 +74,9 @@ void MainForm::check_old_autosave(const std::filesystem::path& file) {
 }
 
 void MainForm::SAIKAI_Click() {
-    const std::filesystem::path file =
-        records_.state_dir.empty() ? std::filesystem::path{}
-                                   : records_.state_dir / AUTOSAVE_FILE_NAME;
+    const std::filesystem::path file = records_.state_dir.empty()
+                                           ? std::filesystem::path{}
+                                           : records_.state_dir / AUTOSAVE_FILE_NAME;
     std::error_code error;
     if (file.empty() || !std::filesystem::exists(file, error)) {
         sound_.play(sound_.snd_forbidden());

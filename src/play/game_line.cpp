@@ -45,8 +45,7 @@ bool same_positions(const std::vector<RecordEntry>& a, const std::vector<RecordE
 LineRecord record_of_line(const std::vector<RecordEntry>& line, const LineFacts& facts) {
     records::FromEntries from = records::from_entries(line, facts.lower_first);
     if (from.problem)
-        return {std::nullopt,
-                std::to_string(from.problem->move) + "手目: " + from.problem->why};
+        return {std::nullopt, std::to_string(from.problem->move) + "手目: " + from.problem->why};
     records::GameRecord& r = from.record;
     r.game_mode = facts.game_mode;
     r.level = facts.game_mode == MODE_COM ? facts.level : 0;

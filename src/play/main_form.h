@@ -23,8 +23,8 @@
 
 #include "computer/computer_state.h"
 #include "computer/search.h"
-#include "play/platform.h"
 #include "play/game_line.h"
+#include "play/platform.h"
 #include "play/record_keeping.h"
 #include "render/board_painter.h"
 #include "rules/game_state.h"

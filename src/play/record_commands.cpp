@@ -125,7 +125,6 @@ void MainForm::show_record(const records::GameRecord& r, const std::vector<Recor
 // A game opened or resumed after it was decided can be stepped through: a position where both
 // kings stand is open for play again, the position where a king was taken is decided again.
 void MainForm::settle_winner() {
-    if (g.winner == TURN_NONE) return;
     if (存在チェック_駒(g, LOWER_OU) == OFF) {
         g.winner = g.upper_order;
     } else if (存在チェック_駒(g, UPPER_OU) == OFF) {
@@ -179,8 +178,8 @@ void MainForm::KIFU_HIRAKU_Click() {
 
 void MainForm::KYOKUMEN_COPY_Click() {
     const bool lower_to_move = g.turn != g.upper_order;  // also before a game
-    p.clipboard.set_text(records::position_sfen(g.board, g.hand_own, g.hand_enemy, lower_to_move,
-                                                g.move_count + 1));
+    p.clipboard.set_text(
+        records::position_sfen(g.board, g.hand_own, g.hand_enemy, lower_to_move, g.move_count + 1));
     sound_.play(sound_.snd_other());
 }
 
