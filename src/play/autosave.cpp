@@ -44,11 +44,11 @@ void MainForm::keep_game() {
     const std::filesystem::path file = records_.state_dir / AUTOSAVE_FILE_NAME;
     check_old_autosave(file);
     const LineRecord record = current_record();
-    std::string error = record.problem;
-    if (record.record) {
-        make_state_folder(records_.state_dir);
-        error = records::save_record(*record.record, file);
-    }
+    // A line that is no record (a position laid out by hand without a king, say) has nothing
+    // to keep; the last game stays as it was.
+    if (!record.record) return;
+    make_state_folder(records_.state_dir);
+    const std::string error = records::save_record(*record.record, file);
     if (error.empty()) {
         records_.autosave_warned = false;
         return;

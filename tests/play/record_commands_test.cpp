@@ -299,3 +299,23 @@ TEST(StateFolder, FollowsXdgStateHomeElseTheHomeFolder) {
 
 }  // namespace
 }  // namespace banzuri
+
+namespace banzuri {
+namespace {
+
+TEST_F(Records, AFailedAutosaveIsReportedOnceAndTheGameGoesOn) {
+    std::filesystem::create_directories(state.parent_path());
+    std::ofstream(state) << "a file where the folder should be\n";
+    Window w(state);
+    w.form.START_Click();
+    w.move(7, 7, 7, 6);
+    w.move(3, 3, 3, 4);
+    const auto warnings = w.lines("warning");
+    ASSERT_EQ(warnings.size(), 1u);
+    EXPECT_EQ(warnings[0].rfind("warning [自動保存] 対局を自動保存できません。\n「", 0), 0u);
+    EXPECT_NE(warnings[0].find("\n対局はそのまま続けられます。"), std::string::npos);
+    EXPECT_EQ(w.form.state().move_count, 2);
+}
+
+}  // namespace
+}  // namespace banzuri
