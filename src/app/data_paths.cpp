@@ -5,6 +5,7 @@
 #include <system_error>
 
 #include "build_info.h"
+#include "play/game_line.h"
 #include "settings/settings_location.h"
 
 namespace banzuri::app {
@@ -52,7 +53,8 @@ GameFolders find_game_folders(const std::filesystem::path& executable_dir) {
     const DataFolder data = find_data_folder(executable_dir, current);
     settings::SettingsPlaces places{current, data.build_run_dir, environment("XDG_CONFIG_HOME"),
                                     environment("HOME")};
-    GameFolders folders{data.path, settings::settings_folder(places)};
+    GameFolders folders{data.path, settings::settings_folder(places),
+                        state_folder(environment("XDG_STATE_HOME"), environment("HOME"))};
     settings::make_settings_folder(folders.settings_dir);
     return folders;
 }

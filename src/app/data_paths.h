@@ -1,6 +1,6 @@
 // The folders the game works with, found at start-up: where its sounds and help page lie
 // (beside the executable in the build tree or in its prefix's data folder) and where its
-// settings file lives.
+// settings file lives, and where the game in progress is kept.
 #pragma once
 
 #include <filesystem>
@@ -23,6 +23,7 @@ DataFolder find_data_folder(const std::filesystem::path& executable_dir,
 struct GameFolders {
     std::filesystem::path data_dir;
     std::filesystem::path settings_dir;
+    std::filesystem::path state_dir;  // the game in progress: $XDG_STATE_HOME/banzuri
 };
 
 // Both folders for this process, from its executable, the current folder and the environment;

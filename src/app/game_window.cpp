@@ -40,16 +40,19 @@ int key_code(const QKeyEvent& event) {
 }  // namespace
 
 GameWindow::GameWindow(std::filesystem::path files_dir, QString window_settings_file,
-                       std::filesystem::path settings_dir, QWidget* parent)
+                       std::filesystem::path settings_dir, std::filesystem::path state_dir,
+                       QWidget* parent)
     : QMainWindow(parent),
       canvas_(devicePixelRatioF()),
       timer_([this] { tick(); }),
       app_control_([this] { quit_now(); }, [this] { show_about(); }),
       application_quit_([] { QCoreApplication::quit(); }),
       memory_(std::move(window_settings_file)) {
-    form_ = std::make_unique<MainForm>(
-        Platform{canvas_, dialogs_, clock_, timer_, menu_view_, sound_, browser_, app_control_},
-        std::move(files_dir), std::move(settings_dir));
+    if (state_dir.empty()) state_dir = files_dir;
+    form_ = std::make_unique<MainForm>(Platform{canvas_, dialogs_, clock_, timer_, menu_view_,
+                                                sound_, browser_, app_control_, files_, clipboard_},
+                                       std::move(files_dir), std::move(settings_dir),
+                                       std::move(state_dir));
     setWindowTitle(QStringLiteral("Banzuri"));
     board_ = new BoardWidget(
         canvas_,

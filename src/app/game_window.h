@@ -10,6 +10,7 @@
 #include "app/board_widget.h"
 #include "app/input_gate.h"
 #include "app/qt_canvas.h"
+#include "app/qt_file_chooser.h"
 #include "app/qt_platform.h"
 #include "app/sdl_sound.h"
 #include "app/url_opener.h"
@@ -21,11 +22,12 @@ namespace banzuri::app {
 class GameWindow : public QMainWindow {
   public:
     // The game finds its sounds and help page in `files_dir` and keeps its settings file in
-    // `settings_dir` (`files_dir` when empty). Its size and full-screen state are remembered
-    // in `window_settings_file` (empty: the user's configuration folder).
+    // `settings_dir` and the game in progress in `state_dir` (both `files_dir` when empty). Its
+    // size and full-screen state are remembered in `window_settings_file` (empty: the user's
+    // configuration folder).
     explicit GameWindow(std::filesystem::path files_dir = std::filesystem::current_path(),
                         QString window_settings_file = {}, std::filesystem::path settings_dir = {},
-                        QWidget* parent = nullptr);
+                        std::filesystem::path state_dir = {}, QWidget* parent = nullptr);
     ~GameWindow() override;
 
     // Start-up of the game (its load event); call once before showing the window. Its warnings
@@ -72,6 +74,8 @@ class GameWindow : public QMainWindow {
     SdlSoundLibrary sound_;
     QtUrlOpener browser_;
     QtAppControl app_control_;
+    QtFileChooser files_{this};
+    QtClipboard clipboard_;
     std::unique_ptr<MainForm> form_;
     BoardWidget* board_ = nullptr;
     InputGate gate_;

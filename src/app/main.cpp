@@ -31,7 +31,8 @@ int main(int argc, char* argv[]) {
     const banzuri::app::StartOptions options = banzuri::app::read_command_line(*application);
     banzuri::app::set_window_icon();
     const auto folders = banzuri::app::find_game_folders(banzuri::app::executable_folder());
-    banzuri::app::GameWindow window(folders.data_dir, {}, folders.settings_dir);
+    banzuri::app::load_japanese_qt_texts();
+    banzuri::app::GameWindow window(folders.data_dir, {}, folders.settings_dir, folders.state_dir);
     std::optional<banzuri::app::StartCheck> check;
     if (options.check_start) check.emplace(window);
     window.load();

@@ -51,6 +51,11 @@ void position_commands(Builder& b, QMenuBar& bar) {
     QMenu* stop = Builder::submenu(bar, "STOP", "局面");
     b.command(*stop, "CANCEL", "最初", &MainForm::CANCEL_Click);
     b.command(*stop, "REVERSE", "反転", &MainForm::REVERSE_Click);
+    stop->addSeparator();
+    b.command(*stop, "KIFU_HIRAKU", "棋譜を開く…", &MainForm::KIFU_HIRAKU_Click);
+    b.command(*stop, "KIFU_HOZON", "棋譜を保存…", &MainForm::KIFU_HOZON_Click);
+    b.command(*stop, "KYOKUMEN_COPY", "局面をコピー", &MainForm::KYOKUMEN_COPY_Click);
+    b.command(*stop, "SAIKAI", "前回の対局を再開", &MainForm::SAIKAI_Click);
     b.command(bar, "REPLAY", "戻", &MainForm::REPLAY_Click);
     b.command(bar, "AFTER", "進", &MainForm::AFTER_Click);
     b.command(bar, "LBEL_UP", "△", &MainForm::LBEL_UP_Click);

@@ -6,16 +6,19 @@ namespace banzuri::app {
 
 const std::vector<std::pair<const char*, QKeySequence>>& command_shortcuts() {
     static const std::vector<std::pair<const char*, QKeySequence>> table = {
-        {"REPLAY", QKeySequence(Qt::Key_Left)},           // 戻
-        {"AFTER", QKeySequence(Qt::Key_Right)},           // 進
-        {"CANCEL", QKeySequence(Qt::Key_Home)},           // 最初
-        {"REVERSE", QKeySequence(Qt::CTRL | Qt::Key_R)},  // 反転
-        {"KAISETU", QKeySequence(Qt::Key_F1)},            // 解説
-        {"START", QKeySequence(Qt::Key_F2)},              // 対局(人間) → スタート
+        {"REPLAY", QKeySequence(Qt::Key_Left)},               // 戻
+        {"AFTER", QKeySequence(Qt::Key_Right)},               // 進
+        {"CANCEL", QKeySequence(Qt::Key_Home)},               // 最初
+        {"REVERSE", QKeySequence(Qt::CTRL | Qt::Key_R)},      // 反転
+        {"KAISETU", QKeySequence(Qt::Key_F1)},                // 解説
+        {"START", QKeySequence(Qt::Key_F2)},                  // 対局(人間) → スタート
+        {"KIFU_HIRAKU", QKeySequence(Qt::CTRL | Qt::Key_O)},  // 棋譜を開く…
+        {"KIFU_HOZON", QKeySequence(Qt::CTRL | Qt::Key_S)},   // 棋譜を保存…
     };
     return table;
 }
 
+// The record commands' keys, as they stand in the table above.
 const std::vector<QKeySequence>& record_command_keys() {
     static const std::vector<QKeySequence> keys = {QKeySequence(Qt::CTRL | Qt::Key_S),
                                                    QKeySequence(Qt::CTRL | Qt::Key_O)};

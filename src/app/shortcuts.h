@@ -12,8 +12,8 @@ namespace banzuri::app {
 // Menu command (action name) and its key.
 const std::vector<std::pair<const char*, QKeySequence>>& command_shortcuts();
 
-// The keys kept for the game-record commands (Ctrl+S to save, Ctrl+O to open); no other
-// command takes them.
+// The keys of the game-record commands (Ctrl+S to save, Ctrl+O to open); no other command
+// takes them.
 const std::vector<QKeySequence>& record_command_keys();
 
 // Gives every action of `window` named in the table its key.

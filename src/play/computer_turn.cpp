@@ -21,6 +21,8 @@ void MainForm::resign() {
     p.timer.set_enabled(false);
     painter_.消去_思考中();
     g.winner = g.lower_order;
+    records_.resignation_winner = records::Side::lower;
+    keep_game();
     終了("あなた");
 }
 
@@ -75,6 +77,7 @@ void MainForm::com_ban() {
     captures_after_move(m.to_x, m.to_y);
     painter_.描画_桝輪郭(COLOUR_WHITE, m.to_x, m.to_y);
     painter_.描画_手数(g.rec_index, COLOUR_WHITE);
+    keep_game_after_move();
     if (存在チェック_駒(g, LOWER_OU) == OFF) {
         painter_.消去_移動結果(g.upper_order);
         終了("ｺﾝﾋﾟｭｰﾀ");

@@ -4,14 +4,17 @@
 
 namespace banzuri {
 
-MainForm::MainForm(Platform platform, std::filesystem::path dir, std::filesystem::path settings_dir)
+MainForm::MainForm(Platform platform, std::filesystem::path dir, std::filesystem::path settings_dir,
+                   std::filesystem::path state_dir)
     : p(platform),
       files_dir_(std::move(dir)),
       settings_dir_(settings_dir.empty() ? files_dir_ : std::move(settings_dir)),
       start_dir_(files_dir_),
       options_(p.menu, p.dialogs, settings_dir_),
       sound_(p.sound, p.dialogs, files_dir_),
-      painter_(p.canvas, p.dialogs, g, options_, [this](double s) { 待ち時間(s); }) {}
+      painter_(p.canvas, p.dialogs, g, options_, [this](double s) { 待ち時間(s); }) {
+    records_.state_dir = std::move(state_dir);
+}
 
 bool MainForm::checked(MenuItem item) const {
     switch (item) {

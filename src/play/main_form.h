@@ -13,6 +13,8 @@
 //   play/handicap.cpp         the handicap ladder
 //   play/option_menu.cpp      the option menu
 //   play/help_menu.cpp        the help page and the about box
+//   play/record_commands.cpp  opening and saving game records, copying the position
+//   play/autosave.cpp         keeping the game in progress and bringing it back
 #pragma once
 
 #include <filesystem>
@@ -21,7 +23,9 @@
 
 #include "computer/computer_state.h"
 #include "computer/search.h"
+#include "play/game_line.h"
 #include "play/platform.h"
+#include "play/record_keeping.h"
 #include "render/board_painter.h"
 #include "rules/game_state.h"
 #include "settings/options.h"
@@ -53,9 +57,10 @@ struct TurnClock {
 class MainForm {
   public:
     // Sounds and the help page come from `files_dir`, the settings file from `settings_dir`
-    // (`files_dir` when empty).
+    // (`files_dir` when empty); the game in progress is kept in `state_dir` (not at all when
+    // empty).
     MainForm(Platform platform, std::filesystem::path files_dir,
-             std::filesystem::path settings_dir = {});
+             std::filesystem::path settings_dir = {}, std::filesystem::path state_dir = {});
     MainForm(const MainForm&) = delete;
     MainForm& operator=(const MainForm&) = delete;
 
@@ -90,6 +95,11 @@ class MainForm {
     void BGM_Click();
     void KAISETU_Click();
     void VER_Click();
+    // 局面 menu: "棋譜を開く…", "棋譜を保存…", "局面をコピー", "前回の対局を再開".
+    void KIFU_HIRAKU_Click();
+    void KIFU_HOZON_Click();
+    void KYOKUMEN_COPY_Click();
+    void SAIKAI_Click();
     // The about box's "ホームページ" button; false when the page could not be opened (the box
     // then stays open).
     bool HOMEPAGE_Click();
@@ -107,6 +117,7 @@ class MainForm {
     const std::filesystem::path& files_dir() const { return files_dir_; }
     const std::filesystem::path& settings_dir() const { return settings_dir_; }
     bool quitting() const { return quitting_; }
+    const std::filesystem::path& state_dir() const { return records_.state_dir; }
 
   private:
     friend struct MainFormTestPeer;  // lets the tests lay out positions the menus cannot reach
@@ -167,6 +178,17 @@ class MainForm {
     bool ladder_allowed();
     void change_square(int level, int x, int y, int content);
 
+    // game records and the autosave
+    std::vector<RecordEntry> whole_line() const;
+    LineRecord current_record() const;
+    bool may_replace_game(const std::vector<RecordEntry>& replacement, const std::string& title);
+    void show_record(const records::GameRecord& r, const std::vector<RecordEntry>& line);
+    void show_last_move(const std::vector<RecordEntry>& line);
+    void settle_winner();
+    void keep_game_after_move();
+    void keep_game();
+    void check_old_autosave(const std::filesystem::path& file);
+
     // options
     void 読込_環境設定ファイル();
     void play_music(bool on);
@@ -189,6 +211,7 @@ class MainForm {
     std::vector<RecordEntry> nav_line;
     int nav_index = -1;      // -1: navigation knows no line
     bool quitting_ = false;  // set once the program has been asked to end
+    RecordKeeping records_;
 };
 
 }  // namespace banzuri

@@ -238,6 +238,7 @@ void MainForm::execute_human_move(int button) {
     painter_.描画_移動結果(sel_.sel_piece >= UPPER_HU ? g.upper_order : g.lower_order,
                            sel_.sel_to_x, sel_.sel_to_y, sel_.sel_piece, painter_.text_colour());
     g.turn = -g.turn;
+    keep_game_after_move();
 
     if (g.game_mode == MODE_COM) {
         finish_against_computer();

@@ -20,6 +20,7 @@ void MainForm::初期設定() {
     clock_.shown_second = 0;
     sel_.selection_state = 0;
     banzuri::初期設定(g);
+    records_.new_game();
     painter_.画面_再描画();
 }
 

@@ -150,6 +150,7 @@ void MainForm::REPLAY_Click() {
     g.turn = -g.turn;
     painter_.描画_手数(g.move_count, COLOUR_WHITE);
     note_shown();
+    settle_winner();
 }
 
 void MainForm::AFTER_Click() {
@@ -187,6 +188,7 @@ void MainForm::AFTER_Click() {
     g.turn = -g.turn;
     painter_.描画_手数(g.move_count, COLOUR_WHITE);
     note_shown();
+    settle_winner();
 }
 
 void MainForm::CANCEL_Click() {

@@ -1,12 +1,14 @@
 // Everything the platform gives the main window: the small interfaces through which the game
 // reaches message boxes, the time of day and waits, the clock timer's enabled flag, the menus'
-// check marks, the URL opener and ending the program. The app implements them with Qt; tests
-// record.
+// check marks, the URL opener, ending the program, choosing record files and the clipboard.
+// The app implements them with Qt; tests record.
 #pragma once
 
 #include "platform/app_control.h"
+#include "platform/clipboard.h"
 #include "platform/clock.h"
 #include "platform/dialogs.h"
+#include "platform/file_chooser.h"
 #include "platform/menu_view.h"
 #include "platform/timer_control.h"
 #include "platform/url_opener.h"
@@ -24,6 +26,8 @@ struct Platform {
     SoundLibrary& sound;
     UrlOpener& browser;
     AppControl& app;
+    FileChooser& files;
+    Clipboard& clipboard;
 };
 
 }  // namespace banzuri

@@ -11,13 +11,16 @@
 #include <functional>
 #include <map>
 #include <memory>
+#include <optional>
 #include <sstream>
 #include <string>
 #include <vector>
 
 #include "platform/app_control.h"
+#include "platform/clipboard.h"
 #include "platform/clock.h"
 #include "platform/dialogs.h"
+#include "platform/file_chooser.h"
 #include "platform/menu_view.h"
 #include "platform/timer_control.h"
 #include "platform/url_opener.h"
@@ -179,6 +182,44 @@ class FakeApp : public AppControl {
     }
     void show_about() override { log_.push_back("about"); }
     bool quit_called = false;
+
+  private:
+    Log& log_;
+};
+
+// Answers the file dialogs from the paths a test gives; cancels when none is left.
+class FakeFileChooser : public FileChooser {
+  public:
+    explicit FakeFileChooser(Log& log) : log_(log) {}
+    std::optional<std::filesystem::path> choose_file_to_open(const std::string& title) override {
+        log_.push_back("choose open [" + title + "]");
+        return next();
+    }
+    std::optional<std::filesystem::path> choose_file_to_save(
+        const std::string& title, const std::string& suggested_name) override {
+        log_.push_back("choose save [" + title + "] " + suggested_name);
+        return next();
+    }
+    std::deque<std::filesystem::path> answers;
+
+  private:
+    std::optional<std::filesystem::path> next() {
+        if (answers.empty()) return std::nullopt;
+        std::filesystem::path answer = answers.front();
+        answers.pop_front();
+        return answer;
+    }
+    Log& log_;
+};
+
+class FakeClipboard : public Clipboard {
+  public:
+    explicit FakeClipboard(Log& log) : log_(log) {}
+    void set_text(const std::string& copied) override {
+        log_.push_back("clipboard " + copied);
+        text = copied;
+    }
+    std::string text;
 
   private:
     Log& log_;

@@ -16,12 +16,14 @@ namespace banzuri::testing {
 
 // A main window wired to recording fakes, working in its own temporary folder.
 struct FakeWindow {
-    // Sounds and help in `dir`; the settings file there too unless `settings_dir` is given.
+    // Sounds and help in `dir`; the settings file there too unless `settings_dir` is given;
+    // the game in progress is kept in `state_dir` only when one is given.
     explicit FakeWindow(std::filesystem::path dir = make_temp_dir(),
-                        std::filesystem::path settings_dir = {})
+                        std::filesystem::path settings_dir = {},
+                        std::filesystem::path state_dir = {})
         : folder(std::move(dir)),
-          form(Platform{canvas, dialogs, clock, timer, menu, sound, browser, app}, folder,
-               std::move(settings_dir)) {}
+          form(Platform{canvas, dialogs, clock, timer, menu, sound, browser, app, files, clipboard},
+               folder, std::move(settings_dir), std::move(state_dir)) {}
     ~FakeWindow() {
         std::error_code ignored;
         std::filesystem::remove_all(folder, ignored);
@@ -124,6 +126,8 @@ struct FakeWindow {
     FakeSound sound{log};
     FakeBrowser browser{log};
     FakeApp app{log};
+    FakeFileChooser files{log};
+    FakeClipboard clipboard{log};
     std::filesystem::path folder;
     MainForm form;
 };

@@ -163,13 +163,43 @@ TEST_F(ShippedHelpPage, EveryLinkLeadsToASectionOfThePage) {
 }
 
 TEST_F(ShippedHelpPage, NamesEveryMenuItemByItsCaption) {
-    for (const char* caption :
-         {"対局",           "対局(人間)",   "スタート", "対局(COM)", "先手",   "後手",
-          "COM対局ﾚﾍﾞﾙ",    "LEVEL1",       "LEVEL2",   "LEVEL3",    "終わり", "局面",
-          "最初",           "反転",         "戻",       "進",        "△",      "▽",
-          "ｵﾌﾟｼｮﾝ",         "背景画",       "緑",       "畳",        "竹",     "宇宙",
-          "煉瓦",           "移動指導",     "経過時間", "BGM",       "その他", "解説",
-          "バージョン情報", "ホームページ", "O K"})
+    for (const char* caption : {"対局",
+                                "対局(人間)",
+                                "スタート",
+                                "対局(COM)",
+                                "先手",
+                                "後手",
+                                "COM対局ﾚﾍﾞﾙ",
+                                "LEVEL1",
+                                "LEVEL2",
+                                "LEVEL3",
+                                "終わり",
+                                "局面",
+                                "最初",
+                                "反転",
+                                "戻",
+                                "進",
+                                "△",
+                                "▽",
+                                "ｵﾌﾟｼｮﾝ",
+                                "背景画",
+                                "緑",
+                                "畳",
+                                "竹",
+                                "宇宙",
+                                "煉瓦",
+                                "移動指導",
+                                "経過時間",
+                                "BGM",
+                                "その他",
+                                "解説",
+                                "バージョン情報",
+                                "ホームページ",
+                                "O K",
+                                "棋譜を開く…",
+                                "棋譜を保存…",
+                                "局面をコピー",
+                                "前回の対局を再開"})
         EXPECT_NE(page.find(std::string("<span class=\"menu\">") + caption + "</span>"),
                   std::string::npos)
             << caption;
@@ -189,7 +219,8 @@ TEST_F(ShippedHelpPage, QuotesTheMessagesThePlayerMeets) {
     for (const char* message :
          {"「対局」で始めて下さい", "新規に対局してください", "マウスの右をクリックして下さい",
           "OKですか？", "できません", "対局途中ではできません", "反転後ではできません",
-          "続けますか？", "あなたの勝ちです"})
+          "続けますか？", "あなたの勝ちです", "保存する対局がありません",
+          "前回の対局は残っていません", "保存していない指し手があります。"})
         EXPECT_NE(page.find(message), std::string::npos) << message;
     EXPECT_NE(page.find("Banzuri.ini"), std::string::npos);
 }
