@@ -107,7 +107,7 @@ void MainForm::show_record(const records::GameRecord& r, const std::vector<Recor
     g.hand_total_upper = 調査_持駒数(g, g.upper_order);
     g.turn = records::lower_to_move_at_end(r) ? g.lower_order : g.upper_order;
     g.game_mode = r.game_mode;
-    if (r.game_mode == MODE_COM && r.level >= 1 && r.level <= 3) choose_level(r.level);
+    if (r.game_mode == MODE_COM && r.level >= 1 && r.level <= 5) choose_level(r.level);
     g.winner = order_of_side(g, r.winner);
 
     records_.started = r.started;

@@ -138,10 +138,10 @@ class WindowTest : public QObject {
         QCOMPARE(captions(submenu(bar, "MATCH_MAN")->actions()), QStringList({"スタート"}));
         QCOMPARE(captions(submenu(bar, "START2")->actions()), QStringList({"先手", "後手"}));
         QCOMPARE(captions(submenu(bar, "LEVEL")->actions()),
-                 QStringList({"LEVEL1", "LEVEL2", "LEVEL3"}));
+                 QStringList({"LEVEL1", "LEVEL2", "LEVEL3", "LEVEL4", "LEVEL5"}));
         QCOMPARE(captions(submenu(bar, "STOP")->actions()),
-                 QStringList({"最初", "反転", "棋譜を開く…", "棋譜を保存…", "局面をコピー",
-                              "前回の対局を再開"}));
+                 QStringList({"最初", "反転", "ヒント", "棋譜を開く…", "棋譜を保存…",
+                              "局面をコピー", "前回の対局を再開"}));
         QCOMPARE(captions(submenu(bar, "OPTION")->actions()),
                  QStringList({"背景画", "移動指導", "経過時間", "BGM"}));
         QCOMPARE(captions(submenu(bar, "HAIKEI_GA")->actions()),
@@ -150,8 +150,8 @@ class WindowTest : public QObject {
                  QStringList({"解説", "バージョン情報"}));
         for (QAction* a : s.window.findChildren<QAction*>())
             QVERIFY(a->isEnabled());
-        for (const char* name : {"LEVEL1", "LEVEL2", "LEVEL3", "MIDORI", "TATAMI", "TAKE", "UCHU",
-                                 "RENGA", "SIDOU", "KEIKA", "BGM"})
+        for (const char* name : {"LEVEL1", "LEVEL2", "LEVEL3", "LEVEL4", "LEVEL5", "MIDORI",
+                                 "TATAMI", "TAKE", "UCHU", "RENGA", "SIDOU", "KEIKA", "BGM"})
             QVERIFY2(s.window.action(name)->isCheckable(), name);
         QVERIFY(!s.window.action("START")->isCheckable());
     }

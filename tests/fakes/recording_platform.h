@@ -3,9 +3,12 @@
 
 #include <unistd.h>
 
+#include <chrono>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "fakes/main_form_peer.h"
@@ -22,7 +25,8 @@ struct FakeWindow {
                         std::filesystem::path settings_dir = {},
                         std::filesystem::path state_dir = {})
         : folder(std::move(dir)),
-          form(Platform{canvas, dialogs, clock, timer, menu, sound, browser, app, files, clipboard},
+          form(Platform{canvas, dialogs, clock, timer, menu, sound, browser, app, files, clipboard,
+                        poll},
                folder, std::move(settings_dir), std::move(state_dir)) {}
     ~FakeWindow() {
         std::error_code ignored;
@@ -61,6 +65,17 @@ struct FakeWindow {
     BoardPainter& painter() { return MainFormTestPeer::painter(form); }
     Platform& platform() { return MainFormTestPeer::platform(form); }
     void com_ban() { MainFormTestPeer::com_ban(form); }
+    // The look-ahead levels and the hint think with these limits instead of their time.
+    void set_think_limits(std::function<LookLimits(int)> limits) {
+        MainFormTestPeer::think_limits(form) = std::move(limits);
+    }
+    // Ticks the poll timer, as the window does, until the worker's result has been used.
+    void wait_for_computer() {
+        while (form.thinking()) {
+            std::this_thread::sleep_for(std::chrono::milliseconds(1));
+            if (poll.enabled()) form.Poll_Timer();
+        }
+    }
     void 初期設定() { MainFormTestPeer::初期設定(form); }
     void 読込_環境設定ファイル() { MainFormTestPeer::読込_環境設定ファイル(form); }
     void 駒移動(int fx, int fy, int tx, int ty, int piece) {
@@ -79,6 +94,12 @@ struct FakeWindow {
             case MenuItem::LEVEL2:
             case MenuItem::LEVEL3:
                 if (on) g().level = static_cast<int>(item) - static_cast<int>(MenuItem::LEVEL1) + 1;
+                return;
+            case MenuItem::LEVEL4:
+                if (on) g().level = LEVEL4;
+                return;
+            case MenuItem::LEVEL5:
+                if (on) g().level = LEVEL5;
                 return;
             case MenuItem::SIDOU:
                 options().set_guidance(on);
@@ -128,6 +149,7 @@ struct FakeWindow {
     FakeApp app{log};
     FakeFileChooser files{log};
     FakeClipboard clipboard{log};
+    FakePollTimer poll{log};
     std::filesystem::path folder;
     MainForm form;
 };

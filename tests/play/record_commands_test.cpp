@@ -129,6 +129,20 @@ TEST_F(Records, AGameAgainstTheComputerOpensAgainstTheComputerAtItsLevel) {
     EXPECT_EQ(b.form.state().turn, b.form.state().lower_order);
 }
 
+TEST_F(Records, AGameAgainstALookAheadLevelOpensAtThatLevel) {
+    std::ofstream(file("level5.kifu")) << "手合割：平手\n先手：あなた\n後手：コンピュータ LEVEL5\n"
+                                          "手数----指手---------消費時間--\n"
+                                          "   1 ７六歩(77)   ( 0:03/00:00:03)\n"
+                                          "   2 ３四歩(33)   ( 0:01/00:00:01)\n";
+    Window w(state);
+    w.files.answers.push_back(file("level5.kifu"));
+    w.form.KIFU_HIRAKU_Click();
+    EXPECT_EQ(w.form.state().game_mode, MODE_COM);
+    EXPECT_EQ(w.form.state().level, 5);
+    EXPECT_TRUE(w.form.checked(MenuItem::LEVEL5));
+    EXPECT_FALSE(w.form.checked(MenuItem::LEVEL3));
+}
+
 TEST_F(Records, ABadFileIsRefusedOnceByLineAndTheGameStays) {
     Window w(state);
     play_four(w);
