@@ -33,6 +33,7 @@ constexpr Weight kWeights[] = {
     {"king_boxed", &look::EvalWeights::king_boxed},
     {"king_room", &look::EvalWeights::king_room},
     {"slider_mobility", &look::EvalWeights::slider_mobility},
+    {"advance", &look::EvalWeights::advance},
 };
 
 // 1 when `first` (lower side, moving first) wins, 0 when it loses, 0.5 for a draw.

@@ -27,6 +27,7 @@ int Evaluator::evaluate(const Position& p, const Threats& t) const {
     if (theirs.king_squares >= 2) score -= w_.double_king_threat;
     score += king_safety(p, side) - king_safety(p, -side);
     score += (own.reach - theirs.reach) * w_.slider_mobility;
+    score += p.advance() * side * w_.advance;
     return score;
 }
 

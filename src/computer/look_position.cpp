@@ -45,6 +45,11 @@ int sign(int piece) {
     return piece == WALL ? 0 : (piece > 0) - (piece < 0);
 }
 
+int progress(int side, int type, int s) {
+    if (type == OU) return 0;
+    return ADVANCE_BY_ROWS[static_cast<std::size_t>(rows_forward(side, row_of(s)))];
+}
+
 }  // namespace
 
 int hand_value(int kind) {
@@ -112,6 +117,7 @@ void Position::load(const GameState& g, int side) {
     king_ = {0, 0};
     hash_ = 0;
     material_ = 0;
+    advance_ = 0;
     winner_ = 0;
     captured_top_ = 0;
     for (int x = 1; x <= 9; ++x)
@@ -135,6 +141,7 @@ void Position::put(int s, int piece) {
     const int type = std::abs(piece);
     const int side = sign(piece);
     material_ += side * board_value(type);
+    advance_ += side * progress(side, type, s);
     if (type == OU) king_[side_slot(side)] = s;
     if (type == HU) ++pawn_files_[side_slot(side) * 11 + static_cast<std::size_t>(column_of(s))];
 }
@@ -147,6 +154,7 @@ void Position::remove(int s) {
     const int type = std::abs(piece);
     const int side = sign(piece);
     material_ -= side * board_value(type);
+    advance_ -= side * progress(side, type, s);
     if (type == OU) king_[side_slot(side)] = 0;
     if (type == HU) --pawn_files_[side_slot(side) * 11 + static_cast<std::size_t>(column_of(s))];
 }

@@ -99,6 +99,9 @@ class Position {
     int king(int side) const { return king_[side_slot(side)]; }
     // Material of the upper side minus the lower side's, board and hands.
     int material() const { return material_; }
+    // How far the upper side's pieces (kings aside) stand into the board, less the lower
+    // side's: the sum of ADVANCE_BY_ROWS over the rows each piece has come forward.
+    int advance() const { return advance_; }
     bool pawn_in_column(int side, int x) const {
         return pawn_files_[static_cast<std::size_t>(side_slot(side) * 11 + x)] > 0;
     }
@@ -135,6 +138,7 @@ class Position {
     int side_ = UPPER;
     int winner_ = 0;
     int material_ = 0;
+    int advance_ = 0;
     std::uint64_t hash_ = 0;
 
     // Pieces taken by the moves on the stack, and the flood fill's scratch.
@@ -165,6 +169,14 @@ inline constexpr std::array<int, TYPE_COUNT> BOARD_VALUE = {
     850,  // 馬
     950,  // 竜
 };
+// Progress of a piece by the rows it stands forward of its side's back row: nothing within
+// the starting camp, then one more for each row towards the opponent.
+inline constexpr std::array<int, 9> ADVANCE_BY_ROWS = {0, 0, 0, 1, 2, 3, 4, 4, 4};
+// Rows a piece of `side` on `row` stands forward of its back row.
+inline constexpr int rows_forward(int side, int row) {
+    return side == UPPER ? row - 1 : 9 - row;
+}
+
 // Value of a type on the board and in hand (the evaluation's material weights).
 inline int board_value(int type) {
     return BOARD_VALUE[static_cast<std::size_t>(type)];

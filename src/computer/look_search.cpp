@@ -16,6 +16,11 @@ constexpr int KEY_KILLER = 1 << 22;
 constexpr int KEY_PROMOTION = 1 << 21;
 constexpr int HISTORY_CAP = 1 << 20;
 constexpr int DELTA_MARGIN = 200;  // quiescence: captures that cannot lift alpha are skipped
+// Late move reductions: a quiet move late in the order (not the table's, a capture or a
+// killer) is first searched LMR_PLIES shallower, and again at full depth only if it beats alpha.
+constexpr int LMR_MIN_DEPTH = 3;
+constexpr int LMR_FIRST_MOVE = 3;
+constexpr int LMR_PLIES = 1;
 // A position met again counts as this much below even for the side that searches, so that
 // it looks for progress instead of going round in circles.
 constexpr int REPETITION_CONTEMPT = 30;
@@ -205,7 +210,11 @@ int Searcher::search(int depth, int alpha, int beta, int ply) {
         if (i == 0) {
             score = -search(depth - 1, -beta, -alpha, ply + 1);
         } else {
-            score = -search(depth - 1, -alpha - 1, -alpha, ply + 1);
+            const bool reduce = depth >= LMR_MIN_DEPTH && i >= LMR_FIRST_MOVE && !capture &&
+                                keys[static_cast<std::size_t>(i)] < KEY_KILLER;
+            score = alpha + 1;
+            if (reduce) score = -search(depth - 1 - LMR_PLIES, -alpha - 1, -alpha, ply + 1);
+            if (score > alpha && !stopped_) score = -search(depth - 1, -alpha - 1, -alpha, ply + 1);
             if (score > alpha && score < beta && !stopped_)
                 score = -search(depth - 1, -beta, -alpha, ply + 1);
         }

@@ -24,6 +24,7 @@ struct Snapshot {
     std::vector<int> hands;
     std::uint64_t hash = 0;
     int material = 0;
+    int advance = 0;
     int side = 0;
     int winner = 0;
     bool operator==(const Snapshot&) const = default;
@@ -38,6 +39,7 @@ Snapshot snapshot(const Position& p) {
             s.hands.push_back(p.hand(side, kind));
     s.hash = p.hash();
     s.material = p.material();
+    s.advance = p.advance();
     s.side = p.side();
     s.winner = p.winner();
     return s;
@@ -117,6 +119,7 @@ TEST(LookPosition, AgreesWithTheRulesOverRandomGames) {
             fresh.load(g, p.side());
             ASSERT_EQ(fresh.hash(), p.hash()) << "ply " << ply;
             ASSERT_EQ(fresh.material(), p.material());
+            ASSERT_EQ(fresh.advance(), p.advance());
             lower = !lower;
             ++moves_checked;
         }

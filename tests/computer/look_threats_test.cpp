@@ -66,5 +66,34 @@ TEST(LookEvaluation, AThreatAgainstTheSideToMoveCounts) {
     EXPECT_LT(lower_to_move, 0);
 }
 
+TEST(LookEvaluation, PiecesForwardOfTheCampCountForProgress) {
+    GameState g = testing::empty_game();
+    g.set(5, 9, LOWER_OU);
+    g.set(5, 1, UPPER_OU);
+    g.set(1, 7, LOWER_HU);  // in its camp: no progress
+    g.set(2, 3, UPPER_HU);  // in its camp: no progress
+    look::Position p;
+    p.load(g, look::LOWER);
+    EXPECT_EQ(p.advance(), 0);
+    g.set(1, 7, EMPTY);
+    g.set(1, 4, LOWER_HU);   // five rows forward of its back row
+    g.set(9, 6, UPPER_KIN);  // likewise for the upper side, minus the lower pawn's
+    g.set(5, 8, UPPER_HU);   // seven rows forward
+    p.load(g, look::LOWER);
+    EXPECT_EQ(p.advance(),
+              look::ADVANCE_BY_ROWS[5] + look::ADVANCE_BY_ROWS[7] - look::ADVANCE_BY_ROWS[5]);
+
+    look::ThreatFinder finder;
+    look::Threats t;
+    look::EvalWeights still;
+    still.advance = 0;
+    look::EvalWeights forward = still;
+    forward.advance = 10;
+    finder.find(p, t);
+    // The upper side stands further forward: worse for the lower side to move.
+    EXPECT_EQ(look::Evaluator(forward).evaluate(p, t) - look::Evaluator(still).evaluate(p, t),
+              -10 * p.advance());
+}
+
 }  // namespace
 }  // namespace banzuri
