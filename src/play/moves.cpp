@@ -21,6 +21,7 @@ void MainForm::初期設定() {
     sel_.selection_state = 0;
     banzuri::初期設定(g);
     painter_.画面_再描画();
+    thinking_shown_ = false;
 }
 
 void MainForm::駒移動(int fx, int fy, int tx, int ty, int piece) {
