@@ -56,7 +56,10 @@ GameWindow::GameWindow(std::filesystem::path files_dir, QString window_settings_
         [this](int button, double x, double y, std::uint64_t time) { press(button, x, y, time); },
         this);
     setCentralWidget(board_);
-    canvas_.set_refresh_handler([this] { board_->repaint(); });
+    canvas_.set_refresh_handler([this] {
+        const QRegion drawn = canvas_.take_drawn();
+        if (!drawn.isEmpty()) board_->repaint(drawn);
+    });
     build_menus();
     auto* full_screen = new QAction(this);
     full_screen->setObjectName(QStringLiteral("FULL_SCREEN"));
@@ -138,7 +141,7 @@ bool GameWindow::run(const std::function<void()>& handler) {
     handler();
     gate_.end(elapsed.elapsed());
     // What the handler drew reaches the screen now, refreshed or not.
-    if (!quitting_) board_->update();
+    if (!quitting_) show_drawn();
     if (close_pending_ && !quitting_) {
         close_pending_ = false;
         run([this] { form_->Form_Unload(); });
@@ -154,7 +157,12 @@ void GameWindow::press(int button, double x, double y, std::uint64_t time) {
 void GameWindow::tick() {
     if (quitting_) return;
     form_->Timer1_Timer();
-    board_->update();
+    show_drawn();  // most ticks draw nothing: the clock changes once a second
+}
+
+void GameWindow::show_drawn() {
+    const QRegion drawn = canvas_.take_drawn();
+    if (!drawn.isEmpty()) board_->update(drawn);
 }
 
 void GameWindow::keyPressEvent(QKeyEvent* event) {

@@ -60,6 +60,8 @@ class GameWindow : public QMainWindow {
     bool run(const std::function<void()>& handler);
     void press(int button, double x, double y, std::uint64_t time);
     void tick();
+    // Puts what the game drew since the last paint on the screen, nothing more.
+    void show_drawn();
     void quit_now();
     void show_about();
     void remember_window() const;

@@ -5,6 +5,7 @@
 #include <QString>
 #include <QTime>
 #include <chrono>
+#include <cmath>
 #include <thread>
 #include <utility>
 
@@ -57,8 +58,30 @@ void QtDialogs::show_held_warnings() {
         show_box(parent_, QMessageBox::Warning, text, title, QMessageBox::Ok);
 }
 
-double QtClock::time_of_day() {
+namespace {
+
+double system_time_of_day() {
     return QTime::currentTime().msecsSinceStartOfDay() / 1000.0;
+}
+
+double steady_now() {
+    using namespace std::chrono;
+    return duration<double>(steady_clock::now().time_since_epoch()).count();
+}
+
+constexpr double kSecondsPerDay = 86400;
+
+}  // namespace
+
+QtClock::QtClock() : QtClock(system_time_of_day, steady_now) {}
+
+QtClock::QtClock(const Source& wall_time_of_day, Source steady_seconds)
+    : steady_(std::move(steady_seconds)),
+      start_time_of_day_(wall_time_of_day()),
+      start_steady_(steady_()) {}
+
+double QtClock::time_of_day() {
+    return std::fmod(start_time_of_day_ + (steady_() - start_steady_), kSecondsPerDay);
 }
 
 void QtClock::sleep(double seconds) {

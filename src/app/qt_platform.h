@@ -36,11 +36,22 @@ class QtDialogs : public Dialogs {
     std::vector<std::pair<std::string, std::string>> held_;  // text and title
 };
 
-// The time of day from the system clock; sleeping blocks without looking at window events.
+// The time of day as the system clock gave it at start-up, carried on by a steady clock, so
+// that setting the system clock or a daylight-saving change never makes a turn jump; it wraps
+// at midnight like the system's. Sleeping blocks without looking at window events.
 class QtClock : public Clock {
   public:
+    using Source = std::function<double()>;  // seconds
+    QtClock();
+    // The time of day from `wall_time_of_day` once, then the steps of `steady_seconds`.
+    QtClock(const Source& wall_time_of_day, Source steady_seconds);
     double time_of_day() override;
     void sleep(double seconds) override;
+
+  private:
+    Source steady_;
+    double start_time_of_day_;
+    double start_steady_;
 };
 
 // The window's 50 ms timer; enabling it while it runs keeps its rhythm.

@@ -188,6 +188,24 @@ class WindowTest : public QObject {
                                  2000);  // ticks reach the game
     }
 
+    // The clock draws once a second; the ticks between put nothing on the screen.
+    void ticksThatDrawNothingPaintNothing() {
+        Session s;
+        QVERIFY(QTest::qWaitForWindowExposed(&s.window));
+        auto& f = s.window.form();
+        banzuri::MainFormTestPeer::options(f).set_elapsed(true);
+        s.trigger("START");
+        QTest::qWait(100);
+        auto& clock = banzuri::MainFormTestPeer::clock(f);
+        clock.turn_start_time = banzuri::MainFormTestPeer::platform(f).clock.time_of_day();
+        QTRY_COMPARE_WITH_TIMEOUT(clock.shown_second, 0, 500);  // second 0 drawn
+        QCoreApplication::processEvents();
+        const int painted = s.window.board().paint_count();
+        QTest::qWait(400);  // about eight ticks within second 0
+        QVERIFY(banzuri::MainFormTestPeer::platform(f).timer.enabled());
+        QCOMPARE(s.window.board().paint_count(), painted);
+    }
+
     void whatAHandlerDrawsReachesTheScreenWithoutARefresh() {
         Session s;
         QVERIFY(QTest::qWaitForWindowExposed(&s.window));
