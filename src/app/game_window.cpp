@@ -56,6 +56,7 @@ GameWindow::GameWindow(std::filesystem::path files_dir, QString window_settings_
         [this](int button, double x, double y, std::uint64_t time) { press(button, x, y, time); },
         this);
     setCentralWidget(board_);
+    dialogs_.set_before_box([this] { show_drawn(); });
     canvas_.set_refresh_handler([this] {
         const QRegion drawn = canvas_.take_drawn();
         if (!drawn.isEmpty()) board_->repaint(drawn);

@@ -33,13 +33,20 @@ QMessageBox::StandardButton show_box(QWidget* parent, QMessageBox::Icon icon,
 
 }  // namespace
 
+QMessageBox::StandardButton QtDialogs::open_box(QMessageBox::Icon icon, const std::string& text,
+                                                const std::string& title,
+                                                QMessageBox::StandardButtons buttons) {
+    if (before_box_) before_box_();
+    return show_box(parent_, icon, text, title, buttons);
+}
+
 void QtDialogs::message(const std::string& text, const std::string& title) {
-    show_box(parent_, QMessageBox::NoIcon, text, title, QMessageBox::Ok);
+    open_box(QMessageBox::NoIcon, text, title, QMessageBox::Ok);
 }
 
 bool QtDialogs::ask_yes_no(const std::string& text, const std::string& title) {
-    return show_box(parent_, QMessageBox::NoIcon, text, title,
-                    QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
+    return open_box(QMessageBox::NoIcon, text, title, QMessageBox::Yes | QMessageBox::No) ==
+           QMessageBox::Yes;
 }
 
 void QtDialogs::warning(const std::string& text, const std::string& title) {
@@ -47,7 +54,7 @@ void QtDialogs::warning(const std::string& text, const std::string& title) {
         held_.emplace_back(text, title);
         return;
     }
-    show_box(parent_, QMessageBox::Warning, text, title, QMessageBox::Ok);
+    open_box(QMessageBox::Warning, text, title, QMessageBox::Ok);
 }
 
 void QtDialogs::show_held_warnings() {
@@ -55,7 +62,7 @@ void QtDialogs::show_held_warnings() {
     const auto waiting = std::move(held_);
     held_.clear();
     for (const auto& [text, title] : waiting)
-        show_box(parent_, QMessageBox::Warning, text, title, QMessageBox::Ok);
+        open_box(QMessageBox::Warning, text, title, QMessageBox::Ok);
 }
 
 namespace {

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QAction>
+#include <QMessageBox>
 #include <QTimer>
 #include <QWidget>
 #include <array>
@@ -29,9 +30,16 @@ class QtDialogs : public Dialogs {
     // Shows the waiting warnings one after another, oldest first; later ones show at once.
     void show_held_warnings();
     bool holding_warnings() const { return holding_; }
+    // Runs before each box opens: what the game drew so far is to be seen behind it.
+    void set_before_box(std::function<void()> before) { before_box_ = std::move(before); }
 
   private:
+    QMessageBox::StandardButton open_box(QMessageBox::Icon icon, const std::string& text,
+                                         const std::string& title,
+                                         QMessageBox::StandardButtons buttons);
+
     QWidget* parent_;
+    std::function<void()> before_box_;
     bool holding_ = false;
     std::vector<std::pair<std::string, std::string>> held_;  // text and title
 };

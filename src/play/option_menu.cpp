@@ -25,6 +25,7 @@ void MainForm::background_click(MenuItem item, int code) {
     options_.書込_環境設定ファイル();
     painter_.画面_再描画();
     show_last_moves();
+    clock_.shown_second = NO_SECOND_SHOWN;  // the running clock shows its turn again at once
 }
 
 void MainForm::MIDORI_Click() {

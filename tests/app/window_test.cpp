@@ -206,6 +206,19 @@ class WindowTest : public QObject {
         QCOMPARE(s.window.board().paint_count(), painted);
     }
 
+    // A box in the middle of a handler shows over what the handler has drawn so far.
+    void whatAHandlerDrewBeforeABoxIsOnTheScreenBehindIt() {
+        Session s;
+        QVERIFY(QTest::qWaitForWindowExposed(&s.window));
+        auto& f = s.window.form();
+        banzuri::MainFormTestPeer::options(f).set_elapsed(false);  // no ticks to paint meanwhile
+        bool handed_to_screen = false;
+        s.boxes.while_open = [&] { handed_to_screen = s.window.canvas().take_drawn().isEmpty(); };
+        s.trigger("START");  // draws, then "先手の番です"
+        QVERIFY(!banzuri::MainFormTestPeer::platform(f).timer.enabled());
+        QVERIFY(handed_to_screen);
+    }
+
     void whatAHandlerDrawsReachesTheScreenWithoutARefresh() {
         Session s;
         QVERIFY(QTest::qWaitForWindowExposed(&s.window));

@@ -78,6 +78,9 @@ TEST(ScreenTexts, ABackgroundChangeDrawsTheMoveNumberAndBothLastMovesAgain) {
     EXPECT_TRUE(contains(after, "text \"８\" 8926 1756 c15 s12 bold"));
     EXPECT_TRUE(contains(after, "text \"７\" 316 5896 c15 s12 bold"));
     EXPECT_TRUE(contains(after, "text \"四\" 562 5896 c15 s12 bold"));
+    w.log.clear();
+    w.form.Timer1_Timer();  // the running clock, which the redraw showed without this turn
+    EXPECT_EQ(w.lines("refresh").size(), 1u);
 
     w.form.REPLAY_Click();  // back to ７四歩: the lower side's last move is ３六歩
     w.log.clear();
