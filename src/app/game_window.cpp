@@ -60,7 +60,11 @@ GameWindow::GameWindow(std::filesystem::path files_dir, QString window_settings_
         [this](int button, double x, double y, std::uint64_t time) { press(button, x, y, time); },
         this);
     setCentralWidget(board_);
-    canvas_.set_refresh_handler([this] { board_->repaint(); });
+    dialogs_.set_before_box([this] { show_drawn(); });
+    canvas_.set_refresh_handler([this] {
+        const QRegion drawn = canvas_.take_drawn();
+        if (!drawn.isEmpty()) board_->repaint(drawn);
+    });
     build_menus();
     auto* full_screen = new QAction(this);
     full_screen->setObjectName(QStringLiteral("FULL_SCREEN"));
@@ -142,7 +146,7 @@ bool GameWindow::run(const std::function<void()>& handler) {
     handler();
     gate_.end(elapsed.elapsed());
     // What the handler drew reaches the screen now, refreshed or not.
-    if (!quitting_) board_->update();
+    if (!quitting_) show_drawn();
     if (close_pending_ && !quitting_) {
         close_pending_ = false;
         run([this] { form_->Form_Unload(); });
@@ -158,7 +162,12 @@ void GameWindow::press(int button, double x, double y, std::uint64_t time) {
 void GameWindow::tick() {
     if (quitting_) return;
     form_->Timer1_Timer();
-    board_->update();
+    show_drawn();  // most ticks draw nothing: the clock changes once a second
+}
+
+void GameWindow::show_drawn() {
+    const QRegion drawn = canvas_.take_drawn();
+    if (!drawn.isEmpty()) board_->update(drawn);
 }
 
 // The computer's worker is looked at between handlers only: while a message box of another

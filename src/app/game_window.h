@@ -63,6 +63,8 @@ class GameWindow : public QMainWindow {
     void press(int button, double x, double y, std::uint64_t time);
     void tick();
     void poll();
+    // Puts what the game drew since the last paint on the screen, nothing more.
+    void show_drawn();
     void quit_now();
     void show_about();
     void remember_window() const;

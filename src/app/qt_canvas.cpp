@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <utility>
 
 #include "app/pictures.h"
 #include "rules/pieces.h"
@@ -226,7 +227,18 @@ void QtCanvas::paint_margins() {
         }
 }
 
+void QtCanvas::mark_drawn(const QRect& device_rect) {
+    // Scaled smoothing may reach a device pixel beyond the operation's area.
+    const QRectF device(device_rect.adjusted(-1, -1, 1, 1));
+    drawn_ += QRectF(device.topLeft() / ratio_, device.size() / ratio_).toAlignedRect();
+}
+
+QRegion QtCanvas::take_drawn() {
+    return std::exchange(drawn_, QRegion());
+}
+
 void QtCanvas::render_all() {
+    mark_drawn(image_.rect());
     paint_margins();
     DevicePainter painter(image_, client_);
     (*painter).fillRect(client_, palette_colour(2));
@@ -237,6 +249,9 @@ void QtCanvas::record(DrawOp op) {
     if (!list_.add(op, kClient)) return;
     DevicePainter painter(image_, client_);
     render(op, *painter);
+    const QRect& a = op.area;
+    mark_drawn(QRect(QPoint(device_x(a.left()), device_y(a.top())),
+                     QPoint(device_x(a.left() + a.width()), device_y(a.top() + a.height()))));
 }
 
 void QtCanvas::draw_picture(int code, double x, double y) {
@@ -245,6 +260,7 @@ void QtCanvas::draw_picture(int code, double x, double y) {
     if (is_background(code) && code != margin_background_) {
         margin_background_ = code;
         paint_margins();
+        mark_drawn(image_.rect());
     }
     DrawOp op = make_op(DrawOp::Kind::Picture, code, x, y, x, y);
     op.area = QRect(QPoint(twips_to_pixel(x), twips_to_pixel(y)), natural);

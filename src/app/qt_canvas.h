@@ -7,6 +7,7 @@
 #include <QFont>
 #include <QImage>
 #include <QRect>
+#include <QRegion>
 #include <functional>
 #include <unordered_map>
 
@@ -38,6 +39,9 @@ class QtCanvas : public Canvas {
     const QImage& image() const { return image_; }
     // Called by refresh(): the window shows the image at once.
     void set_refresh_handler(std::function<void()> handler) { on_refresh_ = std::move(handler); }
+    // The part of the view (logical pixels) drawn since the last call; the window puts only
+    // that on the screen.
+    QRegion take_drawn();
 
     // Makes the view `size` logical pixels on a screen of `ratio` and draws everything again;
     // nothing happens when both are unchanged.
@@ -63,6 +67,7 @@ class QtCanvas : public Canvas {
     int device_x(double pixel) const;
     int device_y(double pixel) const;
     const QImage& picture(int code, QSize device);
+    void mark_drawn(const QRect& device_rect);
 
     QImage image_;
     QSize view_size_;
@@ -72,6 +77,7 @@ class QtCanvas : public Canvas {
     int margin_background_ = -1;  // the background code last drawn
     DisplayList list_;
     std::function<void()> on_refresh_;
+    QRegion drawn_;  // logical pixels of the view
     std::unordered_map<unsigned long long, QImage> pictures_;
 };
 

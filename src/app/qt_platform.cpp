@@ -5,6 +5,7 @@
 #include <QString>
 #include <QTime>
 #include <chrono>
+#include <cmath>
 #include <thread>
 #include <utility>
 
@@ -32,13 +33,20 @@ QMessageBox::StandardButton show_box(QWidget* parent, QMessageBox::Icon icon,
 
 }  // namespace
 
+QMessageBox::StandardButton QtDialogs::open_box(QMessageBox::Icon icon, const std::string& text,
+                                                const std::string& title,
+                                                QMessageBox::StandardButtons buttons) {
+    if (before_box_) before_box_();
+    return show_box(parent_, icon, text, title, buttons);
+}
+
 void QtDialogs::message(const std::string& text, const std::string& title) {
-    show_box(parent_, QMessageBox::NoIcon, text, title, QMessageBox::Ok);
+    open_box(QMessageBox::NoIcon, text, title, QMessageBox::Ok);
 }
 
 bool QtDialogs::ask_yes_no(const std::string& text, const std::string& title) {
-    return show_box(parent_, QMessageBox::NoIcon, text, title,
-                    QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
+    return open_box(QMessageBox::NoIcon, text, title, QMessageBox::Yes | QMessageBox::No) ==
+           QMessageBox::Yes;
 }
 
 void QtDialogs::warning(const std::string& text, const std::string& title) {
@@ -46,7 +54,7 @@ void QtDialogs::warning(const std::string& text, const std::string& title) {
         held_.emplace_back(text, title);
         return;
     }
-    show_box(parent_, QMessageBox::Warning, text, title, QMessageBox::Ok);
+    open_box(QMessageBox::Warning, text, title, QMessageBox::Ok);
 }
 
 void QtDialogs::show_held_warnings() {
@@ -54,11 +62,33 @@ void QtDialogs::show_held_warnings() {
     const auto waiting = std::move(held_);
     held_.clear();
     for (const auto& [text, title] : waiting)
-        show_box(parent_, QMessageBox::Warning, text, title, QMessageBox::Ok);
+        open_box(QMessageBox::Warning, text, title, QMessageBox::Ok);
 }
 
-double QtClock::time_of_day() {
+namespace {
+
+double system_time_of_day() {
     return QTime::currentTime().msecsSinceStartOfDay() / 1000.0;
+}
+
+double steady_now() {
+    using namespace std::chrono;
+    return duration<double>(steady_clock::now().time_since_epoch()).count();
+}
+
+constexpr double kSecondsPerDay = 86400;
+
+}  // namespace
+
+QtClock::QtClock() : QtClock(system_time_of_day, steady_now) {}
+
+QtClock::QtClock(const Source& wall_time_of_day, Source steady_seconds)
+    : steady_(std::move(steady_seconds)),
+      start_time_of_day_(wall_time_of_day()),
+      start_steady_(steady_()) {}
+
+double QtClock::time_of_day() {
+    return std::fmod(start_time_of_day_ + (steady_() - start_steady_), kSecondsPerDay);
 }
 
 void QtClock::sleep(double seconds) {

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QAction>
+#include <QMessageBox>
 #include <QTimer>
 #include <QWidget>
 #include <array>
@@ -29,18 +30,36 @@ class QtDialogs : public Dialogs {
     // Shows the waiting warnings one after another, oldest first; later ones show at once.
     void show_held_warnings();
     bool holding_warnings() const { return holding_; }
+    // Runs before each box opens: what the game drew so far is to be seen behind it.
+    void set_before_box(std::function<void()> before) { before_box_ = std::move(before); }
 
   private:
+    QMessageBox::StandardButton open_box(QMessageBox::Icon icon, const std::string& text,
+                                         const std::string& title,
+                                         QMessageBox::StandardButtons buttons);
+
     QWidget* parent_;
+    std::function<void()> before_box_;
     bool holding_ = false;
     std::vector<std::pair<std::string, std::string>> held_;  // text and title
 };
 
-// The time of day from the system clock; sleeping blocks without looking at window events.
+// The time of day as the system clock gave it at start-up, carried on by a steady clock, so
+// that setting the system clock or a daylight-saving change never makes a turn jump; it wraps
+// at midnight like the system's. Sleeping blocks without looking at window events.
 class QtClock : public Clock {
   public:
+    using Source = std::function<double()>;  // seconds
+    QtClock();
+    // The time of day from `wall_time_of_day` once, then the steps of `steady_seconds`.
+    QtClock(const Source& wall_time_of_day, Source steady_seconds);
     double time_of_day() override;
     void sleep(double seconds) override;
+
+  private:
+    Source steady_;
+    double start_time_of_day_;
+    double start_steady_;
 };
 
 // The window's 50 ms timer; enabling it while it runs keeps its rhythm.

@@ -25,6 +25,11 @@ void MainForm::待ち時間(double seconds) {
     banzuri::待ち時間(p.clock, seconds);
 }
 
+void MainForm::start_turn_clock() {
+    clock_.turn_start_time = p.clock.time_of_day();
+    clock_.shown_second = NO_SECOND_SHOWN;
+}
+
 void MainForm::Timer1_Timer() {
     if (!p.timer.enabled() || g.winner != TURN_NONE) return;
     clock_.move_seconds = 調査_経過秒(clock_.turn_start_time, p.clock.time_of_day());

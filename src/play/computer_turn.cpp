@@ -8,18 +8,26 @@
 
 namespace banzuri {
 
+// The label takes the place of the computer's last move text, which goes first.
 void MainForm::show_thinking() {
     painter_.消去_思考中();
+    painter_.消去_移動結果(g.upper_order);
     painter_.描画_数値(-1.5, 8.5, "思考中", COLOUR_BLACK, 0, 12);
     painter_.描画_数値(-1.6, 8.4, "思考中", painter_.text_colour(), 0, 12);
     painter_.描画_桝輪郭(painter_.board_colour(), 1, 8);
+    thinking_shown_ = true;
+}
+
+void MainForm::hide_thinking() {
+    painter_.消去_思考中();
+    thinking_shown_ = false;
 }
 
 // The upper side can neither move nor drop: it gives the game up as if its king had been
 // taken. The clocks stay as they are and the turn is not handed back.
 void MainForm::resign() {
     p.timer.set_enabled(false);
-    painter_.消去_思考中();
+    hide_thinking();
     g.winner = g.lower_order;
     records_.resignation_winner = records::Side::lower;
     keep_game();
@@ -32,7 +40,7 @@ void MainForm::record_and_show(const BestMove& m) {
     手順保存(g, m.from_x, m.from_y, m.to_x, m.to_y, m.piece_before, m.piece_after, g.time_lower,
              g.time_lower, g.time_upper, g.time_upper + clock_.move_seconds);
     ++g.move_count;
-    painter_.描画_手数(g.rec_index, COLOUR_WHITE);
+    painter_.描画_手数(g.move_count - 1, COLOUR_WHITE);  // the number shown until the piece lands
     if (m.drop()) {
         painter_.描画_駒点滅(m.piece_after, HAND_UPPER_COLUMN, 8 - m.from_y, 2);
     } else {
@@ -50,11 +58,11 @@ void MainForm::execute(const BestMove& m) {
 }
 
 void MainForm::hand_over(const BestMove& m) {
-    painter_.消去_思考中();
+    hide_thinking();
     painter_.描画_移動結果(g.upper_order, m.to_x, m.to_y, m.piece_after, COLOUR_WHITE);
     painter_.描画_桝輪郭(COLOUR_WHITE, m.to_x, m.to_y);
     g.time_upper += clock_.move_seconds;
-    clock_.turn_start_time = p.clock.time_of_day();
+    start_turn_clock();
     g.turn = g.lower_order;
     if (checked(MenuItem::KEIKA)) p.timer.set_enabled(true);
 }
@@ -62,7 +70,7 @@ void MainForm::hand_over(const BestMove& m) {
 // Steps shared by every level: the computer's turn clock starts and "思考中" is shown before
 // the search, which hides nothing it prepares.
 void MainForm::begin_computer_turn() {
-    clock_.turn_start_time = p.clock.time_of_day();
+    start_turn_clock();
     if (checked(MenuItem::KEIKA)) p.timer.set_enabled(true);
     show_thinking();
     painter_.refresh();
@@ -88,9 +96,10 @@ void MainForm::play_computer_move(const std::optional<BestMove>& best) {
     execute(m);
     captures_after_move(m.to_x, m.to_y);
     painter_.描画_桝輪郭(COLOUR_WHITE, m.to_x, m.to_y);
-    painter_.描画_手数(g.rec_index, COLOUR_WHITE);
+    painter_.描画_手数(g.move_count, COLOUR_WHITE);
     keep_game_after_move();
     if (存在チェック_駒(g, LOWER_OU) == OFF) {
+        hide_thinking();  // the label goes whatever the outcome of the turn
         painter_.消去_移動結果(g.upper_order);
         終了("ｺﾝﾋﾟｭｰﾀ");
         return;

@@ -58,6 +58,9 @@ struct TurnClock {
     int shown_second = 0;        // the whole second the clock last showed
 };
 
+// A turn's clock has shown no second yet, so its first one is always drawn.
+inline constexpr int NO_SECOND_SHOWN = -1;
+
 class MainForm {
   public:
     // Sounds and the help page come from `files_dir`, the settings file from `settings_dir`
@@ -152,10 +155,13 @@ class MainForm {
 
     // clocks and waits
     void 待ち時間(double seconds);
+    // A new turn starts now: its seconds count from here and its first second is drawn.
+    void start_turn_clock();
 
     // the computer
     void com_ban();
     void show_thinking();
+    void hide_thinking();
     void resign();
     void record_and_show(const BestMove& m);
     void execute(const BestMove& m);
@@ -203,6 +209,8 @@ class MainForm {
     void forget_line();
     void show_clocks(double upper, double lower);
     void redraw_position();
+    // After a full redraw: the move number and each side's last move up to the position shown.
+    void show_last_moves();
 
     // handicap ladder
     bool ladder_allowed();
@@ -247,6 +255,9 @@ class MainForm {
     ComputerWorker worker_;
     Thinking thinking_ = Thinking::NONE;
     std::function<LookLimits(int level)> think_limits_;
+    // "思考中" is on the screen; a step through the record must not tile the upper side's move
+    // text away otherwise.
+    bool thinking_shown_ = false;
 };
 
 }  // namespace banzuri

@@ -126,7 +126,9 @@ void MainForm::finish_against_computer() {
 void MainForm::finish_between_people(bool lower_moved) {
     (lower_moved ? g.time_lower : g.time_upper) += clock_.move_seconds;
     clock_.move_seconds = 0;
-    clock_.turn_start_time = p.clock.time_of_day();
+    start_turn_clock();
+    // A step through the record stopped the clock; the next move sets it going again.
+    if (checked(MenuItem::KEIKA)) p.timer.set_enabled(true);
     const int winner = winner_by_kings(g);
     if (winner == FIRST_PLAYER) 終了("先手");
     if (winner == SECOND_PLAYER) 終了("後手");
@@ -234,7 +236,7 @@ void MainForm::execute_human_move(int button) {
     g.rec_index += 1;
     captures_after_move(sel_.sel_to_x, sel_.sel_to_y);
 
-    painter_.描画_手数(g.rec_index, COLOUR_WHITE);
+    painter_.描画_手数(g.move_count, COLOUR_WHITE);
     painter_.描画_移動結果(sel_.sel_piece >= UPPER_HU ? g.upper_order : g.lower_order,
                            sel_.sel_to_x, sel_.sel_to_y, sel_.sel_piece, painter_.text_colour());
     g.turn = -g.turn;

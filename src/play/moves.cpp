@@ -22,6 +22,7 @@ void MainForm::初期設定() {
     banzuri::初期設定(g);
     records_.new_game();
     painter_.画面_再描画();
+    thinking_shown_ = false;
 }
 
 void MainForm::駒移動(int fx, int fy, int tx, int ty, int piece) {

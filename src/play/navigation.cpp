@@ -70,7 +70,7 @@ int flipped(int code) {
 
 // A step through the record stops the clock; the seconds spent looking back are nobody's.
 void MainForm::restart_turn_clock() {
-    clock_.turn_start_time = p.clock.time_of_day();
+    start_turn_clock();
     clock_.move_seconds = 0;
 }
 
@@ -122,6 +122,24 @@ void MainForm::redraw_position() {
     painter_.描画_盤();
 }
 
+void MainForm::show_last_moves() {
+    if (g.move_count <= 0) return;
+    painter_.描画_手数(g.move_count, COLOUR_WHITE);
+    bool upper_shown = false;
+    bool lower_shown = false;
+    for (int n = g.rec_index; n >= 1 && !(upper_shown && lower_shown); --n) {
+        if (at(n - 1) >= g.record.size() || (n < g.rec_index && at(n) >= g.record.size())) continue;
+        const Board& after = n == g.rec_index ? g.board : g.record[at(n)].board;
+        const Arrival moved = arrival(g.record[at(n - 1)].board, after);
+        if (!moved.found) continue;
+        const int side = side_of(g, moved.code);
+        bool& shown = side == g.upper_order ? upper_shown : lower_shown;
+        if (shown) continue;
+        painter_.描画_移動結果(side, moved.x, moved.y, moved.code, painter_.text_colour());
+        shown = true;
+    }
+}
+
 void MainForm::REPLAY_Click() {
     if (g.rec_index < 1 || at(g.rec_index - 1) >= g.record.size()) {
         sound_.play(sound_.snd_forbidden());
@@ -133,7 +151,7 @@ void MainForm::REPLAY_Click() {
     p.timer.set_enabled(false);
     restart_turn_clock();
     painter_.描画_将棋盤桝();
-    painter_.消去_思考中();
+    if (thinking_shown_) hide_thinking();
 
     const Board left = g.board;
     const int e = g.rec_index - 1;
@@ -165,7 +183,7 @@ void MainForm::AFTER_Click() {
         p.dialogs.message("できません", "進む");
         return;
     }
-    painter_.消去_思考中();
+    if (thinking_shown_) hide_thinking();
     sel_.selection_state = 0;
     p.timer.set_enabled(false);
     restart_turn_clock();
@@ -199,7 +217,7 @@ void MainForm::CANCEL_Click() {
 
 void MainForm::REVERSE_Click() {
     if (g.handicap_shown == ON) {
-        painter_.描画_四角形(11, 1.2, 1800, 200, painter_.board_colour());
+        painter_.消去_ハンデレベル();
         g.handicap_level = -g.handicap_level;
         painter_.描画_文字列(11, 1, g.handicap_level, COLOUR_WHITE, 10);
     }

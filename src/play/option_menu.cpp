@@ -7,8 +7,8 @@ namespace banzuri {
 void MainForm::読込_環境設定ファイル() {
     const LoadedOptions loaded = options_.読込_環境設定ファイル();
     if (loaded.background) painter_.描画_背景(*loaded.background);
-    if (loaded.guidance)
-        painter_.set_guidance_colour(*loaded.guidance ? COLOUR_WHITE : COLOUR_GREEN);
+    // From the options held: after a failed write the file no longer says what they are.
+    painter_.set_guidance_colour(options_.guidance() ? COLOUR_WHITE : COLOUR_GREEN);
     if (loaded.music) play_music(*loaded.music);
     if (loaded.write_back) options_.書込_環境設定ファイル();
 }
@@ -24,6 +24,8 @@ void MainForm::background_click(MenuItem item, int code) {
     if (!options_.checked(item)) options_.set_background(code);
     options_.書込_環境設定ファイル();
     painter_.画面_再描画();
+    show_last_moves();
+    clock_.shown_second = NO_SECOND_SHOWN;  // the running clock shows its turn again at once
     if (thinking_ == Thinking::MOVE) show_thinking();  // the redraw painted over the label
 }
 

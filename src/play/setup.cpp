@@ -6,15 +6,6 @@
 
 namespace banzuri {
 
-namespace {
-
-// The forward part of the record may only reach entries written in the line shown now.
-int last_entry_behind(const GameState& g) {
-    return std::max(0, g.rec_index - 1);
-}
-
-}  // namespace
-
 void MainForm::choose_level(int level) {
     const MenuItem items[] = {MenuItem::LEVEL1, MenuItem::LEVEL2, MenuItem::LEVEL3,
                               MenuItem::LEVEL4, MenuItem::LEVEL5};
@@ -75,7 +66,7 @@ void MainForm::START_Click() {
     redraw_for_game();
     sel_.selection_state = 0;  // the outlines of a picked-up piece are gone with the redraw
 
-    clock_.turn_start_time = p.clock.time_of_day();
+    start_turn_clock();
     if (checked(MenuItem::KEIKA)) p.timer.set_enabled(true);
     g.game_mode = MODE_MAN;
 
@@ -102,9 +93,9 @@ void MainForm::SENTE_Click() {
 
     sel_.selection_state = 0;
     g.game_mode = MODE_COM;
-    g.rec_last = last_entry_behind(g);
+    g.rec_last = std::max(0, last_entry_of_line());  // as far as 進 may go
 
-    clock_.turn_start_time = p.clock.time_of_day();
+    start_turn_clock();
     p.timer.set_enabled(true);
 
     if (g.turn == TURN_NONE || g.move_count == 0) {
@@ -131,7 +122,7 @@ void MainForm::GOTE_Click() {
     p.timer.set_enabled(true);
     sel_.selection_state = 0;
     g.game_mode = MODE_COM;
-    g.rec_last = last_entry_behind(g);
+    g.rec_last = std::max(0, last_entry_of_line());  // as far as 進 may go
 
     if (g.turn == TURN_NONE || g.move_count == 0) {
         g.lower_order = SECOND_PLAYER;
@@ -139,7 +130,7 @@ void MainForm::GOTE_Click() {
         g.turn = FIRST_PLAYER;
         com_ban();  // the computer's first move hands the turn to the player
     } else if (g.turn == g.lower_order) {
-        clock_.turn_start_time = p.clock.time_of_day();  // the player's turn starts again now
+        // The player's turn goes on: the seconds already spent on it still count.
         p.dialogs.message("MANの番です", "対局");
     } else if (g.turn == g.upper_order) {
         com_ban();

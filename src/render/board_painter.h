@@ -48,6 +48,7 @@ class BoardPainter {
     void 描画_手数(int number, int colour);
     void 描画_レベル(int level);
     void 描画_ハンデレベル(int handicap);
+    void 消去_ハンデレベル();
     void 描画_メッセージ(int message);
     void 描画_所有時間(int side, double seconds);
     void 消去_所有時間(int side);

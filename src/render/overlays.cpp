@@ -81,9 +81,15 @@ void BoardPainter::描画_レベル(int level) {
 }
 
 void BoardPainter::描画_ハンデレベル(int handicap) {
-    tile(11, 1);
+    消去_ハンデレベル();
     描画_文字列(11.1, 1.1, handicap, COLOUR_BLACK, 10);
     描画_文字列(11, 1, handicap, COLOUR_WHITE, 10);
+}
+
+// The label reaches about two and a half cells to the right of its cell, shadow included.
+void BoardPainter::消去_ハンデレベル() {
+    for (int gx = 11; gx <= 13; ++gx)
+        tile(gx, 1);
 }
 
 void BoardPainter::描画_メッセージ(int message) {
@@ -113,8 +119,10 @@ void BoardPainter::消去_所有時間(int side) {
     }
 }
 
+// "思考中" covers cell -2 and most of cell -1.
 void BoardPainter::消去_思考中() {
     tile(-2, 8);
+    tile(-1, 8);
     描画_桝輪郭(board_colour_, -1, 7);
 }
 
@@ -139,8 +147,8 @@ void BoardPainter::描画_移動結果(int side, int x, int y, int code, int col
 
 void BoardPainter::消去_移動結果(int side) {
     if (side == g_.upper_order) {
-        tile(-1, 8);
-        tile(0, 8);
+        for (int gx = -2; gx <= 0; ++gx)  // the file digit starts inside cell -2
+            tile(gx, 8);
         描画_桝輪郭(board_colour_, -1, 7);
         描画_桝輪郭(board_colour_, 1, 8);
     } else if (side == g_.lower_order) {

@@ -246,6 +246,23 @@ class CanvasTest : public QObject {
         QtCanvas silent;
         silent.refresh();  // no window yet: nothing happens
     }
+
+    // The window puts on the screen only what was drawn since it last looked: a clock's text
+    // is a small patch, and a look with nothing drawn meanwhile finds nothing.
+    void drawnAreaIsOnlyWhatWasDrawnSinceTheLastLook() {
+        for (qreal ratio : {1.0, 2.0}) {
+            QtCanvas canvas(ratio);
+            QVERIFY(canvas.take_drawn().contains(QRect(QPoint(0, 0), canvas.view_size())));
+            QVERIFY(canvas.take_drawn().isEmpty());
+            const double x = 1300 + 13 * 615.0, y = 100 + 9.2 * 690;  // the lower side's clock
+            canvas.draw_text("00:01:05", x, y, 15, 12, true);
+            const QRect drawn = canvas.take_drawn().boundingRect();
+            QVERIFY(drawn.contains(
+                QPoint(banzuri::app::twips_to_pixel(x) + 2, banzuri::app::twips_to_pixel(y) + 8)));
+            QVERIFY2(drawn.width() < 90 && drawn.height() < 30, qPrintable(QString::number(ratio)));
+            QVERIFY(canvas.take_drawn().isEmpty());
+        }
+    }
 };
 
 QTEST_MAIN(CanvasTest)

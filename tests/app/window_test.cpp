@@ -190,6 +190,37 @@ class WindowTest : public QObject {
                                  2000);  // ticks reach the game
     }
 
+    // The clock draws once a second; the ticks between put nothing on the screen.
+    void ticksThatDrawNothingPaintNothing() {
+        Session s;
+        QVERIFY(QTest::qWaitForWindowExposed(&s.window));
+        auto& f = s.window.form();
+        banzuri::MainFormTestPeer::options(f).set_elapsed(true);
+        s.trigger("START");
+        QTest::qWait(100);
+        auto& clock = banzuri::MainFormTestPeer::clock(f);
+        clock.turn_start_time = banzuri::MainFormTestPeer::platform(f).clock.time_of_day();
+        QTRY_COMPARE_WITH_TIMEOUT(clock.shown_second, 0, 500);  // second 0 drawn
+        QCoreApplication::processEvents();
+        const int painted = s.window.board().paint_count();
+        QTest::qWait(400);  // about eight ticks within second 0
+        QVERIFY(banzuri::MainFormTestPeer::platform(f).timer.enabled());
+        QCOMPARE(s.window.board().paint_count(), painted);
+    }
+
+    // A box in the middle of a handler shows over what the handler has drawn so far.
+    void whatAHandlerDrewBeforeABoxIsOnTheScreenBehindIt() {
+        Session s;
+        QVERIFY(QTest::qWaitForWindowExposed(&s.window));
+        auto& f = s.window.form();
+        banzuri::MainFormTestPeer::options(f).set_elapsed(false);  // no ticks to paint meanwhile
+        bool handed_to_screen = false;
+        s.boxes.while_open = [&] { handed_to_screen = s.window.canvas().take_drawn().isEmpty(); };
+        s.trigger("START");  // draws, then "先手の番です"
+        QVERIFY(!banzuri::MainFormTestPeer::platform(f).timer.enabled());
+        QVERIFY(handed_to_screen);
+    }
+
     void whatAHandlerDrawsReachesTheScreenWithoutARefresh() {
         Session s;
         QVERIFY(QTest::qWaitForWindowExposed(&s.window));

@@ -90,23 +90,57 @@ TEST(ClockBookkeeping, ThePlayersSecondsAreNeverCreditedToTheComputer) {
     EXPECT_EQ(w.g().turn, w.g().lower_order) << "the computer has replied";
 }
 
-TEST(ClockTick, RedrawsOncePerWholeSecondAndNotAfterTheEnd) {
+// Every turn draws its first second, also after a turn that ended within its first second.
+TEST(ClockTick, RedrawsOncePerWholeSecondFromTheFirstAndNotAfterTheEnd) {
     PlayWindow w;
     w.set_checked(MenuItem::KEIKA, true);
     w.start_people_game();
     w.clock.now += 0.5;
     w.form.Timer1_Timer();
-    EXPECT_EQ(w.lines("refresh").size(), 0u);
-    w.clock.now += 0.6;
-    w.form.Timer1_Timer();
     w.form.Timer1_Timer();
     EXPECT_EQ(w.lines("refresh").size(), 1u);
+
+    w.click(7, 7);
+    w.click(7, 6);  // the lower side's move within its first second
+    w.clock.now += 0.3;
+    w.log.clear();
+    w.form.Timer1_Timer();
+    EXPECT_EQ(w.lines("text \"00:00:00\"").size(), 2u) << "the upper side's first second";
+    w.clock.now += 0.8;
+    w.form.Timer1_Timer();
+    w.form.Timer1_Timer();
+    EXPECT_EQ(w.lines("refresh").size(), 2u);
     EXPECT_NEAR(w.turn_clock().move_seconds, 1.1, 1e-9);
 
     w.g().winner = FIRST_PLAYER;
     w.clock.now += 5;
+    w.log.clear();
     w.form.Timer1_Timer();
-    EXPECT_EQ(w.lines("refresh").size(), 1u);
+    EXPECT_TRUE(w.lines("refresh").empty());
+}
+
+// A step through the record stops the clock; between two people the next move starts it again.
+TEST(ClockTick, AMoveAfterAStepBackSetsTheClockGoingAgain) {
+    PlayWindow w;
+    w.set_checked(MenuItem::KEIKA, true);
+    w.start_people_game();
+    w.click(7, 7);
+    w.click(7, 6);
+    w.form.REPLAY_Click();
+    EXPECT_FALSE(w.timer.enabled());
+    w.click(2, 7);
+    w.click(2, 6);
+    EXPECT_TRUE(w.timer.enabled());
+    w.clock.now += 2.5;
+    w.log.clear();
+    w.form.Timer1_Timer();
+    EXPECT_EQ(w.lines("text \"00:00:02\"").size(), 2u) << "the upper side's clock counts";
+
+    w.set_checked(MenuItem::KEIKA, false);  // with the display off it stays stopped
+    w.form.REPLAY_Click();
+    w.click(2, 7);
+    w.click(2, 6);
+    EXPECT_FALSE(w.timer.enabled());
 }
 
 TEST(ClockTick, StoppedTimerIgnoresTicks) {

@@ -111,7 +111,7 @@ TEST(ComputerTurn, TheSearchTicksTheClock) {
     w.g().set(1, 9, LOWER_OU);
     w.turn_clock().shown_second = 7;  // the clock last showed another second
     w.com_ban();
-    EXPECT_EQ(w.turn_clock().shown_second, 0);
+    EXPECT_EQ(w.turn_clock().shown_second, NO_SECOND_SHOWN) << "the player's turn starts afresh";
     // The tick draws the upper clock (time_upper 0 plus no seconds) during the search.
     std::size_t clock_line = w.log.size();
     std::size_t pause_line = w.log.size();

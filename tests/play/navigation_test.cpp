@@ -337,6 +337,24 @@ TEST_F(Game, TheStartingPositionLooksTheSameFlipped) {
     EXPECT_EQ(g().board, start);
 }
 
+// Switching to the computer keeps every entry written in reach of the forward step.
+TEST_F(Game, AfterSwitchingToTheComputerForwardReachesEveryEntryWritten) {
+    move(7, 7, 7, 6, 1);
+    move(3, 3, 3, 4, 1);
+    move(2, 7, 2, 6, 1);
+    for (auto switch_to_computer : {&MainForm::SENTE_Click, &MainForm::GOTE_Click}) {
+        form().REPLAY_Click();
+        (form().*switch_to_computer)();
+        form().REPLAY_Click();
+        form().AFTER_Click();
+        EXPECT_EQ(g().rec_index, 2);
+        form().AFTER_Click();
+        EXPECT_EQ(g().rec_index, 3);
+    }
+    const auto shown = messages();
+    EXPECT_EQ(std::count(shown.begin(), shown.end(), "message [進む] できません"), 0);
+}
+
 TEST_F(Game, AfterAFlipNeitherBackNorForwardWork) {
     move(7, 7, 7, 6, 1);
     move(3, 3, 3, 4, 1);
@@ -355,12 +373,17 @@ TEST_F(Game, AfterAFlipNeitherBackNorForwardWork) {
 TEST_F(Game, FlipRedrawsTheHandicapLabelNegated) {
     g().handicap_level = 3;
     g().handicap_shown = ON;
+    w.options().set_background(BG_RENGA);
     form().REVERSE_Click();
     EXPECT_EQ(g().handicap_level, -3);
-    ASSERT_GE(w.log.size(), 2u);
-    // Cell (11, 1.2) is at 8065, 928 twips; the label at (11, 1) is offset by 120, 160.
-    EXPECT_EQ(w.log[0], "fill 2 8065 928 9865 1128");
-    EXPECT_EQ(w.log[1], "text \"ﾊﾝﾃﾞｨｷｬｯﾌﾟ:２段\" 8185 950 c15 s10");
+    // The old label and its shadow go under the background tiles of its whole place, on any
+    // background; the new one is drawn at (11, 1), offset by 120, 160 twips.
+    ASSERT_GE(w.log.size(), 4u);
+    EXPECT_EQ(std::vector<std::string>(w.log.begin(), w.log.begin() + 4),
+              (std::vector<std::string>{"picture 12 8065 790", "picture 12 8680 790",
+                                        "picture 12 9295 790",
+                                        "text \"ﾊﾝﾃﾞｨｷｬｯﾌﾟ:２段\" 8185 950 c15 s10"}));
+    EXPECT_TRUE(w.lines("fill").empty());
 }
 
 TEST_F(Game, FlipWithoutTheLabelShownDrawsNoLabel) {

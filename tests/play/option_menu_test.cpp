@@ -1,6 +1,9 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
+#include <algorithm>
+
+#include "play_fixture.h"
 #include "settings_fixtures.h"
 
 namespace banzuri {
@@ -154,6 +157,23 @@ TEST(OptionMenu, StartingAgainAfterAFailedWriteKeepsTheChoices) {
     EXPECT_EQ(w.form.options().background(), BG_RENGA);
     EXPECT_TRUE(w.lines("warning").empty());
     EXPECT_TRUE(w.lines("dsStop").empty());
+}
+
+// The whole way through "続けますか？" はい: the start-up runs again, the file cannot be read
+// back as written, and the guidance the menu shows still outlines the destinations.
+TEST(OptionMenu, GuidanceStillOutlinesAfterPlayingAgainWhenTheFileCannotBeWritten) {
+    StartedWindow w;
+    std::filesystem::remove(settings_path(w));
+    std::filesystem::create_directory(settings_path(w));
+    w.form.SIDOU_Click();
+    w.dialogs.answers = {true};
+    w.終了("先手");
+    w.form.START_Click();
+    ASSERT_TRUE(w.form.checked(MenuItem::SIDOU));
+    w.log.clear();
+    w.form.Form_MouseDown(MOUSE_LEFT, 0, board_left + 7.5 * cell_width,
+                          board_top + 7.5 * cell_height);
+    EXPECT_EQ(std::count(w.log.begin(), w.log.end(), box_line(COLOUR_WHITE, 7, 6)), 1);
 }
 
 TEST(OptionMenu, AReadOnlyFolderWarnsOnceAtStartUpAndKeepsTheOldFile) {

@@ -159,11 +159,12 @@ TEST(StartGame, ResumingAgainstTheComputerWithThePlayerToMove) {
     g.g().lower_order = SECOND_PLAYER;
     g.g().upper_order = FIRST_PLAYER;
     g.g().move_count = 3;
+    g.turn_clock().turn_start_time = 39990;  // the player has thought for ten seconds
     g.clock.now = 40000;
     g.form.GOTE_Click();
     EXPECT_EQ(g.lines("message"), Log{"message [対局] MANの番です"});
     EXPECT_EQ(g.g().lower_order, SECOND_PLAYER) << "orders kept";
-    EXPECT_DOUBLE_EQ(g.turn_clock().turn_start_time, 40000);
+    EXPECT_DOUBLE_EQ(g.turn_clock().turn_start_time, 39990) << "the seconds spent still count";
 }
 
 TEST(StartGame, ComputerFirstMakesTheUpperSideFirstPlayer) {

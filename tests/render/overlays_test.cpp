@@ -10,6 +10,9 @@ using testing::Probe;
 using testing::X;
 using testing::Y;
 
+const testing::Log kHandicapPlace = {"picture 6 8065 790", "picture 6 8680 790",
+                                     "picture 6 9295 790"};
+
 TEST(SquareNumbers, FilesCountFromTheRightAndRanksInKanjiAllBold) {
     Probe w;
     EXPECT_FALSE(w.painter.font_bold());
@@ -63,8 +66,9 @@ TEST(LevelAndHandicap, LevelIsOneLayerAndHandicapLabelsFollowTheLadder) {
 
     w.clear();
     w.painter.描画_ハンデレベル(-10);
-    ASSERT_EQ(w.log.size(), 3u);
-    EXPECT_EQ(w.log[0], "picture 6 8065 790");
+    ASSERT_EQ(w.log.size(), 5u);
+    // The label is about two and a half cells wide: its whole place is tiled first.
+    EXPECT_EQ(std::vector<std::string>(w.log.begin(), w.log.begin() + 3), kHandicapPlace);
     texts = w.of_kind("text");
     EXPECT_EQ(texts[0].text, "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:名人");
     EXPECT_NEAR(texts[0].x, X(11.1) + 120, 0.01);
@@ -78,7 +82,7 @@ TEST(LevelAndHandicap, LevelIsOneLayerAndHandicapLabelsFollowTheLadder) {
     EXPECT_EQ(w.of_kind("text")[1].text, "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:12級");
     w.clear();
     w.painter.描画_ハンデレベル(11);
-    EXPECT_EQ(w.log, (testing::Log{"picture 6 8065 790"}));
+    EXPECT_EQ(w.log, kHandicapPlace);
 }
 
 TEST(HandicapMessage, ShowsTheReasonAnEmptyLineAndTheHint) {
@@ -143,9 +147,10 @@ TEST(MoveText, LowerSidesMoveAppearsAtTheUpperRight) {
 TEST(MoveText, UpperSidesMoveAppearsAtTheLowerLeftAndMendsTheBoardEdge) {
     Probe w;
     w.painter.描画_移動結果(w.g.upper_order, 1, 9, UPPER_SYA_NARI, COLOUR_LIGHT_YELLOW);
-    EXPECT_EQ(std::vector<std::string>(w.log.begin(), w.log.begin() + 4),
-              (testing::Log{"picture 6 685 5620", "picture 6 1300 5620", "box 2 685 4930 1300 5620",
-                            "box 2 1915 5620 2530 6310"}));
+    // The file digit starts inside cell -2: the three cells go first.
+    EXPECT_EQ(std::vector<std::string>(w.log.begin(), w.log.begin() + 5),
+              (testing::Log{"picture 6 70 5620", "picture 6 685 5620", "picture 6 1300 5620",
+                            "box 2 685 4930 1300 5620", "box 2 1915 5620 2530 6310"}));
     const auto texts = w.of_kind("text");
     ASSERT_EQ(texts.size(), 6u);
     EXPECT_TEXT_AT(texts[0], "９", -1.5, 8.5, COLOUR_BLACK, 12);
@@ -161,10 +166,11 @@ TEST(MoveText, UnknownSideDrawsNothing) {
     EXPECT_TRUE(w.log.empty());
 }
 
-TEST(ThinkingLabel, ErasedByItsTileAndTheHandSlotEdge) {
+TEST(ThinkingLabel, ErasedByTheTilesOfBothCellsItCoversAndTheHandSlotEdge) {
     Probe w;
     w.painter.消去_思考中();
-    EXPECT_EQ(w.log, (testing::Log{"picture 6 70 5620", "box 2 685 4930 1300 5620"}));
+    EXPECT_EQ(w.log, (testing::Log{"picture 6 70 5620", "picture 6 685 5620",
+                                   "box 2 685 4930 1300 5620"}));
 }
 
 TEST(Reach, GuidanceOffOnlyRedrawsTheEightyOneOutlines) {
