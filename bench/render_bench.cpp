@@ -1,5 +1,6 @@
 // Drawing the window at 4K: a full repaint from the display list with the picture cache warm,
-// the first repaint at a new size (pictures painted afresh), and one game redraw.
+// the first repaint at a new size (pictures painted afresh), and one game redraw; then dragging
+// a window edge: the time of each resize of the board widget, shown on the screen, in a burst.
 //   bench_render [repeats]
 #include <QApplication>
 #include <QElapsedTimer>
@@ -7,6 +8,7 @@
 #include <cstdio>
 #include <filesystem>
 
+#include "app/board_widget.h"
 #include "app/qt_canvas.h"
 #include "fakes/recording_fakes.h"
 #include "render/board_painter.h"
@@ -78,5 +80,25 @@ int main(int argc, char* argv[]) {
         total += milliseconds(t);
     }
     std::printf("resize step near 1600x1000 (new scale): %.1f ms\n", total / repeats);
+
+    // A burst of resizes as dragging gives them: each step resized and painted at once.
+    app::BoardWidget widget(canvas, [](int, double, double, std::uint64_t) {});
+    widget.resize(1600, 1000);
+    widget.show();
+    while (widget.paint_count() == 0)  // on the screen before the drag starts
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+    total = 0;
+    for (int i = 0; i < repeats; ++i) {
+        t.restart();
+        widget.resize(1600 + 7 * i, 1000 + 5 * i);
+        widget.repaint();
+        total += milliseconds(t);
+    }
+    std::printf("drag step near 1600x1000 (resize and paint): %.1f ms\n", total / repeats);
+    t.restart();
+    while (t.elapsed() < 300)  // the drag stops: the exact picture follows
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+    std::printf("exact at the final size: %s\n",
+                canvas.image().size() == widget.size() * widget.devicePixelRatioF() ? "yes" : "no");
     return 0;
 }

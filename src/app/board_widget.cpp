@@ -7,6 +7,12 @@
 
 namespace banzuri::app {
 
+namespace {
+
+constexpr int kSettleMilliseconds = 120;
+
+}  // namespace
+
 int game_button(Qt::MouseButton button) {
     if (button == Qt::LeftButton) return MOUSE_LEFT;
     if (button == Qt::RightButton) return MOUSE_RIGHT;
@@ -19,29 +25,75 @@ BoardWidget::BoardWidget(QtCanvas& canvas, PressHandler on_press, QWidget* paren
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
     setAttribute(Qt::WA_OpaquePaintEvent);
     setFocusPolicy(Qt::StrongFocus);
+    settle_timer_.setSingleShot(true);
+    settle_timer_.setInterval(kSettleMilliseconds);
+    connect(&settle_timer_, &QTimer::timeout, this, [this] { settle(); });
 }
 
 void BoardWidget::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
-    canvas_.set_view(size(), devicePixelRatioF());
+    if (paint_count_ == 0) {  // nothing on the screen yet: draw at the first size at once
+        canvas_.set_view(size(), devicePixelRatioF());
+        return;
+    }
+    canvas_.request_view(size(), devicePixelRatioF());
+    settle_timer_.start();
+}
+
+void BoardWidget::settle() {
+    settle_timer_.stop();
+    const bool pending = canvas_.view_pending();
+    canvas_.settle();
+    if (pending || stretched_shown_) update();
+}
+
+void BoardWidget::show_drawn(const QRegion& drawn, bool at_once) {
+    // What was drawn lies in the last drawn view, not in the stretched one on the screen.
+    const QRegion area = canvas_.view_pending() ? QRegion(rect()) : drawn;
+    if (at_once)
+        repaint(area);
+    else
+        update(area);
+}
+
+// The last drawn picture, its client area laid over the client area of the present size.
+void BoardWidget::paint_stretched(QPainter& painter) {
+    const QImage& image = canvas_.image();
+    const qreal ratio = devicePixelRatioF();
+    const QRect from = canvas_.drawn_client_rect();
+    const QRect to = QtCanvas::layout((QSizeF(size()) * ratio).toSize()).client;
+    const double kx = to.width() / double(from.width());
+    const double ky = to.height() / double(from.height());
+    const QRectF target(
+        (QPointF(to.topLeft()) - QPointF(from.left() * kx, from.top() * ky)) / ratio,
+        QSizeF(image.width() * kx, image.height() * ky) / ratio);
+    if (!target.contains(QRectF(rect()))) painter.fillRect(rect(), image.pixelColor(0, 0));
+    painter.drawImage(target, image, QRectF(image.rect()));
 }
 
 void BoardWidget::paintEvent(QPaintEvent* event) {
+    QPainter painter(this);
+    ++paint_count_;
+    if (canvas_.view_pending()) {
+        paint_stretched(painter);
+        stretched_shown_ = true;
+        return;
+    }
     // The screen may have changed under the window: draw again at its pixel ratio.
     canvas_.set_view(size(), devicePixelRatioF());
-    QPainter painter(this);
+    if (event->rect().contains(rect())) stretched_shown_ = false;
     const QImage& image = canvas_.image();
     const QRectF area = event->rect();
     const QRectF source(area.topLeft() * image.devicePixelRatio(),
                         area.size() * image.devicePixelRatio());
     painter.drawImage(area, image, source);
-    ++paint_count_;
 }
 
 void BoardWidget::mousePressEvent(QMouseEvent* event) {
     const int button = game_button(event->button());
     event->accept();
     if (button == 0) return;
+    settle();  // the press is mapped on the exact picture
     const QPointF at = canvas_.to_twips(event->position());
     on_press_(button, at.x(), at.y(), event->timestamp());
 }

@@ -1,7 +1,10 @@
 // The client area of the main window: shows the canvas scaled to the widget's size and
-// reports mouse presses in twips of the client area with the game's button codes.
+// reports mouse presses in twips of the client area with the game's button codes. While the
+// size keeps changing it shows the last drawn picture stretched to the new layout, and draws
+// the picture exactly once the size has been still for a moment (or a press needs it).
 #pragma once
 
+#include <QTimer>
 #include <QWidget>
 #include <cstdint>
 #include <functional>
@@ -21,6 +24,11 @@ class BoardWidget : public QWidget {
 
     // How often the canvas image has been put on the screen.
     int paint_count() const { return paint_count_; }
+    // Puts what the canvas drew (logical pixels of its view) on the screen, at once or with
+    // the next paint.
+    void show_drawn(const QRegion& drawn, bool at_once);
+    // How long the size must stay still before the picture is drawn exactly at it.
+    void set_settle_delay(int milliseconds) { settle_timer_.setInterval(milliseconds); }
 
   protected:
     void paintEvent(QPaintEvent* event) override;
@@ -28,9 +36,14 @@ class BoardWidget : public QWidget {
     void mousePressEvent(QMouseEvent* event) override;
 
   private:
+    void settle();
+    void paint_stretched(QPainter& painter);
+
     QtCanvas& canvas_;
     PressHandler on_press_;
     int paint_count_ = 0;
+    QTimer settle_timer_;
+    bool stretched_shown_ = false;  // some of the screen shows a stretched picture
 };
 
 // The game's code of a mouse button, 0 for buttons the game does not use.

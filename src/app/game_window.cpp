@@ -63,7 +63,7 @@ GameWindow::GameWindow(std::filesystem::path files_dir, QString window_settings_
     dialogs_.set_before_box([this] { show_drawn(); });
     canvas_.set_refresh_handler([this] {
         const QRegion drawn = canvas_.take_drawn();
-        if (!drawn.isEmpty()) board_->repaint(drawn);
+        if (!drawn.isEmpty()) board_->show_drawn(drawn, true);
     });
     build_menus();
     auto* full_screen = new QAction(this);
@@ -167,7 +167,7 @@ void GameWindow::tick() {
 
 void GameWindow::show_drawn() {
     const QRegion drawn = canvas_.take_drawn();
-    if (!drawn.isEmpty()) board_->update(drawn);
+    if (!drawn.isEmpty()) board_->show_drawn(drawn, false);
 }
 
 // The computer's worker is looked at between handlers only: while a message box of another

@@ -111,21 +111,61 @@ QFont QtCanvas::text_font(double points, bool bold) {
     return font;
 }
 
+QtCanvas::Layout QtCanvas::layout(QSize device) {
+    device = device.expandedTo(QSize(1, 1));
+    const double scale = std::min(device.width() / double(kClient.width()),
+                                  device.height() / double(kClient.height()));
+    const QSize client(nearest(kClient.width() * scale), nearest(kClient.height() * scale));
+    return {scale, QRect(QPoint((device.width() - client.width()) / 2,
+                                (device.height() - client.height()) / 2),
+                         client)};
+}
+
+void QtCanvas::request_view(QSize size, qreal ratio) {
+    size = size.expandedTo(QSize(1, 1));
+    if (ratio <= 0) ratio = 1;
+    if (size == view_size_ && ratio == ratio_ && !image_.isNull())
+        pending_.reset();
+    else
+        pending_.emplace(size, ratio);
+}
+
+void QtCanvas::settle() {
+    if (pending_) set_view(pending_->first, pending_->second);
+}
+
+QSize QtCanvas::view_size() {
+    settle();
+    return view_size_;
+}
+
+qreal QtCanvas::ratio() {
+    settle();
+    return ratio_;
+}
+
+double QtCanvas::scale() {
+    settle();
+    return scale_;
+}
+
+QRect QtCanvas::client_rect() {
+    settle();
+    return client_;
+}
+
 void QtCanvas::set_view(QSize size, qreal ratio) {
+    pending_.reset();
     size = size.expandedTo(QSize(1, 1));
     if (ratio <= 0) ratio = 1;
     if (size == view_size_ && ratio == ratio_ && !image_.isNull()) return;
     view_size_ = size;
     ratio_ = ratio;
     const QSize device = (QSizeF(size) * ratio).toSize().expandedTo(QSize(1, 1));
-    const double scale = std::min(device.width() / double(kClient.width()),
-                                  device.height() / double(kClient.height()));
-    if (scale != scale_) pictures_.clear();
-    scale_ = scale;
-    const QSize client(nearest(kClient.width() * scale_), nearest(kClient.height() * scale_));
-    client_ = QRect(
-        QPoint((device.width() - client.width()) / 2, (device.height() - client.height()) / 2),
-        client);
+    const Layout fitted = layout(device);
+    if (fitted.scale != scale_) pictures_.clear();
+    scale_ = fitted.scale;
+    client_ = fitted.client;
     image_ = QImage(device, QImage::Format_RGB32);
     image_.setDotsPerMeterX(kDotsPerMeter);
     image_.setDotsPerMeterY(kDotsPerMeter);
@@ -133,7 +173,8 @@ void QtCanvas::set_view(QSize size, qreal ratio) {
     render_all();
 }
 
-QPointF QtCanvas::to_twips(QPointF point) const {
+QPointF QtCanvas::to_twips(QPointF point) {
+    settle();
     const QPointF device = point * ratio_ - QPointF(client_.topLeft());
     return device / scale_ * 15.0;
 }

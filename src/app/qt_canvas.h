@@ -9,6 +9,7 @@
 #include <QRect>
 #include <QRegion>
 #include <functional>
+#include <optional>
 #include <unordered_map>
 
 #include "app/display_list.h"
@@ -46,13 +47,29 @@ class QtCanvas : public Canvas {
     // Makes the view `size` logical pixels on a screen of `ratio` and draws everything again;
     // nothing happens when both are unchanged.
     void set_view(QSize size, qreal ratio);
-    QSize view_size() const { return view_size_; }
-    qreal ratio() const { return ratio_; }
+    // Asks for that view without drawing it yet: image() stays as last drawn until settle(),
+    // set_view() or a question about the view's geometry below draws the view asked for.
+    void request_view(QSize size, qreal ratio);
+    bool view_pending() const { return pending_.has_value(); }
+    void settle();
+
+    // The view's geometry, the pending view drawn first.
+    QSize view_size();
+    qreal ratio();
     // Device pixels per client pixel, and where the client area lies in the image.
-    double scale() const { return scale_; }
-    QRect client_rect() const { return client_; }
+    double scale();
+    QRect client_rect();
     // Twips of the client area under a point of the view (logical pixels).
-    QPointF to_twips(QPointF point) const;
+    QPointF to_twips(QPointF point);
+    // Where the client area lies in image() as last drawn, a pending view left undrawn.
+    QRect drawn_client_rect() const { return client_; }
+
+    // Where the client area lies in a view of `device` pixels, and its scale.
+    struct Layout {
+        double scale;
+        QRect client;
+    };
+    static Layout layout(QSize device);
     // Operations kept for drawing the view again.
     std::size_t recorded() const { return list_.size(); }
 
@@ -74,7 +91,8 @@ class QtCanvas : public Canvas {
     qreal ratio_ = 1;
     double scale_ = 1;
     QRect client_;
-    int margin_background_ = -1;  // the background code last drawn
+    std::optional<std::pair<QSize, qreal>> pending_;  // the view asked for, not yet drawn
+    int margin_background_ = -1;                      // the background code last drawn
     DisplayList list_;
     std::function<void()> on_refresh_;
     QRegion drawn_;  // logical pixels of the view

@@ -43,7 +43,7 @@ double mean_difference(const QImage& a, const QImage& b) {
 
 // The client area of a view scaled down to 765 x 546.
 QImage client_at_scale_one(const QtCanvas& canvas) {
-    QImage client = canvas.image().copy(canvas.client_rect());
+    QImage client = canvas.image().copy(canvas.drawn_client_rect());
     client.setDevicePixelRatio(1);
     return client.scaled(765, 546, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
         .convertToFormat(QImage::Format_RGB32);

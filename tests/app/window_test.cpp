@@ -444,6 +444,54 @@ class WindowTest : public QObject {
         QCOMPARE(banzuri::MainFormTestPeer::g(f).move_count, 3);
     }
 
+    // Dragging an edge: meanwhile the last picture is shown stretched, a press finds its cell
+    // at the new size, and once the size is still the picture is drawn exactly at it.
+    void aBurstOfResizesEndsInTheExactPictureAndPressesFindTheirCells() {
+        Session s;
+        QVERIFY(QTest::qWaitForWindowExposed(&s.window));
+        auto& f = s.window.form();
+        auto& board = s.window.board();
+        auto& canvas = s.window.canvas();
+        s.trigger("START");
+        const auto burst = [&](QSize last) {
+            for (int step = 4; step >= 0; --step) {
+                const QSize size = last - QSize(30 * step, 20 * step);
+                s.window.resize(size + QSize(0, s.window.menuBar()->height()));
+                QTRY_COMPARE(board.size(), size);
+                board.repaint();
+            }
+        };
+        board.set_settle_delay(60000);  // the burst never ends by itself
+        burst(QSize(1200, 800));
+        QVERIFY(canvas.view_pending());
+        QVERIFY(canvas.image().size() != board.size());
+        const qreal ratio = board.devicePixelRatioF();
+        banzuri::app::QtCanvas fitted;
+        fitted.set_view(board.size(), ratio);
+        const double x = (banzuri::board_left + 7.5 * banzuri::cell_width) / 15.0;
+        const double y = (banzuri::board_top + 7.5 * banzuri::cell_height) / 15.0;
+        const QPointF device =
+            QPointF(fitted.client_rect().topLeft()) + QPointF(x, y) * fitted.scale();
+        QTest::mouseClick(&board, Qt::LeftButton, {}, (device / ratio).toPoint(), 5000);
+        QVERIFY(!canvas.view_pending());
+        QCOMPARE(f.selection().selection_state, 1);
+        QCOMPARE(f.selection().sel_from_x, 7);
+        QCOMPARE(f.selection().sel_from_y, 7);
+
+        board.set_settle_delay(100);
+        burst(QSize(1000, 900));
+        QTRY_VERIFY(!canvas.view_pending());
+        QImage shown = board.grab().toImage().convertToFormat(QImage::Format_RGB32);
+        QImage exact = canvas.image().copy();
+        canvas.set_view(QSize(10, 10), ratio);  // a fresh render at the final size to compare
+        canvas.set_view(board.size(), ratio);
+        QImage fresh = canvas.image().copy();
+        for (QImage* image : {&shown, &exact, &fresh})
+            image->setDevicePixelRatio(1);
+        QCOMPARE(exact, fresh);
+        QCOMPARE(shown, fresh);
+    }
+
     void fullScreenWithF11AndBack() {
         Session s;
         QVERIFY(QTest::qWaitForWindowExposed(&s.window));
