@@ -56,8 +56,6 @@ GameState turned_round(const GameState& g) {
             t.set(10 - x, 10 - y, -g.at(x, y));
     t.hand_own = g.hand_enemy;
     t.hand_enemy = g.hand_own;
-    t.hand_total_lower = g.hand_total_upper;
-    t.hand_total_upper = g.hand_total_lower;
     t.winner = g.winner;
     return t;
 }

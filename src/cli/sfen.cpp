@@ -178,7 +178,6 @@ std::string parse_sfen(std::string_view text, Position& out) {
     out.lower_to_move = fields[1] == "b";
     out.g.turn = out.lower_to_move ? FIRST_PLAYER : SECOND_PLAYER;
     if (std::string why = parse_hands(fields[2], out.g); !why.empty()) return why;
-    sync_hand_totals(out.g);
     return parse_move_number(fields[3], out.move_number);
 }
 

@@ -19,10 +19,7 @@ class Search {
         c_.best_score = INITIAL_BEST_SCORE;
         調査_2歩フラグ設定(g_);
         勢力調査(g_, c_);
-        c_.search_hand_total = 0;
-        for (int kind = 1; kind <= 7; ++kind)
-            if (GameState::count(g_.hand_enemy, kind) > 0)
-                c_.search_hand_total += GameState::count(g_.hand_enemy, kind);
+        c_.search_hand_total = g_.hand_total_upper();
         c_.influence_lower_before = c_.influence_lower;
         c_.influence_upper_before = c_.influence_upper;
     }

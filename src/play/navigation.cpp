@@ -42,7 +42,7 @@ Arrival arrival(const Board& before, const Board& after) {
     return {};
 }
 
-// Board, hands and hand totals from record entry n.
+// Board and hands from record entry n.
 void restore_position(GameState& g, int n) {
     const RecordEntry& entry = g.record[at(n)];
     for (std::size_t x = 1; x <= 9; ++x)
@@ -52,8 +52,6 @@ void restore_position(GameState& g, int n) {
         g.hand_own[k] = entry.hand_lower[k];
         g.hand_enemy[k] = entry.hand_upper[k];
     }
-    g.hand_total_upper = 調査_持駒数(g, g.upper_order);
-    g.hand_total_lower = 調査_持駒数(g, g.lower_order);
 }
 
 // The side whose piece `code` is: the upper side for positive codes.
@@ -229,7 +227,6 @@ void MainForm::REVERSE_Click() {
         for (std::size_t y = 1; y <= 9; ++y)
             g.board[10 - x][10 - y] = flipped(before[x][y]);
     std::swap(g.hand_own, g.hand_enemy);
-    std::swap(g.hand_total_lower, g.hand_total_upper);  // the totals follow their hands
 
     redraw_position();
     sound_.play(sound_.snd_piece());

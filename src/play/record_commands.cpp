@@ -103,8 +103,6 @@ void MainForm::show_record(const records::GameRecord& r, const std::vector<Recor
     g.time_upper = latest.time_upper_before;
     g.lower_order = r.start.lower_to_move ? FIRST_PLAYER : SECOND_PLAYER;
     g.upper_order = -g.lower_order;
-    g.hand_total_lower = 調査_持駒数(g, g.lower_order);
-    g.hand_total_upper = 調査_持駒数(g, g.upper_order);
     g.turn = records::lower_to_move_at_end(r) ? g.lower_order : g.upper_order;
     g.game_mode = r.game_mode;
     if (r.game_mode == MODE_COM && r.level >= 1 && r.level <= 5) choose_level(r.level);

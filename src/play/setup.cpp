@@ -26,8 +26,6 @@ void MainForm::Form_Load() {
     sound_.load_sounds();  // the sound system and the six sounds, once per run
     start_dir_ = files_dir_;
 
-    g.hand_total_upper = 0;
-    g.hand_total_lower = 0;
     sel_.selection_state = 0;
     g.handicap_level = 0;
     g.handicap_shown = OFF;

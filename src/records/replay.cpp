@@ -77,7 +77,6 @@ GameState replay_state(const StartPosition& start) {
     g.hand_own = start.hand_lower;
     g.hand_enemy = start.hand_upper;
     g.hand_own[0] = g.hand_enemy[0] = 0;
-    sync_hand_totals(g);
     return g;
 }
 

@@ -38,14 +38,6 @@ void 初期設定(GameState& g) {
         for (int y = 1; y <= 9; ++y)
             g.set(x, y, EMPTY);
     初期配置(g);
-    g.hand_total_lower = 0;
-    g.hand_total_upper = 0;
-    for (int i = 1; i <= 7; ++i) {
-        if (GameState::count(g.hand_own, i) > 0)
-            g.hand_total_lower += GameState::count(g.hand_own, i);
-        if (GameState::count(g.hand_enemy, i) > 0)
-            g.hand_total_upper += GameState::count(g.hand_enemy, i);
-    }
 }
 
 }  // namespace banzuri

@@ -13,8 +13,22 @@ namespace banzuri {
 // exist and stay EMPTY.
 using Board = std::array<std::array<int, 10>, 10>;
 
-// Counts of pieces in hand by kind index 1..7 (index 0 unused).
-using Hand = std::array<int, 8>;
+// Counts of pieces in hand by kind index 1..7 (index 0 unused). The total is always read from
+// the counts, so it can never fall behind them.
+struct Hand {
+    std::array<int, 8> counts{};
+
+    int& operator[](std::size_t kind) { return counts[kind]; }
+    const int& operator[](std::size_t kind) const { return counts[kind]; }
+    // Pieces in the hand: the positive counts of kinds 1..7.
+    int total() const {
+        int sum = 0;
+        for (std::size_t kind = 1; kind <= 7; ++kind)
+            if (counts[kind] > 0) sum += counts[kind];
+        return sum;
+    }
+    bool operator==(const Hand&) const = default;
+};
 
 // One entry of the game record: the position before a move and both clocks around it.
 struct RecordEntry {
@@ -34,8 +48,8 @@ struct GameState {
     Board board{};
     Hand hand_own{};    // the lower side's hand
     Hand hand_enemy{};  // the upper side's hand
-    int hand_total_lower = 0;
-    int hand_total_upper = 0;
+    int hand_total_lower() const { return hand_own.total(); }
+    int hand_total_upper() const { return hand_enemy.total(); }
 
     int lower_order = SECOND_PLAYER;
     int upper_order = FIRST_PLAYER;

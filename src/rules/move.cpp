@@ -8,13 +8,6 @@ namespace banzuri {
 
 namespace {
 
-int hand_sum(const Hand& h) {
-    int total = 0;
-    for (int k = 1; k <= 7; ++k)
-        if (GameState::count(h, k) > 0) total += GameState::count(h, k);
-    return total;
-}
-
 // One piece of `kind` leaves the hand; a count never goes below zero.
 void take_from_hand(Hand& h, int kind) {
     if (GameState::count(h, kind) > 0) GameState::add(h, kind, -1);
@@ -26,23 +19,15 @@ void 駒移動(GameState& g, int fx, int fy, int tx, int ty, int piece) {
     g.set(tx, ty, piece);
     if (fx == HAND_UPPER_COLUMN) {
         take_from_hand(g.hand_enemy, fy);
-        sync_hand_totals(g);
     } else if (fx == HAND_LOWER_COLUMN) {
         take_from_hand(g.hand_own, fy - 2);
-        sync_hand_totals(g);
     } else {
         g.set(fx, fy, EMPTY);
     }
 }
 
-void sync_hand_totals(GameState& g) {
-    g.hand_total_lower = hand_sum(g.hand_own);
-    g.hand_total_upper = hand_sum(g.hand_enemy);
-}
-
 void credit_capture(GameState& g, int code) {
     駒取得(g, code);
-    sync_hand_totals(g);
 }
 
 int enclosure_opponent(const GameState& g, int x, int y) {

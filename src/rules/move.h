@@ -7,13 +7,10 @@ namespace banzuri {
 
 // The position part of a move or a drop already judged legal: `piece` (the promoted code when
 // the move promotes) goes to (tx, ty); the source square empties, or for a drop (fx = 11 with
-// fy = kind + 2, fx = -1 with fy = kind) one piece leaves that hand and its total.
+// fy = kind + 2, fx = -1 with fy = kind) one piece leaves that hand.
 void 駒移動(GameState& g, int fx, int fy, int tx, int ty, int piece);
 
-// hand_total_lower / hand_total_upper recounted from the hands.
-void sync_hand_totals(GameState& g);
-
-// A captured piece goes to the capturer's hand (a king decides the game); the totals follow.
+// A captured piece goes to the capturer's hand (a king decides the game).
 void credit_capture(GameState& g, int code);
 
 // The side whose groups the piece on (x, y) can enclose: the other side of its owner.

@@ -16,13 +16,6 @@ int upper_owner(const GameState& g) {
     return TURN_NONE;
 }
 
-int hand_sum(const Hand& h) {
-    int total = 0;
-    for (int k = 1; k <= 7; ++k)
-        if (GameState::count(h, k) > 0) total += GameState::count(h, k);
-    return total;
-}
-
 }  // namespace
 
 int 調査_駒手番(const GameState& g, int code) {
@@ -78,8 +71,8 @@ void 駒取得(GameState& g, int code) {
 }
 
 int 調査_持駒数(const GameState& g, int side) {
-    if (side == g.lower_order) return hand_sum(g.hand_own);
-    if (side == g.upper_order) return hand_sum(g.hand_enemy);
+    if (side == g.lower_order) return g.hand_total_lower();
+    if (side == g.upper_order) return g.hand_total_upper();
     return 0;
 }
 

@@ -12,7 +12,7 @@ int 調査_駒手番(const GameState& g, int code);
 int 調査_駒成(GameState& g, int fx, int fy, int tx, int ty, int piece);
 
 // Credits a captured piece to the capturer's hand under its unpromoted kind, or, for a king,
-// sets the winner. Touches neither the board nor the hand totals.
+// sets the winner. Leaves the board alone.
 void 駒取得(GameState& g, int code);
 
 // Number of pieces in the hand of the side with order token `side`.

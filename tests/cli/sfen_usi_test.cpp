@@ -32,7 +32,7 @@ TEST(Sfen, SquaresSidesAndHands) {
     EXPECT_FALSE(p.lower_to_move);
     EXPECT_EQ(p.g.hand_own[KIND_HU], 3);
     EXPECT_EQ(p.g.hand_enemy[KIND_KEI], 1);
-    EXPECT_EQ(p.g.hand_total_lower, 3);
+    EXPECT_EQ(p.g.hand_total_lower(), 3);
     EXPECT_EQ(p.move_number, 9);
     ASSERT_EQ(parse_sfen("  8k/9/9/9/9/9/9/9/K8   b  -  1 ", p), "") << "extra blanks";
 }

@@ -216,11 +216,10 @@ TEST(ComputerTurn, DropComesOutOfTheUpperHand) {
     g.set(8, 9, LOWER_KIN);
     g.set(9, 8, LOWER_KIN);
     g.hand_enemy[KIND_KIN] = 1;
-    g.hand_total_upper = 1;
     w.com_ban();
     EXPECT_EQ(g.at(4, 5), UPPER_KIN);  // the drop that sandwiches the king
     EXPECT_EQ(g.hand_enemy[KIND_KIN], 0);
-    EXPECT_EQ(g.hand_total_upper, 0);
+    EXPECT_EQ(g.hand_total_upper(), 0);
     EXPECT_EQ(g.winner, SECOND_PLAYER);
     EXPECT_EQ(g.record[0].hand_upper[KIND_KIN], 1);
 }
@@ -244,7 +243,7 @@ TEST(ComputerTurn, ItsMoveRemovesBothEnclosedGroups) {
     EXPECT_EQ(g.at(6, 1), EMPTY);
     EXPECT_EQ(g.hand_enemy[KIND_HU], 1);
     EXPECT_EQ(g.hand_enemy[KIND_GIN], 1);
-    EXPECT_EQ(g.hand_total_upper, 2);
+    EXPECT_EQ(g.hand_total_upper(), 2);
 }
 
 TEST(ComputerTurn, RecordGrowsBeyondItsInitialSize) {

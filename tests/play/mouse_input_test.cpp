@@ -325,18 +325,16 @@ struct OnBoard : PlayWindow {
 TEST(MovesOnTheBoard, DropsLeaveTheRightHand) {
     OnBoard w;
     w.g().hand_own[KIND_HU] = 1;
-    w.g().hand_total_lower = 1;
     w.move(11, 3, 5, 5);
     EXPECT_EQ(w.g().at(5, 5), LOWER_HU);
     EXPECT_EQ(w.g().hand_own[KIND_HU], 0);
-    EXPECT_EQ(w.g().hand_total_lower, 0);
+    EXPECT_EQ(w.g().hand_total_lower(), 0);
 
     w.g().hand_enemy[KIND_KEI] = 2;
-    w.g().hand_total_upper = 2;
     w.move(-1, 5, 4, 4);
     EXPECT_EQ(w.g().at(4, 4), UPPER_KEI);
     EXPECT_EQ(w.g().hand_enemy[KIND_KEI], 1);
-    EXPECT_EQ(w.g().hand_total_upper, 1);
+    EXPECT_EQ(w.g().hand_total_upper(), 1);
     EXPECT_EQ(w.g().move_count, 2);
     EXPECT_EQ(w.g().record[1].hand_upper[KIND_KEI], 2) << "the record keeps the hand before";
 }

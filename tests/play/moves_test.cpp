@@ -97,7 +97,7 @@ TEST(SandwichAnimation, OneUpperPieceInOrder) {
     EXPECT_EQ(w.lines("dsPlay").size(), 1u);
     EXPECT_EQ(w.g().at(5, 4), EMPTY);
     EXPECT_EQ(w.g().hand_own[KIND_KAKU], 1) << "credited unpromoted";
-    EXPECT_EQ(w.g().hand_total_lower, 1);
+    EXPECT_EQ(w.g().hand_total_lower(), 1);
 }
 
 TEST(SandwichAnimation, LowerPieceFramesAndTwoDirectionsUpwardFirst) {
@@ -139,7 +139,7 @@ TEST(EnclosureAnimation, OneLowerPieceOutlinesBeforeItsSecondFrame) {
     EXPECT_NEAR(w.waited(), 0.5, 1e-9);
     EXPECT_EQ(w.g().at(1, 1), EMPTY);
     EXPECT_EQ(w.g().hand_enemy[KIND_GIN], 1);
-    EXPECT_EQ(w.g().hand_total_upper, 1);
+    EXPECT_EQ(w.g().hand_total_upper(), 1);
 }
 
 TEST(EnclosureAnimation, UpperGroupsOneAfterTheOther) {
@@ -175,7 +175,7 @@ TEST(EnclosureAnimation, UpperGroupsOneAfterTheOther) {
     EXPECT_EQ(w.g().winner, FIRST_PLAYER);
     EXPECT_EQ(w.g().hand_own[KIND_HU], 6);
     EXPECT_EQ(w.g().hand_own[KIND_GIN], 1);
-    EXPECT_EQ(w.g().hand_total_lower, 7);
+    EXPECT_EQ(w.g().hand_total_lower(), 7);
     EXPECT_EQ(w.g().at(8, 9), LOWER_KIN);
 }
 
@@ -194,7 +194,6 @@ TEST(MoveDrawing, DropsTakeThePieceFromTheHand) {
     Window w;
     w.g().hand_own[KIND_KEI] = 1;
     w.g().hand_enemy[KIND_SYA] = 2;
-    sync_hand_totals(w.g());
     w.駒移動(HAND_LOWER_COLUMN, 5, 4, 4, LOWER_KEI);
     const int c = w.form.painter().board_colour();
     Log expected = {pic(EMPTY, HAND_LOWER_COLUMN, 5)};
@@ -202,7 +201,7 @@ TEST(MoveDrawing, DropsTakeThePieceFromTheHand) {
     append(expected, {pic(LOWER_KEI, 4, 4), box(c, HAND_LOWER_COLUMN, 5), box(c, 4, 4)});
     EXPECT_EQ(w.log, expected);
     EXPECT_EQ(w.g().hand_own[KIND_KEI], 0);
-    EXPECT_EQ(w.g().hand_total_lower, 0);
+    EXPECT_EQ(w.g().hand_total_lower(), 0);
 
     w.log.clear();
     w.駒移動(HAND_UPPER_COLUMN, KIND_SYA, 6, 6, UPPER_SYA);
@@ -212,7 +211,7 @@ TEST(MoveDrawing, DropsTakeThePieceFromTheHand) {
     EXPECT_EQ(w.log, expected);
     EXPECT_EQ(w.g().at(6, 6), UPPER_SYA);
     EXPECT_EQ(w.g().hand_enemy[KIND_SYA], 1);
-    EXPECT_EQ(w.g().hand_total_upper, 1);
+    EXPECT_EQ(w.g().hand_total_upper(), 1);
 }
 
 }  // namespace

@@ -119,11 +119,10 @@ TEST_F(Game, BackOverACaptureStillFindsTheMover) {
     move(5, 7, 5, 6, 1);   // the lower pawn closes a sandwich with the gold...
     g().set(5, 5, EMPTY);  // ...and the upper pawn between them is taken
     g().hand_own[KIND_HU] = 1;
-    g().hand_total_lower = 1;
     w.log.clear();
     form().REPLAY_Click();
     EXPECT_EQ(g().at(5, 5), UPPER_HU);
-    EXPECT_EQ(g().hand_total_lower, 0);
+    EXPECT_EQ(g().hand_total_lower(), 0);
     EXPECT_TRUE(logged(w.log, kLowerTextTile));
     EXPECT_FALSE(logged(w.log, kUpperTextTile));
 }
@@ -141,16 +140,14 @@ TEST_F(Game, ForwardShowsTheMoveTextOfTheReplayedMove) {
 
 TEST_F(Game, HandsAndTheirTotalsComeBackWithThePosition) {
     g().hand_enemy[KIND_GIN] = 2;
-    g().hand_total_upper = 2;
     move(7, 7, 7, 6, 1);
     g().hand_enemy[KIND_GIN] = 3;  // a capture during the move
-    g().hand_total_upper = 3;
     form().REPLAY_Click();
     EXPECT_EQ(g().hand_enemy[KIND_GIN], 2);
-    EXPECT_EQ(g().hand_total_upper, 2);
+    EXPECT_EQ(g().hand_total_upper(), 2);
     form().AFTER_Click();
     EXPECT_EQ(g().hand_enemy[KIND_GIN], 3);
-    EXPECT_EQ(g().hand_total_upper, 3);
+    EXPECT_EQ(g().hand_total_upper(), 3);
 }
 
 TEST_F(Game, KeepingTheLatestPositionGrowsAFullRecord) {
@@ -301,7 +298,6 @@ TEST_F(Game, FlipTurnsTheBoardAndExchangesTheHands) {
     g().set(5, 5, LOWER_GIN_NARI);
     g().set(1, 4, UPPER_HU);
     g().hand_own[KIND_KEI] = 1;
-    g().hand_total_lower = 1;
     form().REVERSE_Click();
     EXPECT_EQ(g().at(5, 5), UPPER_GIN_NARI);
     EXPECT_EQ(g().at(9, 6), LOWER_HU);
@@ -309,8 +305,8 @@ TEST_F(Game, FlipTurnsTheBoardAndExchangesTheHands) {
     EXPECT_EQ(g().at(5, 1), UPPER_OU);
     EXPECT_EQ(g().hand_enemy[KIND_KEI], 1);
     EXPECT_EQ(g().hand_own[KIND_KEI], 0);
-    EXPECT_EQ(g().hand_total_upper, 1);
-    EXPECT_EQ(g().hand_total_lower, 0);
+    EXPECT_EQ(g().hand_total_upper(), 1);
+    EXPECT_EQ(g().hand_total_lower(), 0);
     EXPECT_EQ(g().board_reversed, ON);
     EXPECT_EQ(g().turn, SECOND_PLAYER);
     EXPECT_EQ(w.log.back(), "dsPlay 3");
@@ -319,7 +315,6 @@ TEST_F(Game, FlipTurnsTheBoardAndExchangesTheHands) {
 TEST_F(Game, FlipTwiceRestoresThePosition) {
     move(7, 7, 7, 6, 1);
     g().hand_enemy[KIND_SYA] = 1;
-    g().hand_total_upper = 1;
     const GameState before = g();
     form().REVERSE_Click();
     EXPECT_NE(g().board, before.board);
@@ -327,7 +322,7 @@ TEST_F(Game, FlipTwiceRestoresThePosition) {
     EXPECT_EQ(g().board, before.board);
     EXPECT_EQ(g().hand_own, before.hand_own);
     EXPECT_EQ(g().hand_enemy, before.hand_enemy);
-    EXPECT_EQ(g().hand_total_upper, 1);
+    EXPECT_EQ(g().hand_total_upper(), 1);
     EXPECT_EQ(g().turn, before.turn);
 }
 

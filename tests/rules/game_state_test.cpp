@@ -31,7 +31,7 @@ TEST(InitialSetup, LaysOutFortyPiecesWithEmptyHandsAndNoGame) {
         EXPECT_EQ(g.hand_own[static_cast<std::size_t>(k)], 0);
         EXPECT_EQ(g.hand_enemy[static_cast<std::size_t>(k)], 0);
     }
-    EXPECT_EQ(g.hand_total_lower, 0);
+    EXPECT_EQ(g.hand_total_lower(), 0);
     EXPECT_EQ(g.turn, TURN_NONE);
     EXPECT_EQ(g.winner, TURN_NONE);
     EXPECT_EQ(g.move_count, 0);

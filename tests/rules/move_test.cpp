@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <utility>
+
 #include "fixtures.h"
 #include "rules/enclosure.h"
 #include "rules/promotion.h"
@@ -25,18 +27,47 @@ TEST(MoveExecution, DropsLeaveTheHandAndItsTotal) {
     GameState g = empty_game();
     g.hand_own[KIND_KEI] = 2;
     g.hand_enemy[KIND_HU] = 1;
-    sync_hand_totals(g);
     駒移動(g, HAND_LOWER_COLUMN, 5, 4, 4, LOWER_KEI);
     EXPECT_EQ(g.at(4, 4), LOWER_KEI);
     EXPECT_EQ(g.hand_own[KIND_KEI], 1);
-    EXPECT_EQ(g.hand_total_lower, 1);
+    EXPECT_EQ(g.hand_total_lower(), 1);
     駒移動(g, HAND_UPPER_COLUMN, KIND_HU, 6, 6, UPPER_HU);
     EXPECT_EQ(g.at(6, 6), UPPER_HU);
     EXPECT_EQ(g.hand_enemy[KIND_HU], 0);
-    EXPECT_EQ(g.hand_total_upper, 0);
+    EXPECT_EQ(g.hand_total_upper(), 0);
     駒移動(g, HAND_UPPER_COLUMN, KIND_HU, 6, 7, UPPER_HU);
     EXPECT_EQ(g.hand_enemy[KIND_HU], 0) << "a count never goes below zero";
-    EXPECT_EQ(g.hand_total_upper, 0);
+    EXPECT_EQ(g.hand_total_upper(), 0);
+}
+
+TEST(MoveExecution, HandTotalsNeverFallBehindTheCounts) {
+    GameState g = empty_game();
+    credit_capture(g, UPPER_KAKU_NARI);  // a capture credited to the lower hand
+    credit_capture(g, LOWER_HU);
+    EXPECT_EQ(g.hand_total_lower(), 1);
+    EXPECT_EQ(g.hand_total_upper(), 1);
+    駒移動(g, HAND_LOWER_COLUMN, KIND_KAKU + 2, 5, 5, LOWER_KAKU);  // and dropped again
+    g.hand_enemy[KIND_KIN] += 2;                                    // a count written directly
+    EXPECT_EQ(g.hand_total_lower(), 0);
+    EXPECT_EQ(g.hand_total_upper(), 3);
+    EXPECT_EQ(調査_持駒数(g, g.upper_order), 3);
+    std::swap(g.hand_own, g.hand_enemy);  // the totals follow their hands
+    EXPECT_EQ(g.hand_total_lower(), 3);
+    EXPECT_EQ(g.hand_total_upper(), 0);
+}
+
+TEST(HandCounts, TotalSumsThePositiveCountsOfTheSevenKinds) {
+    Hand h;
+    EXPECT_EQ(h.total(), 0);
+    h[0] = 5;  // the unused slot
+    h[KIND_HU] = 3;
+    h[KIND_SYA] = 1;
+    h[KIND_KIN] = -2;  // never counted against the others
+    EXPECT_EQ(h.total(), 4);
+    Hand same = h;
+    EXPECT_EQ(same, h);
+    same[KIND_GIN] = 1;
+    EXPECT_NE(same, h);
 }
 
 TEST(Captures, SandwichesCreditTheHandsUnpromoted) {
@@ -52,7 +83,7 @@ TEST(Captures, SandwichesCreditTheHandsUnpromoted) {
     EXPECT_EQ(g.hand_own[KIND_SYA], 1);
     EXPECT_EQ(g.hand_own[KIND_HU], 1);
     EXPECT_EQ(g.hand_own[KIND_KEI], 1);
-    EXPECT_EQ(g.hand_total_lower, 3);
+    EXPECT_EQ(g.hand_total_lower(), 3);
     EXPECT_EQ(g.hand_enemy, Hand{});
     EXPECT_EQ(g.winner, TURN_NONE);
 }
@@ -95,7 +126,7 @@ TEST(Captures, SandwichComesBeforeEnclosure) {
     EXPECT_EQ(g.at(5, 9), UPPER_HU);
     EXPECT_EQ(g.at(6, 9), UPPER_GIN);
     EXPECT_EQ(g.hand_own[KIND_HU], 1);
-    EXPECT_EQ(g.hand_total_lower, 1);
+    EXPECT_EQ(g.hand_total_lower(), 1);
 }
 
 TEST(Captures, TwoEnclosedGroupsAreBothRemoved) {
@@ -105,7 +136,7 @@ TEST(Captures, TwoEnclosedGroupsAreBothRemoved) {
     EXPECT_EQ(g.at(6, 1), EMPTY);
     EXPECT_EQ(g.hand_enemy[KIND_HU], 1);
     EXPECT_EQ(g.hand_enemy[KIND_GIN], 1);
-    EXPECT_EQ(g.hand_total_upper, 2);
+    EXPECT_EQ(g.hand_total_upper(), 2);
 }
 
 TEST(Captures, OpponentFollowsTheMovingPieceNotTheTurn) {

@@ -66,7 +66,7 @@ TEST(Capture, PiecesEnterTheCapturersHandUnpromoted) {
     駒取得(g, LOWER_HU_NARI);
     駒取得(g, LOWER_HU);
     EXPECT_EQ(g.hand_enemy[1], 2);
-    EXPECT_EQ(g.hand_total_lower, 0) << "totals belong to the callers";
+    EXPECT_EQ(g.hand_total_lower(), 1) << "the total follows the hand";
     駒取得(g, EMPTY);
     駒取得(g, 12345);
     EXPECT_EQ(調査_持駒数(g, FIRST_PLAYER), 1);

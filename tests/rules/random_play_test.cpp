@@ -82,7 +82,6 @@ GameState random_position(std::mt19937& rng) {
         const int code = magnitude + (promote ? 1 : 0);
         place(lower ? -code : code);
     }
-    sync_hand_totals(g);
     return g;
 }
 
@@ -139,8 +138,8 @@ int play_randomly(GameState& g, std::mt19937& rng, int plies) {
         EXPECT_EQ(entry.board, board_before);
         EXPECT_EQ(entry.hand_lower, own_before);
         EXPECT_EQ(entry.hand_upper, enemy_before);
-        EXPECT_EQ(g.hand_total_lower, hand_pieces(g.hand_own));
-        EXPECT_EQ(g.hand_total_upper, hand_pieces(g.hand_enemy));
+        EXPECT_EQ(g.hand_total_lower(), hand_pieces(g.hand_own));
+        EXPECT_EQ(g.hand_total_upper(), hand_pieces(g.hand_enemy));
         EXPECT_TRUE(edges_empty(g));
         if (::testing::Test::HasFailure()) return played;
     }
