@@ -13,8 +13,6 @@ namespace {
 
 using testing::FakeWindow;
 
-constexpr int kForbidden = 2;
-constexpr int kPiece = 3;
 constexpr const char* kMidGame =
     "message [ﾊﾝﾃﾞｨｷｬｯﾌﾟ設定] 対局途中ではできません\n\n局面→最初にして下さい";
 constexpr const char* kFlipped =
