@@ -13,8 +13,6 @@ using testing::FakeWindow;
 using testing::Log;
 using testing::num;
 
-constexpr int kVanish = 5;
-
 std::string pic(int code, int gx, int gy) {
     return "picture " + num(code) + " " + num(board_left + gx * cell_width) + " " +
            num(board_top + gy * cell_height);

@@ -12,9 +12,6 @@ namespace {
 
 using testing::FakeWindow;
 
-constexpr int kForbidden = 2;
-constexpr int kPiece = 3;
-
 // A window with a game between two humans on the starting position, lower side first.
 struct Game : ::testing::Test {
     Game() {
