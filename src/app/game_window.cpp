@@ -44,11 +44,13 @@ GameWindow::GameWindow(std::filesystem::path files_dir, QString window_settings_
     : QMainWindow(parent),
       canvas_(devicePixelRatioF()),
       timer_([this] { tick(); }),
+      poll_([this] { poll(); }),
       app_control_([this] { quit_now(); }, [this] { show_about(); }),
       application_quit_([] { QCoreApplication::quit(); }),
       memory_(std::move(window_settings_file)) {
     form_ = std::make_unique<MainForm>(
-        Platform{canvas_, dialogs_, clock_, timer_, menu_view_, sound_, browser_, app_control_},
+        Platform{canvas_, dialogs_, clock_, timer_, menu_view_, sound_, browser_, app_control_,
+                 poll_},
         std::move(files_dir), std::move(settings_dir));
     setWindowTitle(QStringLiteral("Banzuri"));
     board_ = new BoardWidget(
@@ -126,7 +128,7 @@ void GameWindow::bind(QAction* action, void (MainForm::*handler)(), std::optiona
     connect(action, &QAction::triggered, this, [this, action, handler, check] {
         // A checkable action toggles itself when clicked; its mark belongs to the game.
         if (check) action->setChecked(form_->checked(*check));
-        run([this, handler] { (form_.get()->*handler)(); });
+        run([this, handler] { form_->command(handler); });
         if (check && !quitting_) action->setChecked(form_->checked(*check));
     });
 }
@@ -155,6 +157,13 @@ void GameWindow::tick() {
     if (quitting_) return;
     form_->Timer1_Timer();
     board_->update();
+}
+
+// The computer's worker is looked at between handlers only: while a message box of another
+// handler is open its move waits for the next tick.
+void GameWindow::poll() {
+    if (quitting_ || gate_.busy()) return;
+    run([this] { form_->Poll_Timer(); });
 }
 
 void GameWindow::keyPressEvent(QKeyEvent* event) {
@@ -203,6 +212,7 @@ void GameWindow::quit_now() {
     if (quitting_) return;
     quitting_ = true;
     timer_.set_enabled(false);
+    poll_.set_enabled(false);
     remember_window();
     close();
     application_quit_();

@@ -60,6 +60,7 @@ class GameWindow : public QMainWindow {
     bool run(const std::function<void()>& handler);
     void press(int button, double x, double y, std::uint64_t time);
     void tick();
+    void poll();
     void quit_now();
     void show_about();
     void remember_window() const;
@@ -68,6 +69,7 @@ class GameWindow : public QMainWindow {
     QtDialogs dialogs_{this};
     QtClock clock_;
     QtTimerControl timer_;
+    QtPollTimer poll_;
     QtMenuView menu_view_;
     SdlSoundLibrary sound_;
     QtUrlOpener browser_;

@@ -44,6 +44,8 @@ void game_menu(Builder& b, QMenuBar& bar, const std::function<void()>& on_match_
     b.command(*level, "LEVEL1", "LEVEL1", &MainForm::LEVEL1_Click, MenuItem::LEVEL1);
     b.command(*level, "LEVEL2", "LEVEL2", &MainForm::LEVEL2_Click, MenuItem::LEVEL2);
     b.command(*level, "LEVEL3", "LEVEL3", &MainForm::LEVEL3_Click, MenuItem::LEVEL3);
+    b.command(*level, "LEVEL4", "LEVEL4", &MainForm::LEVEL4_Click, MenuItem::LEVEL4);
+    b.command(*level, "LEVEL5", "LEVEL5", &MainForm::LEVEL5_Click, MenuItem::LEVEL5);
     b.command(*taikyoku, "OWARI", "終わり", &MainForm::OWARI_Click);
 }
 
@@ -51,6 +53,7 @@ void position_commands(Builder& b, QMenuBar& bar) {
     QMenu* stop = Builder::submenu(bar, "STOP", "局面");
     b.command(*stop, "CANCEL", "最初", &MainForm::CANCEL_Click);
     b.command(*stop, "REVERSE", "反転", &MainForm::REVERSE_Click);
+    b.command(*stop, "HINT", "ヒント", &MainForm::HINT_Click);
     b.command(bar, "REPLAY", "戻", &MainForm::REPLAY_Click);
     b.command(bar, "AFTER", "進", &MainForm::AFTER_Click);
     b.command(bar, "LBEL_UP", "△", &MainForm::LBEL_UP_Click);

@@ -76,6 +76,16 @@ void QtTimerControl::set_enabled(bool enabled) {
     if (!enabled) timer_.stop();
 }
 
+QtPollTimer::QtPollTimer(std::function<void()> on_tick) {
+    timer_.setInterval(POLL_INTERVAL_MS);
+    QObject::connect(&timer_, &QTimer::timeout, std::move(on_tick));
+}
+
+void QtPollTimer::set_enabled(bool enabled) {
+    if (enabled && !timer_.isActive()) timer_.start();
+    if (!enabled) timer_.stop();
+}
+
 void QtMenuView::attach(MenuItem item, QAction* action) {
     actions_[static_cast<std::size_t>(item)] = action;
 }

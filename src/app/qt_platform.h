@@ -55,6 +55,18 @@ class QtTimerControl : public TimerControl {
     QTimer timer_;
 };
 
+// The short timer that watches the computer's worker; `on_tick` runs every
+// POLL_INTERVAL_MS while it is enabled.
+class QtPollTimer : public PollTimer {
+  public:
+    explicit QtPollTimer(std::function<void()> on_tick);
+    void set_enabled(bool enabled) override;
+    bool enabled() const override { return timer_.isActive(); }
+
+  private:
+    QTimer timer_;
+};
+
 // Shows the game's check marks on the checkable menu actions.
 class QtMenuView : public MenuView {
   public:

@@ -3,7 +3,10 @@
 
 namespace banzuri {
 
-// Menu items that carry check marks.
+// Menu items that carry check marks. The items LEVEL4 and LEVEL5 are named like the computer's
+// level numbers; being scoped, they cannot be mistaken for them.
+#pragma GCC diagnostic push
+#pragma GCC diagnostic ignored "-Wshadow"
 enum class MenuItem {
     LEVEL1,
     LEVEL2,
@@ -15,9 +18,12 @@ enum class MenuItem {
     RENGA,
     SIDOU,
     KEIKA,
-    BGM
+    BGM,
+    LEVEL4,
+    LEVEL5
 };
-inline constexpr int MENU_ITEM_COUNT = 11;
+#pragma GCC diagnostic pop
+inline constexpr int MENU_ITEM_COUNT = 13;
 
 // Shows the game's check marks on the real menus.
 class MenuView {

@@ -57,14 +57,26 @@ void MainForm::hand_over(const BestMove& m) {
     if (checked(MenuItem::KEIKA)) p.timer.set_enabled(true);
 }
 
-void MainForm::com_ban() {
-    if (g.winner != TURN_NONE) return;
+// Steps shared by every level: the computer's turn clock starts and "思考中" is shown before
+// the search, which hides nothing it prepares.
+void MainForm::begin_computer_turn() {
     clock_.turn_start_time = p.clock.time_of_day();
     if (checked(MenuItem::KEIKA)) p.timer.set_enabled(true);
     show_thinking();
-    // Nothing the search prepares is visible, so the label is shown before it starts.
     painter_.refresh();
-    const std::optional<BestMove> best = search_best_move(g, computer, [this] { Timer1_Timer(); });
+}
+
+void MainForm::com_ban() {
+    if (g.winner != TURN_NONE) return;
+    begin_computer_turn();
+    if (g.level >= LEVEL4) {  // the look-ahead thinks on its worker; the poll plays its move
+        start_thinking(Thinking::MOVE, false, g.level);
+        return;
+    }
+    play_computer_move(search_best_move(g, computer, [this] { Timer1_Timer(); }));
+}
+
+void MainForm::play_computer_move(const std::optional<BestMove>& best) {
     if (!best) {
         resign();
         return;

@@ -6,6 +6,9 @@ namespace banzuri {
 // Releases the sounds and ends the program; asking twice does nothing more.
 void MainForm::terminate() {
     if (quitting_) return;
+    worker_.stop();  // the search stops within milliseconds; its move is not wanted
+    p.poll.set_enabled(false);
+    thinking_ = Thinking::NONE;
     終了処理();
     quitting_ = true;
     p.app.quit();

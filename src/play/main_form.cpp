@@ -11,7 +11,8 @@ MainForm::MainForm(Platform platform, std::filesystem::path dir, std::filesystem
       start_dir_(files_dir_),
       options_(p.menu, p.dialogs, settings_dir_),
       sound_(p.sound, p.dialogs, files_dir_),
-      painter_(p.canvas, p.dialogs, g, options_, [this](double s) { 待ち時間(s); }) {}
+      painter_(p.canvas, p.dialogs, g, options_, [this](double s) { 待ち時間(s); }),
+      think_limits_(timed_limits) {}
 
 bool MainForm::checked(MenuItem item) const {
     switch (item) {
@@ -21,6 +22,10 @@ bool MainForm::checked(MenuItem item) const {
             return g.level == 2;
         case MenuItem::LEVEL3:
             return g.level == 3;
+        case MenuItem::LEVEL4:
+            return g.level == LEVEL4;
+        case MenuItem::LEVEL5:
+            return g.level == LEVEL5;
         default:
             return options_.checked(item);
     }

@@ -8,6 +8,7 @@
 //   play/mouse_input.cpp      the two-click move input
 //   play/clocks.cpp           the timer tick and the pacing wait
 //   play/computer_turn.cpp    the computer's move
+//   play/look_ahead_turn.cpp  the look-ahead levels on the worker thread, and the hint
 //   play/game_end.cpp         end of a game and shutdown
 //   play/navigation.cpp       stepping through the record and flipping the board
 //   play/handicap.cpp         the handicap ladder
@@ -16,11 +17,14 @@
 #pragma once
 
 #include <filesystem>
+#include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "computer/computer_state.h"
 #include "computer/search.h"
+#include "play/computer_worker.h"
 #include "play/platform.h"
 #include "render/board_painter.h"
 #include "rules/game_state.h"
@@ -73,9 +77,12 @@ class MainForm {
     void LEVEL1_Click();
     void LEVEL2_Click();
     void LEVEL3_Click();
+    void LEVEL4_Click();
+    void LEVEL5_Click();
     void OWARI_Click();
     void CANCEL_Click();
     void REVERSE_Click();
+    void HINT_Click();
     void REPLAY_Click();
     void AFTER_Click();
     void LBEL_UP_Click();
@@ -93,6 +100,16 @@ class MainForm {
     // The about box's "ホームページ" button; false when the page could not be opened (the box
     // then stays open).
     bool HOMEPAGE_Click();
+    // The poll timer's tick: once the worker has finished, plays the computer's move or shows
+    // the hint.
+    void Poll_Timer();
+
+    // A menu command as the menu bar runs it. While the computer thinks on its worker, only
+    // the level, the options, the help, the about box and 終わり run; every other command is
+    // refused with the forbidden sound, as it would change the game being thought about.
+    using Command = void (MainForm::*)();
+    void command(Command handler);
+    static bool runs_while_thinking(Command handler);
 
     // ---- read-only queries ------------------------------------------------------------------
     // The check mark of a menu item: the level chosen, or an option.
@@ -107,6 +124,8 @@ class MainForm {
     const std::filesystem::path& files_dir() const { return files_dir_; }
     const std::filesystem::path& settings_dir() const { return settings_dir_; }
     bool quitting() const { return quitting_; }
+    // The worker is thinking about the computer's move or a hint.
+    bool thinking() const { return thinking_ != Thinking::NONE; }
 
   private:
     friend struct MainFormTestPeer;  // lets the tests lay out positions the menus cannot reach
@@ -130,6 +149,17 @@ class MainForm {
     void record_and_show(const BestMove& m);
     void execute(const BestMove& m);
     void hand_over(const BestMove& m);
+    void begin_computer_turn();
+    // Everything after the computer's move is chosen, whichever level chose it; nothing
+    // means the computer has no move.
+    void play_computer_move(const std::optional<BestMove>& best);
+
+    // the look-ahead levels and the hint
+    enum class Thinking { NONE, MOVE, HINT };
+    void start_thinking(Thinking kind, bool lower_side, int level);
+    void show_hint(const std::optional<LegalMove>& move);
+    void outline_hint(const LegalMove& move, int colour);
+    void restore_selection_display();
 
     // game end
     void 終了(const std::string& winner_name);
@@ -189,6 +219,11 @@ class MainForm {
     std::vector<RecordEntry> nav_line;
     int nav_index = -1;      // -1: navigation knows no line
     bool quitting_ = false;  // set once the program has been asked to end
+    // The look-ahead search of LEVEL4 and LEVEL5 and of the hint, and what it is for. The
+    // limits of a level's search: a time budget in the game, node budgets in tests.
+    ComputerWorker worker_;
+    Thinking thinking_ = Thinking::NONE;
+    std::function<LookLimits(int level)> think_limits_;
 };
 
 }  // namespace banzuri

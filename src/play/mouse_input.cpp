@@ -133,7 +133,7 @@ void MainForm::finish_between_people(bool lower_moved) {
 }
 
 void MainForm::Form_MouseDown(int button, int /*shift*/, double x, double y) {
-    if (quitting_) return;
+    if (quitting_ || thinking()) return;  // presses while the computer thinks are dropped
     if (button != MOUSE_LEFT && button != MOUSE_RIGHT) return;  // only these two act
     if (g.winner != TURN_NONE) {
         p.dialogs.message("新規に対局してください", "終局");
@@ -150,7 +150,7 @@ void MainForm::Form_MouseDown(int button, int /*shift*/, double x, double y) {
         p.dialogs.message("OKですか？", "再開(COM)");
         com_ban();
         // The same click goes on against the new position once the player is to move.
-        if (quitting_ || g.winner != TURN_NONE || g.turn != g.lower_order) return;
+        if (quitting_ || thinking() || g.winner != TURN_NONE || g.turn != g.lower_order) return;
     }
     if (on_board(cx, cy)) {
         mouse_board_click(button, cx, cy);

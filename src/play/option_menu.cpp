@@ -24,6 +24,7 @@ void MainForm::background_click(MenuItem item, int code) {
     if (!options_.checked(item)) options_.set_background(code);
     options_.書込_環境設定ファイル();
     painter_.画面_再描画();
+    if (thinking_ == Thinking::MOVE) show_thinking();  // the redraw painted over the label
 }
 
 void MainForm::MIDORI_Click() {

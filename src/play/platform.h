@@ -1,5 +1,6 @@
 // Everything the platform gives the main window: the small interfaces through which the game
-// reaches message boxes, the time of day and waits, the clock timer's enabled flag, the menus'
+// reaches message boxes, the time of day and waits, the clock timer's enabled flag, the
+// poll timer that watches the computer's worker, the menus'
 // check marks, the URL opener and ending the program. The app implements them with Qt; tests
 // record.
 #pragma once
@@ -8,6 +9,7 @@
 #include "platform/clock.h"
 #include "platform/dialogs.h"
 #include "platform/menu_view.h"
+#include "platform/poll_timer.h"
 #include "platform/timer_control.h"
 #include "platform/url_opener.h"
 #include "render/canvas.h"
@@ -24,6 +26,7 @@ struct Platform {
     SoundLibrary& sound;
     UrlOpener& browser;
     AppControl& app;
+    PollTimer& poll;
 };
 
 }  // namespace banzuri

@@ -16,9 +16,10 @@ int last_entry_behind(const GameState& g) {
 }  // namespace
 
 void MainForm::choose_level(int level) {
-    const MenuItem items[] = {MenuItem::LEVEL1, MenuItem::LEVEL2, MenuItem::LEVEL3};
+    const MenuItem items[] = {MenuItem::LEVEL1, MenuItem::LEVEL2, MenuItem::LEVEL3,
+                              MenuItem::LEVEL4, MenuItem::LEVEL5};
     if (checked(items[level - 1])) return;
-    for (int n = 1; n <= 3; ++n)
+    for (int n = 1; n <= 5; ++n)
         p.menu.show_checked(items[n - 1], n == level);
     g.level = level;
     painter_.描画_レベル(level);
@@ -44,6 +45,8 @@ void MainForm::Form_Load() {
     p.menu.show_checked(MenuItem::LEVEL1, false);
     p.menu.show_checked(MenuItem::LEVEL2, false);
     p.menu.show_checked(MenuItem::LEVEL3, true);
+    p.menu.show_checked(MenuItem::LEVEL4, false);
+    p.menu.show_checked(MenuItem::LEVEL5, false);
     g.level = 3;
 
     g.turn = TURN_NONE;
@@ -153,6 +156,14 @@ void MainForm::LEVEL2_Click() {
 
 void MainForm::LEVEL3_Click() {
     choose_level(3);
+}
+
+void MainForm::LEVEL4_Click() {
+    choose_level(LEVEL4);
+}
+
+void MainForm::LEVEL5_Click() {
+    choose_level(LEVEL5);
 }
 
 }  // namespace banzuri

@@ -45,7 +45,7 @@ struct GameRecord {
     std::optional<DateTime> started;
     std::optional<DateTime> ended;  // set once the game is decided
     int game_mode = MODE_MAN;
-    int level = 0;  // the computer's strength 1..3 against the computer, 0 between humans
+    int level = 0;  // the computer's strength 1..5 against the computer, 0 between humans
     Side winner = Side::none;
     bool resigned = false;  // the side to move after the last move gave the game up
     bool operator==(const GameRecord&) const = default;

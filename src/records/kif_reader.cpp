@@ -55,7 +55,7 @@ void start_game(Reader& rd) {
 
 void read_players(Reader& rd, std::string_view upper_name) {
     std::string_view rest = upper_name;
-    if (take(rest, kComputerName) && rest.size() == 1 && rest[0] >= '1' && rest[0] <= '3') {
+    if (take(rest, kComputerName) && rest.size() == 1 && rest[0] >= '1' && rest[0] <= '5') {
         rd.r.game_mode = MODE_COM;
         rd.r.level = rest[0] - '0';
     } else {

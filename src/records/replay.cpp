@@ -107,7 +107,7 @@ Side winner_of(const GameState& g) {
 
 std::optional<RecordProblem> replay(const GameRecord& r, GameState& g) {
     if (std::string why = check_start(r.start); !why.empty()) return RecordProblem{0, why};
-    if (r.game_mode == MODE_COM ? (r.level < 1 || r.level > 3)
+    if (r.game_mode == MODE_COM ? (r.level < 1 || r.level > 5)
                                 : (r.game_mode != MODE_MAN || r.level != 0))
         return RecordProblem{0, "対局の種類が正しくありません"};
     g = replay_state(r.start);

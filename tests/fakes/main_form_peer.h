@@ -19,6 +19,7 @@ struct MainFormTestPeer {
     static Selection& selection(MainForm& f) { return f.sel_; }
     static TurnClock& clock(MainForm& f) { return f.clock_; }
     static void com_ban(MainForm& f) { f.com_ban(); }
+    static std::function<LookLimits(int)>& think_limits(MainForm& f) { return f.think_limits_; }
     static void captures_after_move(MainForm& f, int x, int y) { f.captures_after_move(x, y); }
     static void 初期設定(MainForm& f) { f.初期設定(); }
     static Platform& platform(MainForm& f) { return f.p; }

@@ -19,6 +19,7 @@
 #include "platform/clock.h"
 #include "platform/dialogs.h"
 #include "platform/menu_view.h"
+#include "platform/poll_timer.h"
 #include "platform/timer_control.h"
 #include "platform/url_opener.h"
 #include "render/canvas.h"
@@ -117,6 +118,20 @@ class FakeTimer : public TimerControl {
     }
     bool enabled() const override { return enabled_; }
     bool record = false;  // timer changes are logged only when a test asks for them
+
+  private:
+    Log& log_;
+    bool enabled_ = false;
+};
+
+class FakePollTimer : public PollTimer {
+  public:
+    explicit FakePollTimer(Log& log) : log_(log) {}
+    void set_enabled(bool enabled) override {
+        if (enabled != enabled_) log_.push_back(enabled ? "poll on" : "poll off");
+        enabled_ = enabled;
+    }
+    bool enabled() const override { return enabled_; }
 
   private:
     Log& log_;

@@ -3,8 +3,11 @@
 
 #include <unistd.h>
 
+#include <chrono>
 #include <filesystem>
 #include <fstream>
+#include <functional>
+#include <thread>
 #include <string>
 #include <vector>
 
@@ -20,7 +23,7 @@ struct FakeWindow {
     explicit FakeWindow(std::filesystem::path dir = make_temp_dir(),
                         std::filesystem::path settings_dir = {})
         : folder(std::move(dir)),
-          form(Platform{canvas, dialogs, clock, timer, menu, sound, browser, app}, folder,
+          form(Platform{canvas, dialogs, clock, timer, menu, sound, browser, app, poll}, folder,
                std::move(settings_dir)) {}
     ~FakeWindow() {
         std::error_code ignored;
@@ -59,6 +62,17 @@ struct FakeWindow {
     BoardPainter& painter() { return MainFormTestPeer::painter(form); }
     Platform& platform() { return MainFormTestPeer::platform(form); }
     void com_ban() { MainFormTestPeer::com_ban(form); }
+    // The look-ahead levels and the hint think with these limits instead of their time.
+    void set_think_limits(std::function<LookLimits(int)> limits) {
+        MainFormTestPeer::think_limits(form) = std::move(limits);
+    }
+    // Ticks the poll timer, as the window does, until the worker's result has been used.
+    void wait_for_computer() {
+        while (form.thinking()) {
+            std::this_thread::sleep_for(std::chrono::milliseconds(1));
+            if (poll.enabled()) form.Poll_Timer();
+        }
+    }
     void 初期設定() { MainFormTestPeer::初期設定(form); }
     void 読込_環境設定ファイル() { MainFormTestPeer::読込_環境設定ファイル(form); }
     void 駒移動(int fx, int fy, int tx, int ty, int piece) {
@@ -77,6 +91,12 @@ struct FakeWindow {
             case MenuItem::LEVEL2:
             case MenuItem::LEVEL3:
                 if (on) g().level = static_cast<int>(item) - static_cast<int>(MenuItem::LEVEL1) + 1;
+                return;
+            case MenuItem::LEVEL4:
+                if (on) g().level = LEVEL4;
+                return;
+            case MenuItem::LEVEL5:
+                if (on) g().level = LEVEL5;
                 return;
             case MenuItem::SIDOU:
                 options().set_guidance(on);
@@ -124,6 +144,7 @@ struct FakeWindow {
     FakeSound sound{log};
     FakeBrowser browser{log};
     FakeApp app{log};
+    FakePollTimer poll{log};
     std::filesystem::path folder;
     MainForm form;
 };

@@ -1,0 +1,136 @@
+// The look-ahead levels in the game: LEVEL4 and LEVEL5 think on the worker thread while the
+// window stays free, and the poll timer plays their move through the same steps as the
+// one-ply computer. The hint asks the same search what LEVEL5 would play for the side to
+// move and shows it without changing the game.
+#include <chrono>
+#include <string>
+#include <utility>
+
+#include "play/main_form.h"
+#include "records/kif_format.h"
+#include "rules/sandwich.h"
+
+namespace banzuri {
+
+namespace {
+
+// The hint's outlines: the colour of move guidance, seen whether guidance is on or not.
+constexpr int HINT_COLOUR = COLOUR_WHITE;
+
+BestMove as_best_move(const LegalMove& m) {
+    return BestMove{m.fx, m.fy, m.tx, m.ty, m.piece, m.placed};
+}
+
+// The grid cell a move starts from: the square, or the hand slot of a drop.
+Square source_cell(const LegalMove& m) {
+    if (m.fx == HAND_UPPER_COLUMN) return {m.fx, 8 - m.fy};
+    return {m.fx, m.fy};  // the lower hand's row is already its slot
+}
+
+// The move in the usual notation without its origin: "７六歩", "５五歩打", "２二角成".
+std::string hint_text(const LegalMove& m) {
+    std::string text = records::move_text(m);
+    const std::size_t origin = text.find('(');
+    if (origin != std::string::npos) text.erase(origin);
+    return text;
+}
+
+}  // namespace
+
+LookLimits timed_limits(int level) {
+    LookLimits limits = level_limits(level);
+    limits.nodes = 0;
+    const auto budget = std::chrono::milliseconds(level == LEVEL5 ? LEVEL5_THINK_MS
+                                                                  : LEVEL4_THINK_MS);
+    const auto deadline = std::chrono::steady_clock::now() + budget;
+    limits.should_stop = [deadline] { return std::chrono::steady_clock::now() >= deadline; };
+    return limits;
+}
+
+void MainForm::start_thinking(Thinking kind, bool lower_side, int level) {
+    thinking_ = kind;
+    worker_.start(g, lower_side, think_limits_(level));
+    p.poll.set_enabled(true);
+}
+
+void MainForm::Poll_Timer() {
+    if (quitting_ || !worker_.finished()) return;
+    p.poll.set_enabled(false);
+    const Thinking kind = std::exchange(thinking_, Thinking::NONE);
+    const std::optional<LegalMove> move = worker_.collect().move;
+    if (kind == Thinking::HINT) {
+        show_hint(move);
+        return;
+    }
+    play_computer_move(move ? std::optional<BestMove>(as_best_move(*move)) : std::nullopt);
+}
+
+void MainForm::HINT_Click() {
+    if (thinking()) {
+        sound_.play(sound_.snd_forbidden());
+        return;
+    }
+    if (g.winner != TURN_NONE) {
+        sound_.play(sound_.snd_forbidden());
+        p.dialogs.message("新規に対局してください", "終局");
+        return;
+    }
+    if (g.turn == TURN_NONE) {
+        sound_.play(sound_.snd_forbidden());
+        p.dialogs.message("「対局」で始めて下さい", "開始");
+        return;
+    }
+    start_thinking(Thinking::HINT, g.turn == g.lower_order, LEVEL5);
+}
+
+void MainForm::outline_hint(const LegalMove& move, int colour) {
+    const Square from = source_cell(move);
+    painter_.描画_桝輪郭(colour, from.x, from.y);
+    painter_.描画_桝輪郭(colour, move.tx, move.ty);
+}
+
+void MainForm::show_hint(const std::optional<LegalMove>& move) {
+    if (!move) {
+        p.dialogs.message("指せる手がありません", "ヒント");
+        return;
+    }
+    outline_hint(*move, HINT_COLOUR);
+    painter_.refresh();
+    p.dialogs.message(hint_text(*move), "ヒント");
+    outline_hint(*move, painter_.grid_colour());
+    restore_selection_display();
+    painter_.refresh();
+}
+
+// A piece picked up before the hint is shown picked up again.
+void MainForm::restore_selection_display() {
+    if (sel_.selection_state != 1) return;
+    painter_.描画_移動可能桝色(sel_.sel_from_x, sel_.sel_from_y, painter_.guidance_colour(),
+                               sel_.sel_piece);
+    const bool own = (g.turn == g.lower_order) == (sel_.sel_piece <= LOWER_HU);
+    painter_.描画_桝輪郭(own ? COLOUR_LIGHT_RED : painter_.guidance_colour(), sel_.sel_from_x,
+                         sel_.sel_from_y);
+}
+
+bool MainForm::runs_while_thinking(Command handler) {
+    static const Command allowed[] = {
+        &MainForm::LEVEL1_Click, &MainForm::LEVEL2_Click, &MainForm::LEVEL3_Click,
+        &MainForm::LEVEL4_Click, &MainForm::LEVEL5_Click, &MainForm::MIDORI_Click,
+        &MainForm::TATAMI_Click, &MainForm::TAKE_Click,   &MainForm::UCHU_Click,
+        &MainForm::RENGA_Click,  &MainForm::SIDOU_Click,  &MainForm::KEIKA_Click,
+        &MainForm::BGM_Click,    &MainForm::KAISETU_Click, &MainForm::VER_Click,
+        &MainForm::OWARI_Click,  &MainForm::MATCH_MAN_Click};
+    for (Command c : allowed)
+        if (c == handler) return true;
+    return false;
+}
+
+void MainForm::command(Command handler) {
+    if (thinking() && !runs_while_thinking(handler)) {
+        sound_.play(sound_.snd_forbidden());
+        return;
+    }
+    (this->*handler)();
+}
+
+}  // namespace banzuri
