@@ -48,10 +48,9 @@ GameWindow::GameWindow(std::filesystem::path files_dir, QString window_settings_
       app_control_([this] { quit_now(); }, [this] { show_about(); }),
       application_quit_([] { QCoreApplication::quit(); }),
       memory_(std::move(window_settings_file)) {
-    form_ = std::make_unique<MainForm>(
-        Platform{canvas_, dialogs_, clock_, timer_, menu_view_, sound_, browser_, app_control_,
-                 poll_},
-        std::move(files_dir), std::move(settings_dir));
+    form_ = std::make_unique<MainForm>(Platform{canvas_, dialogs_, clock_, timer_, menu_view_,
+                                                sound_, browser_, app_control_, poll_},
+                                       std::move(files_dir), std::move(settings_dir));
     setWindowTitle(QStringLiteral("Banzuri"));
     board_ = new BoardWidget(
         canvas_,

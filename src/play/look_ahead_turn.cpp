@@ -40,8 +40,8 @@ std::string hint_text(const LegalMove& m) {
 LookLimits timed_limits(int level) {
     LookLimits limits = level_limits(level);
     limits.nodes = 0;
-    const auto budget = std::chrono::milliseconds(level == LEVEL5 ? LEVEL5_THINK_MS
-                                                                  : LEVEL4_THINK_MS);
+    const auto budget =
+        std::chrono::milliseconds(level == LEVEL5 ? LEVEL5_THINK_MS : LEVEL4_THINK_MS);
     const auto deadline = std::chrono::steady_clock::now() + budget;
     limits.should_stop = [deadline] { return std::chrono::steady_clock::now() >= deadline; };
     return limits;
@@ -114,11 +114,11 @@ void MainForm::restore_selection_display() {
 
 bool MainForm::runs_while_thinking(Command handler) {
     static const Command allowed[] = {
-        &MainForm::LEVEL1_Click, &MainForm::LEVEL2_Click, &MainForm::LEVEL3_Click,
-        &MainForm::LEVEL4_Click, &MainForm::LEVEL5_Click, &MainForm::MIDORI_Click,
-        &MainForm::TATAMI_Click, &MainForm::TAKE_Click,   &MainForm::UCHU_Click,
-        &MainForm::RENGA_Click,  &MainForm::SIDOU_Click,  &MainForm::KEIKA_Click,
-        &MainForm::BGM_Click,    &MainForm::KAISETU_Click, &MainForm::VER_Click,
+        &MainForm::LEVEL1_Click, &MainForm::LEVEL2_Click,   &MainForm::LEVEL3_Click,
+        &MainForm::LEVEL4_Click, &MainForm::LEVEL5_Click,   &MainForm::MIDORI_Click,
+        &MainForm::TATAMI_Click, &MainForm::TAKE_Click,     &MainForm::UCHU_Click,
+        &MainForm::RENGA_Click,  &MainForm::SIDOU_Click,    &MainForm::KEIKA_Click,
+        &MainForm::BGM_Click,    &MainForm::KAISETU_Click,  &MainForm::VER_Click,
         &MainForm::OWARI_Click,  &MainForm::MATCH_MAN_Click};
     for (Command c : allowed)
         if (c == handler) return true;

@@ -7,8 +7,8 @@
 #include <filesystem>
 #include <fstream>
 #include <functional>
-#include <thread>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "fakes/main_form_peer.h"
