@@ -138,8 +138,9 @@ class WindowTest : public QObject {
         QCOMPARE(captions(submenu(bar, "MATCH_MAN")->actions()), QStringList({"スタート"}));
         QCOMPARE(captions(submenu(bar, "START2")->actions()), QStringList({"先手", "後手"}));
         QCOMPARE(captions(submenu(bar, "LEVEL")->actions()),
-                 QStringList({"LEVEL1", "LEVEL2", "LEVEL3"}));
-        QCOMPARE(captions(submenu(bar, "STOP")->actions()), QStringList({"最初", "反転"}));
+                 QStringList({"LEVEL1", "LEVEL2", "LEVEL3", "LEVEL4", "LEVEL5"}));
+        QCOMPARE(captions(submenu(bar, "STOP")->actions()),
+                 QStringList({"最初", "反転", "ヒント"}));
         QCOMPARE(captions(submenu(bar, "OPTION")->actions()),
                  QStringList({"背景画", "移動指導", "経過時間", "BGM"}));
         QCOMPARE(captions(submenu(bar, "HAIKEI_GA")->actions()),
@@ -148,8 +149,8 @@ class WindowTest : public QObject {
                  QStringList({"解説", "バージョン情報"}));
         for (QAction* a : s.window.findChildren<QAction*>())
             QVERIFY(a->isEnabled());
-        for (const char* name : {"LEVEL1", "LEVEL2", "LEVEL3", "MIDORI", "TATAMI", "TAKE", "UCHU",
-                                 "RENGA", "SIDOU", "KEIKA", "BGM"})
+        for (const char* name : {"LEVEL1", "LEVEL2", "LEVEL3", "LEVEL4", "LEVEL5", "MIDORI",
+                                 "TATAMI", "TAKE", "UCHU", "RENGA", "SIDOU", "KEIKA", "BGM"})
             QVERIFY2(s.window.action(name)->isCheckable(), name);
         QVERIFY(!s.window.action("START")->isCheckable());
     }

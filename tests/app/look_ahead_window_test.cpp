@@ -1,0 +1,159 @@
+// LEVEL4, LEVEL5 and the hint in the real window on the offscreen platform: the window stays
+// free while the worker thinks, and Esc or closing the window end the program at once.
+#include <QAbstractButton>
+#include <QApplication>
+#include <QMessageBox>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QtTest>
+#include <atomic>
+
+#include "app/game_window.h"
+#include "fakes/main_form_peer.h"
+
+using banzuri::MainFormTestPeer;
+using banzuri::app::GameWindow;
+
+namespace {
+
+// Presses OK (or No) on every message box that opens and notes "title|text".
+class BoxAnswerer {
+  public:
+    BoxAnswerer() {
+        timer_.setInterval(5);
+        QObject::connect(&timer_, &QTimer::timeout, [this] { answer(); });
+        timer_.start();
+    }
+    QStringList seen;
+
+  private:
+    void answer() {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (box == nullptr || !box->isVisible()) return;
+        seen << box->windowTitle() + "|" + box->text();
+        QAbstractButton* button = box->button(QMessageBox::Ok);
+        if (button == nullptr) button = box->button(QMessageBox::No);
+        if (button != nullptr) button->click();
+    }
+    QTimer timer_;
+};
+
+QPoint cell_pixel(int cx, int cy) {
+    const double x = banzuri::board_left + (cx + 0.5) * banzuri::cell_width;
+    const double y = banzuri::board_top + (cy + 0.5) * banzuri::cell_height;
+    return {static_cast<int>(x / banzuri::TWIPS_PER_PIXEL),
+            static_cast<int>(y / banzuri::TWIPS_PER_PIXEL)};
+}
+
+struct Session {
+    std::atomic<bool> released{false};  // the search ends once this is set; outlives the window
+    QTemporaryDir dir;
+    BoxAnswerer boxes;
+    GameWindow window{std::filesystem::path(dir.path().toStdString()), dir.filePath("window.conf")};
+    bool quit_requested = false;
+
+    Session() {
+        window.set_application_quit([this] { quit_requested = true; });
+        window.load();
+        window.show();
+        // The computer thinks until the test releases it.
+        MainFormTestPeer::think_limits(window.form()) = [this](int level) {
+            banzuri::LookLimits limits = banzuri::level_limits(level);
+            limits.nodes = 0;
+            limits.should_stop = [this] { return released.load(); };
+            return limits;
+        };
+        boxes.seen.clear();
+    }
+    banzuri::GameState& g() { return MainFormTestPeer::g(window.form()); }
+    void trigger(const char* name) {
+        QAction* action = window.action(name);
+        QVERIFY2(action != nullptr, name);
+        action->trigger();
+    }
+    void click(int cx, int cy) {
+        QTest::mouseClick(&window.board(), Qt::LeftButton, {}, cell_pixel(cx, cy), 5000);
+    }
+};
+
+}  // namespace
+
+class LookAheadWindowTest : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void levelsFourAndFiveCarryCheckMarks() {
+        Session s;
+        s.trigger("LEVEL4");
+        QVERIFY(s.window.action("LEVEL4")->isChecked());
+        QVERIFY(!s.window.action("LEVEL3")->isChecked());
+        s.trigger("LEVEL5");
+        QVERIFY(s.window.action("LEVEL5")->isChecked());
+        QVERIFY(!s.window.action("LEVEL4")->isChecked());
+        s.trigger("LEVEL5");
+        QVERIFY(s.window.action("LEVEL5")->isChecked());
+        QCOMPARE(s.g().level, 5);
+    }
+
+    void theWindowStaysFreeWhileTheComputerThinks() {
+        Session s;
+        auto& f = s.window.form();
+        s.trigger("LEVEL4");
+        s.trigger("GOTE");
+        QVERIFY(f.thinking());
+        s.click(7, 7);  // dropped while the computer thinks
+        QCOMPARE(f.selection().selection_state, 0);
+        QTest::qWait(1100);  // events go on: the clock ticks and the window repaints
+        QVERIFY(f.thinking());
+        QVERIFY(f.turn_clock().move_seconds >= 1.0);
+        QVERIFY(!s.window.board().grab().isNull());
+        s.trigger("CANCEL");  // refused: the game being thought about stays
+        QCOMPARE(s.g().turn, s.g().upper_order);
+        s.released = true;
+        QTRY_VERIFY(!f.thinking());
+        QCOMPARE(s.g().move_count, 1);
+        QCOMPARE(s.g().turn, s.g().lower_order);
+        s.click(7, 7);  // the player's turn again: the pawn is picked up
+        QCOMPARE(f.selection().selection_state, 1);
+    }
+
+    void escapeEndsTheProgramWithoutWaitingForTheSearch() {
+        Session s;
+        s.trigger("LEVEL5");
+        s.trigger("GOTE");
+        QVERIFY(s.window.form().thinking());
+        QTest::keyClick(&s.window, Qt::Key_Escape);
+        QVERIFY(s.quit_requested);
+        QVERIFY(!s.window.form().thinking());
+        QVERIFY(!s.window.isVisible());
+    }
+
+    void closingTheWindowEndsTheProgramWithoutWaiting() {
+        Session s;
+        s.trigger("LEVEL4");
+        s.trigger("GOTE");
+        QVERIFY(s.window.form().thinking());
+        QVERIFY(s.window.close());
+        QVERIFY(s.quit_requested);
+        QVERIFY(!s.window.form().thinking());
+    }
+
+    void hintNamesAMoveInABoxAndChangesNothing() {
+        Session s;
+        s.trigger("HINT");
+        QCOMPARE(s.boxes.seen, QStringList({"開始|「対局」で始めて下さい"}));
+        s.trigger("START");
+        s.boxes.seen.clear();
+        s.released = true;
+        s.trigger("HINT");
+        QTRY_COMPARE(s.boxes.seen.size(), 1);
+        QVERIFY(s.boxes.seen[0].startsWith("ヒント|"));
+        QVERIFY(s.boxes.seen[0].size() > QString("ヒント|").size());
+        QVERIFY(!s.window.form().thinking());
+        QCOMPARE(s.g().move_count, 0);
+        QCOMPARE(s.g().turn, s.g().lower_order);
+    }
+};
+
+QTEST_MAIN(LookAheadWindowTest)
+#include "look_ahead_window_test.moc"
