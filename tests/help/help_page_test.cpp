@@ -164,12 +164,12 @@ TEST_F(ShippedHelpPage, EveryLinkLeadsToASectionOfThePage) {
 
 TEST_F(ShippedHelpPage, NamesEveryMenuItemByItsCaption) {
     for (const char* caption :
-         {"対局",           "対局(人間)",   "スタート", "対局(COM)", "先手",   "後手",
-          "COM対局ﾚﾍﾞﾙ",    "LEVEL1",       "LEVEL2",   "LEVEL3",    "終わり", "局面",
-          "最初",           "反転",         "戻",       "進",        "△",      "▽",
-          "ｵﾌﾟｼｮﾝ",         "背景画",       "緑",       "畳",        "竹",     "宇宙",
-          "煉瓦",           "移動指導",     "経過時間", "BGM",       "その他", "解説",
-          "バージョン情報", "ホームページ", "O K"})
+         {"対局",        "対局(人間)", "スタート", "対局(COM)",      "先手",         "後手",
+          "COM対局ﾚﾍﾞﾙ", "LEVEL1",     "LEVEL2",   "LEVEL3",         "LEVEL4",       "LEVEL5",
+          "ヒント",      "終わり",     "局面",     "最初",           "反転",         "戻",
+          "進",          "△",          "▽",        "ｵﾌﾟｼｮﾝ",         "背景画",       "緑",
+          "畳",          "竹",         "宇宙",     "煉瓦",           "移動指導",     "経過時間",
+          "BGM",         "その他",     "解説",     "バージョン情報", "ホームページ", "O K"})
         EXPECT_NE(page.find(std::string("<span class=\"menu\">") + caption + "</span>"),
                   std::string::npos)
             << caption;
