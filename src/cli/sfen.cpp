@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "cli/commands.h"
+#include "records/position_sfen.h"
 #include "rules/move.h"
 
 namespace banzuri::cli {
@@ -143,16 +144,6 @@ GameState two_humans() {
     return g;
 }
 
-void append_hand(std::string& out, const Hand& hand, bool lower) {
-    for (int kind = 7; kind >= 1; --kind) {
-        const int count = GameState::count(hand, kind);
-        if (count <= 0) continue;
-        if (count > 1) out += std::to_string(count);
-        const char letter = kKindLetters[static_cast<std::size_t>(kind)];
-        out += lower ? letter : static_cast<char>(std::tolower(static_cast<unsigned char>(letter)));
-    }
-}
-
 }  // namespace
 
 Position start_position() {
@@ -205,30 +196,8 @@ std::string piece_letters(int code) {
 }
 
 std::string to_sfen(const Position& p) {
-    std::string out;
-    for (int row = 1; row <= 9; ++row) {
-        int empties = 0;
-        for (int column = 1; column <= 9; ++column) {
-            const std::string letters = piece_letters(p.g.at(column, row));
-            if (letters.empty()) {
-                ++empties;
-                continue;
-            }
-            if (empties > 0) out += std::to_string(empties);
-            empties = 0;
-            out += letters;
-        }
-        if (empties > 0) out += std::to_string(empties);
-        if (row < 9) out += '/';
-    }
-    out += p.lower_to_move ? " b " : " w ";
-    const std::size_t before_hands = out.size();
-    append_hand(out, p.g.hand_own, true);
-    append_hand(out, p.g.hand_enemy, false);
-    if (out.size() == before_hands) out += '-';
-    out += ' ';
-    out += std::to_string(p.move_number);
-    return out;
+    return records::position_sfen(p.g.board, p.g.hand_own, p.g.hand_enemy, p.lower_to_move,
+                                  static_cast<int>(p.move_number));
 }
 
 }  // namespace banzuri::cli
