@@ -115,8 +115,8 @@ GameState computer_to_move(const Position& p, const SearchOptions& o) {
     return g;
 }
 
-std::string bestmove_line(const std::optional<BestMove>& best) {
-    return "bestmove " + (best ? usi_move(*best) : std::string("resign")) + "\n";
+std::string bestmove_line(const std::optional<LegalMove>& best) {
+    return "bestmove " + (best ? to_usi(*best) : std::string("resign")) + "\n";
 }
 
 int hand_pieces(const Hand& h) {
@@ -186,9 +186,9 @@ class Selfplay {
     }
 
     bool computer_move(GameState& g) {
-        const std::optional<BestMove> best = search_best_move(g, computer_, [] {});
+        const std::optional<LegalMove> best = search_best_move(g, computer_, [] {});
         if (!best) return false;
-        play_move(g, best->from_x, best->from_y, best->to_x, best->to_y, best->piece_after);
+        play_move(g, best->fx, best->fy, best->tx, best->ty, best->placed);
         return true;
     }
 
@@ -198,18 +198,6 @@ class Selfplay {
 };
 
 }  // namespace
-
-std::string usi_move(const BestMove& m) {
-    LegalMove move;
-    move.fx = m.from_x;
-    move.fy = m.from_y;
-    move.tx = m.to_x;
-    move.ty = m.to_y;
-    move.piece = m.piece_before;
-    move.placed = m.piece_after;
-    move.promote = m.piece_after != m.piece_before;
-    return to_usi(move);
-}
 
 // The look-ahead levels: the side to move of the SFEN, what the search saw, and its move.
 Output look_ahead_bestmove(const Position& p, const SearchOptions& o) {
@@ -242,11 +230,11 @@ Output command_trace(const Args& args) {
     GameState g = computer_to_move(p, o);
     ComputerState c;
     std::vector<Candidate> candidates;
-    const std::optional<BestMove> best = search_best_move(
+    const std::optional<LegalMove> best = search_best_move(
         g, c, [] {}, &candidates);
     Output result;
     for (const Candidate& k : candidates) {
-        result.out += usi_move(k.move) + " " + score_text(k.score);
+        result.out += to_usi(k.move) + " " + score_text(k.score);
         if (o.terms) result.out += "  " + candidate_terms(g, c, k.move);
         result.out += "\n";
     }

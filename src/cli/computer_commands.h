@@ -23,9 +23,6 @@ Output command_trace(const Args& args);
 // game and a summary; exit status 1 when a move breaks piece conservation.
 Output command_selfplay(const Args& args);
 
-// USI text of a move of the upper side: "3c3d", "2h2i+", "P*5e".
-std::string usi_move(const BestMove& m);
-
 struct SelfplayOptions {
     int games = 1;
     std::uint32_t seed = 1;

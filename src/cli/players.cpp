@@ -8,27 +8,20 @@ namespace {
 
 constexpr int LEVEL5_FACTOR = static_cast<int>(LEVEL5_NODES / LEVEL4_NODES);
 
-LegalMove from_best(const BestMove& m) {
-    LegalMove out{m.from_x,     m.from_y,       m.to_x,
-                  m.to_y,       m.piece_before, m.piece_after != m.piece_before,
-                  m.piece_after};
-    return out;
-}
-
 // An upper-side move found on the turned-round board, as the lower side's move on `g`.
-LegalMove turned_back(const BestMove& m) {
-    LegalMove out = from_best(m);
-    if (m.drop()) {
+LegalMove turned_back(const LegalMove& m) {
+    LegalMove out = m;
+    if (is_drop(m)) {
         out.fx = HAND_LOWER_COLUMN;
-        out.fy = m.from_y + 2;
+        out.fy = m.fy + 2;
     } else {
-        out.fx = 10 - m.from_x;
-        out.fy = 10 - m.from_y;
+        out.fx = 10 - m.fx;
+        out.fy = 10 - m.fy;
     }
-    out.tx = 10 - m.to_x;
-    out.ty = 10 - m.to_y;
-    out.piece = -m.piece_before;
-    out.placed = -m.piece_after;
+    out.tx = 10 - m.tx;
+    out.ty = 10 - m.ty;
+    out.piece = -m.piece;
+    out.placed = -m.placed;
     return out;
 }
 
@@ -41,9 +34,9 @@ std::optional<LegalMove> one_ply(GameState& g, bool lower_side, int level, Compu
     scratch.lower_order = -scratch.upper_order;
     scratch.turn = scratch.upper_order;
     scratch.level = level;
-    const std::optional<BestMove> best = search_best_move(scratch, c, [] {});
-    if (!best) return std::nullopt;
-    return lower_side ? turned_back(*best) : from_best(*best);
+    const std::optional<LegalMove> best = search_best_move(scratch, c, [] {});
+    if (!best || !lower_side) return best;
+    return turned_back(*best);
 }
 
 }  // namespace

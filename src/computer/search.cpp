@@ -51,7 +51,7 @@ class Search {
         }
     }
 
-    const std::optional<BestMove>& best() const { return best_; }
+    const std::optional<LegalMove>& best() const { return best_; }
 
   private:
     // Places `placed` on the target, recounts the influence and scores the position.
@@ -61,32 +61,34 @@ class Search {
         return 盤評価(g_, c_, EMPTY, placed, fx, fy, tx, ty);
     }
 
-    void note(const BestMove& move, Score score) {
+    void note(const LegalMove& move, Score score) {
         if (candidates_ != nullptr) candidates_->push_back({move, score});
     }
 
     void try_board_move(int fx, int fy, int tx, int ty, int piece) {
         c_.trial_piece = piece;
         g_.set(fx, fy, EMPTY);
-        BestMove move{fx, fy, tx, ty, piece, piece};
+        LegalMove move{fx, fy, tx, ty, piece, false, piece};
         Score score = 0;
         if (調査_駒成(g_, fx, fy, tx, ty, piece) == OFF) {
             score = evaluate(fx, fy, tx, ty, piece);
             if (調査_王を取れるか(g_, g_.upper_order, tx, ty) == ON) score = KING_CAPTURE_SCORE;
             note(move, score);
         } else if (移動後チェック(ty, piece) == OFF) {
-            move.piece_after = g_.promoted_piece;
-            score = evaluate(fx, fy, tx, ty, move.piece_after);
+            move.promote = true;
+            move.placed = g_.promoted_piece;
+            score = evaluate(fx, fy, tx, ty, move.placed);
             note(move, score);
         } else {
             const int promoted = g_.promoted_piece;
             score = evaluate(fx, fy, tx, ty, piece);
             note(move, score);
             const Score promoted_score = evaluate(fx, fy, tx, ty, promoted);
-            note({fx, fy, tx, ty, piece, promoted}, promoted_score);
+            note({fx, fy, tx, ty, piece, true, promoted}, promoted_score);
             if (promoted_score > score) {
                 score = promoted_score;
-                move.piece_after = promoted;
+                move.promote = true;
+                move.placed = promoted;
             }
         }
         g_.set(tx, ty, EMPTY);
@@ -99,13 +101,13 @@ class Search {
         Score score = evaluate(HAND_UPPER_COLUMN, kind, tx, ty, piece);
         if (調査_王を取れるか(g_, g_.upper_order, tx, ty) == ON) score = KING_CAPTURE_SCORE;
         g_.set(tx, ty, EMPTY);
-        const BestMove move{HAND_UPPER_COLUMN, kind, tx, ty, piece, piece};
+        const LegalMove move{HAND_UPPER_COLUMN, kind, tx, ty, piece, false, piece};
         note(move, score);
         consider(move, score);
     }
 
     // Only a strictly higher score replaces the best: the earliest move wins every tie.
-    void consider(const BestMove& move, Score score) {
+    void consider(const LegalMove& move, Score score) {
         if (score <= c_.best_score) return;
         c_.best_score = score;
         best_ = move;
@@ -114,30 +116,30 @@ class Search {
     GameState& g_;
     ComputerState& c_;
     std::vector<Candidate>* candidates_;
-    std::optional<BestMove> best_;
+    std::optional<LegalMove> best_;
 };
 
 }  // namespace
 
-std::string candidate_terms(GameState& g, ComputerState& c, const BestMove& m) {
-    c.trial_piece = m.piece_before;
-    if (!m.drop()) g.set(m.from_x, m.from_y, EMPTY);
-    g.set(m.to_x, m.to_y, m.piece_after);
+std::string candidate_terms(GameState& g, ComputerState& c, const LegalMove& m) {
+    const bool drop = is_drop(m);
+    c.trial_piece = m.piece;
+    if (!drop) g.set(m.fx, m.fy, EMPTY);
+    g.set(m.tx, m.ty, m.placed);
     勢力調査(g, c);
     std::string terms;
-    盤評価(g, c, EMPTY, m.piece_after, m.from_x, m.from_y, m.to_x, m.to_y, &terms);
-    const bool may_promote =
-        !m.drop() && 調査_駒成(g, m.from_x, m.from_y, m.to_x, m.to_y, m.piece_before) == ON;
-    if (!may_promote && 調査_王を取れるか(g, g.upper_order, m.to_x, m.to_y) == ON)
+    盤評価(g, c, EMPTY, m.placed, m.fx, m.fy, m.tx, m.ty, &terms);
+    const bool may_promote = !drop && 調査_駒成(g, m.fx, m.fy, m.tx, m.ty, m.piece) == ON;
+    if (!may_promote && 調査_王を取れるか(g, g.upper_order, m.tx, m.ty) == ON)
         terms += "king capture =1000; ";
-    g.set(m.to_x, m.to_y, EMPTY);
-    if (!m.drop()) g.set(m.from_x, m.from_y, m.piece_before);
+    g.set(m.tx, m.ty, EMPTY);
+    if (!drop) g.set(m.fx, m.fy, m.piece);
     return terms;
 }
 
-std::optional<BestMove> search_best_move(GameState& g, ComputerState& c,
-                                         const std::function<void()>& tick,
-                                         std::vector<Candidate>* candidates) {
+std::optional<LegalMove> search_best_move(GameState& g, ComputerState& c,
+                                          const std::function<void()>& tick,
+                                          std::vector<Candidate>* candidates) {
     Search search(g, c, candidates);
     search.prepare();
     search.board_moves(tick);

@@ -8,41 +8,30 @@
 #include <vector>
 
 #include "computer/computer_state.h"
+#include "rules/legal_moves.h"
 
 namespace banzuri {
-
-// A move of the upper side. A drop has from_x = -1 and from_y = the hand kind 1..7.
-struct BestMove {
-    int from_x = 0;
-    int from_y = 0;
-    int to_x = 0;
-    int to_y = 0;
-    int piece_before = EMPTY;  // the moving piece, or the piece dropped
-    int piece_after = EMPTY;   // the code placed on the target (promoted or not)
-    bool operator==(const BestMove&) const = default;
-
-    bool drop() const { return from_x == HAND_UPPER_COLUMN; }
-};
 
 // One scored option of the search, in scan order. A move that may promote but need not is
 // listed twice: unpromoted, then promoted.
 struct Candidate {
-    BestMove move;
+    LegalMove move;
     Score score = 0;
 };
 
-// Runs the search for the upper side on `g` and answers the best move, or nothing when the
-// upper side can neither move nor drop. `tick` is called once per origin column and, when the
+// Runs the search for the upper side on `g` and answers the best move (a drop in the upper
+// hand's form: column -1, the hand kind as its row), or nothing when the upper side can neither
+// move nor drop. `tick` is called once per origin column and, when the
 // upper hand holds pieces, once per hand kind. The board and the hands are left as they were;
 // the two-pawn flags, promoted_piece and the enclosure marks are scratch. When `candidates` is
 // given, every scored option is appended to it.
-std::optional<BestMove> search_best_move(GameState& g, ComputerState& c,
-                                         const std::function<void()>& tick,
-                                         std::vector<Candidate>* candidates = nullptr);
+std::optional<LegalMove> search_best_move(GameState& g, ComputerState& c,
+                                          const std::function<void()>& tick,
+                                          std::vector<Candidate>* candidates = nullptr);
 
 // The terms of the evaluation that fire for one option of the last search (its snapshot
 // tables are read from `c`), as "name +1.5; " items; a king capture by sandwich that replaces
 // the score is listed last. The board is left as it was.
-std::string candidate_terms(GameState& g, ComputerState& c, const BestMove& m);
+std::string candidate_terms(GameState& g, ComputerState& c, const LegalMove& m);
 
 }  // namespace banzuri

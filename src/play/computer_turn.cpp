@@ -34,33 +34,33 @@ void MainForm::resign() {
     終了("あなた");
 }
 
-void MainForm::record_and_show(const BestMove& m) {
+void MainForm::record_and_show(const LegalMove& m) {
     // The seconds of the move are measured at the move itself, ticks or no ticks.
     clock_.move_seconds = 調査_経過秒(clock_.turn_start_time, p.clock.time_of_day());
-    手順保存(g, m.from_x, m.from_y, m.to_x, m.to_y, m.piece_before, m.piece_after, g.time_lower,
-             g.time_lower, g.time_upper, g.time_upper + clock_.move_seconds);
+    手順保存(g, m.fx, m.fy, m.tx, m.ty, m.piece, m.placed, g.time_lower, g.time_lower, g.time_upper,
+             g.time_upper + clock_.move_seconds);
     ++g.move_count;
     painter_.描画_手数(g.move_count - 1, COLOUR_WHITE);  // the number shown until the piece lands
-    if (m.drop()) {
-        painter_.描画_駒点滅(m.piece_after, HAND_UPPER_COLUMN, 8 - m.from_y, 2);
+    if (is_drop(m)) {
+        painter_.描画_駒点滅(m.placed, HAND_UPPER_COLUMN, 8 - m.fy, 2);
     } else {
-        painter_.描画_駒点滅(m.piece_before, m.from_x, m.from_y, 2);
+        painter_.描画_駒点滅(m.piece, m.fx, m.fy, 2);
     }
 }
 
-void MainForm::execute(const BestMove& m) {
-    駒移動(m.from_x, m.from_y, m.to_x, m.to_y, m.piece_after);
-    painter_.描画_桝輪郭(COLOUR_WHITE, m.to_x, m.to_y);
+void MainForm::execute(const LegalMove& m) {
+    駒移動(m.fx, m.fy, m.tx, m.ty, m.placed);
+    painter_.描画_桝輪郭(COLOUR_WHITE, m.tx, m.ty);
     待ち時間(0.5);
     sound_.play(sound_.snd_piece());
     ++g.rec_index;
     p.timer.set_enabled(false);
 }
 
-void MainForm::hand_over(const BestMove& m) {
+void MainForm::hand_over(const LegalMove& m) {
     hide_thinking();
-    painter_.描画_移動結果(g.upper_order, m.to_x, m.to_y, m.piece_after, COLOUR_WHITE);
-    painter_.描画_桝輪郭(COLOUR_WHITE, m.to_x, m.to_y);
+    painter_.描画_移動結果(g.upper_order, m.tx, m.ty, m.placed, COLOUR_WHITE);
+    painter_.描画_桝輪郭(COLOUR_WHITE, m.tx, m.ty);
     g.time_upper += clock_.move_seconds;
     start_turn_clock();
     g.turn = g.lower_order;
@@ -86,16 +86,16 @@ void MainForm::com_ban() {
     play_computer_move(search_best_move(g, computer, [this] { Timer1_Timer(); }));
 }
 
-void MainForm::play_computer_move(const std::optional<BestMove>& best) {
+void MainForm::play_computer_move(const std::optional<LegalMove>& best) {
     if (!best) {
         resign();
         return;
     }
-    const BestMove& m = *best;
+    const LegalMove& m = *best;
     record_and_show(m);
     execute(m);
-    captures_after_move(m.to_x, m.to_y);
-    painter_.描画_桝輪郭(COLOUR_WHITE, m.to_x, m.to_y);
+    captures_after_move(m.tx, m.ty);
+    painter_.描画_桝輪郭(COLOUR_WHITE, m.tx, m.ty);
     painter_.描画_手数(g.move_count, COLOUR_WHITE);
     keep_game_after_move();
     if (存在チェック_駒(g, LOWER_OU) == OFF) {

@@ -17,10 +17,6 @@ namespace {
 // The hint's outlines: the colour of move guidance, seen whether guidance is on or not.
 constexpr int HINT_COLOUR = COLOUR_WHITE;
 
-BestMove as_best_move(const LegalMove& m) {
-    return BestMove{m.fx, m.fy, m.tx, m.ty, m.piece, m.placed};
-}
-
 // The grid cell a move starts from: the square, or the hand slot of a drop.
 Square source_cell(const LegalMove& m) {
     if (m.fx == HAND_UPPER_COLUMN) return {m.fx, 8 - m.fy};
@@ -62,7 +58,7 @@ void MainForm::Poll_Timer() {
         show_hint(move);
         return;
     }
-    play_computer_move(move ? std::optional<BestMove>(as_best_move(*move)) : std::nullopt);
+    play_computer_move(move);
 }
 
 void MainForm::HINT_Click() {

@@ -163,13 +163,13 @@ class MainForm {
     void show_thinking();
     void hide_thinking();
     void resign();
-    void record_and_show(const BestMove& m);
-    void execute(const BestMove& m);
-    void hand_over(const BestMove& m);
+    void record_and_show(const LegalMove& m);
+    void execute(const LegalMove& m);
+    void hand_over(const LegalMove& m);
     void begin_computer_turn();
     // Everything after the computer's move is chosen, whichever level chose it; nothing
     // means the computer has no move.
-    void play_computer_move(const std::optional<BestMove>& best);
+    void play_computer_move(const std::optional<LegalMove>& best);
 
     // the look-ahead levels and the hint
     enum class Thinking { NONE, MOVE, HINT };

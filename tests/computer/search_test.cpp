@@ -2,7 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <random>
+
 #include "computer/computer_fixtures.h"
+#include "rules/move.h"
 
 namespace banzuri {
 namespace {
@@ -11,7 +15,7 @@ using testing::com_game;
 using testing::com_start;
 
 struct SearchRun {
-    std::optional<BestMove> best;
+    std::optional<LegalMove> best;
     std::vector<Candidate> candidates;
     int ticks = 0;
     ComputerState c;
@@ -30,9 +34,9 @@ TEST(Search, EarliestMoveWinsTies) {
     g.set(1, 9, LOWER_OU);
     const SearchRun r = run(g);
     ASSERT_TRUE(r.best.has_value());
-    EXPECT_EQ(*r.best, (BestMove{5, 5, 4, 4, UPPER_OU, UPPER_OU}));
+    EXPECT_EQ(*r.best, (LegalMove{5, 5, 4, 4, UPPER_OU, false, UPPER_OU}));
     ASSERT_EQ(r.candidates.size(), 8u);
-    EXPECT_EQ(r.candidates[1].move.to_y, 5);  // scan order: to-column, then to-row
+    EXPECT_EQ(r.candidates[1].move.ty, 5);  // scan order: to-column, then to-row
     for (const Candidate& k : r.candidates)
         EXPECT_EQ(k.score, 0);
     EXPECT_EQ(r.c.best_score, 0);
@@ -50,10 +54,10 @@ TEST(Search, OptionalPromotionWithEqualScoresDoesNotPromote) {
     const SearchRun r = run(g);
     ASSERT_TRUE(r.best.has_value());
     ASSERT_EQ(r.candidates.size(), 2u);
-    EXPECT_EQ(r.candidates[0].move.piece_after, UPPER_SYA);
-    EXPECT_EQ(r.candidates[1].move.piece_after, UPPER_SYA_NARI);
+    EXPECT_EQ(r.candidates[0].move.placed, UPPER_SYA);
+    EXPECT_EQ(r.candidates[1].move.placed, UPPER_SYA_NARI);
     EXPECT_EQ(r.candidates[0].score, r.candidates[1].score);
-    EXPECT_EQ(*r.best, (BestMove{4, 9, 5, 9, UPPER_SYA, UPPER_SYA}));
+    EXPECT_EQ(*r.best, (LegalMove{4, 9, 5, 9, UPPER_SYA, false, UPPER_SYA}));
 }
 
 TEST(Search, BetterPromotionIsTaken) {
@@ -63,7 +67,7 @@ TEST(Search, BetterPromotionIsTaken) {
     g.set(1, 9, LOWER_OU);
     const SearchRun r = run(g);
     ASSERT_TRUE(r.best.has_value());
-    EXPECT_EQ(r.best->piece_after, UPPER_GIN_NARI);
+    EXPECT_EQ(r.best->placed, UPPER_GIN_NARI);
     EXPECT_EQ(r.c.best_score, 100);
 }
 
@@ -73,7 +77,7 @@ TEST(Search, ForcedPromotionIsTheOnlyOption) {
     g.set(1, 1, LOWER_OU);
     const SearchRun r = run(g);
     ASSERT_EQ(r.candidates.size(), 1u);
-    EXPECT_EQ(*r.best, (BestMove{5, 8, 5, 9, UPPER_HU, UPPER_HU_NARI}));
+    EXPECT_EQ(*r.best, (LegalMove{5, 8, 5, 9, UPPER_HU, true, UPPER_HU_NARI}));
 }
 
 TEST(Search, DropsComeAfterBoardMovesAndTickPerKind) {
@@ -84,8 +88,8 @@ TEST(Search, DropsComeAfterBoardMovesAndTickPerKind) {
     SearchRun r = run(g);
     EXPECT_EQ(r.ticks, 9 + 7);
     ASSERT_TRUE(r.best.has_value());
-    EXPECT_TRUE(r.best->drop());
-    EXPECT_EQ(r.best->from_y, KIND_KIN);
+    EXPECT_TRUE(is_drop(*r.best));
+    EXPECT_EQ(r.best->fy, KIND_KIN);
     EXPECT_EQ(r.candidates.size(), 81u - 2u);
     g.hand_enemy[KIND_KIN] = 0;
     r = run(g);
@@ -143,6 +147,42 @@ TEST(Search, SameSearchSameMove) {
     EXPECT_EQ(a.candidates.size(), b.candidates.size());
 }
 
+bool before(const LegalMove& a, const LegalMove& b) {
+    return std::tie(a.fx, a.fy, a.tx, a.ty, a.promote) <
+           std::tie(b.fx, b.fy, b.tx, b.ty, b.promote);
+}
+
+// The one-ply search, the legal move list and the command-line tool speak one move type: over
+// seeded random games the search's options are exactly the upper side's legal moves, drops
+// and promotions written the same way, so a move found by either plays through the other.
+TEST(Search, OptionsAreExactlyTheLegalMovesOfTheUpperSide) {
+    std::mt19937 rng(2026);
+    int compared = 0;
+    for (int game = 0; game < 6; ++game) {
+        GameState g = com_start(3);
+        bool lower = false;
+        for (int ply = 0; ply < 80 && g.winner == TURN_NONE; ++ply, lower = !lower) {
+            std::vector<LegalMove> legal = legal_moves(g, lower);
+            if (legal.empty()) break;
+            if (!lower) {
+                const GameState kept = g;
+                SearchRun r = run(g);
+                std::vector<LegalMove> options;
+                for (const Candidate& k : r.candidates)
+                    options.push_back(k.move);
+                std::sort(options.begin(), options.end(), before);
+                std::sort(legal.begin(), legal.end(), before);
+                ASSERT_EQ(options, legal) << "game " << game << " ply " << ply;
+                ASSERT_EQ(g.board, kept.board);
+                ++compared;
+            }
+            const LegalMove& m = legal[rng() % legal.size()];
+            play_move(g, m.fx, m.fy, m.tx, m.ty, m.placed);
+        }
+    }
+    EXPECT_GT(compared, 150);
+}
+
 }  // namespace
 }  // namespace banzuri
 
@@ -157,7 +197,7 @@ TEST(CandidateTerms, ListsTheTermsOfOneOptionAndRestoresTheBoard) {
     ComputerState c;
     ASSERT_TRUE(search_best_move(g, c, [] {}).has_value());
     const GameState before = g;
-    EXPECT_EQ(candidate_terms(g, c, BestMove{5, 4, 5, 5, UPPER_KYOU, UPPER_KYOU}),
+    EXPECT_EQ(candidate_terms(g, c, LegalMove{5, 4, 5, 5, UPPER_KYOU, false, UPPER_KYOU}),
               "advance +1; lance move -0.9; ");
     EXPECT_EQ(g.board, before.board);
 }
