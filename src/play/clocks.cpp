@@ -28,6 +28,7 @@ void MainForm::待ち時間(double seconds) {
 void MainForm::start_turn_clock() {
     clock_.turn_start_time = p.clock.time_of_day();
     clock_.shown_second = NO_SECOND_SHOWN;
+    p.timer.quiet_for(0);  // a running timer ticks at once to show the new turn's first second
 }
 
 void MainForm::Timer1_Timer() {

@@ -25,6 +25,11 @@ TEST(ClockTick, TellsHowLongTheShownSecondLasts) {
     w.form.Timer1_Timer();
     EXPECT_NEAR(w.timer.quiet, 0.75, 1e-9);
 
+    // A new turn's first second is shown at once, whenever the last tick said to wake.
+    w.click(7, 7);
+    w.click(7, 6);
+    EXPECT_EQ(w.timer.quiet, 0);
+
     // A stray tick of a stopped timer says nothing.
     w.timer.set_enabled(false);
     w.timer.quiet = -1;
