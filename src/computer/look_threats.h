@@ -53,7 +53,7 @@ class ThreatFinder {
     void find(const Position& p, Threats& out);
 
   private:
-    void group(const Position& p, int start, Threats& out);
+    void group(const Position& p, int start, std::uint64_t first, Threats& out);
 
     std::array<std::uint64_t, SQUARES> seen_{};
     std::array<std::uint64_t, SQUARES> liberty_seen_{};
