@@ -80,14 +80,17 @@ void Position::add_board_move(MoveList& out, int from, int to, int type) const {
     if (may_promote(type, side_, from, to)) out.add({f, t, k, 1});
 }
 
-void Position::generate_board(MoveList& out) const {
+void Position::generate_board(MoveList& out, const std::array<int, SQUARES>* targets) const {
     for (int x = 1; x <= 9; ++x)
         for (int y = 1; y <= 9; ++y) {
             const int from = sq(x, y);
             const int piece = at(from);
             if (piece == EMPTY || piece == WALL || (piece > 0) != (side_ > 0)) continue;
             const int type = piece > 0 ? piece : -piece;
-            auto add = [&](int to) { add_board_move(out, from, to, type); };
+            auto add = [&](int to) {
+                if (targets == nullptr || (*targets)[static_cast<std::size_t>(to)] != 0)
+                    add_board_move(out, from, to, type);
+            };
             switch (type) {
                 case HU:
                     steps(*this, kPawn, from, side_, add);
@@ -139,10 +142,35 @@ void Position::generate_drops(MoveList& out) const {
     }
 }
 
+// The drops of generate_drops() onto the targets: kind by kind, squares in board order.
+void Position::generate_drops_onto(const std::array<int, SQUARES>& targets, MoveList& out) const {
+    std::array<int, 81> squares{};
+    int count = 0;
+    for (int x = 1; x <= 9; ++x)
+        for (int y = 1; y <= 9; ++y)
+            if (targets[static_cast<std::size_t>(sq(x, y))] != 0 && at(sq(x, y)) == EMPTY)
+                squares[static_cast<std::size_t>(count++)] = sq(x, y);
+    for (int kind = HU; kind <= SYA; ++kind) {
+        if (hand(side_, kind) <= 0) continue;
+        for (int i = 0; i < count; ++i) {
+            const int to = squares[static_cast<std::size_t>(i)];
+            if (kind == HU && pawn_in_column(side_, column_of(to))) continue;
+            if (must_promote(kind, side_, row_of(to))) continue;
+            out.add({0, static_cast<std::uint8_t>(to), static_cast<std::uint8_t>(kind), 0});
+        }
+    }
+}
+
 void Position::generate(MoveList& out) const {
     out.size = 0;
-    generate_board(out);
+    generate_board(out, nullptr);
     generate_drops(out);
+}
+
+void Position::generate_onto(const std::array<int, SQUARES>& targets, MoveList& out) const {
+    out.size = 0;
+    generate_board(out, &targets);
+    generate_drops_onto(targets, out);
 }
 
 }  // namespace banzuri::look

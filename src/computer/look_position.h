@@ -107,6 +107,8 @@ class Position {
     }
 
     void generate(MoveList& out) const;
+    // The moves of generate() that land where `targets` is not zero, in the same order.
+    void generate_onto(const std::array<int, SQUARES>& targets, MoveList& out) const;
     // Carries out a legal move of the side to move with every capture that follows; answers
     // the number of pieces captured.
     int make(Move m, Undo& u);
@@ -127,8 +129,10 @@ class Position {
     int sandwiches(int to);
     int enclosures(int to);
     bool enclosed_group(int start, int enemy);
-    void generate_board(MoveList& out) const;
+    // `targets` null for every destination.
+    void generate_board(MoveList& out, const std::array<int, SQUARES>* targets) const;
     void generate_drops(MoveList& out) const;
+    void generate_drops_onto(const std::array<int, SQUARES>& targets, MoveList& out) const;
     void add_board_move(MoveList& out, int from, int to, int type) const;
 
     std::array<int, SQUARES> board_{};

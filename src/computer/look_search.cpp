@@ -139,14 +139,14 @@ int Searcher::quiescence(int alpha, int beta, int ply, int qply) {
     alpha = std::max(alpha, stand);
     MoveList& list = lists_[static_cast<std::size_t>(ply)];
     auto& keys = keys_[static_cast<std::size_t>(ply)];
-    pos_.generate(list);
+    pos_.generate_onto(own.gain, list);
     // Capturing moves only; of the drops onto one square only the cheapest piece.
     int kept = 0;
     int last_drop_to = -1;
     for (int i = 0; i < list.size; ++i) {
         const Move m = list.moves[static_cast<std::size_t>(i)];
         const int gain = own.gain[m.to];
-        if (gain == 0 || stand + gain + DELTA_MARGIN <= alpha) continue;
+        if (stand + gain + DELTA_MARGIN <= alpha) continue;
         if (m.drop()) {
             if (m.to == last_drop_to) continue;
             last_drop_to = m.to;

@@ -4,7 +4,9 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <array>
 #include <random>
+#include <string>
 #include <vector>
 
 #include "../rules/fixtures.h"
@@ -126,6 +128,41 @@ TEST(LookPosition, AgreesWithTheRulesOverRandomGames) {
     }
     EXPECT_GT(moves_checked, 1000);
     EXPECT_GT(captures_seen, 50);
+}
+
+// The quiescence search lists only the moves onto chosen squares: the same moves, in the same
+// order, as the full list with the others struck out.
+TEST(LookPosition, MovesOntoTargetsAreTheFullListFiltered) {
+    int drops_seen = 0;
+    for (std::uint32_t seed = 1; seed <= 8; ++seed) {
+        SCOPED_TRACE("seed " + std::to_string(seed));
+        std::mt19937 rng(seed);
+        Position p;
+        p.load(testing::start_game(), look::LOWER);
+        for (int ply = 0; ply < 200 && p.winner() == 0; ++ply) {
+            MoveList all;
+            p.generate(all);
+            if (all.size == 0) break;
+            std::array<int, look::SQUARES> targets{};
+            for (int& t : targets)
+                t = rng() % 4 == 0 ? 1 + static_cast<int>(rng() % 900) : 0;
+            std::vector<std::uint32_t> expected;
+            for (int i = 0; i < all.size; ++i) {
+                const Move m = all.moves[static_cast<std::size_t>(i)];
+                if (targets[m.to] != 0) expected.push_back(m.bits());
+                drops_seen += m.drop() && targets[m.to] != 0 ? 1 : 0;
+            }
+            MoveList onto;
+            p.generate_onto(targets, onto);
+            std::vector<std::uint32_t> listed;
+            for (int i = 0; i < onto.size; ++i)
+                listed.push_back(onto.moves[static_cast<std::size_t>(i)].bits());
+            ASSERT_EQ(listed, expected) << "ply " << ply;
+            look::Undo u;
+            p.make(all.moves[rng() % static_cast<std::size_t>(all.size)], u);
+        }
+    }
+    EXPECT_GT(drops_seen, 1000);
 }
 
 TEST(LookPosition, PieceCodesRoundTrip) {
