@@ -146,5 +146,24 @@ TEST(LookThreatSweep, AgreesWithAPlainCountOverRandomGames) {
     EXPECT_GT(threats_seen, 500);
 }
 
+TEST(LookThreatSweep, SquareSetsSpanBothHalvesOfTheWord) {
+    const std::vector<int> squares = {look::sq(1, 1), look::sq(6, 9), look::sq(7, 1),
+                                      look::sq(9, 9)};
+    look::Bits set = 0;
+    for (const int s : squares)
+        set |= look::bit_of(s);
+    std::vector<int> listed;
+    look::for_each_square(set, [&](int s) { listed.push_back(s); });
+    EXPECT_EQ(listed, squares);
+    EXPECT_EQ(look::count_of(set), 4);
+    EXPECT_EQ(look::count_of(look::BOARD_BITS), 81);
+    EXPECT_EQ(look::FIRST_SQUARE + look::lowest_bit(look::bit_of(look::sq(9, 9))), look::sq(9, 9));
+    EXPECT_TRUE(look::shifted(look::bit_of(look::sq(5, 5)), look::LEFT) ==
+                look::bit_of(look::sq(4, 5)));
+    // A step off the board's edge lands on no square of the board.
+    EXPECT_TRUE((look::shifted(look::bit_of(look::sq(5, 9)), look::DOWN) & look::BOARD_BITS) == 0);
+    EXPECT_TRUE((look::shifted(look::bit_of(look::sq(9, 5)), look::RIGHT) & look::BOARD_BITS) == 0);
+}
+
 }  // namespace
 }  // namespace banzuri
