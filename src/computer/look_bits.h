@@ -21,9 +21,9 @@ constexpr Bits shifted(Bits b, int d) {
     return d > 0 ? b << d : b >> -d;
 }
 
-inline int count_of(Bits b) {
-    return std::popcount(static_cast<std::uint64_t>(b)) +
-           std::popcount(static_cast<std::uint64_t>(b >> 64));
+// More than one square in the set (cheaper than counting them).
+constexpr bool several(Bits b) {
+    return (b & (b - 1)) != 0;
 }
 
 // The bit number of the lowest square of a set that is not empty.

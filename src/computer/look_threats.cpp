@@ -129,7 +129,7 @@ void ThreatFinder::groups(const Position& p, int side, Bits empty, SideThreats& 
         for (;;) {
             const Bits liberties = neighbours(group) & empty;
             const Bits grown = group | (neighbours(group) & own);
-            if (count_of(liberties) > 1 || (grown & given_up) != 0) {
+            if (several(liberties) || (grown & given_up) != 0) {
                 given_up |= grown;
                 break;
             }

@@ -155,8 +155,12 @@ TEST(LookThreatSweep, SquareSetsSpanBothHalvesOfTheWord) {
     std::vector<int> listed;
     look::for_each_square(set, [&](int s) { listed.push_back(s); });
     EXPECT_EQ(listed, squares);
-    EXPECT_EQ(look::count_of(set), 4);
-    EXPECT_EQ(look::count_of(look::BOARD_BITS), 81);
+    EXPECT_TRUE(look::several(set));
+    EXPECT_FALSE(look::several(look::bit_of(look::sq(9, 9))));
+    EXPECT_TRUE(look::several(look::bit_of(look::sq(1, 1)) | look::bit_of(look::sq(9, 9))));
+    int board_squares = 0;
+    look::for_each_square(look::BOARD_BITS, [&](int) { ++board_squares; });
+    EXPECT_EQ(board_squares, 81);
     EXPECT_EQ(look::FIRST_SQUARE + look::lowest_bit(look::bit_of(look::sq(9, 9))), look::sq(9, 9));
     EXPECT_TRUE(look::shifted(look::bit_of(look::sq(5, 5)), look::LEFT) ==
                 look::bit_of(look::sq(4, 5)));
