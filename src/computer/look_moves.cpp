@@ -53,6 +53,28 @@ bool may_promote(int type, int side, int from, int to) {
     }
 }
 
+Bits column_bits(int x) {
+    Bits b = 0;
+    for (int y = 1; y <= 9; ++y)
+        b |= bit_of(sq(x, y));
+    return b;
+}
+
+// The squares where a dropped piece of `kind` could still move.
+Bits drop_squares(int kind, int side) {
+    static const auto table = [] {
+        std::array<std::array<Bits, 2>, SYA + 1> t{};
+        for (int k = HU; k <= SYA; ++k)
+            for (const int s : {UPPER, LOWER})
+                for (int x = 1; x <= 9; ++x)
+                    for (int y = 1; y <= 9; ++y)
+                        if (!must_promote(k, s, y))
+                            t[static_cast<std::size_t>(k)][s > 0 ? 0 : 1] |= bit_of(sq(x, y));
+        return t;
+    }();
+    return table[static_cast<std::size_t>(kind)][side > 0 ? 0 : 1];
+}
+
 template <std::size_t N>
 void steps(const Position& p, const Step (&pattern)[N], int from, int side, auto&& add) {
     for (const Step s : pattern) {
@@ -129,16 +151,17 @@ void Position::generate_board(MoveList& out, const std::array<int, SQUARES>* tar
 }
 
 void Position::generate_drops(MoveList& out) const {
+    const Bits empty = BOARD_BITS & ~(occupied_[0] | occupied_[1]);
     for (int kind = HU; kind <= SYA; ++kind) {
         if (hand(side_, kind) <= 0) continue;
-        for (int x = 1; x <= 9; ++x) {
-            if (kind == HU && pawn_in_column(side_, x)) continue;
-            for (int y = 1; y <= 9; ++y) {
-                const int to = sq(x, y);
-                if (at(to) != EMPTY || must_promote(kind, side_, y)) continue;
-                out.add({0, static_cast<std::uint8_t>(to), static_cast<std::uint8_t>(kind), 0});
-            }
-        }
+        Bits squares = empty & drop_squares(kind, side_);
+        if (kind == HU)
+            for (int x = 1; x <= 9; ++x)
+                if (pawn_in_column(side_, x)) squares &= ~column_bits(x);
+        // Ascending square order: column by column, each from row 1 down.
+        for_each_square(squares, [&](int to) {
+            out.add({0, static_cast<std::uint8_t>(to), static_cast<std::uint8_t>(kind), 0});
+        });
     }
 }
 
