@@ -169,5 +169,30 @@ TEST(LookThreatSweep, SquareSetsSpanBothHalvesOfTheWord) {
     EXPECT_TRUE((look::shifted(look::bit_of(look::sq(9, 5)), look::RIGHT) & look::BOARD_BITS) == 0);
 }
 
+#if defined(__SIZEOF_INT128__)
+// The two-word stand-in computes what the compiler's 128-bit number computes, carries and
+// borrows across the halves included.
+TEST(LookThreatSweep, WordPairsAgreeWithTheCompilersOwnNumbers) {
+    __extension__ typedef unsigned __int128 Wide;
+    const auto wide = [](look::WordPair w) { return (Wide{w.high} << 64) | w.low; };
+    std::mt19937_64 rng(128);
+    const std::uint64_t edges[] = {0, 1, ~0ull, 1ull << 63, (1ull << 63) - 1};
+    for (int i = 0; i < 4000; ++i) {
+        const auto pick = [&] { return i % 3 == 0 ? edges[rng() % 5] : rng(); };
+        const look::WordPair a{pick(), pick()};
+        const look::WordPair b{pick(), pick()};
+        const int n = static_cast<int>(rng() % 128);
+        ASSERT_TRUE(wide(a & b) == (wide(a) & wide(b)));
+        ASSERT_TRUE(wide(a | b) == (wide(a) | wide(b)));
+        ASSERT_TRUE(wide(~a) == static_cast<Wide>(~wide(a)));
+        ASSERT_TRUE(wide(a + b) == static_cast<Wide>(wide(a) + wide(b)));
+        ASSERT_TRUE(wide(a - b) == static_cast<Wide>(wide(a) - wide(b)));
+        ASSERT_TRUE(wide(a << n) == static_cast<Wide>(wide(a) << n)) << n;
+        ASSERT_TRUE(wide(a >> n) == (wide(a) >> n)) << n;
+        ASSERT_EQ(a == b, wide(a) == wide(b));
+    }
+}
+#endif
+
 }  // namespace
 }  // namespace banzuri
