@@ -3,17 +3,22 @@
 
 #include <unistd.h>
 
+#include <algorithm>
 #include <chrono>
+#include <deque>
 #include <filesystem>
 #include <fstream>
 #include <functional>
+#include <stdexcept>
 #include <string>
 #include <thread>
 #include <vector>
 
 #include "fakes/main_form_peer.h"
+#include "fakes/position.h"
 #include "fakes/recording_fakes.h"
 #include "play/main_form.h"
+#include "records/record_file.h"
 
 namespace banzuri::testing {
 
@@ -49,11 +54,45 @@ struct FakeWindow {
         for (const char* name : names)
             std::ofstream(folder / name, std::ios::binary) << "wave";
     }
+    // Starts the window as the program does (sounds, settings file, starting position); the
+    // log starts empty afterwards.
+    void start_up() {
+        write_sound_files();
+        form.Form_Load();
+        log.clear();
+    }
     // The six sounds loaded as at start-up; the log starts empty afterwards.
     void load_sounds() {
         write_sound_files();
         sound_layer().load_sounds();
         log.clear();
+    }
+
+    // Opens `position` as a player opens a saved game ("棋譜を開く…", replacing any game shown),
+    // then empties the log.
+    void lay_out(const Position& position) {
+        const std::filesystem::path dir = folder / "positions";
+        std::filesystem::create_directories(dir);
+        const std::filesystem::path file = dir / (std::to_string(++laid_out_) + ".kifu");
+        const std::string error = records::save_record(position.record(), file);
+        if (!error.empty()) throw std::invalid_argument("no record: " + error);
+        std::deque<bool> kept = std::move(dialogs.answers);
+        dialogs.answers = {true};  // "この対局をやめて開きますか？"
+        files.answers.push_front(file);
+        form.KIFU_HIRAKU_Click();
+        dialogs.answers = std::move(kept);
+        for (const std::string& line : log)
+            if (line.rfind("warning", 0) == 0) throw std::invalid_argument(line);
+        log.clear();
+    }
+    // In a game against the computer with the computer to move, a click off the board lets it
+    // move ("OKですか？"); the log then holds what its turn did.
+    void computer_moves() {
+        form.Form_MouseDown(MOUSE_LEFT, 0, -1e6, -1e6);
+        const std::string asked = "message [再開(COM)] OKですか？";
+        const auto at = std::find(log.begin(), log.end(), asked);
+        if (at == log.end()) throw std::logic_error("the computer was not to move");
+        log.erase(log.begin(), at + 1);
     }
 
     // The window's insides, for laying out a test's position.
@@ -152,6 +191,9 @@ struct FakeWindow {
     FakePollTimer poll{log};
     std::filesystem::path folder;
     MainForm form;
+
+  private:
+    int laid_out_ = 0;
 };
 
 }  // namespace banzuri::testing

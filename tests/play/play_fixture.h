@@ -23,11 +23,7 @@ inline std::string box_line(int colour, int gx, int gy) {
 }
 
 struct PlayWindow : FakeWindow {
-    PlayWindow() {
-        write_sound_files();
-        form.Form_Load();
-        log.clear();
-    }
+    PlayWindow() { start_up(); }
 
     // A click in the middle of cell (cx, cy).
     void click(int cx, int cy, int button = MOUSE_LEFT) {
