@@ -79,10 +79,11 @@ struct FakeWindow {
         std::deque<bool> kept = std::move(dialogs.answers);
         dialogs.answers = {true};  // "この対局をやめて開きますか？"
         files.answers.push_front(file);
+        const std::size_t before = log.size();
         form.KIFU_HIRAKU_Click();
         dialogs.answers = std::move(kept);
-        for (const std::string& line : log)
-            if (line.rfind("warning", 0) == 0) throw std::invalid_argument(line);
+        for (std::size_t i = before; i < log.size(); ++i)
+            if (log[i].rfind("warning [棋譜を開く]", 0) == 0) throw std::invalid_argument(log[i]);
         log.clear();
     }
     // In a game against the computer with the computer to move, a click off the board lets it
