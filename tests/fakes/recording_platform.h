@@ -12,6 +12,7 @@
 #include <stdexcept>
 #include <string>
 #include <thread>
+#include <utility>
 #include <vector>
 
 #include "fakes/main_form_peer.h"
@@ -127,46 +128,48 @@ struct FakeWindow {
     std::filesystem::path& files_dir() { return MainFormTestPeer::files_dir(form); }
     std::filesystem::path& start_dir() { return MainFormTestPeer::start_dir(form); }
     void captures_after_move(int x, int y) { MainFormTestPeer::captures_after_move(form, x, y); }
-    // Sets a check mark as the option or the level behind it.
+    // Sets a check mark through its menu command, as the player would before the part under
+    // test; what the command drew and how it left the clock timer stay out of the test's view.
     void set_checked(MenuItem item, bool on) {
+        if (form.checked(item) == on) return;
+        const std::size_t logged = log.size();
+        const bool recording = std::exchange(timer.record, false);
+        const bool running = timer.enabled();
+        if (const auto click = command_of(item, on)) (form.*click)();
+        timer.set_enabled(running);
+        timer.record = recording;
+        log.resize(logged);
+    }
+    // The menu command that checks `item` (or unchecks an option); none for unchecking a level
+    // or a background.
+    static MainForm::Command command_of(MenuItem item, bool on) {
         switch (item) {
             case MenuItem::LEVEL1:
+                return on ? &MainForm::LEVEL1_Click : nullptr;
             case MenuItem::LEVEL2:
+                return on ? &MainForm::LEVEL2_Click : nullptr;
             case MenuItem::LEVEL3:
-                if (on) g().level = static_cast<int>(item) - static_cast<int>(MenuItem::LEVEL1) + 1;
-                return;
+                return on ? &MainForm::LEVEL3_Click : nullptr;
             case MenuItem::LEVEL4:
-                if (on) g().level = LEVEL4;
-                return;
+                return on ? &MainForm::LEVEL4_Click : nullptr;
             case MenuItem::LEVEL5:
-                if (on) g().level = LEVEL5;
-                return;
+                return on ? &MainForm::LEVEL5_Click : nullptr;
             case MenuItem::SIDOU:
-                options().set_guidance(on);
-                return;
+                return &MainForm::SIDOU_Click;
             case MenuItem::KEIKA:
-                options().set_elapsed(on);
-                return;
+                return &MainForm::KEIKA_Click;
             case MenuItem::BGM:
-                options().set_music(on);
-                return;
-            default:
-                if (on) options().set_background(background_of(item));
-                return;
-        }
-    }
-    static int background_of(MenuItem item) {
-        switch (item) {
+                return &MainForm::BGM_Click;
             case MenuItem::TATAMI:
-                return BG_TATAMI;
+                return on ? &MainForm::TATAMI_Click : nullptr;
             case MenuItem::TAKE:
-                return BG_TAKE;
+                return on ? &MainForm::TAKE_Click : nullptr;
             case MenuItem::UCHU:
-                return BG_UCHU;
+                return on ? &MainForm::UCHU_Click : nullptr;
             case MenuItem::RENGA:
-                return BG_RENGA;
+                return on ? &MainForm::RENGA_Click : nullptr;
             default:
-                return BG_MIDORI;
+                return on ? &MainForm::MIDORI_Click : nullptr;
         }
     }
 
