@@ -12,7 +12,6 @@
 #include <stdexcept>
 #include <string>
 #include <thread>
-#include <utility>
 #include <vector>
 
 #include "fakes/main_form_peer.h"
@@ -129,15 +128,11 @@ struct FakeWindow {
     std::filesystem::path& start_dir() { return MainFormTestPeer::start_dir(form); }
     void captures_after_move(int x, int y) { MainFormTestPeer::captures_after_move(form, x, y); }
     // Sets a check mark through its menu command, as the player would before the part under
-    // test; what the command drew and how it left the clock timer stay out of the test's view.
+    // test; what the command drew stays out of the test's view.
     void set_checked(MenuItem item, bool on) {
         if (form.checked(item) == on) return;
         const std::size_t logged = log.size();
-        const bool recording = std::exchange(timer.record, false);
-        const bool running = timer.enabled();
         if (const auto click = command_of(item, on)) (form.*click)();
-        timer.set_enabled(running);
-        timer.record = recording;
         log.resize(logged);
     }
     // The menu command that checks `item` (or unchecks an option); none for unchecking a level
