@@ -22,6 +22,7 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "computer/computer_state.h"
@@ -123,6 +124,14 @@ class MainForm {
     using Command = void (MainForm::*)();
     void command(Command handler);
     static bool runs_while_thinking(Command handler);
+
+    // ---- set by the embedder ------------------------------------------------------------------
+    // How the look-ahead levels and the hint bound their search: the game gives each level its
+    // think time (`timed_limits`, the default); an embedder that needs every run to pick the
+    // same move gives node budgets instead. Takes effect from the next search.
+    void set_think_limits(std::function<LookLimits(int level)> limits) {
+        think_limits_ = std::move(limits);
+    }
 
     // ---- read-only queries ------------------------------------------------------------------
     // The check mark of a menu item: the level chosen, or an option.

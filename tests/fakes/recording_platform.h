@@ -107,7 +107,7 @@ struct FakeWindow {
     void com_ban() { MainFormTestPeer::com_ban(form); }
     // The look-ahead levels and the hint think with these limits instead of their time.
     void set_think_limits(std::function<LookLimits(int)> limits) {
-        MainFormTestPeer::think_limits(form) = std::move(limits);
+        form.set_think_limits(std::move(limits));
     }
     // Ticks the poll timer, as the window does, until the worker's result has been used.
     void wait_for_computer() {
