@@ -139,6 +139,8 @@ class MainForm {
     const GameState& state() const { return g; }
     const Selection& selection() const { return sel_; }
     const TurnClock& turn_clock() const { return clock_; }
+    // The clock timer is running: its ticks draw the seconds of the turn.
+    bool clock_running() const { return p.timer.enabled(); }
     const BoardPainter& painter() const { return painter_; }
     const Options& options() const { return options_; }
     const SoundLayer& sound() const { return sound_; }
