@@ -153,8 +153,6 @@ class MainForm {
     bool thinking() const { return thinking_ != Thinking::NONE; }
 
   private:
-    friend struct MainFormTestPeer;  // lets the tests lay out positions the menus cannot reach
-
     // moves and animated captures
     void 初期設定();
     void 駒移動(int fx, int fy, int tx, int ty, int piece);

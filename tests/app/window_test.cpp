@@ -85,8 +85,10 @@ QPoint cell_pixel(int cx, int cy) {
 struct Session {
     QTemporaryDir dir;
     BoxAnswerer boxes;
-    GameWindow window{std::filesystem::path(dir.path().toStdString()), dir.filePath("window.conf"),
-                      {}, state_dir()};
+    GameWindow window{std::filesystem::path(dir.path().toStdString()),
+                      dir.filePath("window.conf"),
+                      {},
+                      state_dir()};
     bool quit_requested = false;
 
     std::filesystem::path state_dir() const {

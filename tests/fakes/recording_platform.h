@@ -14,7 +14,6 @@
 #include <thread>
 #include <vector>
 
-#include "fakes/main_form_peer.h"
 #include "fakes/position.h"
 #include "fakes/recording_fakes.h"
 #include "play/main_form.h"
@@ -61,13 +60,6 @@ struct FakeWindow {
         form.Form_Load();
         log.clear();
     }
-    // The six sounds loaded as at start-up; the log starts empty afterwards.
-    void load_sounds() {
-        write_sound_files();
-        sound_layer().load_sounds();
-        log.clear();
-    }
-
     // Opens `position` as a player opens a saved game ("棋譜を開く…", replacing any game shown),
     // then empties the log.
     void lay_out(const Position& position) {
@@ -96,15 +88,10 @@ struct FakeWindow {
         log.erase(log.begin(), at + 1);
     }
 
-    // The window's insides, for laying out a test's position.
-    GameState& g() { return MainFormTestPeer::g(form); }
-    SoundLayer& sound_layer() { return MainFormTestPeer::sound(form); }
-    Options& options() { return MainFormTestPeer::options(form); }
-    Selection& selection() { return MainFormTestPeer::selection(form); }
-    TurnClock& turn_clock() { return MainFormTestPeer::clock(form); }
-    BoardPainter& painter() { return MainFormTestPeer::painter(form); }
-    Platform& platform() { return MainFormTestPeer::platform(form); }
-    void com_ban() { MainFormTestPeer::com_ban(form); }
+    // What the window shows of the game.
+    const GameState& g() const { return form.state(); }
+    const Selection& selection() const { return form.selection(); }
+    const TurnClock& turn_clock() const { return form.turn_clock(); }
     // The look-ahead levels and the hint think with these limits instead of their time.
     void set_think_limits(std::function<LookLimits(int)> limits) {
         form.set_think_limits(std::move(limits));
@@ -116,17 +103,6 @@ struct FakeWindow {
             if (poll.enabled()) form.Poll_Timer();
         }
     }
-    void 初期設定() { MainFormTestPeer::初期設定(form); }
-    void 読込_環境設定ファイル() { MainFormTestPeer::読込_環境設定ファイル(form); }
-    void 駒移動(int fx, int fy, int tx, int ty, int piece) {
-        MainFormTestPeer::駒移動(form, fx, fy, tx, ty, piece);
-    }
-    void 挟み処理(int x, int y) { MainFormTestPeer::挟み処理(form, x, y); }
-    void 終了(const std::string& winner) { MainFormTestPeer::終了(form, winner); }
-    void 待ち時間(double seconds) { MainFormTestPeer::待ち時間(form, seconds); }
-    std::filesystem::path& files_dir() { return MainFormTestPeer::files_dir(form); }
-    std::filesystem::path& start_dir() { return MainFormTestPeer::start_dir(form); }
-    void captures_after_move(int x, int y) { MainFormTestPeer::captures_after_move(form, x, y); }
     // Sets a check mark through its menu command, as the player would before the part under
     // test; what the command drew stays out of the test's view.
     void set_checked(MenuItem item, bool on) {

@@ -262,19 +262,20 @@ TEST(ComputerTurn, DropComesOutOfTheUpperHand) {
 
 TEST(ComputerTurn, ItsMoveRemovesBothEnclosedGroups) {
     FakeWindow w;
-    computer_to_move(w,
-                     Position::empty()
-                         .put(9, 1, UPPER_OU)
-                         .put(1, 9, LOWER_OU)
-                         .put(5, 2, UPPER_KIN)  // steps up to (5, 1) between two closed lower groups
-                         .put(4, 1, LOWER_KIN)
-                         .put(3, 1, UPPER_HU)
-                         .put(4, 2, UPPER_HU)
-                         .put(6, 1, LOWER_GIN)
-                         .put(7, 1, UPPER_HU)
-                         .put(6, 2, UPPER_HU)
-                         .upper_first(),
-                     3);
+    computer_to_move(
+        w,
+        Position::empty()
+            .put(9, 1, UPPER_OU)
+            .put(1, 9, LOWER_OU)
+            .put(5, 2, UPPER_KIN)  // steps up to (5, 1) between two closed lower groups
+            .put(4, 1, LOWER_KIN)
+            .put(3, 1, UPPER_HU)
+            .put(4, 2, UPPER_HU)
+            .put(6, 1, LOWER_GIN)
+            .put(7, 1, UPPER_HU)
+            .put(6, 2, UPPER_HU)
+            .upper_first(),
+        3);
     w.computer_moves();
     const GameState& g = w.form.state();
     ASSERT_EQ(g.at(5, 1), UPPER_KIN);

@@ -123,10 +123,10 @@ TEST(LookAheadLevels, TakingTheKingEndsTheGameThroughTheSameSteps) {
     LookWindow w;
     computer_to_move(w, Position::empty()
                             .put(5, 1, UPPER_OU)
-                            .put(1, 9, LOWER_OU)           // the player's king in the corner
-                            .put(2, 9, UPPER_KIN)          // beside it
-                            .put(2, 8, UPPER_HU)           // and diagonally
-                            .upper_hand(KIND_KIN, 1));     // a gold to close the last side
+                            .put(1, 9, LOWER_OU)        // the player's king in the corner
+                            .put(2, 9, UPPER_KIN)       // beside it
+                            .put(2, 8, UPPER_HU)        // and diagonally
+                            .upper_hand(KIND_KIN, 1));  // a gold to close the last side
     w.computer_moves();
     w.wait_for_computer();
     EXPECT_EQ(w.g().at(1, 8), UPPER_KIN);

@@ -66,9 +66,8 @@ double waited(const Log& log) {
 }
 
 std::size_t count(const Log& log, const std::string& prefix) {
-    return static_cast<std::size_t>(std::count_if(log.begin(), log.end(), [&](const auto& line) {
-        return line.rfind(prefix, 0) == 0;
-    }));
+    return static_cast<std::size_t>(std::count_if(
+        log.begin(), log.end(), [&](const auto& line) { return line.rfind(prefix, 0) == 0; }));
 }
 
 // What redrawing the lower hand, then the upper hand, draws for these hands, by a painter in
@@ -210,8 +209,9 @@ TEST(EnclosureAnimation, UpperGroupsOneAfterTheOther) {
                     "dsPlay 5"};
     append_puff(expected, c, 1, 9, "sleep 0.1");
     ASSERT_GE(captures.size(), expected.size());
-    EXPECT_EQ(Log(captures.begin(), captures.begin() + static_cast<std::ptrdiff_t>(expected.size())),
-              expected);
+    EXPECT_EQ(
+        Log(captures.begin(), captures.begin() + static_cast<std::ptrdiff_t>(expected.size())),
+        expected);
     std::vector<std::string> frames;
     for (int x : {1, 2, 3, 4, 5, 6, 7, 9})
         frames.push_back(pic(PIC_TEKI_NAKA, x, 9));

@@ -37,15 +37,6 @@ struct PlayWindow : FakeWindow {
         log.clear();
     }
 
-    // Empties the board except the two kings.
-    void kings_only() {
-        for (int x = 1; x <= 9; ++x)
-            for (int y = 1; y <= 9; ++y)
-                g().set(x, y, EMPTY);
-        g().set(5, 9, LOWER_OU);
-        g().set(5, 1, UPPER_OU);
-    }
-
     int count(const std::string& line) const {
         return static_cast<int>(std::count(log.begin(), log.end(), line));
     }
