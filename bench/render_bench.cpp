@@ -6,14 +6,10 @@
 #include <QElapsedTimer>
 #include <QPainter>
 #include <cstdio>
-#include <filesystem>
 
 #include "app/board_widget.h"
 #include "app/qt_canvas.h"
-#include "fakes/recording_fakes.h"
-#include "render/board_painter.h"
-#include "rules/game_state.h"
-#include "settings/options.h"
+#include "app/start_picture.h"
 
 namespace {
 
@@ -30,16 +26,7 @@ int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
     const int repeats = argc > 1 ? std::max(1, std::atoi(argv[1])) : 20;
     app::QtCanvas canvas;
-    testing::Log log;
-    testing::FakeDialogs dialogs{log};
-    testing::FakeMenu menu;
-    GameState g;
-    初期設定(g);
-    Options options(menu, dialogs, std::filesystem::temp_directory_path());
-    options.set_background(BG_TATAMI);
-    options.set_elapsed(true);
-    BoardPainter board(canvas, dialogs, g, options, [](double) {});
-    board.画面_再描画();
+    app::draw_start_window(canvas, BG_TATAMI);
 
     QElapsedTimer t;
     t.start();
@@ -68,7 +55,7 @@ int main(int argc, char* argv[]) {
 
     t.restart();
     for (int i = 0; i < repeats; ++i)
-        board.画面_再描画();
+        app::draw_start_window(canvas, BG_TATAMI);
     std::printf("game's full redraw at 3840x2160, cache warm: %.2f ms\n",
                 milliseconds(t) / repeats);
 

@@ -4,6 +4,7 @@
 #include <QMessageBox>
 #include <QString>
 #include <QTime>
+#include <algorithm>
 #include <chrono>
 #include <cmath>
 #include <thread>
@@ -98,12 +99,25 @@ void QtClock::sleep(double seconds) {
 
 QtTimerControl::QtTimerControl(std::function<void()> on_tick) {
     timer_.setInterval(INTERVAL_MS);
+    // A coarse timer may come a little early, which would cost a second tick per second.
+    timer_.setTimerType(Qt::PreciseTimer);
     QObject::connect(&timer_, &QTimer::timeout, std::move(on_tick));
 }
 
 void QtTimerControl::set_enabled(bool enabled) {
-    if (enabled && !timer_.isActive()) timer_.start();
+    if (enabled && !timer_.isActive()) {
+        timer_.setInterval(INTERVAL_MS);  // a new run ticks at once as before
+        timer_.start();
+    }
     if (!enabled) timer_.stop();
+}
+
+void QtTimerControl::quiet_for(double seconds) {
+    if (!timer_.isActive()) return;
+    // One millisecond past the change, so the tick finds the new second already there.
+    const double ms = std::ceil(seconds * 1000.0) + 1.0;
+    const int interval = static_cast<int>(std::clamp(ms, 1.0, double(LONGEST_QUIET_MS)));
+    if (interval != timer_.interval()) timer_.start(interval);
 }
 
 QtPollTimer::QtPollTimer(std::function<void()> on_tick) {

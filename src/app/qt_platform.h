@@ -68,7 +68,11 @@ class QtTimerControl : public TimerControl {
     explicit QtTimerControl(std::function<void()> on_tick);
     void set_enabled(bool enabled) override;
     bool enabled() const override { return timer_.isActive(); }
+    // The next tick comes just after the quiet time, at most a second later.
+    void quiet_for(double seconds) override;
+    int interval_ms() const { return timer_.interval(); }
     static constexpr int INTERVAL_MS = 50;
+    static constexpr int LONGEST_QUIET_MS = 1000;
 
   private:
     QTimer timer_;

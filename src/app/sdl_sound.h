@@ -1,9 +1,14 @@
 // The game's sound library on SDL2_mixer: buffers made from whole WAV images in memory,
-// effects mixed over the looping music.
+// effects mixed over the looping music. The audio device is open only while sound is wanted:
+// a few seconds after the last effect has ended with no music playing it is closed, so an
+// idle game does not keep the audio thread and the sound server mixing silence, and the next
+// sound opens it again.
 #pragma once
 
+#include <QTimer>
 #include <map>
 #include <string>
+#include <vector>
 
 #include "sound/sound_library.h"
 
@@ -13,7 +18,7 @@ namespace banzuri::app {
 
 class SdlSoundLibrary : public SoundLibrary {
   public:
-    SdlSoundLibrary() = default;
+    SdlSoundLibrary();
     ~SdlSoundLibrary() override;
     SdlSoundLibrary(const SdlSoundLibrary&) = delete;
     SdlSoundLibrary& operator=(const SdlSoundLibrary&) = delete;
@@ -27,15 +32,41 @@ class SdlSoundLibrary : public SoundLibrary {
     void dsStop(int buffer) override;
     const char* last_error() const override { return last_error_.c_str(); }
 
+    // Whether the audio device is open now.
+    bool device_open() const { return device_open_; }
+    // How long the device stays open after the last sound has ended.
+    void set_idle_close_ms(int milliseconds) { idle_timer_.setInterval(milliseconds); }
+    static constexpr int IDLE_CLOSE_MS = 5000;
+
   private:
+    // A sound as the game handed it over, and as decoded for the device's present format.
+    struct Buffer {
+        std::vector<unsigned char> image;
+        Mix_Chunk* chunk = nullptr;
+    };
+    struct Format {
+        int frequency = 0;
+        unsigned short format = 0;
+        int channels = 0;
+        bool operator==(const Format&) const = default;
+    };
+
     Mix_Chunk* chunk(int buffer) const;
+    Mix_Chunk* decode(const std::vector<unsigned char>& image);
     void halt(Mix_Chunk* chunk);
+    bool open_device();
+    void close_device();
+    // Closes the device when nothing plays any more, or looks again later.
+    void close_when_idle();
     void close();
 
     std::string last_error_;
     bool open_ = false;
-    std::map<int, Mix_Chunk*> buffers_;
+    bool device_open_ = false;
+    Format format_;  // the format the chunks are decoded for
+    std::map<int, Buffer> buffers_;
     int next_buffer_ = 1;
+    QTimer idle_timer_;
 };
 
 }  // namespace banzuri::app

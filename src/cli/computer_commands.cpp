@@ -1,11 +1,11 @@
 // bestmove, trace and selfplay.
 #include "cli/computer_commands.h"
 
-#include <charconv>
 #include <optional>
 #include <random>
 #include <vector>
 
+#include "cli/options.h"
 #include "cli/players.h"
 #include "cli/sfen.h"
 #include "cli/usi.h"
@@ -18,8 +18,6 @@ namespace banzuri::cli {
 namespace {
 
 constexpr int PIECES_IN_A_SET = 40;
-constexpr long long MAX_GAMES = 1000000;
-constexpr long long MAX_THINK = 1000000000;
 
 struct SearchOptions {
     int level = 3;
@@ -27,37 +25,6 @@ struct SearchOptions {
     bool terms = false;
     ThinkLimits think;
 };
-
-// A whole number in [low, high], or nothing.
-std::optional<long long> number(const std::string& text, long long low, long long high) {
-    long long value = 0;
-    const char* end = text.data() + text.size();
-    const auto [ptr, ec] = std::from_chars(text.data(), end, value);
-    if (text.empty() || ec != std::errc{} || ptr != end || value < low || value > high)
-        return std::nullopt;
-    return value;
-}
-
-// Reads "--nodes N" or "--movetime MS" at args[i]; an empty answer means success.
-std::string read_think_limit(const std::string& command, const Args& args, std::size_t& i,
-                             ThinkLimits& t) {
-    const bool nodes = args[i] == "--nodes";
-    const auto n = i + 1 < args.size() ? number(args[i + 1], 1, MAX_THINK) : std::nullopt;
-    if (!n) return command + ": " + args[i] + "|expected a number from 1 to 1000000000";
-    if (t.nodes > 0 || t.movetime_ms > 0)
-        return command + ": " + args[i] + "|give either --nodes or --movetime, not both";
-    if (nodes)
-        t.nodes = *n;
-    else
-        t.movetime_ms = static_cast<int>(*n);
-    ++i;
-    return {};
-}
-
-Output refused(const std::string& what_why) {
-    const auto bar = what_why.find('|');
-    return fail(what_why.substr(0, bar), what_why.substr(bar + 1));
-}
 
 // Reads "SFEN [--level N] [--upper-first] [--terms] [--nodes N | --movetime MS]"; an empty
 // answer means success. Only bestmove knows the look-ahead levels 4 and 5 and their limits.
@@ -79,7 +46,8 @@ std::string read_search_args(const std::string& command, const Args& args, bool 
             o.terms = true;
         } else if (args[i] == "--level") {
             const int top = look_levels ? LEVEL5 : 3;
-            const auto level = i + 1 < args.size() ? number(args[i + 1], 1, top) : std::nullopt;
+            const auto level =
+                i + 1 < args.size() ? whole_number(args[i + 1], 1, top) : std::nullopt;
             if (!level) {
                 refusal = fail(command + ": --level", look_levels ? "expected a level from 1 to 5"
                                                                   : "expected a level 1, 2 or 3");
@@ -88,8 +56,8 @@ std::string read_search_args(const std::string& command, const Args& args, bool 
             o.level = static_cast<int>(*level);
             ++i;
         } else if (look_levels && (args[i] == "--nodes" || args[i] == "--movetime")) {
-            if (std::string why = read_think_limit(command, args, i, o.think); !why.empty()) {
-                refusal = refused(why);
+            if (const auto why = read_think_limit(command, args, i, o.think); !why->empty()) {
+                refusal = refused(*why);
                 return "refused";
             }
         } else {
@@ -244,30 +212,22 @@ Output command_trace(const Args& args) {
 
 Output command_selfplay(const Args& args) {
     SelfplayOptions o;
-    bool games_given = false;
-    bool seed_given = false;
-    for (std::size_t i = 0; i < args.size(); i += 2) {
-        const std::string& name = args[i];
-        const std::string value = i + 1 < args.size() ? args[i + 1] : std::string();
-        if (name == "--games") {
-            const auto n = number(value, 1, MAX_GAMES);
-            if (!n) return fail("selfplay: --games", "expected a number of games from 1");
-            o.games = static_cast<int>(*n);
-            games_given = true;
-        } else if (name == "--seed") {
-            const auto n = number(value, 0, 4294967295LL);
-            if (!n) return fail("selfplay: --seed", "expected a number from 0 to 4294967295");
-            o.seed = static_cast<std::uint32_t>(*n);
-            seed_given = true;
-        } else if (name == "--level") {
-            const auto n = number(value, 1, 3);
+    GamesAndSeed run;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        if (const auto why = read_games_or_seed("selfplay", args, i, run)) {
+            if (!why->empty()) return refused(*why);
+        } else if (args[i] == "--level") {
+            const auto n = whole_number(i + 1 < args.size() ? args[i + 1] : "", 1, 3);
             if (!n) return fail("selfplay: --level", "expected a level 1, 2 or 3");
             o.level = static_cast<int>(*n);
+            ++i;
         } else {
-            return fail("selfplay: option " + quoted(name), "unknown option");
+            return fail("selfplay: option " + quoted(args[i]), "unknown option");
         }
     }
-    if (!games_given || !seed_given) return fail("selfplay", "expected --games N --seed S");
+    if (!run.games_given || !run.seed_given) return fail("selfplay", "expected --games N --seed S");
+    o.games = run.games;
+    o.seed = run.seed;
     return selfplay(o);
 }
 

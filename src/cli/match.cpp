@@ -1,12 +1,12 @@
 #include "cli/match.h"
 
-#include <charconv>
 #include <cmath>
 #include <cstdio>
 #include <optional>
 #include <random>
 #include <vector>
 
+#include "cli/options.h"
 #include "rules/legal_moves.h"
 #include "rules/move.h"
 
@@ -14,18 +14,7 @@ namespace banzuri::cli {
 
 namespace {
 
-constexpr long long MAX_GAMES = 1000000;
-constexpr long long MAX_THINK = 1000000000;
 constexpr double Z95 = 1.959964;
-
-std::optional<long long> whole(const std::string& text, long long low, long long high) {
-    long long value = 0;
-    const char* end = text.data() + text.size();
-    const auto [ptr, ec] = std::from_chars(text.data(), end, value);
-    if (text.empty() || ec != std::errc{} || ptr != end || value < low || value > high)
-        return std::nullopt;
-    return value;
-}
 
 enum class Outcome { FIRST_WINS, SECOND_WINS, DRAW };
 
@@ -149,46 +138,29 @@ Output play_match(const MatchOptions& o) {
 
 Output command_match(const Args& args) {
     MatchOptions o;
+    GamesAndSeed run;
     bool levels = false;
-    bool games = false;
-    bool seed = false;
-    for (std::size_t i = 0; i < args.size(); i += 2) {
-        const std::string& name = args[i];
-        const std::string value = i + 1 < args.size() ? args[i + 1] : std::string();
-        if (name == "--levels") {
-            const std::string second = i + 2 < args.size() ? args[i + 2] : std::string();
-            const auto x = whole(value, 1, LEVEL5);
-            const auto y = whole(second, 1, LEVEL5);
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        if (const auto why = read_games_or_seed("match", args, i, run)) {
+            if (!why->empty()) return refused(*why);
+        } else if (const auto limit = read_think_limit("match", args, i, o.think)) {
+            if (!limit->empty()) return refused(*limit);
+        } else if (args[i] == "--levels") {
+            const auto x = whole_number(i + 1 < args.size() ? args[i + 1] : "", 1, LEVEL5);
+            const auto y = whole_number(i + 2 < args.size() ? args[i + 2] : "", 1, LEVEL5);
             if (!x || !y) return fail("match: --levels", "expected two levels from 1 to 5");
             o.level_a = static_cast<int>(*x);
             o.level_b = static_cast<int>(*y);
             levels = true;
-            ++i;
-        } else if (name == "--games") {
-            const auto n = whole(value, 1, MAX_GAMES);
-            if (!n) return fail("match: --games", "expected a number of games from 1");
-            o.games = static_cast<int>(*n);
-            games = true;
-        } else if (name == "--seed") {
-            const auto n = whole(value, 0, 4294967295LL);
-            if (!n) return fail("match: --seed", "expected a number from 0 to 4294967295");
-            o.seed = static_cast<std::uint32_t>(*n);
-            seed = true;
-        } else if (name == "--nodes" || name == "--movetime") {
-            const auto n = whole(value, 1, MAX_THINK);
-            if (!n) return fail("match: " + name, "expected a number from 1 to 1000000000");
-            if (o.think.nodes > 0 || o.think.movetime_ms > 0)
-                return fail("match: " + name, "give either --nodes or --movetime, not both");
-            if (name == "--nodes")
-                o.think.nodes = *n;
-            else
-                o.think.movetime_ms = static_cast<int>(*n);
+            i += 2;
         } else {
-            return fail("match: option " + quoted(name), "unknown option");
+            return fail("match: option " + quoted(args[i]), "unknown option");
         }
     }
-    if (!levels || !games || !seed)
+    if (!levels || !run.games_given || !run.seed_given)
         return fail("match", "expected --levels A B --games N --seed S");
+    o.games = run.games;
+    o.seed = run.seed;
     return play_match(o);
 }
 

@@ -53,6 +53,28 @@ bool may_promote(int type, int side, int from, int to) {
     }
 }
 
+Bits column_bits(int x) {
+    Bits b = 0;
+    for (int y = 1; y <= 9; ++y)
+        b |= bit_of(sq(x, y));
+    return b;
+}
+
+// The squares where a dropped piece of `kind` could still move.
+Bits drop_squares(int kind, int side) {
+    static const auto table = [] {
+        std::array<std::array<Bits, 2>, SYA + 1> t{};
+        for (int k = HU; k <= SYA; ++k)
+            for (const int s : {UPPER, LOWER})
+                for (int x = 1; x <= 9; ++x)
+                    for (int y = 1; y <= 9; ++y)
+                        if (!must_promote(k, s, y))
+                            t[static_cast<std::size_t>(k)][s > 0 ? 0 : 1] |= bit_of(sq(x, y));
+        return t;
+    }();
+    return table[static_cast<std::size_t>(kind)][side > 0 ? 0 : 1];
+}
+
 template <std::size_t N>
 void steps(const Position& p, const Step (&pattern)[N], int from, int side, auto&& add) {
     for (const Step s : pattern) {
@@ -80,14 +102,17 @@ void Position::add_board_move(MoveList& out, int from, int to, int type) const {
     if (may_promote(type, side_, from, to)) out.add({f, t, k, 1});
 }
 
-void Position::generate_board(MoveList& out) const {
+void Position::generate_board(MoveList& out, const std::array<int, SQUARES>* targets) const {
     for (int x = 1; x <= 9; ++x)
         for (int y = 1; y <= 9; ++y) {
             const int from = sq(x, y);
             const int piece = at(from);
             if (piece == EMPTY || piece == WALL || (piece > 0) != (side_ > 0)) continue;
             const int type = piece > 0 ? piece : -piece;
-            auto add = [&](int to) { add_board_move(out, from, to, type); };
+            auto add = [&](int to) {
+                if (targets == nullptr || (*targets)[static_cast<std::size_t>(to)] != 0)
+                    add_board_move(out, from, to, type);
+            };
             switch (type) {
                 case HU:
                     steps(*this, kPawn, from, side_, add);
@@ -126,23 +151,49 @@ void Position::generate_board(MoveList& out) const {
 }
 
 void Position::generate_drops(MoveList& out) const {
+    const Bits empty = BOARD_BITS & ~(occupied_[0] | occupied_[1]);
     for (int kind = HU; kind <= SYA; ++kind) {
         if (hand(side_, kind) <= 0) continue;
-        for (int x = 1; x <= 9; ++x) {
-            if (kind == HU && pawn_in_column(side_, x)) continue;
-            for (int y = 1; y <= 9; ++y) {
-                const int to = sq(x, y);
-                if (at(to) != EMPTY || must_promote(kind, side_, y)) continue;
-                out.add({0, static_cast<std::uint8_t>(to), static_cast<std::uint8_t>(kind), 0});
-            }
+        Bits squares = empty & drop_squares(kind, side_);
+        if (kind == HU)
+            for (int x = 1; x <= 9; ++x)
+                if (pawn_in_column(side_, x)) squares &= ~column_bits(x);
+        // Ascending square order: column by column, each from row 1 down.
+        for_each_square(squares, [&](int to) {
+            out.add({0, static_cast<std::uint8_t>(to), static_cast<std::uint8_t>(kind), 0});
+        });
+    }
+}
+
+// The drops of generate_drops() onto the targets: kind by kind, squares in board order.
+void Position::generate_drops_onto(const std::array<int, SQUARES>& targets, MoveList& out) const {
+    std::array<int, 81> squares{};
+    int count = 0;
+    for (int x = 1; x <= 9; ++x)
+        for (int y = 1; y <= 9; ++y)
+            if (targets[static_cast<std::size_t>(sq(x, y))] != 0 && at(sq(x, y)) == EMPTY)
+                squares[static_cast<std::size_t>(count++)] = sq(x, y);
+    for (int kind = HU; kind <= SYA; ++kind) {
+        if (hand(side_, kind) <= 0) continue;
+        for (int i = 0; i < count; ++i) {
+            const int to = squares[static_cast<std::size_t>(i)];
+            if (kind == HU && pawn_in_column(side_, column_of(to))) continue;
+            if (must_promote(kind, side_, row_of(to))) continue;
+            out.add({0, static_cast<std::uint8_t>(to), static_cast<std::uint8_t>(kind), 0});
         }
     }
 }
 
 void Position::generate(MoveList& out) const {
     out.size = 0;
-    generate_board(out);
+    generate_board(out, nullptr);
     generate_drops(out);
+}
+
+void Position::generate_onto(const std::array<int, SQUARES>& targets, MoveList& out) const {
+    out.size = 0;
+    generate_board(out, &targets);
+    generate_drops_onto(targets, out);
 }
 
 }  // namespace banzuri::look

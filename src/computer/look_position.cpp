@@ -45,6 +45,10 @@ int sign(int piece) {
     return piece == WALL ? 0 : (piece > 0) - (piece < 0);
 }
 
+bool slides(int type) {
+    return type == KYOU || type == KAKU || type == SYA || type == UMA || type == RYU;
+}
+
 int progress(int side, int type, int s) {
     if (type == OU) return 0;
     return ADVANCE_BY_ROWS[static_cast<std::size_t>(rows_forward(side, row_of(s)))];
@@ -114,6 +118,8 @@ void Position::load(const GameState& g, int side) {
     board_.fill(WALL);
     hands_.fill(0);
     pawn_files_.fill(0);
+    occupied_ = {0, 0};
+    sliders_ = 0;
     king_ = {0, 0};
     hash_ = 0;
     material_ = 0;
@@ -142,6 +148,8 @@ void Position::put(int s, int piece) {
     const int side = sign(piece);
     material_ += side * board_value(type);
     advance_ += side * progress(side, type, s);
+    occupied_[side_slot(side)] |= bit_of(s);
+    if (slides(type)) sliders_ |= bit_of(s);
     if (type == OU) king_[side_slot(side)] = s;
     if (type == HU) ++pawn_files_[side_slot(side) * 11 + static_cast<std::size_t>(column_of(s))];
 }
@@ -155,6 +163,8 @@ void Position::remove(int s) {
     const int side = sign(piece);
     material_ -= side * board_value(type);
     advance_ -= side * progress(side, type, s);
+    occupied_[side_slot(side)] &= ~bit_of(s);
+    sliders_ &= ~bit_of(s);
     if (type == OU) king_[side_slot(side)] = 0;
     if (type == HU) --pawn_files_[side_slot(side) * 11 + static_cast<std::size_t>(column_of(s))];
 }

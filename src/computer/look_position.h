@@ -5,6 +5,7 @@
 #include <array>
 #include <cstdint>
 
+#include "computer/look_bits.h"
 #include "rules/game_state.h"
 
 namespace banzuri::look {
@@ -37,6 +38,15 @@ constexpr int sq(int x, int y) {
     return (x + 1) * 11 + y;
 }
 inline constexpr int SQUARES = 143;
+static_assert(sq(1, 1) == FIRST_SQUARE && sq(9, 9) - FIRST_SQUARE < 128);
+// The 81 squares of the board.
+inline constexpr Bits BOARD_BITS = [] {
+    Bits b = 0;
+    for (int x = 1; x <= 9; ++x)
+        for (int y = 1; y <= 9; ++y)
+            b |= bit_of(sq(x, y));
+    return b;
+}();
 inline constexpr int column_of(int s) {
     return s / 11 - 1;
 }
@@ -102,11 +112,17 @@ class Position {
     // How far the upper side's pieces (kings aside) stand into the board, less the lower
     // side's: the sum of ADVANCE_BY_ROWS over the rows each piece has come forward.
     int advance() const { return advance_; }
+    // The squares of the side's pieces, and of the lances, bishops and rooks of both sides
+    // (promoted or not).
+    Bits occupied(int side) const { return occupied_[side_slot(side)]; }
+    Bits sliders() const { return sliders_; }
     bool pawn_in_column(int side, int x) const {
         return pawn_files_[static_cast<std::size_t>(side_slot(side) * 11 + x)] > 0;
     }
 
     void generate(MoveList& out) const;
+    // The moves of generate() that land where `targets` is not zero, in the same order.
+    void generate_onto(const std::array<int, SQUARES>& targets, MoveList& out) const;
     // Carries out a legal move of the side to move with every capture that follows; answers
     // the number of pieces captured.
     int make(Move m, Undo& u);
@@ -127,14 +143,18 @@ class Position {
     int sandwiches(int to);
     int enclosures(int to);
     bool enclosed_group(int start, int enemy);
-    void generate_board(MoveList& out) const;
+    // `targets` null for every destination.
+    void generate_board(MoveList& out, const std::array<int, SQUARES>* targets) const;
     void generate_drops(MoveList& out) const;
+    void generate_drops_onto(const std::array<int, SQUARES>& targets, MoveList& out) const;
     void add_board_move(MoveList& out, int from, int to, int type) const;
 
     std::array<int, SQUARES> board_{};
     std::array<int, 16> hands_{};
     std::array<int, 2> king_{};
     std::array<int, 22> pawn_files_{};
+    std::array<Bits, 2> occupied_{};
+    Bits sliders_ = 0;
     int side_ = UPPER;
     int winner_ = 0;
     int material_ = 0;

@@ -42,13 +42,20 @@ Move move_of_bits(std::uint32_t bits) {
             static_cast<std::uint8_t>(bits >> 16), static_cast<std::uint8_t>(bits >> 24)};
 }
 
-// Moves the best-keyed remaining move to place i.
-void pick(MoveList& list, std::array<int, 1024>& keys, int i) {
-    int best = i;
-    for (int j = i + 1; j < list.size; ++j)
-        if (keys[static_cast<std::size_t>(j)] > keys[static_cast<std::size_t>(best)]) best = j;
-    std::swap(list.moves[static_cast<std::size_t>(i)], list.moves[static_cast<std::size_t>(best)]);
-    std::swap(keys[static_cast<std::size_t>(i)], keys[static_cast<std::size_t>(best)]);
+// What a capture's key gives away for the piece it places: a sixteenth of its value, by the
+// moving type and whether it promotes.
+const std::array<std::array<int, 2>, TYPE_COUNT> kPlacedCost = [] {
+    std::array<std::array<int, 2>, TYPE_COUNT> cost{};
+    for (int type = 1; type < TYPE_COUNT; ++type) {
+        cost[static_cast<std::size_t>(type)][0] = board_value(type) / 16;
+        const int promoted = promoted_type(type);
+        if (promoted != 0) cost[static_cast<std::size_t>(type)][1] = board_value(promoted) / 16;
+    }
+    return cost;
+}();
+
+int placed_cost(Move m) {
+    return kPlacedCost[m.type][m.promote];
 }
 
 }  // namespace
@@ -61,6 +68,7 @@ Searcher::Searcher(const Position& root, const LookLimits& limits,
       table_(TABLE_BITS),
       lists_(MAX_PLY + 2),
       keys_(MAX_PLY + 2),
+      pickers_(MAX_PLY + 2),
       threats_(MAX_PLY + 2),
       history_(2 * (SQUARES + 8) * SQUARES, 0),
       earlier_(std::move(earlier)) {
@@ -97,24 +105,35 @@ std::size_t Searcher::history_index(Move m) const {
     return static_cast<std::size_t>((side * (SQUARES + 8) + from) * SQUARES + m.to);
 }
 
-int Searcher::ordering_key(Move m, const SideThreats& t, Move tt_move, int ply) const {
-    if (m == tt_move) return KEY_TABLE_MOVE;
-    const int gain = t.gain[m.to];
-    const int placed = pos_.placed_type(m);
-    if (gain > 0) return KEY_CAPTURE + gain * 16 - board_value(placed) / 16;
-    const auto p = static_cast<std::size_t>(ply);
-    if (m == killers_[p][0]) return KEY_KILLER + 1;
-    if (m == killers_[p][1]) return KEY_KILLER;
-    int key = history_[history_index(m)];
-    if (m.promote) key += KEY_PROMOTION;
-    return key;
-}
-
-void Searcher::order(MoveList& list, std::array<int, 1024>& keys, const SideThreats& t,
-                     Move tt_move, int ply) const {
-    for (int i = 0; i < list.size; ++i)
-        keys[static_cast<std::size_t>(i)] =
-            ordering_key(list.moves[static_cast<std::size_t>(i)], t, tt_move, ply);
+// Keys of the moves: the table's move, captures by what they take, the killers, then the
+// history of quiet moves with promotions ahead.
+void Searcher::order(MoveList& list, MoveKeys& keys, const SideThreats& t, Move tt_move,
+                     int ply) const {
+    const std::uint32_t table_move = tt_move.bits();
+    const auto& killers = killers_[static_cast<std::size_t>(ply)];
+    const std::uint32_t killer0 = killers[0].bits();
+    const std::uint32_t killer1 = killers[1].bits();
+    const std::size_t side = pos_.side() > 0 ? 0 : 1;
+    const int* history = history_.data() + side * (SQUARES + 8) * SQUARES;
+    for (int i = 0; i < list.size; ++i) {
+        const Move m = list.moves[static_cast<std::size_t>(i)];
+        const std::uint32_t bits = m.bits();
+        const int gain = t.gain[m.to];
+        int key = 0;
+        if (bits == table_move) {
+            key = KEY_TABLE_MOVE;
+        } else if (gain > 0) {
+            key = KEY_CAPTURE + gain * 16 - placed_cost(m);
+        } else if (bits == killer0) {
+            key = KEY_KILLER + 1;
+        } else if (bits == killer1) {
+            key = KEY_KILLER;
+        } else {
+            const int from = m.drop() ? SQUARES + m.type : m.from;
+            key = history[from * SQUARES + m.to] + (m.promote ? KEY_PROMOTION : 0);
+        }
+        keys[static_cast<std::size_t>(i)] = key;
+    }
 }
 
 void Searcher::reward(Move m, int depth, int ply) {
@@ -139,25 +158,26 @@ int Searcher::quiescence(int alpha, int beta, int ply, int qply) {
     alpha = std::max(alpha, stand);
     MoveList& list = lists_[static_cast<std::size_t>(ply)];
     auto& keys = keys_[static_cast<std::size_t>(ply)];
-    pos_.generate(list);
+    pos_.generate_onto(own.gain, list);
     // Capturing moves only; of the drops onto one square only the cheapest piece.
     int kept = 0;
     int last_drop_to = -1;
     for (int i = 0; i < list.size; ++i) {
         const Move m = list.moves[static_cast<std::size_t>(i)];
         const int gain = own.gain[m.to];
-        if (gain == 0 || stand + gain + DELTA_MARGIN <= alpha) continue;
+        if (stand + gain + DELTA_MARGIN <= alpha) continue;
         if (m.drop()) {
             if (m.to == last_drop_to) continue;
             last_drop_to = m.to;
         }
         list.moves[static_cast<std::size_t>(kept)] = m;
-        keys[static_cast<std::size_t>(kept++)] = gain * 16 - board_value(pos_.placed_type(m)) / 16;
+        keys[static_cast<std::size_t>(kept++)] = gain * 16 - placed_cost(m);
     }
     list.size = kept;
     int best = stand;
+    Picker& picker = pickers_[static_cast<std::size_t>(ply)];
     for (int i = 0; i < list.size; ++i) {
-        pick(list, keys, i);
+        picker.pick(list, keys, i);
         const Move m = list.moves[static_cast<std::size_t>(i)];
         Undo u;
         if (pos_.make(m, u) == 0) {
@@ -201,8 +221,9 @@ int Searcher::search(int depth, int alpha, int beta, int ply) {
     order(list, keys, t.of(pos_.side()), tt_move, ply);
     int best = -INFINITE_SCORE;
     Move best_move{};
+    Picker& picker = pickers_[static_cast<std::size_t>(ply)];
     for (int i = 0; i < list.size; ++i) {
-        pick(list, keys, i);
+        picker.pick(list, keys, i);
         const Move m = list.moves[static_cast<std::size_t>(i)];
         Undo u;
         const bool capture = pos_.make(m, u) > 0;
@@ -275,7 +296,7 @@ void Searcher::run() {
     finder_.find(pos_, threats_[0]);
     order(list, keys_[0], threats_[0].of(pos_.side()), Move{}, 0);
     for (int i = 0; i < list.size; ++i)
-        pick(list, keys_[0], i);
+        pickers_[0].pick(list, keys_[0], i);
     best_ = list.moves[0];
     for (int depth = 1; depth <= limits_.max_depth && depth < MAX_PLY; ++depth) {
         const int score = root(depth, -INFINITE_SCORE, INFINITE_SCORE);

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "computer/look_ahead.h"
+#include "computer/look_pick.h"
 #include "computer/look_table.h"
 
 namespace banzuri::look {
@@ -34,9 +35,7 @@ class Searcher {
     bool count_node();
     bool repeated(int ply) const;
     int repetition_score(int ply) const;
-    void order(MoveList& list, std::array<int, 1024>& keys, const SideThreats& t, Move tt_move,
-               int ply) const;
-    int ordering_key(Move m, const SideThreats& t, Move tt_move, int ply) const;
+    void order(MoveList& list, MoveKeys& keys, const SideThreats& t, Move tt_move, int ply) const;
     void reward(Move m, int depth, int ply);
     std::size_t history_index(Move m) const;
 
@@ -46,7 +45,8 @@ class Searcher {
     ThreatFinder finder_;
     Table table_;
     std::vector<MoveList> lists_;
-    std::vector<std::array<int, 1024>> keys_;
+    std::vector<MoveKeys> keys_;
+    std::vector<Picker> pickers_;
     std::vector<Threats> threats_;
     std::array<std::array<Move, 2>, MAX_PLY + 1> killers_{};
     std::vector<int> history_;

@@ -7,13 +7,67 @@ namespace {
 constexpr int kDiagonals[] = {UP + LEFT, UP + RIGHT, DOWN + LEFT, DOWN + RIGHT};
 constexpr int kStraights[] = {UP, DOWN, LEFT, RIGHT};
 
-int piece_side(int piece) {
-    return piece == WALL ? 0 : (piece > 0) - (piece < 0);
+// Tables by the content of a square (a piece, EMPTY or WALL) plus CELL_OFFSET.
+constexpr int CELL_OFFSET = TYPE_COUNT;
+constexpr std::size_t CELL_KINDS = WALL + CELL_OFFSET + 1;
+
+constexpr std::size_t cell_index(int cell) {
+    return static_cast<std::size_t>(cell + CELL_OFFSET);
 }
 
-int threat_value(int piece) {
-    const int type = piece > 0 ? piece : -piece;
-    return type == OU ? KING_THREAT_VALUE : board_value(type);
+struct CellTables {
+    std::array<int, CELL_KINDS> side{};   // +1 upper, -1 lower, 0 empty or the wall
+    std::array<int, CELL_KINDS> value{};  // what taking the piece is worth in a threat
+};
+
+constexpr CellTables make_cell_tables() {
+    CellTables t;
+    for (int type = 1; type < TYPE_COUNT; ++type)
+        for (const int side : {UPPER, LOWER}) {
+            t.side[cell_index(side * type)] = side;
+            t.value[cell_index(side * type)] =
+                type == OU ? KING_THREAT_VALUE : BOARD_VALUE[static_cast<std::size_t>(type)];
+        }
+    return t;
+}
+
+constexpr CellTables kCells = make_cell_tables();
+
+int piece_side(int cell) {
+    return kCells.side[cell_index(cell)];
+}
+
+int threat_value(int cell) {
+    return kCells.value[cell_index(cell)];
+}
+
+// The squares from which a step in direction d lands in `b`.
+constexpr Bits stepping_into(Bits b, int d) {
+    return shifted(b, -d);
+}
+
+Bits neighbours(Bits b) {
+    return shifted(b, UP) | shifted(b, DOWN) | shifted(b, LEFT) | shifted(b, RIGHT);
+}
+
+// The sandwiches `side` closes by arriving on an empty square: in each direction, a run of
+// enemy pieces from the square's neighbour that ends on one of the side's own.
+void sandwiches(const Position& p, int side, Bits empty, SideThreats& out) {
+    const Bits own = p.occupied(side);
+    const Bits enemy = p.occupied(-side);
+    for (const int d : kStraights) {
+        Bits run = enemy & stepping_into(own, d);  // enemy pieces whose run ends here
+        if (run == 0) continue;
+        for (Bits longer = run | (enemy & stepping_into(run, d)); longer != run;
+             longer = run | (enemy & stepping_into(run, d)))
+            run = longer;
+        for_each_square(empty & stepping_into(run, d), [&](int e) {
+            int value = 0;
+            for (int s = e + d; piece_side(p.at(s)) == -side; s += d)
+                value += threat_value(p.at(s));
+            out.add(e, value);
+        });
+    }
 }
 
 int slide_count(const Position& p, int from, const int (&directions)[4]) {
@@ -22,25 +76,6 @@ int slide_count(const Position& p, int from, const int (&directions)[4]) {
         for (int s = from + d; p.at(s) == EMPTY; s += d)
             ++n;
     return n;
-}
-
-// Runs of enemy pieces from the piece on `s` closed by an empty square: arriving there takes
-// them.
-void sandwich_lines(const Position& p, int s, int side, SideThreats& out) {
-    for (const int d : kStraights) {
-        int n = s + d;
-        int value = 0;
-        while (piece_side(p.at(n)) == -side) {
-            value += threat_value(p.at(n));
-            n += d;
-        }
-        if (value > 0 && p.at(n) == EMPTY) out.add(n, value);
-    }
-}
-
-int empty_neighbours(const Position& p, int s) {
-    return (p.at(s + UP) == EMPTY) + (p.at(s + DOWN) == EMPTY) + (p.at(s + LEFT) == EMPTY) +
-           (p.at(s + RIGHT) == EMPTY);
 }
 
 int reach(const Position& p, int s, int piece) {
@@ -63,57 +98,64 @@ int reach(const Position& p, int s, int piece) {
     }
 }
 
+// The pieces with at most one empty square beside them: every member of a group with one
+// empty square beside it is one.
+Bits crowded(Bits pieces, Bits empty) {
+    const Bits up = stepping_into(empty, UP);
+    const Bits down = stepping_into(empty, DOWN);
+    const Bits left = stepping_into(empty, LEFT);
+    const Bits right = stepping_into(empty, RIGHT);
+    const Bits two_or_more = (up & down) | (left & right) | ((up | down) & (left | right));
+    return pieces & ~two_or_more;
+}
+
+int group_value(const Position& p, Bits group) {
+    int value = 0;
+    for_each_square(group, [&](int s) { value += threat_value(p.at(s)); });
+    return value;
+}
+
 }  // namespace
 
-// The group through `start`; with exactly one empty square beside it, the other side takes
-// it by arriving there.
-void ThreatFinder::group(const Position& p, int start, Threats& out) {
-    const int side = piece_side(p.at(start));
-    const std::uint64_t stamp = ++stamp_;
-    int count = 0;
-    int liberties = 0;
-    int liberty = 0;
-    int value = 0;
-    group_[static_cast<std::size_t>(count++)] = start;
-    seen_[static_cast<std::size_t>(start)] = stamp;
-    for (int i = 0; i < count; ++i) {
-        const int s = group_[static_cast<std::size_t>(i)];
-        value += threat_value(p.at(s));
-        for (const int d : kStraights) {
-            const int n = s + d;
-            const auto at_n = static_cast<std::size_t>(n);
-            const int piece = p.at(n);
-            if (piece == EMPTY) {
-                if (liberty_seen_[at_n] != stamp) {
-                    liberty_seen_[at_n] = stamp;
-                    ++liberties;
-                    liberty = n;
-                }
-            } else if (piece_side(piece) == side && seen_[at_n] != stamp) {
-                seen_[at_n] = stamp;
-                group_[static_cast<std::size_t>(count++)] = n;
+// The groups of `side` with exactly one empty square beside them, which the other side takes
+// by arriving there. Each fill grows step by step from a crowded piece and gives up once the
+// part grown has two empty squares beside it, or meets a part an earlier fill gave up on.
+void ThreatFinder::groups(const Position& p, int side, Bits empty, SideThreats& out) {
+    const Bits own = p.occupied(side);
+    Bits left = crowded(own, empty);
+    Bits given_up = 0;
+    while (left != 0) {
+        Bits group = left & (~left + 1);  // the lowest square left
+        for (;;) {
+            const Bits liberties = neighbours(group) & empty;
+            const Bits grown = group | (neighbours(group) & own);
+            if (several(liberties) || (grown & given_up) != 0) {
+                given_up |= grown;
+                break;
             }
+            if (grown == group) {
+                if (liberties != 0)
+                    out.add(FIRST_SQUARE + lowest_bit(liberties), group_value(p, group));
+                break;
+            }
+            group = grown;
         }
+        left &= ~(group | given_up);
     }
-    if (liberties == 1) out.of(-side).add(liberty, value);
 }
 
 void ThreatFinder::find(const Position& p, Threats& out) {
     out.upper.clear();
     out.lower.clear();
-    const std::uint64_t first = stamp_ + 1;
-    for (int x = 1; x <= 9; ++x)
-        for (int y = 1; y <= 9; ++y) {
-            const int s = sq(x, y);
-            const int piece = p.at(s);
-            if (piece == EMPTY) continue;
-            const int side = piece_side(piece);
-            sandwich_lines(p, s, side, out.of(side));
-            out.of(side).reach += reach(p, s, piece);
-            // A group with one empty square beside it has no member with two.
-            if (seen_[static_cast<std::size_t>(s)] < first && empty_neighbours(p, s) <= 1)
-                group(p, s, out);
-        }
+    const Bits empty = BOARD_BITS & ~(p.occupied(UPPER) | p.occupied(LOWER));
+    sandwiches(p, UPPER, empty, out.upper);
+    sandwiches(p, LOWER, empty, out.lower);
+    groups(p, UPPER, empty, out.lower);
+    groups(p, LOWER, empty, out.upper);
+    for_each_square(p.sliders(), [&](int s) {
+        const int piece = p.at(s);
+        out.of(piece_side(piece)).reach += reach(p, s, piece);
+    });
 }
 
 }  // namespace banzuri::look

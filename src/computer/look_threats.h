@@ -53,12 +53,7 @@ class ThreatFinder {
     void find(const Position& p, Threats& out);
 
   private:
-    void group(const Position& p, int start, Threats& out);
-
-    std::array<std::uint64_t, SQUARES> seen_{};
-    std::array<std::uint64_t, SQUARES> liberty_seen_{};
-    std::uint64_t stamp_ = 0;
-    std::array<int, 96> group_{};
+    void groups(const Position& p, int side, Bits empty, SideThreats& out);
 };
 
 }  // namespace banzuri::look

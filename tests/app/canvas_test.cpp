@@ -3,6 +3,7 @@
 
 #include "app/pictures.h"
 #include "app/qt_canvas.h"
+#include "app/start_picture.h"
 #include "fakes/recording_fakes.h"
 #include "render/board_painter.h"
 #include "render/labels.h"
@@ -208,15 +209,7 @@ class CanvasTest : public QObject {
     void fullRedrawCoversTheWholeWindowAndKeepsTheGridOnTheWood() {
         using namespace banzuri;
         QtCanvas canvas;
-        testing::Log log;
-        testing::FakeDialogs dialogs{log};
-        testing::FakeMenu menu;
-        GameState g;
-        初期設定(g);
-        Options options(menu, dialogs, std::filesystem::temp_directory_path());
-        options.set_background(BG_UCHU);
-        BoardPainter painter(canvas, dialogs, g, options, [](double) {});
-        painter.画面_再描画();
+        app::draw_start_window(canvas, BG_UCHU, false);
         const QImage& image = canvas.image();
         const QRgb green = rgb(0, 128, 0);
         // Starfield tiles reach every corner of the window.

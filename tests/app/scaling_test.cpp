@@ -5,6 +5,7 @@
 #include <filesystem>
 
 #include "app/qt_canvas.h"
+#include "app/start_picture.h"
 #include "fakes/recording_fakes.h"
 #include "picture_art.h"
 #include "render/board_painter.h"
@@ -17,16 +18,7 @@ namespace {
 
 // The window after start-up with one background, drawn through the game's full redraw.
 void draw_start(QtCanvas& canvas, int background) {
-    using namespace banzuri;
-    testing::Log log;
-    testing::FakeDialogs dialogs{log};
-    testing::FakeMenu menu;
-    GameState g;
-    初期設定(g);
-    Options options(menu, dialogs, std::filesystem::temp_directory_path());
-    options.set_background(background);
-    options.set_elapsed(true);
-    BoardPainter(canvas, dialogs, g, options, [](double) {}).画面_再描画();
+    banzuri::app::draw_start_window(canvas, background);
 }
 
 // Mean difference per channel (0..255) of two images of one size.

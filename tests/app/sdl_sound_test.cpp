@@ -110,6 +110,37 @@ class SdlSoundTest : public QObject {
         library.dsTerminate(ds);
     }
 
+    // The device closes once nothing has played for the idle time, stays open while music
+    // loops, and every kind of call works on the closed device; playing opens it again.
+    void an_idle_device_closes_and_the_next_sound_opens_it() {
+        SdlSoundLibrary library;
+        library.set_idle_close_ms(30);
+        const int ds = library.dsInitialize(0);
+        QVERIFY2(ds != 0, library.last_error());
+        const auto wav = tone_wav(0.05);
+        const int effect = library.dsCreateDSB(ds, wav.data(), wav.size(), 3);
+        const int music = library.dsCreateDSB(ds, wav.data(), wav.size(), 1);
+        QVERIFY(library.device_open());
+        QTRY_VERIFY_WITH_TIMEOUT(!library.device_open(), 3000);
+
+        library.dsStop(effect);  // nothing plays: the device stays closed
+        QVERIFY(!library.device_open());
+        const int late = library.dsCreateDSB(ds, wav.data(), wav.size(), 3);
+        QVERIFY2(late != 0, library.last_error());
+        library.dsFree(late);
+        library.dsPlay(effect);
+        QVERIFY(library.device_open());
+        QTRY_VERIFY_WITH_TIMEOUT(!library.device_open(), 3000);
+
+        library.dsPlayLooping(music);
+        QTest::qWait(300);  // many idle times, the tone many times over
+        QVERIFY(library.device_open());
+        library.dsStop(music);
+        QTRY_VERIFY_WITH_TIMEOUT(!library.device_open(), 3000);
+        library.dsTerminate(ds);
+        QVERIFY(!library.device_open());
+    }
+
     // Runs last: it switches SDL to the driver that writes the mixed sound to a file.
     void an_effect_comes_out_of_the_disk_driver() {
         QTemporaryDir folder;
@@ -123,7 +154,9 @@ class SdlSoundTest : public QObject {
             const auto wav = tone_wav(0.3);
             const int effect = library.dsCreateDSB(ds, wav.data(), wav.size(), 3);
             QVERIFY2(effect != 0, library.last_error());
-            library.dsPlay(effect);
+            library.set_idle_close_ms(30);
+            QTRY_VERIFY_WITH_TIMEOUT(!library.device_open(), 3000);
+            library.dsPlay(effect);  // the reopened device writes the file anew
             QTest::qWait(600);
             library.dsTerminate(ds);
         }

@@ -4,7 +4,10 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <array>
+#include <cstdlib>
 #include <random>
+#include <string>
 #include <vector>
 
 #include "../rules/fixtures.h"
@@ -22,6 +25,7 @@ using look::Position;
 struct Snapshot {
     std::vector<int> cells;
     std::vector<int> hands;
+    std::vector<std::uint64_t> sets;  // both sides' squares and the sliders', in halves
     std::uint64_t hash = 0;
     int material = 0;
     int advance = 0;
@@ -37,12 +41,36 @@ Snapshot snapshot(const Position& p) {
     for (const int side : {look::UPPER, look::LOWER})
         for (int kind = 1; kind <= 7; ++kind)
             s.hands.push_back(p.hand(side, kind));
+    for (const look::Bits b : {p.occupied(look::UPPER), p.occupied(look::LOWER), p.sliders()}) {
+        s.sets.push_back(static_cast<std::uint64_t>(b));
+        s.sets.push_back(static_cast<std::uint64_t>(b >> 64));
+    }
     s.hash = p.hash();
     s.material = p.material();
     s.advance = p.advance();
     s.side = p.side();
     s.winner = p.winner();
     return s;
+}
+
+// The square sets name exactly the squares the board holds.
+void expect_sets_match_board(const Position& p) {
+    look::Bits upper = 0;
+    look::Bits lower = 0;
+    look::Bits sliders = 0;
+    for (int x = 1; x <= 9; ++x)
+        for (int y = 1; y <= 9; ++y) {
+            const int s = look::sq(x, y);
+            const int type = std::abs(p.at(s));
+            if (p.at(s) > 0) upper |= look::bit_of(s);
+            if (p.at(s) < 0) lower |= look::bit_of(s);
+            if (type == look::KYOU || type == look::KAKU || type == look::SYA ||
+                type == look::UMA || type == look::RYU)
+                sliders |= look::bit_of(s);
+        }
+    EXPECT_TRUE(p.occupied(look::UPPER) == upper);
+    EXPECT_TRUE(p.occupied(look::LOWER) == lower);
+    EXPECT_TRUE(p.sliders() == sliders);
 }
 
 // The look-ahead move written as the legal-move list writes it.
@@ -114,6 +142,7 @@ TEST(LookPosition, AgreesWithTheRulesOverRandomGames) {
             captures_seen += p.make(m, u) > 0 ? 1 : 0;
             carry_out_move(g, legal.fx, legal.fy, legal.tx, legal.ty, legal.placed);
             expect_same(p, g);
+            expect_sets_match_board(p);
             ASSERT_EQ(p.winner() != 0, g.winner != TURN_NONE);
             Position fresh;
             fresh.load(g, p.side());
@@ -126,6 +155,41 @@ TEST(LookPosition, AgreesWithTheRulesOverRandomGames) {
     }
     EXPECT_GT(moves_checked, 1000);
     EXPECT_GT(captures_seen, 50);
+}
+
+// The quiescence search lists only the moves onto chosen squares: the same moves, in the same
+// order, as the full list with the others struck out.
+TEST(LookPosition, MovesOntoTargetsAreTheFullListFiltered) {
+    int drops_seen = 0;
+    for (std::uint32_t seed = 1; seed <= 8; ++seed) {
+        SCOPED_TRACE("seed " + std::to_string(seed));
+        std::mt19937 rng(seed);
+        Position p;
+        p.load(testing::start_game(), look::LOWER);
+        for (int ply = 0; ply < 200 && p.winner() == 0; ++ply) {
+            MoveList all;
+            p.generate(all);
+            if (all.size == 0) break;
+            std::array<int, look::SQUARES> targets{};
+            for (int& t : targets)
+                t = rng() % 4 == 0 ? 1 + static_cast<int>(rng() % 900) : 0;
+            std::vector<std::uint32_t> expected;
+            for (int i = 0; i < all.size; ++i) {
+                const Move m = all.moves[static_cast<std::size_t>(i)];
+                if (targets[m.to] != 0) expected.push_back(m.bits());
+                drops_seen += m.drop() && targets[m.to] != 0 ? 1 : 0;
+            }
+            MoveList onto;
+            p.generate_onto(targets, onto);
+            std::vector<std::uint32_t> listed;
+            for (int i = 0; i < onto.size; ++i)
+                listed.push_back(onto.moves[static_cast<std::size_t>(i)].bits());
+            ASSERT_EQ(listed, expected) << "ply " << ply;
+            look::Undo u;
+            p.make(all.moves[rng() % static_cast<std::size_t>(all.size)], u);
+        }
+    }
+    EXPECT_GT(drops_seen, 1000);
 }
 
 TEST(LookPosition, PieceCodesRoundTrip) {

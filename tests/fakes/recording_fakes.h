@@ -120,7 +120,9 @@ class FakeTimer : public TimerControl {
         enabled_ = enabled;
     }
     bool enabled() const override { return enabled_; }
+    void quiet_for(double seconds) override { quiet = seconds; }
     bool record = false;  // timer changes are logged only when a test asks for them
+    double quiet = -1;    // the quiet time the last tick told, -1 before any
 
   private:
     Log& log_;

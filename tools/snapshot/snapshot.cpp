@@ -14,24 +14,12 @@
 #include "app/about_box.h"
 #include "app/pictures.h"
 #include "app/qt_canvas.h"
+#include "app/start_picture.h"
 #include "contact_sheet.h"
-#include "render/board_painter.h"
-#include "rules/game_state.h"
-#include "settings/options.h"
 
 namespace {
 
 using namespace banzuri;
-
-// Platform pieces the redraw never uses.
-struct QuietDialogs : Dialogs {
-    void message(const std::string&, const std::string&) override {}
-    bool ask_yes_no(const std::string&, const std::string&) override { return false; }
-    void warning(const std::string&, const std::string&) override {}
-};
-struct NoMenu : MenuView {
-    void show_checked(MenuItem, bool) override {}
-};
 
 bool save(const QImage& image, const QString& path) {
     if (image.save(path, "PNG")) {
@@ -53,15 +41,7 @@ QImage picture_sheet(qreal ratio) {
 QImage start_window(int background, qreal ratio, QSize view = {}) {
     app::QtCanvas canvas(ratio);
     if (!view.isEmpty()) canvas.set_view(view, ratio);
-    QuietDialogs dialogs;
-    NoMenu menu;
-    GameState g;
-    初期設定(g);
-    Options options(menu, dialogs, std::filesystem::temp_directory_path());
-    options.set_background(background);
-    options.set_elapsed(true);
-    BoardPainter painter(canvas, dialogs, g, options, [](double) {});
-    painter.画面_再描画();
+    app::draw_start_window(canvas, background);
     return canvas.image();
 }
 
