@@ -22,6 +22,7 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "computer/computer_state.h"
@@ -124,12 +125,22 @@ class MainForm {
     void command(Command handler);
     static bool runs_while_thinking(Command handler);
 
+    // ---- set by the embedder ------------------------------------------------------------------
+    // How the look-ahead levels and the hint bound their search: the game gives each level its
+    // think time (`timed_limits`, the default); an embedder that needs every run to pick the
+    // same move gives node budgets instead. Takes effect from the next search.
+    void set_think_limits(std::function<LookLimits(int level)> limits) {
+        think_limits_ = std::move(limits);
+    }
+
     // ---- read-only queries ------------------------------------------------------------------
     // The check mark of a menu item: the level chosen, or an option.
     bool checked(MenuItem item) const;
     const GameState& state() const { return g; }
     const Selection& selection() const { return sel_; }
     const TurnClock& turn_clock() const { return clock_; }
+    // The clock timer is running: its ticks draw the seconds of the turn.
+    bool clock_running() const { return p.timer.enabled(); }
     const BoardPainter& painter() const { return painter_; }
     const Options& options() const { return options_; }
     const SoundLayer& sound() const { return sound_; }
@@ -142,8 +153,6 @@ class MainForm {
     bool thinking() const { return thinking_ != Thinking::NONE; }
 
   private:
-    friend struct MainFormTestPeer;  // lets the tests lay out positions the menus cannot reach
-
     // moves and animated captures
     void 初期設定();
     void 駒移動(int fx, int fy, int tx, int ty, int piece);

@@ -9,9 +9,6 @@
 #include <atomic>
 
 #include "app/game_window.h"
-#include "fakes/main_form_peer.h"
-
-using banzuri::MainFormTestPeer;
 using banzuri::app::GameWindow;
 
 namespace {
@@ -57,15 +54,15 @@ struct Session {
         window.load();
         window.show();
         // The computer thinks until the test releases it.
-        MainFormTestPeer::think_limits(window.form()) = [this](int level) {
+        window.form().set_think_limits([this](int level) {
             banzuri::LookLimits limits = banzuri::level_limits(level);
             limits.nodes = 0;
             limits.should_stop = [this] { return released.load(); };
             return limits;
-        };
+        });
         boxes.seen.clear();
     }
-    banzuri::GameState& g() { return MainFormTestPeer::g(window.form()); }
+    const banzuri::GameState& g() { return window.form().state(); }
     void trigger(const char* name) {
         QAction* action = window.action(name);
         QVERIFY2(action != nullptr, name);

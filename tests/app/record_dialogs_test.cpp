@@ -12,7 +12,6 @@
 #include <filesystem>
 
 #include "app/game_window.h"
-#include "fakes/main_form_peer.h"
 
 using banzuri::app::GameWindow;
 
@@ -74,7 +73,7 @@ struct Session {
     void click(int cx, int cy) {
         QTest::mouseClick(&window.board(), Qt::LeftButton, {}, cell_pixel(cx, cy), 5000);
     }
-    banzuri::GameState& g() { return banzuri::MainFormTestPeer::g(window.form()); }
+    const banzuri::GameState& g() { return window.form().state(); }
     Answerer answers;
     GameWindow window;
 };

@@ -14,7 +14,9 @@
 #include "app/game_window.h"
 #include "app/input_gate.h"
 #include "app/shortcuts.h"
-#include "fakes/main_form_peer.h"
+#include "fakes/position.h"
+#include "play/record_keeping.h"
+#include "records/record_file.h"
 
 using banzuri::app::GameWindow;
 using banzuri::app::InputGate;
@@ -63,6 +65,16 @@ QString box_line(const char* title, const char* text, QMessageBox::Icon icon) {
 }
 
 // Pixel position of the middle of grid cell (cx, cy) in the client area.
+// The usual start, but the upper king stands on (7, 5) and a lower gold on (7, 4): the lower
+// pawn's step (7, 7) to (7, 6) sandwiches the king.
+banzuri::testing::Position king_in_reach() {
+    return banzuri::testing::Position::standard()
+        .put(5, 1, banzuri::EMPTY)
+        .put(7, 5, banzuri::UPPER_OU)
+        .put(6, 9, banzuri::EMPTY)
+        .put(7, 4, banzuri::LOWER_KIN);
+}
+
 QPoint cell_pixel(int cx, int cy) {
     const double x = banzuri::board_left + (cx + 0.5) * banzuri::cell_width;
     const double y = banzuri::board_top + (cy + 0.5) * banzuri::cell_height;
@@ -73,8 +85,26 @@ QPoint cell_pixel(int cx, int cy) {
 struct Session {
     QTemporaryDir dir;
     BoxAnswerer boxes;
-    GameWindow window{std::filesystem::path(dir.path().toStdString()), dir.filePath("window.conf")};
+    GameWindow window{std::filesystem::path(dir.path().toStdString()),
+                      dir.filePath("window.conf"),
+                      {},
+                      state_dir()};
     bool quit_requested = false;
+
+    std::filesystem::path state_dir() const {
+        return std::filesystem::path(dir.filePath("state").toStdString());
+    }
+    const banzuri::GameState& g() { return window.form().state(); }
+    // Opens `position` as the game in progress ("前回の対局を再開").
+    void resume(const banzuri::testing::Position& position) {
+        std::filesystem::create_directories(state_dir());
+        const std::string error = banzuri::records::save_record(
+            position.record(), state_dir() / banzuri::AUTOSAVE_FILE_NAME);
+        QVERIFY2(error.empty(), error.c_str());
+        trigger("SAIKAI");
+        QCOMPARE(window.form().state().turn, banzuri::FIRST_PLAYER);
+        boxes.seen.clear();
+    }
 
     Session() {
         window.set_application_quit([this] { quit_requested = true; });
@@ -164,7 +194,7 @@ class WindowTest : public QObject {
         s.trigger("LEVEL1");
         QVERIFY(s.window.action("LEVEL1")->isChecked());
         QVERIFY(!s.window.action("LEVEL3")->isChecked());
-        QCOMPARE(banzuri::MainFormTestPeer::g(s.window.form()).level, 1);
+        QCOMPARE(s.g().level, 1);
         s.trigger("LEVEL1");
         QVERIFY(s.window.action("LEVEL1")->isChecked());
     }
@@ -174,20 +204,18 @@ class WindowTest : public QObject {
         auto& f = s.window.form();
         QAction* keika = s.window.action("KEIKA");
         QCOMPARE(keika->isChecked(), f.checked(banzuri::MenuItem::KEIKA));
-        banzuri::MainFormTestPeer::options(f).set_elapsed(true);
+        QVERIFY(keika->isChecked());  // the default
         s.trigger("START");
-        QVERIFY(banzuri::MainFormTestPeer::platform(f).timer.enabled());
+        QVERIFY(f.clock_running());
         s.trigger("KEIKA");  // display off: the clock timer stops
         QVERIFY(!keika->isChecked());
         QVERIFY(!f.checked(banzuri::MenuItem::KEIKA));
-        QVERIFY(!banzuri::MainFormTestPeer::platform(f).timer.enabled());
+        QVERIFY(!f.clock_running());
         s.trigger("KEIKA");
         QVERIFY(keika->isChecked());
-        QVERIFY(banzuri::MainFormTestPeer::platform(f).timer.enabled());
-        banzuri::MainFormTestPeer::clock(f).turn_start_time =
-            banzuri::MainFormTestPeer::platform(f).clock.time_of_day() - 2.5;
-        QTRY_VERIFY_WITH_TIMEOUT(banzuri::MainFormTestPeer::clock(f).shown_second >= 2,
-                                 2000);  // ticks reach the game
+        QVERIFY(f.clock_running());
+        QTRY_VERIFY_WITH_TIMEOUT(f.turn_clock().shown_second >= 1,
+                                 3000);  // ticks reach the game
     }
 
     // The clock draws once a second; the ticks between put nothing on the screen.
@@ -195,16 +223,13 @@ class WindowTest : public QObject {
         Session s;
         QVERIFY(QTest::qWaitForWindowExposed(&s.window));
         auto& f = s.window.form();
-        banzuri::MainFormTestPeer::options(f).set_elapsed(true);
+        QVERIFY(f.checked(banzuri::MenuItem::KEIKA));  // the default
         s.trigger("START");
-        QTest::qWait(100);
-        auto& clock = banzuri::MainFormTestPeer::clock(f);
-        clock.turn_start_time = banzuri::MainFormTestPeer::platform(f).clock.time_of_day();
-        QTRY_COMPARE_WITH_TIMEOUT(clock.shown_second, 0, 500);  // second 0 drawn
+        QTRY_COMPARE_WITH_TIMEOUT(f.turn_clock().shown_second, 0, 500);  // second 0 drawn
         QCoreApplication::processEvents();
         const int painted = s.window.board().paint_count();
         QTest::qWait(400);  // about eight ticks within second 0
-        QVERIFY(banzuri::MainFormTestPeer::platform(f).timer.enabled());
+        QVERIFY(f.clock_running());
         QCOMPARE(s.window.board().paint_count(), painted);
     }
 
@@ -213,11 +238,12 @@ class WindowTest : public QObject {
         Session s;
         QVERIFY(QTest::qWaitForWindowExposed(&s.window));
         auto& f = s.window.form();
-        banzuri::MainFormTestPeer::options(f).set_elapsed(false);  // no ticks to paint meanwhile
+        s.trigger("KEIKA");  // display off: no ticks to paint meanwhile
+        QVERIFY(!f.checked(banzuri::MenuItem::KEIKA));
         bool handed_to_screen = false;
         s.boxes.while_open = [&] { handed_to_screen = s.window.canvas().take_drawn().isEmpty(); };
         s.trigger("START");  // draws, then "先手の番です"
-        QVERIFY(!banzuri::MainFormTestPeer::platform(f).timer.enabled());
+        QVERIFY(!f.clock_running());
         QVERIFY(handed_to_screen);
     }
 
@@ -244,24 +270,24 @@ class WindowTest : public QObject {
         s.trigger("START");
         QCOMPARE(s.boxes.seen, QStringList({box_line(" ", "先手の番です", QMessageBox::NoIcon)}));
         auto& f = s.window.form();
-        QCOMPARE(banzuri::MainFormTestPeer::g(f).turn, banzuri::FIRST_PLAYER);
+        QCOMPARE(s.g().turn, banzuri::FIRST_PLAYER);
 
         s.click(7, 7);
         QCOMPARE(f.selection().selection_state, 1);
         QCOMPARE(f.selection().sel_from_x, 7);
         QCOMPARE(f.selection().sel_from_y, 7);
         s.click(7, 6);
-        QCOMPARE(banzuri::MainFormTestPeer::g(f).move_count, 1);
-        QCOMPARE(banzuri::MainFormTestPeer::g(f).turn, banzuri::SECOND_PLAYER);
+        QCOMPARE(s.g().move_count, 1);
+        QCOMPARE(s.g().turn, banzuri::SECOND_PLAYER);
         QCOMPARE(f.selection().selection_state, 0);
 
         s.click(3, 3, Qt::RightButton);  // the upper side picks with the right button
         QCOMPARE(f.selection().selection_state, 1);
         s.click(3, 4, Qt::MiddleButton);  // ignored
-        QCOMPARE(banzuri::MainFormTestPeer::g(f).move_count, 1);
+        QCOMPARE(s.g().move_count, 1);
         s.click(3, 4, Qt::RightButton);
-        QCOMPARE(banzuri::MainFormTestPeer::g(f).move_count, 2);
-        QCOMPARE(banzuri::MainFormTestPeer::g(f).turn, banzuri::FIRST_PLAYER);
+        QCOMPARE(s.g().move_count, 2);
+        QCOMPARE(s.g().turn, banzuri::FIRST_PLAYER);
     }
 
     void pressesDuringAHandlerAreDropped() {
@@ -285,9 +311,7 @@ class WindowTest : public QObject {
 
     void gameEndAsksThroughTheRealDialogs() {
         Session s;
-        auto& f = s.window.form();
-        banzuri::MainFormTestPeer::g(f).set(
-            5, 1, banzuri::EMPTY);  // the upper king is gone: the next lower move decides
+        s.resume(king_in_reach());  // the next lower move decides
         s.trigger("START");
         s.boxes.seen.clear();
         s.boxes.expect(QMessageBox::Ok);
@@ -298,34 +322,31 @@ class WindowTest : public QObject {
                  QStringList({box_line("終了", "先手の勝ちです", QMessageBox::NoIcon),
                               box_line("再ゲーム", "続けますか？", QMessageBox::NoIcon)}));
         QVERIFY(!s.quit_requested);
-        QCOMPARE(banzuri::MainFormTestPeer::g(f).turn, banzuri::TURN_NONE);
-        QCOMPARE(banzuri::MainFormTestPeer::g(f).at(5, 1), banzuri::UPPER_OU);
+        QCOMPARE(s.g().turn, banzuri::TURN_NONE);
+        QCOMPARE(s.g().at(5, 1), banzuri::UPPER_OU);
         QVERIFY(s.window.isVisible());
     }
 
     void sandwichTakesThePieceAndThenTheKing() {
         Session s;
-        auto& f = s.window.form();
-        for (int x = 1; x <= 9; ++x)
-            for (int y = 1; y <= 9; ++y)
-                banzuri::MainFormTestPeer::g(f).set(x, y, banzuri::EMPTY);
-        banzuri::MainFormTestPeer::g(f).set(5, 9, banzuri::LOWER_OU);
-        banzuri::MainFormTestPeer::g(f).set(5, 5, banzuri::UPPER_OU);
-        banzuri::MainFormTestPeer::g(f).set(3, 5, banzuri::UPPER_HU);
-        banzuri::MainFormTestPeer::g(f).set(4, 5, banzuri::LOWER_KIN);
-        banzuri::MainFormTestPeer::g(f).set(2, 6, banzuri::LOWER_GIN);
-        banzuri::MainFormTestPeer::g(f).set(6, 6, banzuri::LOWER_GIN);
-        banzuri::MainFormTestPeer::g(f).set(9, 3, banzuri::UPPER_HU);
+        s.resume(banzuri::testing::Position::empty()
+                     .put(5, 9, banzuri::LOWER_OU)
+                     .put(5, 5, banzuri::UPPER_OU)
+                     .put(3, 5, banzuri::UPPER_HU)
+                     .put(4, 5, banzuri::LOWER_KIN)
+                     .put(2, 6, banzuri::LOWER_GIN)
+                     .put(6, 6, banzuri::LOWER_GIN)
+                     .put(9, 3, banzuri::UPPER_HU));
         s.trigger("START");
         s.boxes.seen.clear();
 
         s.click(2, 6);  // the silver closes a pawn between itself and the gold
         s.click(2, 5);
-        QCOMPARE(banzuri::MainFormTestPeer::g(f).at(3, 5), banzuri::EMPTY);
-        QCOMPARE(banzuri::MainFormTestPeer::g(f).hand_own[banzuri::KIND_HU], 1);
+        QCOMPARE(s.g().at(3, 5), banzuri::EMPTY);
+        QCOMPARE(s.g().hand_own[banzuri::KIND_HU], 1);
         s.click(9, 3);
         s.click(9, 4);
-        QCOMPARE(banzuri::MainFormTestPeer::g(f).turn, banzuri::FIRST_PLAYER);
+        QCOMPARE(s.g().turn, banzuri::FIRST_PLAYER);
 
         s.boxes.expect(QMessageBox::Ok);
         s.boxes.expect(QMessageBox::Yes);
@@ -334,8 +355,8 @@ class WindowTest : public QObject {
         QCOMPARE(s.boxes.seen,
                  QStringList({box_line("終了", "先手の勝ちです", QMessageBox::NoIcon),
                               box_line("再ゲーム", "続けますか？", QMessageBox::NoIcon)}));
-        QCOMPARE(banzuri::MainFormTestPeer::g(f).turn, banzuri::TURN_NONE);
-        QCOMPARE(banzuri::MainFormTestPeer::g(f).winner, banzuri::TURN_NONE);
+        QCOMPARE(s.g().turn, banzuri::TURN_NONE);
+        QCOMPARE(s.g().winner, banzuri::TURN_NONE);
         s.click(7, 7);  // back at the start: a click asks for a game
         QCOMPARE(s.boxes.seen.last(),
                  box_line("開始", "「対局」で始めて下さい", QMessageBox::NoIcon));
@@ -343,18 +364,17 @@ class WindowTest : public QObject {
 
     void againstTheComputerEitherSideFirst() {
         Session s;
-        auto& f = s.window.form();
         s.trigger("GOTE");  // the computer moves at once
         QVERIFY(s.boxes.seen.isEmpty());
-        QCOMPARE(banzuri::MainFormTestPeer::g(f).upper_order, banzuri::FIRST_PLAYER);
-        QCOMPARE(banzuri::MainFormTestPeer::g(f).move_count, 1);
-        QCOMPARE(banzuri::MainFormTestPeer::g(f).turn, banzuri::MainFormTestPeer::g(f).lower_order);
+        QCOMPARE(s.g().upper_order, banzuri::FIRST_PLAYER);
+        QCOMPARE(s.g().move_count, 1);
+        QCOMPARE(s.g().turn, s.g().lower_order);
 
         s.click(7, 7);
         s.click(7, 6);  // the player's move, then the computer's reply
-        QCOMPARE(banzuri::MainFormTestPeer::g(f).move_count, 3);
-        QCOMPARE(banzuri::MainFormTestPeer::g(f).turn, banzuri::MainFormTestPeer::g(f).lower_order);
-        QCOMPARE(banzuri::MainFormTestPeer::g(f).at(7, 6), banzuri::LOWER_HU);
+        QCOMPARE(s.g().move_count, 3);
+        QCOMPARE(s.g().turn, s.g().lower_order);
+        QCOMPARE(s.g().at(7, 6), banzuri::LOWER_HU);
     }
 
     void afterSteppingBackTheNextClickLetsTheComputerMove() {
@@ -364,22 +384,22 @@ class WindowTest : public QObject {
         QCOMPARE(s.boxes.seen, QStringList({box_line(" ", "MANの番です", QMessageBox::NoIcon)}));
         s.click(7, 7);
         s.click(7, 6);
-        QCOMPARE(banzuri::MainFormTestPeer::g(f).move_count, 2);
+        QCOMPARE(s.g().move_count, 2);
         s.trigger("REPLAY");  // takes the computer's move back: the computer is to move
-        QCOMPARE(banzuri::MainFormTestPeer::g(f).turn, banzuri::MainFormTestPeer::g(f).upper_order);
+        QCOMPARE(s.g().turn, s.g().upper_order);
         s.boxes.seen.clear();
         s.click(3, 7);  // asks, lets the computer move, then picks the pawn
         QCOMPARE(s.boxes.seen,
                  QStringList({box_line("再開(COM)", "OKですか？", QMessageBox::NoIcon)}));
-        QCOMPARE(banzuri::MainFormTestPeer::g(f).move_count, 2);
-        QCOMPARE(banzuri::MainFormTestPeer::g(f).turn, banzuri::MainFormTestPeer::g(f).lower_order);
+        QCOMPARE(s.g().move_count, 2);
+        QCOMPARE(s.g().turn, s.g().lower_order);
         QCOMPARE(f.selection().selection_state, 1);
         QCOMPARE(f.selection().sel_from_x, 3);
     }
 
     void answeringNoEndsTheProgram() {
         Session s;
-        banzuri::MainFormTestPeer::g(s.window.form()).set(5, 1, banzuri::EMPTY);
+        s.resume(king_in_reach());
         s.trigger("START");
         s.boxes.expect(QMessageBox::Ok);
         s.boxes.expect(QMessageBox::No);
@@ -417,9 +437,13 @@ class WindowTest : public QObject {
     void clicksAtAnyWindowSizeFindTheSameCells() {
         Session s;
         auto& f = s.window.form();
-        banzuri::MainFormTestPeer::g(f).hand_own[banzuri::KIND_HU] = 1;
+        // A pawn and a gold in the lower hand, taken from the upper side.
+        s.resume(banzuri::testing::Position::standard()
+                     .put(1, 3, banzuri::EMPTY)
+                     .put(6, 1, banzuri::EMPTY)
+                     .lower_hand(banzuri::KIND_HU, 1)
+                     .lower_hand(banzuri::KIND_KIN, 1));
         s.trigger("START");
-        banzuri::MainFormTestPeer::g(f).hand_own[banzuri::KIND_KIN] = 1;
         const auto resize = [&s](QSize size) {
             s.window.resize(size + QSize(0, s.window.menuBar()->height()));
             QTRY_COMPARE(s.window.board().size(), size);
@@ -430,18 +454,18 @@ class WindowTest : public QObject {
         QCOMPARE(f.selection().sel_from_x, 7);
         QCOMPARE(f.selection().sel_from_y, 7);
         s.click_scaled(7, 6);
-        QCOMPARE(banzuri::MainFormTestPeer::g(f).at(7, 6), banzuri::LOWER_HU);
+        QCOMPARE(s.g().at(7, 6), banzuri::LOWER_HU);
         resize(QSize(1300, 700));  // wider than the picture: margins left and right
         s.click_scaled(3, 3, Qt::RightButton);
         s.click_scaled(3, 4, Qt::RightButton);
-        QCOMPARE(banzuri::MainFormTestPeer::g(f).at(3, 4), banzuri::UPPER_HU);
+        QCOMPARE(s.g().at(3, 4), banzuri::UPPER_HU);
         resize(QSize(900, 1000));  // taller: margins above and below
         s.click_scaled(11, 7);     // the gold in hand
         QCOMPARE(f.selection().selection_state, 1);
         QCOMPARE(f.selection().sel_from_x, 11);
         s.click_scaled(5, 5);
-        QCOMPARE(banzuri::MainFormTestPeer::g(f).at(5, 5), banzuri::LOWER_KIN);
-        QCOMPARE(banzuri::MainFormTestPeer::g(f).move_count, 3);
+        QCOMPARE(s.g().at(5, 5), banzuri::LOWER_KIN);
+        QCOMPARE(s.g().move_count, 3);
     }
 
     // Dragging an edge: meanwhile the last picture is shown stretched, a press finds its cell
@@ -561,19 +585,18 @@ class WindowTest : public QObject {
     void shortcutsReachTheGame() {
         Session s;
         QVERIFY(QTest::qWaitForWindowExposed(&s.window));
-        auto& f = s.window.form();
         QTest::keyClick(&s.window, Qt::Key_F2);
         QCOMPARE(s.boxes.seen, QStringList({box_line(" ", "先手の番です", QMessageBox::NoIcon)}));
-        QCOMPARE(banzuri::MainFormTestPeer::g(f).turn, banzuri::FIRST_PLAYER);
+        QCOMPARE(s.g().turn, banzuri::FIRST_PLAYER);
         s.click(7, 7);
         s.click(7, 6);
-        QCOMPARE(banzuri::MainFormTestPeer::g(f).move_count, 1);
+        QCOMPARE(s.g().move_count, 1);
         s.window.activateWindow();  // back from the message box
         QVERIFY(QTest::qWaitForWindowActive(&s.window));
         QTest::keyClick(&s.window, Qt::Key_Left);
-        QCOMPARE(banzuri::MainFormTestPeer::g(f).at(7, 7), banzuri::LOWER_HU);
+        QCOMPARE(s.g().at(7, 7), banzuri::LOWER_HU);
         QTest::keyClick(&s.window, Qt::Key_Right);
-        QCOMPARE(banzuri::MainFormTestPeer::g(f).at(7, 6), banzuri::LOWER_HU);
+        QCOMPARE(s.g().at(7, 6), banzuri::LOWER_HU);
         QTest::keyClick(&s.window, Qt::Key_Escape);  // Esc still ends the program
         QVERIFY(s.quit_requested);
     }

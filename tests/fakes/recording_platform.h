@@ -3,17 +3,21 @@
 
 #include <unistd.h>
 
+#include <algorithm>
 #include <chrono>
+#include <deque>
 #include <filesystem>
 #include <fstream>
 #include <functional>
+#include <stdexcept>
 #include <string>
 #include <thread>
 #include <vector>
 
-#include "fakes/main_form_peer.h"
+#include "fakes/position.h"
 #include "fakes/recording_fakes.h"
 #include "play/main_form.h"
+#include "records/record_file.h"
 
 namespace banzuri::testing {
 
@@ -49,25 +53,48 @@ struct FakeWindow {
         for (const char* name : names)
             std::ofstream(folder / name, std::ios::binary) << "wave";
     }
-    // The six sounds loaded as at start-up; the log starts empty afterwards.
-    void load_sounds() {
+    // Starts the window as the program does (sounds, settings file, starting position); the
+    // log starts empty afterwards.
+    void start_up() {
         write_sound_files();
-        sound_layer().load_sounds();
+        form.Form_Load();
         log.clear();
     }
+    // Opens `position` as a player opens a saved game ("棋譜を開く…", replacing any game shown),
+    // then empties the log.
+    void lay_out(const Position& position) {
+        const std::filesystem::path dir = folder / "positions";
+        std::filesystem::create_directories(dir);
+        const std::filesystem::path file = dir / (std::to_string(++laid_out_) + ".kifu");
+        const std::string error = records::save_record(position.record(), file);
+        if (!error.empty()) throw std::invalid_argument("no record: " + error);
+        std::deque<bool> kept = std::move(dialogs.answers);
+        dialogs.answers = {true};  // "この対局をやめて開きますか？"
+        files.answers.push_front(file);
+        const std::size_t before = log.size();
+        form.KIFU_HIRAKU_Click();
+        dialogs.answers = std::move(kept);
+        for (std::size_t i = before; i < log.size(); ++i)
+            if (log[i].rfind("warning [棋譜を開く]", 0) == 0) throw std::invalid_argument(log[i]);
+        log.clear();
+    }
+    // In a game against the computer with the computer to move, a click off the board lets it
+    // move ("OKですか？"); the log then holds what its turn did.
+    void computer_moves() {
+        form.Form_MouseDown(MOUSE_LEFT, 0, -1e6, -1e6);
+        const std::string asked = "message [再開(COM)] OKですか？";
+        const auto at = std::find(log.begin(), log.end(), asked);
+        if (at == log.end()) throw std::logic_error("the computer was not to move");
+        log.erase(log.begin(), at + 1);
+    }
 
-    // The window's insides, for laying out a test's position.
-    GameState& g() { return MainFormTestPeer::g(form); }
-    SoundLayer& sound_layer() { return MainFormTestPeer::sound(form); }
-    Options& options() { return MainFormTestPeer::options(form); }
-    Selection& selection() { return MainFormTestPeer::selection(form); }
-    TurnClock& turn_clock() { return MainFormTestPeer::clock(form); }
-    BoardPainter& painter() { return MainFormTestPeer::painter(form); }
-    Platform& platform() { return MainFormTestPeer::platform(form); }
-    void com_ban() { MainFormTestPeer::com_ban(form); }
+    // What the window shows of the game.
+    const GameState& g() const { return form.state(); }
+    const Selection& selection() const { return form.selection(); }
+    const TurnClock& turn_clock() const { return form.turn_clock(); }
     // The look-ahead levels and the hint think with these limits instead of their time.
     void set_think_limits(std::function<LookLimits(int)> limits) {
-        MainFormTestPeer::think_limits(form) = std::move(limits);
+        form.set_think_limits(std::move(limits));
     }
     // Ticks the poll timer, as the window does, until the worker's result has been used.
     void wait_for_computer() {
@@ -76,57 +103,44 @@ struct FakeWindow {
             if (poll.enabled()) form.Poll_Timer();
         }
     }
-    void 初期設定() { MainFormTestPeer::初期設定(form); }
-    void 読込_環境設定ファイル() { MainFormTestPeer::読込_環境設定ファイル(form); }
-    void 駒移動(int fx, int fy, int tx, int ty, int piece) {
-        MainFormTestPeer::駒移動(form, fx, fy, tx, ty, piece);
-    }
-    void 挟み処理(int x, int y) { MainFormTestPeer::挟み処理(form, x, y); }
-    void 終了(const std::string& winner) { MainFormTestPeer::終了(form, winner); }
-    void 待ち時間(double seconds) { MainFormTestPeer::待ち時間(form, seconds); }
-    std::filesystem::path& files_dir() { return MainFormTestPeer::files_dir(form); }
-    std::filesystem::path& start_dir() { return MainFormTestPeer::start_dir(form); }
-    void captures_after_move(int x, int y) { MainFormTestPeer::captures_after_move(form, x, y); }
-    // Sets a check mark as the option or the level behind it.
+    // Sets a check mark through its menu command, as the player would before the part under
+    // test; what the command drew stays out of the test's view.
     void set_checked(MenuItem item, bool on) {
+        if (form.checked(item) == on) return;
+        const std::size_t logged = log.size();
+        if (const auto click = command_of(item, on)) (form.*click)();
+        log.resize(logged);
+    }
+    // The menu command that checks `item` (or unchecks an option); none for unchecking a level
+    // or a background.
+    static MainForm::Command command_of(MenuItem item, bool on) {
         switch (item) {
             case MenuItem::LEVEL1:
+                return on ? &MainForm::LEVEL1_Click : nullptr;
             case MenuItem::LEVEL2:
+                return on ? &MainForm::LEVEL2_Click : nullptr;
             case MenuItem::LEVEL3:
-                if (on) g().level = static_cast<int>(item) - static_cast<int>(MenuItem::LEVEL1) + 1;
-                return;
+                return on ? &MainForm::LEVEL3_Click : nullptr;
             case MenuItem::LEVEL4:
-                if (on) g().level = LEVEL4;
-                return;
+                return on ? &MainForm::LEVEL4_Click : nullptr;
             case MenuItem::LEVEL5:
-                if (on) g().level = LEVEL5;
-                return;
+                return on ? &MainForm::LEVEL5_Click : nullptr;
             case MenuItem::SIDOU:
-                options().set_guidance(on);
-                return;
+                return &MainForm::SIDOU_Click;
             case MenuItem::KEIKA:
-                options().set_elapsed(on);
-                return;
+                return &MainForm::KEIKA_Click;
             case MenuItem::BGM:
-                options().set_music(on);
-                return;
-            default:
-                if (on) options().set_background(background_of(item));
-                return;
-        }
-    }
-    static int background_of(MenuItem item) {
-        switch (item) {
+                return &MainForm::BGM_Click;
             case MenuItem::TATAMI:
-                return BG_TATAMI;
+                return on ? &MainForm::TATAMI_Click : nullptr;
             case MenuItem::TAKE:
-                return BG_TAKE;
+                return on ? &MainForm::TAKE_Click : nullptr;
             case MenuItem::UCHU:
-                return BG_UCHU;
+                return on ? &MainForm::UCHU_Click : nullptr;
             case MenuItem::RENGA:
-                return BG_RENGA;
+                return on ? &MainForm::RENGA_Click : nullptr;
             default:
-                return BG_MIDORI;
+                return on ? &MainForm::MIDORI_Click : nullptr;
         }
     }
 
@@ -152,6 +166,9 @@ struct FakeWindow {
     FakePollTimer poll{log};
     std::filesystem::path folder;
     MainForm form;
+
+  private:
+    int laid_out_ = 0;
 };
 
 }  // namespace banzuri::testing

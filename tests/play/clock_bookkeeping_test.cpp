@@ -111,8 +111,23 @@ TEST(ClockTick, RedrawsOncePerWholeSecondFromTheFirstAndNotAfterTheEnd) {
     w.form.Timer1_Timer();
     EXPECT_EQ(w.lines("refresh").size(), 2u);
     EXPECT_NEAR(w.turn_clock().move_seconds, 1.1, 1e-9);
+}
 
-    w.g().winner = FIRST_PLAYER;
+TEST(ClockTick, ADecidedGameShowsNoMoreSeconds) {
+    PlayWindow w;
+    w.set_checked(MenuItem::KEIKA, true);
+    // The lower pawn's step sandwiches the upper king against the gold.
+    w.lay_out(testing::Position::empty()
+                  .put(5, 9, LOWER_OU)
+                  .put(7, 5, UPPER_OU)
+                  .put(7, 4, LOWER_KIN)
+                  .put(7, 7, LOWER_HU));
+    w.start_people_game();
+    w.dialogs.answers = {false};  // "続けますか？" いいえ: the decided game stays
+    w.click(7, 7);
+    w.click(7, 6);
+    ASSERT_NE(w.g().winner, TURN_NONE);
+    ASSERT_TRUE(w.timer.enabled());
     w.clock.now += 5;
     w.log.clear();
     w.form.Timer1_Timer();

@@ -1,6 +1,8 @@
 // The end of a game, the play-again question and the ways of ending the program.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "play_fixture.h"
 
 namespace banzuri {
@@ -8,14 +10,20 @@ namespace {
 
 using testing::Log;
 using testing::PlayWindow;
+using testing::Position;
 
-// A game between people on a board where the upper king is already gone: any lower move
-// decides it.
+// A game on a board where the last move decides: the lower pawn's step sandwiches the upper
+// king against the gold; with `upper_wins` the lower side steps aside and the upper pawn's step
+// then sandwiches the lower king.
 struct Decided : PlayWindow {
-    explicit Decided(int mode) {
-        kings_only();
-        g().set(5, 1, EMPTY);
-        g().set(7, 7, LOWER_HU);
+    explicit Decided(int mode, bool upper_wins = false) : upper_wins_(upper_wins) {
+        Position p = Position::empty().put(7, 7, LOWER_HU);
+        if (upper_wins) {
+            p.put(5, 1, UPPER_OU).put(3, 5, LOWER_OU).put(3, 6, UPPER_KIN).put(3, 3, UPPER_HU);
+        } else {
+            p.put(5, 9, LOWER_OU).put(7, 5, UPPER_OU).put(7, 4, LOWER_KIN);
+        }
+        lay_out(p);
         if (mode == MODE_MAN) {
             form.START_Click();
         } else {
@@ -26,31 +34,39 @@ struct Decided : PlayWindow {
     void play_the_last_move() {
         click(7, 7);
         click(7, 6);
+        if (!upper_wins_) return;
+        click(3, 3);
+        click(3, 4);
     }
+
+  private:
+    bool upper_wins_;
 };
 
 TEST(GameEnd, AnnouncesTheWinnerThenAsksToContinue) {
-    PlayWindow w;
-    w.終了("あなた");
-    ASSERT_GE(w.log.size(), 4u);
-    EXPECT_EQ(Log(w.log.begin(), w.log.begin() + 3),
+    Decided w(MODE_COM);
+    w.play_the_last_move();
+    const auto end = std::find(w.log.begin(), w.log.end(), "dsPlay 4");
+    ASSERT_GE(w.log.end() - end, 4);
+    EXPECT_EQ(Log(end, end + 3),
               (Log{"dsPlay 4", "message [終了] あなたの勝ちです", "ask [再ゲーム] 続けますか？"}));
-    EXPECT_EQ(w.log.back(), "quit") << "the sounds are released first";
+    EXPECT_EQ(w.log.back(), "quit");
+    const auto freed = std::find(end, w.log.end(), "dsFree 1");
+    EXPECT_LT(freed, w.log.end() - 1) << "the sounds are released first";
 }
 
 TEST(GameEnd, YesReturnsToTheStartWithNoGame) {
-    PlayWindow w;
-    w.start_people_game();
-    w.g().set(5, 5, LOWER_GIN);
-    w.g().winner = FIRST_PLAYER;
-    w.set_checked(MenuItem::LEVEL1, true);
+    Decided w(MODE_MAN);
+    w.form.LEVEL1_Click();
     w.dialogs.answers = {true};
-    w.終了("先手");
+    w.play_the_last_move();
+    EXPECT_EQ(w.lines("message"), Log{"message [終了] 先手の勝ちです"});
     EXPECT_FALSE(w.app.quit_called);
     EXPECT_FALSE(w.form.quitting());
     EXPECT_EQ(w.g().turn, TURN_NONE);
     EXPECT_EQ(w.g().winner, TURN_NONE);
-    EXPECT_EQ(w.g().at(5, 5), EMPTY);
+    EXPECT_EQ(w.g().at(7, 4), EMPTY) << "the starting position again";
+    EXPECT_EQ(w.g().at(5, 1), UPPER_OU);
     EXPECT_EQ(w.g().level, 3);
     w.log.clear();
     w.click(7, 7);
@@ -58,10 +74,9 @@ TEST(GameEnd, YesReturnsToTheStartWithNoGame) {
 }
 
 TEST(GameEnd, NoEndsTheProgramAndNothingMoreHappens) {
-    PlayWindow w;
-    w.start_people_game();
+    Decided w(MODE_MAN);
     w.dialogs.answers = {false};
-    w.終了("後手");
+    w.play_the_last_move();
     EXPECT_TRUE(w.app.quit_called);
     EXPECT_TRUE(w.form.quitting());
     w.log.clear();
@@ -86,9 +101,7 @@ TEST(GameEnd, BetweenPeopleTheWinnerIsNamedByItsOrder) {
     EXPECT_EQ(w.lines("message"), Log{"message [終了] 先手の勝ちです"});
     EXPECT_TRUE(w.app.quit_called);
 
-    Decided upper(MODE_MAN);
-    upper.g().set(5, 1, UPPER_OU);
-    upper.g().set(5, 9, EMPTY);
+    Decided upper(MODE_MAN, true);
     upper.play_the_last_move();
     EXPECT_EQ(upper.lines("message"), Log{"message [終了] 後手の勝ちです"});
 }

@@ -20,15 +20,18 @@ constexpr const char* kFlipped =
 
 // The front layer of the handicap label (cell (11, 1), offset 120, 160 twips).
 std::string label_line(int level) {
-    return "text \"" + label_text(level) + "\" 8185 950 c15 s10";
+    return "text \"" + label_text(level) + "\" 8185 950 c15 s10 bold";
 }
 
 struct Ladder : ::testing::Test {
-    Ladder() {
-        w.load_sounds();
-        banzuri::初期設定(w.g());
+    Ladder() { w.start_up(); }
+    const GameState& g() const { return w.form.state(); }
+    // A move between people, (fx, fy) to (tx, ty).
+    void move(int fx, int fy, int tx, int ty) {
+        for (const auto& [cx, cy] : {std::pair{fx, fy}, std::pair{tx, ty}})
+            w.form.Form_MouseDown(MOUSE_LEFT, 0, board_left + (cx + 0.5) * cell_width,
+                                  board_top + (cy + 0.5) * cell_height);
     }
-    GameState& g() { return w.g(); }
 
     // Pieces of one side on the board, by code.
     std::map<int, int> pieces(bool upper) const {
@@ -105,7 +108,7 @@ TEST_F(Ladder, EveryStepBackRestoresTheStart) {
     w.form.LEBEL_DOWN_Click();
     EXPECT_EQ(g().board, start);
     EXPECT_EQ(g().handicap_level, 0);
-    EXPECT_EQ(w.lines("text").back(), "text \"ﾊﾝﾃﾞｨｷｬｯﾌﾟ:２級\" 8185 950 c15 s10");
+    EXPECT_EQ(w.lines("text").back(), "text \"ﾊﾝﾃﾞｨｷｬｯﾌﾟ:２級\" 8185 950 c15 s10 bold");
 
     for (int i = 0; i < 10; ++i)
         w.form.LEBEL_DOWN_Click();
@@ -127,8 +130,10 @@ TEST_F(Ladder, TheOrderIsBishopRookLancesKnightsSilversGolds) {
 }
 
 TEST_F(Ladder, RefusedOnceAMoveIsRecorded) {
-    g().rec_index = 1;
-    g().rec_last = 0;
+    w.form.START_Click();
+    move(7, 7, 7, 6);
+    ASSERT_EQ(g().rec_index, 1);
+    w.log.clear();
     const Board board = g().board;
     w.form.LBEL_UP_Click();
     w.form.LEBEL_DOWN_Click();
@@ -139,17 +144,28 @@ TEST_F(Ladder, RefusedOnceAMoveIsRecorded) {
 }
 
 TEST_F(Ladder, RefusedAfterAFlip) {
-    g().board_reversed = ON;
+    w.form.REVERSE_Click();
+    w.log.clear();
     w.form.LBEL_UP_Click();
     EXPECT_EQ(w.log, (testing::Log{"dsPlay 2", kFlipped}));
     EXPECT_EQ(g().handicap_level, 0);
 }
 
 TEST_F(Ladder, SteppedBackToTheStartTheLadderWorksAndDropsTheRecordAhead) {
-    g().rec_last = 4;  // stepped back to the starting position of a game
+    w.form.START_Click();
+    move(7, 7, 7, 6);
+    move(3, 3, 3, 4);
+    w.form.REPLAY_Click();
+    w.form.REPLAY_Click();  // stepped back to the starting position of the game
+    ASSERT_EQ(g().rec_index, 0);
+    ASSERT_GT(g().rec_last, 0);
     w.form.LBEL_UP_Click();
     EXPECT_EQ(g().rec_last, 0);
     EXPECT_EQ(g().handicap_level, 1);
+    w.log.clear();
+    w.form.AFTER_Click();
+    EXPECT_EQ(w.lines("message"), (testing::Log{"message [進む] できません"}))
+        << "the moves ahead are gone";
 }
 
 }  // namespace

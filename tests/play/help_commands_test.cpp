@@ -26,33 +26,39 @@ void write_page(const std::filesystem::path& dir) {
 }
 
 TEST(HelpPage, OpensThePageInTheStartFolderAsOneEncodedFileAddress) {
-    FakeWindow w;
-    const auto dir = awkward_folder(w.folder);
+    FakeWindow base;
+    const auto dir = awkward_folder(base.folder);
     write_page(dir);
-    w.start_dir() = dir;
+    FakeWindow w(dir);
+    w.form.Form_Load();  // takes the start folder
+    w.log.clear();
     w.form.KAISETU_Click();
     ASSERT_EQ(w.log.size(), 1u);
     const std::string expected =
-        "open file://" + w.folder.string() +
+        "open file://" + base.folder.string() +
         "/%E7%9B%A4%20%E3%81%99%E3%82%8A%20%27a%27%20%22b%22%3B%20%23c%20%25d%20%24%28x%29%20"
         "%60y%60%20%26z/Banzuri.htm";
     EXPECT_EQ(w.log[0], expected);
 }
 
-TEST(HelpPage, ComesFromTheStartFolderNotTheFilesFolder) {
-    FakeWindow w;
-    const auto start = w.folder / "start";
+TEST(HelpPage, ComesFromTheStartFolderNotTheSettingsFolder) {
+    FakeWindow base;
+    const auto start = base.folder / "start";
+    const auto settings = base.folder / "settings";
     std::filesystem::create_directories(start);
+    std::filesystem::create_directories(settings);
     write_page(start);
-    w.start_dir() = start;
-    w.files_dir() = w.folder / "elsewhere";
+    write_page(settings);
+    FakeWindow w(start, settings);
+    w.form.Form_Load();
+    w.log.clear();
     w.form.KAISETU_Click();
     EXPECT_EQ(w.log, (testing::Log{"open file://" + start.string() + "/Banzuri.htm"}));
 }
 
 TEST(HelpPage, AMissingPageDisturbsNothing) {
-    FakeWindow w;
-    w.start_dir() = w.folder / "no such folder";
+    FakeWindow base;
+    FakeWindow w(base.folder / "no such folder");
     w.form.KAISETU_Click();
     EXPECT_TRUE(w.log.empty());
 }
@@ -60,7 +66,6 @@ TEST(HelpPage, AMissingPageDisturbsNothing) {
 TEST(HelpPage, ABrowserThatFailsIsIgnored) {
     FakeWindow w;
     write_page(w.folder);
-    w.start_dir() = w.folder;
     w.browser.succeed = false;
     w.form.KAISETU_Click();
     EXPECT_EQ(w.log.size(), 1u);
@@ -69,7 +74,7 @@ TEST(HelpPage, ABrowserThatFailsIsIgnored) {
 
 TEST(AboutBox, PlaysTheOtherSoundThenShowsTheBox) {
     FakeWindow w;
-    w.load_sounds();
+    w.start_up();
     w.form.VER_Click();
     EXPECT_EQ(w.log, (testing::Log{"dsPlay 1", "about"}));
 }

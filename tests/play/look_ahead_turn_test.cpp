@@ -19,6 +19,7 @@ using testing::kGameEnd;
 using testing::kPiece;
 using testing::num;
 using testing::PlayWindow;
+using testing::Position;
 
 constexpr std::int64_t kNodes = 20000;
 const std::string kThinking = "text \"思考中\" 316 5896 c15 s12 bold";
@@ -45,11 +46,7 @@ bool shown(const PlayWindow& w, MenuItem item) {
 }
 
 struct LookWindow : PlayWindow {
-    LookWindow() {
-        sound_layer().load_sounds();
-        log.clear();
-        set_think_limits(node_budget(kNodes));
-    }
+    LookWindow() { set_think_limits(node_budget(kNodes)); }
     std::string forbidden() const { return "dsPlay " + num(kForbidden); }
     bool state_is(const GameState& before) {
         const GameState& now = g();
@@ -61,15 +58,9 @@ struct LookWindow : PlayWindow {
     }
 };
 
-// The upper side to move at LEVEL4 against the player, who moved first.
-void computer_to_move(LookWindow& w) {
-    w.form.LEVEL4_Click();
-    GameState& g = w.g();
-    g.game_mode = MODE_COM;
-    g.lower_order = FIRST_PLAYER;
-    g.upper_order = SECOND_PLAYER;
-    g.turn = SECOND_PLAYER;
-    w.log.clear();
+// `position` opened for a game against the computer at LEVEL4, the upper side to move.
+void computer_to_move(LookWindow& w, Position position = Position::standard()) {
+    w.lay_out(position.upper_first().against_computer(4));
 }
 
 TEST(LookAheadLevels, LevelsFourAndFiveTakeTheCheckMarkAndLeaveTheSettingsFile) {
@@ -130,14 +121,13 @@ TEST(LookAheadLevels, ComputerMoveThinksOnTheWorkerThenPlaysLikeTheOnePlyCompute
 
 TEST(LookAheadLevels, TakingTheKingEndsTheGameThroughTheSameSteps) {
     LookWindow w;
-    computer_to_move(w);
-    w.kings_only();
-    w.g().set(5, 9, EMPTY);
-    w.g().set(1, 9, LOWER_OU);               // the player's king in the corner
-    w.g().set(2, 9, UPPER_KIN);              // beside it
-    w.g().set(2, 8, UPPER_HU);               // and diagonally
-    GameState::add(w.g().hand_enemy, 5, 1);  // a gold to close the last side
-    w.com_ban();
+    computer_to_move(w, Position::empty()
+                            .put(5, 1, UPPER_OU)
+                            .put(1, 9, LOWER_OU)        // the player's king in the corner
+                            .put(2, 9, UPPER_KIN)       // beside it
+                            .put(2, 8, UPPER_HU)        // and diagonally
+                            .upper_hand(KIND_KIN, 1));  // a gold to close the last side
+    w.computer_moves();
     w.wait_for_computer();
     EXPECT_EQ(w.g().at(1, 8), UPPER_KIN);
     EXPECT_EQ(w.g().at(1, 9), EMPTY);
@@ -156,14 +146,14 @@ TEST(LookAheadLevels, PressesAndGameCommandsWhileThinkingChangeNothing) {
     ASSERT_EQ(w.g().turn, w.g().upper_order);
     ASSERT_TRUE(w.form.thinking());
     const GameState before = w.g();
-    const Selection sel = w.selection();
+    const Selection sel = w.form.selection();
     w.log.clear();
 
     w.click(7, 3);
     w.click(7, 4);
     w.click(HAND_LOWER_COLUMN, 3);
     EXPECT_TRUE(w.log.empty()) << "presses are dropped without a sound";
-    EXPECT_EQ(w.selection().selection_state, sel.selection_state);
+    EXPECT_EQ(w.form.selection().selection_state, sel.selection_state);
 
     for (MainForm::Command c :
          {&MainForm::REPLAY_Click, &MainForm::AFTER_Click, &MainForm::CANCEL_Click,
@@ -190,11 +180,10 @@ TEST(LookAheadLevels, PressesAndGameCommandsWhileThinkingChangeNothing) {
 TEST(LookAheadLevels, ResumingWithAClickStartsTheThinkAndDropsTheClick) {
     LookWindow w;
     computer_to_move(w);
-    w.g().set(5, 5, EMPTY);
     w.click(3, 7);
     EXPECT_TRUE(w.has("message [再開(COM)] OKですか？"));
     EXPECT_TRUE(w.form.thinking());
-    EXPECT_EQ(w.selection().selection_state, 0) << "the click is not taken as a pick";
+    EXPECT_EQ(w.form.selection().selection_state, 0) << "the click is not taken as a pick";
     w.wait_for_computer();
     EXPECT_EQ(w.g().turn, w.g().lower_order);
 }
@@ -209,7 +198,7 @@ TEST(LookAheadLevels, EscapeClosingOrQuitStopTheSearchAtOnce) {
         w.set_think_limits(endless);  // would think for ever unless stopped
         computer_to_move(w);
         const GameState before = w.g();
-        w.com_ban();
+        w.computer_moves();
         ASSERT_TRUE(w.form.thinking());
         quit(w.form);  // returns only once the worker has stopped
         EXPECT_FALSE(w.form.thinking());
@@ -224,13 +213,13 @@ TEST(LookAheadLevels, EscapeClosingOrQuitStopTheSearchAtOnce) {
 // The lower side wins at once by dropping its gold on (1, 2): the upper king in the corner
 // is then closed in.
 void winning_drop_for_the_player(LookWindow& w) {
+    w.lay_out(Position::empty()
+                  .put(5, 9, LOWER_OU)
+                  .put(1, 1, UPPER_OU)
+                  .put(2, 1, LOWER_KIN)
+                  .put(2, 2, LOWER_HU)
+                  .lower_hand(KIND_KIN, 1));
     w.form.START_Click();
-    w.kings_only();
-    w.g().set(5, 1, EMPTY);
-    w.g().set(1, 1, UPPER_OU);
-    w.g().set(2, 1, LOWER_KIN);
-    w.g().set(2, 2, LOWER_HU);
-    GameState::add(w.g().hand_own, 5, 1);
     w.log.clear();
 }
 
@@ -270,12 +259,13 @@ TEST(Hint, KeepsAPickedUpPieceShownAndAnswersForTheUpperSideToo) {
     w.log.clear();
     w.form.HINT_Click();
     w.wait_for_computer();
-    EXPECT_EQ(w.selection().selection_state, 1);
+    EXPECT_EQ(w.form.selection().selection_state, 1);
     EXPECT_EQ(w.log.back(), "refresh");
     EXPECT_TRUE(w.has(box_line(COLOUR_LIGHT_RED, 2, 1))) << "the pick is outlined again";
 
-    w.g().turn = w.g().upper_order;  // the upper side to move: its own hint
-    w.selection().selection_state = 0;
+    w.click(3, 1);  // the gold steps aside: the upper side to move, its own hint
+    ASSERT_EQ(w.g().turn, w.g().upper_order);
+    ASSERT_EQ(w.form.selection().selection_state, 0);
     w.log.clear();
     w.form.HINT_Click();
     w.wait_for_computer();
@@ -290,9 +280,14 @@ TEST(Hint, RefusedWithoutARunningGame) {
               (std::vector<std::string>{w.forbidden(), "message [開始] 「対局」で始めて下さい"}));
     EXPECT_FALSE(w.form.thinking());
 
-    w.form.START_Click();
-    w.g().winner = FIRST_PLAYER;
-    w.log.clear();
+    // The lower pawn's step sandwiched the upper king.
+    w.lay_out(Position::empty()
+                  .put(5, 9, LOWER_OU)
+                  .put(7, 5, UPPER_OU)
+                  .put(7, 4, LOWER_KIN)
+                  .put(7, 7, LOWER_HU)
+                  .then(7, 7, 7, 6));
+    ASSERT_NE(w.g().winner, TURN_NONE);
     w.form.HINT_Click();
     EXPECT_EQ(w.log,
               (std::vector<std::string>{w.forbidden(), "message [終局] 新規に対局してください"}));

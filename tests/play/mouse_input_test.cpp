@@ -12,23 +12,30 @@ using testing::box_line;
 using testing::kForbidden;
 using testing::Log;
 using testing::PlayWindow;
+using testing::Position;
 
 // A game between two people with guidance drawn in white, so that inspected pieces and
 // restored outlines can be told apart.
 struct Input : PlayWindow {
     Input() {
-        painter().set_guidance_colour(COLOUR_WHITE);
+        set_checked(MenuItem::SIDOU, true);
         start_people_game();
     }
 };
 
 TEST(MouseRefusals, DecidedGameAsksForANewOneWithoutSound) {
     PlayWindow w;
-    w.start_people_game();
-    w.g().winner = FIRST_PLAYER;
-    w.click(7, 7);
+    // The lower pawn's step sandwiched the upper king.
+    w.lay_out(Position::empty()
+                  .put(5, 9, LOWER_OU)
+                  .put(7, 5, UPPER_OU)
+                  .put(7, 4, LOWER_KIN)
+                  .put(7, 7, LOWER_HU)
+                  .then(7, 7, 7, 6));
+    ASSERT_NE(w.g().winner, TURN_NONE);
+    w.click(7, 6);
     EXPECT_EQ(w.log, Log{"message [終局] 新規に対局してください"});
-    EXPECT_EQ(w.selection().selection_state, 0);
+    EXPECT_EQ(w.form.selection().selection_state, 0);
 }
 
 TEST(MouseRefusals, NoGameStartedAnywhereOnTheWindow) {
@@ -39,14 +46,17 @@ TEST(MouseRefusals, NoGameStartedAnywhereOnTheWindow) {
         EXPECT_EQ(w.log, (Log{"dsPlay 2", "message [開始] 「対局」で始めて下さい"}))
             << cx << "," << cy;
     }
-    EXPECT_EQ(w.selection().selection_state, 0);
+    EXPECT_EQ(w.form.selection().selection_state, 0);
     EXPECT_EQ(w.g().turn, TURN_NONE);
 }
 
 TEST(MouseRefusals, ComputerToMoveAsksBeforeItMoves) {
     PlayWindow w;
     w.form.SENTE_Click();
-    w.g().turn = w.g().upper_order;  // as after stepping back over the player's move
+    w.click(7, 7);
+    w.click(7, 6);
+    w.form.REPLAY_Click();  // the computer's reply taken back: the computer is to move
+    ASSERT_EQ(w.g().turn, w.g().upper_order);
     w.log.clear();
     w.click(5, 5);
     ASSERT_FALSE(w.log.empty());
@@ -64,7 +74,7 @@ TEST(MouseRefusals, DestinationOnAnOpponentPieceInspectsIt) {
     EXPECT_EQ(w.log.front(), "dsPlay 2");
     EXPECT_TRUE(w.has(box_line(w.form.painter().grid_colour(), 7, 7)));
     EXPECT_EQ(w.log.back(), box_line(COLOUR_WHITE, 7, 3));
-    EXPECT_EQ(w.selection().selection_state, 0);
+    EXPECT_EQ(w.form.selection().selection_state, 0);
     EXPECT_EQ(w.g().move_count, 0);
 }
 
@@ -74,55 +84,51 @@ TEST(MouseRefusals, IllegalDestinationKeepsTheSelection) {
     w.log.clear();
     w.click(7, 5);
     EXPECT_EQ(w.log, Log{"dsPlay 2"});
-    EXPECT_EQ(w.selection().selection_state, 1);
-    EXPECT_EQ(w.selection().sel_from_x, 7);
-    EXPECT_EQ(w.selection().sel_from_y, 7);
+    EXPECT_EQ(w.form.selection().selection_state, 1);
+    EXPECT_EQ(w.form.selection().sel_from_x, 7);
+    EXPECT_EQ(w.form.selection().sel_from_y, 7);
     w.click(7, 6);
     EXPECT_EQ(w.g().move_count, 1) << "another destination is still accepted";
 }
 
 TEST(MouseRefusals, CompulsoryPromotionRefusesTheLeftButtonThenTheRightPromotes) {
     Input w;
-    w.kings_only();
-    w.g().set(1, 2, LOWER_HU);
-    w.g().set(3, 4, LOWER_KEI);
+    w.lay_out(Position::kings().put(1, 2, LOWER_HU).put(3, 4, LOWER_KEI));
     w.click(1, 2);
     w.log.clear();
     w.click(1, 1);
     EXPECT_EQ(w.log, (Log{"dsPlay 2", "message [成り] マウスの右をクリックして下さい"}));
-    EXPECT_EQ(w.selection().selection_state, 1);
+    EXPECT_EQ(w.form.selection().selection_state, 1);
     EXPECT_EQ(w.g().move_count, 0);
 
     w.click(1, 1, MOUSE_RIGHT);
     EXPECT_EQ(w.g().move_count, 1);
-    EXPECT_EQ(w.selection().sel_piece, LOWER_HU_NARI);
-    EXPECT_EQ(w.selection().selection_state, 0);
+    EXPECT_EQ(w.form.selection().sel_piece, LOWER_HU_NARI);
+    EXPECT_EQ(w.form.selection().selection_state, 0);
     EXPECT_EQ(w.g().turn, SECOND_PLAYER);
 }
 
 TEST(MouseRefusals, KnightOnTheLastTwoRowsMustPromote) {
     Input w;
-    w.kings_only();
-    w.g().set(3, 4, LOWER_KEI);
+    w.lay_out(Position::kings().put(3, 4, LOWER_KEI));
     w.click(3, 4);
     w.log.clear();
     w.click(2, 2);
     EXPECT_EQ(w.log, (Log{"dsPlay 2", "message [成り] マウスの右をクリックして下さい"}));
     w.click(2, 2, MOUSE_RIGHT);
-    EXPECT_EQ(w.selection().sel_piece, LOWER_KEI_NARI);
+    EXPECT_EQ(w.form.selection().sel_piece, LOWER_KEI_NARI);
 }
 
 TEST(MouseButtons, OtherButtonsAreIgnoredEvenWherePromotionIsCompulsory) {
     Input w;
-    w.kings_only();
-    w.g().set(1, 2, LOWER_HU);
+    w.lay_out(Position::kings().put(1, 2, LOWER_HU));
     w.click(1, 2);
     w.log.clear();
     for (int button : {0, 3, 4, 8})
         w.click(1, 1, button);
     EXPECT_TRUE(w.log.empty());
     EXPECT_EQ(w.g().move_count, 0);
-    EXPECT_EQ(w.selection().selection_state, 1);
+    EXPECT_EQ(w.form.selection().selection_state, 1);
 }
 
 TEST(MouseButtons, RightButtonWherePromotionIsNotAllowedMovesPlainly) {
@@ -130,16 +136,15 @@ TEST(MouseButtons, RightButtonWherePromotionIsNotAllowedMovesPlainly) {
     w.click(7, 7);
     w.click(7, 6, MOUSE_RIGHT);
     EXPECT_EQ(w.g().move_count, 1);
-    EXPECT_EQ(w.selection().sel_piece, LOWER_HU);
+    EXPECT_EQ(w.form.selection().sel_piece, LOWER_HU);
 }
 
 TEST(MouseButtons, LeftButtonInTheZoneDoesNotPromote) {
     Input w;
-    w.kings_only();
-    w.g().set(4, 4, LOWER_GIN);
+    w.lay_out(Position::kings().put(4, 4, LOWER_GIN));
     w.click(4, 4);
     w.click(4, 3);
-    EXPECT_EQ(w.selection().sel_piece, LOWER_GIN);
+    EXPECT_EQ(w.form.selection().sel_piece, LOWER_GIN);
     EXPECT_EQ(w.g().move_count, 1);
 }
 
@@ -147,18 +152,18 @@ TEST(SelectionMachine, EmptySquareWithNothingPickedDoesNothing) {
     Input w;
     w.click(5, 5);
     EXPECT_TRUE(w.log.empty());
-    EXPECT_EQ(w.selection().selection_state, 0);
+    EXPECT_EQ(w.form.selection().selection_state, 0);
 }
 
 TEST(SelectionMachine, OpponentPieceIsInspectedThenOwnPieceIsPicked) {
     Input w;
     w.click(3, 3);
-    EXPECT_EQ(w.selection().selection_state, 0);
+    EXPECT_EQ(w.form.selection().selection_state, 0);
     EXPECT_EQ(w.log.back(), box_line(COLOUR_WHITE, 3, 3));
     w.click(3, 7);
-    EXPECT_EQ(w.selection().selection_state, 1);
+    EXPECT_EQ(w.form.selection().selection_state, 1);
     EXPECT_EQ(w.log.back(), box_line(COLOUR_LIGHT_RED, 3, 7));
-    EXPECT_EQ(w.selection().sel_piece, LOWER_HU);
+    EXPECT_EQ(w.form.selection().sel_piece, LOWER_HU);
 }
 
 TEST(SelectionMachine, ClickingAnotherOwnPieceMovesTheRedOutlineSilently) {
@@ -169,9 +174,9 @@ TEST(SelectionMachine, ClickingAnotherOwnPieceMovesTheRedOutlineSilently) {
     EXPECT_EQ(w.count("dsPlay 2"), 0);
     EXPECT_EQ(w.log.front(), box_line(w.form.painter().grid_colour(), 7, 7));
     EXPECT_EQ(w.log.back(), box_line(COLOUR_LIGHT_RED, 8, 8));
-    EXPECT_EQ(w.selection().selection_state, 1);
-    EXPECT_EQ(w.selection().sel_piece, LOWER_SYA);
-    EXPECT_EQ(w.selection().sel_from_x, 8);
+    EXPECT_EQ(w.form.selection().selection_state, 1);
+    EXPECT_EQ(w.form.selection().sel_piece, LOWER_SYA);
+    EXPECT_EQ(w.form.selection().sel_from_x, 8);
 }
 
 TEST(SelectionMachine, EmptyHandSlotClearsTheOutlinesButKeepsThePick) {
@@ -180,7 +185,7 @@ TEST(SelectionMachine, EmptyHandSlotClearsTheOutlinesButKeepsThePick) {
     w.log.clear();
     w.click(11, 3);
     EXPECT_EQ(w.log.back(), box_line(w.form.painter().grid_colour(), 7, 7));
-    EXPECT_EQ(w.selection().selection_state, 1);
+    EXPECT_EQ(w.form.selection().selection_state, 1);
     w.click(7, 6);
     EXPECT_EQ(w.g().move_count, 1);
 }
@@ -192,7 +197,7 @@ TEST(SelectionMachine, ClicksBesideTheBoardOnlyClear) {
         w.log.clear();
         w.click(cx, cy);
         EXPECT_EQ(w.log.back(), box_line(w.form.painter().grid_colour(), 7, 7)) << cx << "," << cy;
-        EXPECT_EQ(w.selection().selection_state, 1);
+        EXPECT_EQ(w.form.selection().selection_state, 1);
     }
 }
 
@@ -203,7 +208,7 @@ TEST(SelectionMachine, PositionsFarOutsideTheWindowAreNoTarget) {
         w.form.Form_MouseDown(MOUSE_LEFT, 0, v, v);
         w.form.Form_MouseDown(MOUSE_LEFT, 0, v, 2000);
     }
-    EXPECT_EQ(w.selection().selection_state, 1);
+    EXPECT_EQ(w.form.selection().selection_state, 1);
     EXPECT_EQ(w.g().move_count, 0);
 }
 
@@ -216,9 +221,9 @@ TEST(SelectionMachine, NothingToClearBeforeTheFirstPick) {
 
 TEST(SelectionMachine, HandPieceOfTheSideNotToMoveIsOnlyShown) {
     Input w;
-    w.g().hand_enemy[KIND_HU] = 1;
+    w.lay_out(Position::standard().put(1, 3, EMPTY).upper_hand(KIND_HU, 1));
     w.click(-1, 7);
-    EXPECT_EQ(w.selection().selection_state, 1);
+    EXPECT_EQ(w.form.selection().selection_state, 1);
     EXPECT_TRUE(w.has(box_line(COLOUR_WHITE, -1, 7)));
     w.log.clear();
     w.click(5, 5);
@@ -235,7 +240,7 @@ TEST(SelectionMachine, MoveClearsTheOutlinesRecordsAndPassesTheTurn) {
     EXPECT_EQ(w.log[0], box_line(w.form.painter().grid_colour(), 7, 7));
     EXPECT_EQ(w.log[1], box_line(w.form.painter().grid_colour(), 7, 6));
     EXPECT_EQ(w.count("dsPlay 3"), 1);
-    EXPECT_EQ(w.selection().selection_state, 0);
+    EXPECT_EQ(w.form.selection().selection_state, 0);
     EXPECT_EQ(w.g().move_count, 1);
     EXPECT_EQ(w.g().rec_index, 1);
     EXPECT_EQ(w.g().rec_last, 0);
@@ -243,57 +248,52 @@ TEST(SelectionMachine, MoveClearsTheOutlinesRecordsAndPassesTheTurn) {
     EXPECT_EQ(w.g().turn, SECOND_PLAYER);
 
     w.click(3, 3);  // now the upper side picks its own piece
-    EXPECT_EQ(w.selection().selection_state, 1);
+    EXPECT_EQ(w.form.selection().selection_state, 1);
     EXPECT_EQ(w.log.back(), box_line(COLOUR_LIGHT_RED, 3, 3));
 }
 
 TEST(Drops, UpperHandPawnClickedOnRowSevenLeavesAsKindOne) {
     Input w;
-    w.kings_only();
-    w.g().turn = w.g().upper_order;
-    w.g().hand_enemy[KIND_HU] = 1;
+    w.lay_out(Position::kings().upper_hand(KIND_HU, 1).upper_first());
+    ASSERT_EQ(w.g().turn, w.g().upper_order);
     w.click(-1, 7);
-    EXPECT_EQ(w.selection().sel_piece, UPPER_HU);
+    EXPECT_EQ(w.form.selection().sel_piece, UPPER_HU);
     EXPECT_TRUE(w.has(box_line(COLOUR_LIGHT_RED, -1, 7)));
     w.click(5, 5);
     EXPECT_EQ(w.g().move_count, 1);
-    EXPECT_EQ(w.selection().sel_from_x, -1);
-    EXPECT_EQ(w.selection().sel_from_y, 1) << "the source handed to the move";
+    EXPECT_EQ(w.form.selection().sel_from_x, -1);
+    EXPECT_EQ(w.form.selection().sel_from_y, 1) << "the source handed to the move";
 }
 
 TEST(Drops, LowerHandPawnClickedOnRowThreeLeavesFromRowThree) {
     Input w;
-    w.kings_only();
-    w.g().hand_own[KIND_HU] = 1;
+    w.lay_out(Position::kings().lower_hand(KIND_HU, 1));
     w.click(11, 3);
-    EXPECT_EQ(w.selection().sel_piece, LOWER_HU);
+    EXPECT_EQ(w.form.selection().sel_piece, LOWER_HU);
     EXPECT_TRUE(w.has(box_line(COLOUR_LIGHT_RED, 11, 3)));
     w.click(5, 5);
     EXPECT_EQ(w.g().move_count, 1);
-    EXPECT_EQ(w.selection().sel_from_x, 11);
-    EXPECT_EQ(w.selection().sel_from_y, 3);
+    EXPECT_EQ(w.form.selection().sel_from_x, 11);
+    EXPECT_EQ(w.form.selection().sel_from_y, 3);
 }
 
 TEST(Drops, HandRowsMapToKinds) {
     Input w;
-    w.kings_only();
-    for (int kind = 1; kind <= 7; ++kind) {
-        w.g().hand_own[static_cast<std::size_t>(kind)] = 1;
-        w.g().hand_enemy[static_cast<std::size_t>(kind)] = 1;
-    }
+    Position p = Position::kings();
+    for (int kind = 1; kind <= 7; ++kind)
+        p.lower_hand(kind, 1).upper_hand(kind, 1);
+    w.lay_out(p);
     for (int kind = 1; kind <= 7; ++kind) {
         w.click(11, kind + 2);
-        EXPECT_EQ(w.selection().sel_piece, lower_code_of_kind(kind));
+        EXPECT_EQ(w.form.selection().sel_piece, lower_code_of_kind(kind));
         w.click(-1, 8 - kind);
-        EXPECT_EQ(w.selection().sel_piece, upper_code_of_kind(kind));
+        EXPECT_EQ(w.form.selection().sel_piece, upper_code_of_kind(kind));
     }
 }
 
 TEST(Drops, TwoPawnsInAColumnAreRefused) {
     Input w;
-    w.kings_only();
-    w.g().set(5, 7, LOWER_HU);
-    w.g().hand_own[KIND_HU] = 1;
+    w.lay_out(Position::kings().put(5, 7, LOWER_HU).lower_hand(KIND_HU, 1));
     w.click(11, 3);
     w.log.clear();
     w.click(5, 5);
@@ -310,12 +310,11 @@ namespace {
 
 using testing::Log;
 using testing::PlayWindow;
+using testing::Position;
 
+// A game between two people on `position`, the lower side to move.
 struct OnBoard : PlayWindow {
-    OnBoard() {
-        kings_only();
-        start_people_game();
-    }
+    explicit OnBoard(const Position& position) { lay_out(position); }
     void move(int fx, int fy, int tx, int ty, int button = MOUSE_LEFT) {
         click(fx, fy);
         click(tx, ty, button);
@@ -323,14 +322,12 @@ struct OnBoard : PlayWindow {
 };
 
 TEST(MovesOnTheBoard, DropsLeaveTheRightHand) {
-    OnBoard w;
-    w.g().hand_own[KIND_HU] = 1;
+    OnBoard w(Position::kings().lower_hand(KIND_HU, 1).upper_hand(KIND_KEI, 2));
     w.move(11, 3, 5, 5);
     EXPECT_EQ(w.g().at(5, 5), LOWER_HU);
     EXPECT_EQ(w.g().hand_own[KIND_HU], 0);
     EXPECT_EQ(w.g().hand_total_lower(), 0);
 
-    w.g().hand_enemy[KIND_KEI] = 2;
     w.move(-1, 5, 4, 4);
     EXPECT_EQ(w.g().at(4, 4), UPPER_KEI);
     EXPECT_EQ(w.g().hand_enemy[KIND_KEI], 1);
@@ -340,8 +337,7 @@ TEST(MovesOnTheBoard, DropsLeaveTheRightHand) {
 }
 
 TEST(MovesOnTheBoard, RightButtonPlacesThePromotedPiece) {
-    OnBoard w;
-    w.g().set(1, 2, LOWER_HU);
+    OnBoard w(Position::kings().put(1, 2, LOWER_HU));
     w.move(1, 2, 1, 1, MOUSE_RIGHT);
     EXPECT_EQ(w.g().at(1, 1), LOWER_HU_NARI);
     EXPECT_EQ(w.g().at(1, 2), EMPTY);
@@ -349,10 +345,7 @@ TEST(MovesOnTheBoard, RightButtonPlacesThePromotedPiece) {
 }
 
 TEST(MovesOnTheBoard, SandwichCreditsTheMoversHand) {
-    OnBoard w;
-    w.g().set(4, 5, LOWER_KIN);
-    w.g().set(5, 5, UPPER_HU);
-    w.g().set(6, 6, LOWER_GIN);
+    OnBoard w(Position::kings().put(4, 5, LOWER_KIN).put(5, 5, UPPER_HU).put(6, 6, LOWER_GIN));
     w.move(6, 6, 6, 5);
     EXPECT_EQ(w.g().at(5, 5), EMPTY);
     EXPECT_EQ(w.g().hand_own[KIND_HU], 1);
@@ -363,11 +356,11 @@ TEST(MovesOnTheBoard, SandwichCreditsTheMoversHand) {
 TEST(MovesOnTheBoard, SandwichedKingEndsTheGame) {
     for (int mode : {MODE_MAN, MODE_COM}) {
         PlayWindow w;
-        w.kings_only();
-        w.g().set(5, 1, EMPTY);
-        w.g().set(5, 5, UPPER_OU);
-        w.g().set(4, 5, LOWER_KIN);
-        w.g().set(6, 6, LOWER_GIN);
+        w.lay_out(Position::empty()
+                      .put(5, 9, LOWER_OU)
+                      .put(5, 5, UPPER_OU)
+                      .put(4, 5, LOWER_KIN)
+                      .put(6, 6, LOWER_GIN));
         if (mode == MODE_MAN) {
             w.form.START_Click();
         } else {
@@ -387,16 +380,17 @@ TEST(MovesOnTheBoard, EnclosureLooksForTheOpponentsPiecesWhateverTheOrders) {
     // A game against the computer, player second, continued between people: the lower side
     // keeps the order token of the second player.
     PlayWindow w;
-    w.kings_only();
-    w.g().game_mode = MODE_COM;
-    w.g().lower_order = SECOND_PLAYER;
-    w.g().upper_order = FIRST_PLAYER;
-    w.g().turn = SECOND_PLAYER;
-    w.g().move_count = 1;
-    w.g().rec_index = 1;
-    w.g().set(1, 1, UPPER_HU_NARI);
-    w.g().set(2, 1, LOWER_KIN);
-    w.g().set(1, 3, LOWER_KYOU);
+    w.lay_out(Position::empty()
+                  .put(5, 9, LOWER_OU)
+                  .put(5, 2, UPPER_OU)
+                  .put(1, 1, UPPER_HU_NARI)
+                  .put(2, 1, LOWER_KIN)
+                  .put(1, 3, LOWER_KYOU)
+                  .upper_first()
+                  .against_computer()
+                  .then(5, 2, 5, 1));
+    ASSERT_EQ(w.g().lower_order, SECOND_PLAYER);
+    ASSERT_EQ(w.g().turn, SECOND_PLAYER);
     w.form.START_Click();
     w.click(1, 3);
     w.click(1, 2);

@@ -5,42 +5,36 @@
 #include <string>
 
 #include "fakes/recording_platform.h"
-#include "rules/record.h"
 
 namespace banzuri {
 namespace {
 
 using testing::FakeWindow;
 
+using testing::Position;
+
 // A window with a game between two humans on the starting position, lower side first.
 struct Game : ::testing::Test {
     Game() {
-        w.load_sounds();
-        banzuri::初期設定(g());
-        g().game_mode = MODE_MAN;
-        g().lower_order = FIRST_PLAYER;
-        g().upper_order = SECOND_PLAYER;
-        g().turn = FIRST_PLAYER;
-        g().rec_last = 0;
+        w.start_up();
+        w.form.START_Click();
+        w.log.clear();
     }
     MainForm& form() { return w.form; }
-    GameState& g() { return w.g(); }
+    const GameState& g() const { return w.form.state(); }
 
-    // A move as the turn procedures record and make it: the position before it goes into
-    // entry rec_index with both clocks, then the piece moves and the mover's clock grows.
-    void move(int fx, int fy, int tx, int ty, double seconds) {
-        GameState& s = g();
-        const bool lower = s.turn == s.lower_order;
-        手順保存(s, fx, fy, tx, ty, s.at(fx, fy), s.at(tx, ty), s.time_lower,
-                 s.time_lower + (lower ? seconds : 0), s.time_upper,
-                 s.time_upper + (lower ? 0 : seconds));
-        s.move_count += 1;
-        s.set(tx, ty, s.at(fx, fy));
-        s.set(fx, fy, EMPTY);
-        s.rec_index += 1;
-        (lower ? s.time_lower : s.time_upper) += seconds;
-        s.turn = -s.turn;
+    void click(int cx, int cy) {
+        w.form.Form_MouseDown(MOUSE_LEFT, 0, board_left + (cx + 0.5) * cell_width,
+                              board_top + (cy + 0.5) * cell_height);
     }
+    // A move of the side to move after `seconds` of thought.
+    void move(int fx, int fy, int tx, int ty, double seconds) {
+        w.clock.now += seconds;
+        click(fx, fy);
+        click(tx, ty);
+    }
+    // Opens `position` in place of the game.
+    void open(const Position& position) { w.lay_out(position); }
 
     std::vector<std::string> messages() const { return w.lines("message"); }
     std::vector<std::string> sounds() const { return w.lines("dsPlay"); }
@@ -52,6 +46,7 @@ TEST_F(Game, BackTwiceAndForwardTwiceReturnToTheLatestPositionWithItsClocks) {
     move(7, 7, 7, 6, 5);  // lower pawn, 5 s
     move(3, 3, 3, 4, 7);  // upper pawn, 7 s
     const Board latest = g().board;
+    w.log.clear();
 
     form().REPLAY_Click();
     EXPECT_EQ(g().at(3, 4), EMPTY);
@@ -111,11 +106,14 @@ TEST_F(Game, BackErasesTheMoveTextOfTheSideWhoseMoveIsTakenBack) {
 }
 
 TEST_F(Game, BackOverACaptureStillFindsTheMover) {
-    g().set(5, 5, UPPER_HU);
-    g().set(5, 4, LOWER_KIN);
-    move(5, 7, 5, 6, 1);   // the lower pawn closes a sandwich with the gold...
-    g().set(5, 5, EMPTY);  // ...and the upper pawn between them is taken
-    g().hand_own[KIND_HU] = 1;
+    open(Position::standard()
+             .put(5, 3, EMPTY)
+             .put(5, 5, UPPER_HU)
+             .put(6, 9, EMPTY)
+             .put(5, 4, LOWER_KIN));
+    move(5, 7, 5, 6, 1);  // the lower pawn closes a sandwich with the gold
+    ASSERT_EQ(g().at(5, 5), EMPTY);
+    ASSERT_EQ(g().hand_own[KIND_HU], 1);
     w.log.clear();
     form().REPLAY_Click();
     EXPECT_EQ(g().at(5, 5), UPPER_HU);
@@ -130,15 +128,20 @@ TEST_F(Game, ForwardShowsTheMoveTextOfTheReplayedMove) {
     w.log.clear();
     form().AFTER_Click();
     // File 3, rank 6, pawn, at the lower side's place (12.4, 2.4) and its shadow.
-    EXPECT_TRUE(logged(w.log, "text \"３\" 8926 1756 c15 s12"));
-    EXPECT_TRUE(logged(w.log, "text \"六\" 9172 1756 c15 s12"));
-    EXPECT_TRUE(logged(w.log, "text \"歩\" 9541 1756 c15 s12"));
+    EXPECT_TRUE(logged(w.log, "text \"３\" 8926 1756 c15 s12 bold"));
+    EXPECT_TRUE(logged(w.log, "text \"六\" 9172 1756 c15 s12 bold"));
+    EXPECT_TRUE(logged(w.log, "text \"歩\" 9541 1756 c15 s12 bold"));
 }
 
 TEST_F(Game, HandsAndTheirTotalsComeBackWithThePosition) {
-    g().hand_enemy[KIND_GIN] = 2;
-    move(7, 7, 7, 6, 1);
-    g().hand_enemy[KIND_GIN] = 3;  // a capture during the move
+    open(Position::kings()
+             .upper_hand(KIND_GIN, 2)
+             .put(3, 5, LOWER_GIN)
+             .put(3, 4, UPPER_KIN)
+             .put(3, 7, UPPER_KIN)
+             .upper_first());
+    move(3, 7, 3, 6, 1);  // the gold steps back and sandwiches the silver
+    ASSERT_EQ(g().hand_enemy[KIND_GIN], 3);
     form().REPLAY_Click();
     EXPECT_EQ(g().hand_enemy[KIND_GIN], 2);
     EXPECT_EQ(g().hand_total_upper(), 2);
@@ -148,40 +151,49 @@ TEST_F(Game, HandsAndTheirTotalsComeBackWithThePosition) {
 }
 
 TEST_F(Game, KeepingTheLatestPositionGrowsAFullRecord) {
-    move(7, 7, 7, 6, 1);
-    move(3, 3, 3, 4, 1);
-    g().record.resize(2);  // entries 0 and 1 fill the record
+    // The kings step out and back until the last move fills the record's initial entries.
+    Position p = Position::kings();
+    for (std::size_t n = 0; n + 1 < RECORD_INITIAL_CAPACITY; n += 4)
+        p.then(5, 9, 5, 8).then(5, 1, 5, 2).then(5, 8, 5, 9).then(5, 2, 5, 1);
+    open(p);
+    move(5, 9, 4, 8, 1);
+    ASSERT_EQ(g().rec_index, static_cast<int>(RECORD_INITIAL_CAPACITY));
+    ASSERT_EQ(g().record.size(), RECORD_INITIAL_CAPACITY);
     const Board latest = g().board;
     form().REPLAY_Click();
-    EXPECT_EQ(g().record.size(), 3u);
+    EXPECT_EQ(g().record.size(), RECORD_INITIAL_CAPACITY + 1);
     form().AFTER_Click();
     EXPECT_EQ(g().board, latest);
 }
 
 TEST_F(Game, StepsStopTheClockAndDropTheSelection) {
     move(7, 7, 7, 6, 1);
-    w.timer.set_enabled(true);
-    w.selection().selection_state = 1;
+    click(3, 3);  // the upper side picks up a pawn; the clock runs
+    ASSERT_TRUE(w.timer.enabled());
+    ASSERT_EQ(w.form.selection().selection_state, 1);
     form().REPLAY_Click();
     EXPECT_FALSE(w.timer.enabled());
-    EXPECT_EQ(w.selection().selection_state, 0);
-    w.timer.set_enabled(true);
-    w.selection().selection_state = 1;
+    EXPECT_EQ(w.form.selection().selection_state, 0);
+    form().KEIKA_Click();
+    form().KEIKA_Click();  // the elapsed time off and on again: the clock runs
+    click(7, 7);
+    ASSERT_TRUE(w.timer.enabled());
+    ASSERT_EQ(w.form.selection().selection_state, 1);
     form().AFTER_Click();
     EXPECT_FALSE(w.timer.enabled());
-    EXPECT_EQ(w.selection().selection_state, 0);
+    EXPECT_EQ(w.form.selection().selection_state, 0);
 }
 
 TEST_F(Game, TimeSpentSteppingIsCreditedToNobody) {
     move(7, 7, 7, 6, 1);
     move(3, 3, 3, 4, 1);
-    w.turn_clock().turn_start_time = w.clock.now;
+    ASSERT_DOUBLE_EQ(w.form.turn_clock().turn_start_time, w.clock.now);
     w.clock.now += 300;  // five minutes looking back and forth
     form().REPLAY_Click();
     w.clock.now += 300;
     form().AFTER_Click();
-    EXPECT_DOUBLE_EQ(w.turn_clock().turn_start_time, w.clock.now);
-    EXPECT_DOUBLE_EQ(w.turn_clock().move_seconds, 0);
+    EXPECT_DOUBLE_EQ(w.form.turn_clock().turn_start_time, w.clock.now);
+    EXPECT_DOUBLE_EQ(w.form.turn_clock().move_seconds, 0);
 }
 
 TEST_F(Game, BackAtTheStartIsRefused) {
@@ -200,7 +212,8 @@ TEST_F(Game, ForwardRightAfterAMoveIsRefused) {
 }
 
 TEST_F(Game, ForwardBeforeAnyGameAsksToStartOne) {
-    g().turn = TURN_NONE;
+    form().CANCEL_Click();
+    w.log.clear();
     form().AFTER_Click();
     EXPECT_EQ(w.log, (testing::Log{"dsPlay 2", "message [開始] 「対局」で始めて下さい"}));
 }
@@ -229,7 +242,8 @@ TEST_F(Game, ResumingAgainstTheComputerNeverStepsToAnUnwrittenEntry) {
     move(7, 7, 7, 6, 1);
     move(3, 3, 3, 4, 1);
     const Board latest = g().board;
-    g().rec_last = g().move_count;  // as the game setup leaves it
+    form().SENTE_Click();  // the game goes on against the computer, the player to move
+    w.log.clear();
     form().AFTER_Click();
     EXPECT_EQ(messages(), std::vector<std::string>{"message [進む] できません"});
     form().REPLAY_Click();
@@ -251,7 +265,7 @@ TEST_F(Game, ANewGameCannotStepIntoTheOldRecord) {
     form().AFTER_Click();
     EXPECT_EQ(messages().back(), "message [開始] 「対局」で始めて下さい");
 
-    g().turn = FIRST_PLAYER;  // a new game between two humans
+    form().START_Click();  // a new game between two humans
     form().AFTER_Click();
     EXPECT_EQ(messages().back(), "message [進む] できません");
     EXPECT_EQ(g().at(7, 7), LOWER_HU);
@@ -262,8 +276,8 @@ TEST_F(Game, ASecondGameWithTheSameNumberOfMovesStartsItsOwnRecord) {
     move(3, 3, 3, 4, 1);
     form().REPLAY_Click();  // one move behind, one ahead
 
-    banzuri::初期設定(g());  // the game decided and a new one set up
-    g().turn = FIRST_PLAYER;
+    form().Form_Load();  // the game decided, "続けますか？" はい: the start-up again
+    form().START_Click();
     move(2, 7, 2, 6, 4);
     const Board latest = g().board;
     form().AFTER_Click();
@@ -275,9 +289,10 @@ TEST_F(Game, ASecondGameWithTheSameNumberOfMovesStartsItsOwnRecord) {
 }
 
 TEST_F(Game, CancelReturnsToTheStartWithNoGame) {
+    form().LBEL_UP_Click();
+    form().LBEL_UP_Click();
+    ASSERT_EQ(g().handicap_level, 2);
     move(7, 7, 7, 6, 1);
-    g().handicap_level = 2;
-    g().handicap_shown = ON;
     w.log.clear();
     form().CANCEL_Click();
     EXPECT_EQ(g().turn, TURN_NONE);
@@ -292,9 +307,13 @@ TEST_F(Game, CancelReturnsToTheStartWithNoGame) {
 }
 
 TEST_F(Game, FlipTurnsTheBoardAndExchangesTheHands) {
-    g().set(5, 5, LOWER_GIN_NARI);
-    g().set(1, 4, UPPER_HU);
-    g().hand_own[KIND_KEI] = 1;
+    open(Position::standard()
+             .put(3, 9, EMPTY)
+             .put(5, 5, LOWER_GIN_NARI)
+             .put(1, 3, EMPTY)
+             .put(1, 4, UPPER_HU)
+             .put(2, 9, EMPTY)
+             .lower_hand(KIND_KEI, 1));
     form().REVERSE_Click();
     EXPECT_EQ(g().at(5, 5), UPPER_GIN_NARI);
     EXPECT_EQ(g().at(9, 6), LOWER_HU);
@@ -310,8 +329,8 @@ TEST_F(Game, FlipTurnsTheBoardAndExchangesTheHands) {
 }
 
 TEST_F(Game, FlipTwiceRestoresThePosition) {
+    open(Position::standard().put(8, 8, EMPTY).upper_hand(KIND_SYA, 1));
     move(7, 7, 7, 6, 1);
-    g().hand_enemy[KIND_SYA] = 1;
     const GameState before = g();
     form().REVERSE_Click();
     EXPECT_NE(g().board, before.board);
@@ -363,9 +382,11 @@ TEST_F(Game, AfterAFlipNeitherBackNorForwardWork) {
 }
 
 TEST_F(Game, FlipRedrawsTheHandicapLabelNegated) {
-    g().handicap_level = 3;
-    g().handicap_shown = ON;
-    w.options().set_background(BG_RENGA);
+    form().CANCEL_Click();
+    for (int step = 0; step < 3; ++step)
+        form().LBEL_UP_Click();
+    w.set_checked(MenuItem::RENGA, true);
+    w.log.clear();
     form().REVERSE_Click();
     EXPECT_EQ(g().handicap_level, -3);
     // The old label and its shadow go under the background tiles of its whole place, on any
@@ -374,20 +395,21 @@ TEST_F(Game, FlipRedrawsTheHandicapLabelNegated) {
     EXPECT_EQ(std::vector<std::string>(w.log.begin(), w.log.begin() + 4),
               (std::vector<std::string>{"picture 12 8065 790", "picture 12 8680 790",
                                         "picture 12 9295 790",
-                                        "text \"ﾊﾝﾃﾞｨｷｬｯﾌﾟ:２段\" 8185 950 c15 s10"}));
+                                        "text \"ﾊﾝﾃﾞｨｷｬｯﾌﾟ:２段\" 8185 950 c15 s10 bold"}));
     EXPECT_TRUE(w.lines("fill").empty());
 }
 
 TEST_F(Game, FlipWithoutTheLabelShownDrawsNoLabel) {
-    g().handicap_level = 3;
+    ASSERT_EQ(g().handicap_shown, OFF);
     form().REVERSE_Click();
-    EXPECT_EQ(g().handicap_level, 3);
+    EXPECT_EQ(g().handicap_level, 0);
     EXPECT_TRUE(w.lines("text").empty());
     EXPECT_TRUE(w.lines("fill").empty());
 }
 
 TEST_F(Game, FlipBeforeAnyGameLeavesNoGameRunning) {
-    g().turn = TURN_NONE;
+    form().CANCEL_Click();
+    ASSERT_EQ(g().turn, TURN_NONE);
     form().REVERSE_Click();
     EXPECT_EQ(g().turn, TURN_NONE);
 }

@@ -15,8 +15,7 @@ using namespace testing;
 struct StartedWindow : FakeWindow {
     StartedWindow() {
         write_all_sounds();
-        sound_layer().load_sounds();
-        読込_環境設定ファイル();
+        form.Form_Load();
         log.clear();
     }
     void write_all_sounds() {
@@ -41,7 +40,7 @@ TEST(OptionMenu, EveryOptionRoundTripsThroughTheFile) {
             (first.form.*click)();
             (first.form.*toggle)();
             FakeWindow second(first.folder);
-            second.読込_環境設定ファイル();
+            second.form.Form_Load();
             for (MenuItem shown :
                  {MenuItem::MIDORI, MenuItem::TATAMI, MenuItem::TAKE, MenuItem::UCHU,
                   MenuItem::RENGA, MenuItem::SIDOU, MenuItem::KEIKA, MenuItem::BGM})
@@ -113,8 +112,7 @@ TEST(OptionMenu, MusicStopsAndRestartsTheSameBuffer) {
 TEST(OptionMenu, MusicFromTheFileIsNotStartedTwiceWhenTheStartUpRunsAgain) {
     StartedWindow w;
     w.form.BGM_Click();
-    w.sound_layer().load_sounds();
-    w.読込_環境設定ファイル();
+    w.form.Form_Load();  // as after "続けますか？" はい
     EXPECT_EQ(w.lines("dsPlayLooping").size(), 1u);
     EXPECT_EQ(w.lines("dsCreateDSB").size(), 0u);
 }
@@ -135,7 +133,7 @@ TEST(OptionMenu, AFailedWriteKeepsTheChoicesAndWarnsOnce) {
     EXPECT_TRUE(w.form.checked(MenuItem::TAKE));
     EXPECT_FALSE(w.form.checked(MenuItem::MIDORI));
     EXPECT_TRUE(w.form.checked(MenuItem::BGM));
-    EXPECT_TRUE(w.sound_layer().music_playing());
+    EXPECT_TRUE(w.form.sound().music_playing());
     EXPECT_TRUE(w.form.checked(MenuItem::SIDOU));
     EXPECT_FALSE(w.form.checked(MenuItem::KEIKA));
     EXPECT_EQ(w.form.options().background(), BG_TAKE);
@@ -150,10 +148,10 @@ TEST(OptionMenu, StartingAgainAfterAFailedWriteKeepsTheChoices) {
     w.form.RENGA_Click();
     w.form.BGM_Click();
     w.log.clear();
-    w.読込_環境設定ファイル();  // as the start-up does again after "続けますか？" Yes
+    w.form.Form_Load();  // as the start-up does again after "続けますか？" Yes
     EXPECT_TRUE(w.form.checked(MenuItem::RENGA));
     EXPECT_TRUE(w.form.checked(MenuItem::BGM));
-    EXPECT_TRUE(w.sound_layer().music_playing());
+    EXPECT_TRUE(w.form.sound().music_playing());
     EXPECT_EQ(w.form.options().background(), BG_RENGA);
     EXPECT_TRUE(w.lines("warning").empty());
     EXPECT_TRUE(w.lines("dsStop").empty());
@@ -166,8 +164,19 @@ TEST(OptionMenu, GuidanceStillOutlinesAfterPlayingAgainWhenTheFileCannotBeWritte
     std::filesystem::remove(settings_path(w));
     std::filesystem::create_directory(settings_path(w));
     w.form.SIDOU_Click();
+    // The lower pawn's step sandwiches the upper king against the gold.
+    w.lay_out(Position::empty()
+                  .put(5, 9, LOWER_OU)
+                  .put(7, 5, UPPER_OU)
+                  .put(7, 4, LOWER_KIN)
+                  .put(7, 7, LOWER_HU));
+    w.form.START_Click();
     w.dialogs.answers = {true};
-    w.終了("先手");
+    w.form.Form_MouseDown(MOUSE_LEFT, 0, board_left + 7.5 * cell_width,
+                          board_top + 7.5 * cell_height);
+    w.form.Form_MouseDown(MOUSE_LEFT, 0, board_left + 7.5 * cell_width,
+                          board_top + 6.5 * cell_height);
+    ASSERT_EQ(w.lines("ask"), Log{"ask [再ゲーム] 続けますか？"});
     w.form.START_Click();
     ASSERT_TRUE(w.form.checked(MenuItem::SIDOU));
     w.log.clear();
@@ -182,7 +191,7 @@ TEST(OptionMenu, AReadOnlyFolderWarnsOnceAtStartUpAndKeepsTheOldFile) {
     write_settings(w, settings_lines(SJIS_UCHU, "OFF", "ON", "OFF"));
     std::filesystem::permissions(
         w.folder, std::filesystem::perms::owner_read | std::filesystem::perms::owner_exec);
-    w.読込_環境設定ファイル();
+    w.form.Form_Load();
     w.form.RENGA_Click();
     w.form.BGM_Click();
     EXPECT_EQ(w.lines("warning").size(), 1u);
@@ -194,7 +203,7 @@ TEST(OptionMenu, AReadOnlyFolderWarnsOnceAtStartUpAndKeepsTheOldFile) {
 TEST(OptionMenu, NoFileAndNoWayToWriteOneStillGivesTheDefaults) {
     FakeWindow w;
     std::filesystem::create_directory(settings_path(w));
-    w.読込_環境設定ファイル();
+    w.form.Form_Load();
     EXPECT_EQ(w.lines("warning").size(), 1u);
     EXPECT_TRUE(w.form.checked(MenuItem::MIDORI));
     EXPECT_TRUE(w.form.checked(MenuItem::KEIKA));

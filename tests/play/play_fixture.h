@@ -23,11 +23,7 @@ inline std::string box_line(int colour, int gx, int gy) {
 }
 
 struct PlayWindow : FakeWindow {
-    PlayWindow() {
-        write_sound_files();
-        form.Form_Load();
-        log.clear();
-    }
+    PlayWindow() { start_up(); }
 
     // A click in the middle of cell (cx, cy).
     void click(int cx, int cy, int button = MOUSE_LEFT) {
@@ -39,15 +35,6 @@ struct PlayWindow : FakeWindow {
     void start_people_game() {
         form.START_Click();
         log.clear();
-    }
-
-    // Empties the board except the two kings.
-    void kings_only() {
-        for (int x = 1; x <= 9; ++x)
-            for (int y = 1; y <= 9; ++y)
-                g().set(x, y, EMPTY);
-        g().set(5, 9, LOWER_OU);
-        g().set(5, 1, UPPER_OU);
     }
 
     int count(const std::string& line) const {

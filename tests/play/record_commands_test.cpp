@@ -236,15 +236,8 @@ TEST_F(Records, EveryMoveIsKeptAndTheLastGameComesBack) {
 
 TEST_F(Records, ADecidedGameComesBackDecidedAndOpenOneStepBack) {
     Window a(state);
+    a.lay_out(testing::Position::kings().put(4, 1, LOWER_KIN).put(6, 2, LOWER_KIN));
     a.form.START_Click();
-    GameState& g = a.g();
-    for (int x = 1; x <= 9; ++x)
-        for (int y = 1; y <= 9; ++y)
-            g.set(x, y, EMPTY);
-    g.set(5, 9, LOWER_OU);
-    g.set(5, 1, UPPER_OU);
-    g.set(4, 1, LOWER_KIN);
-    g.set(6, 2, LOWER_KIN);
     a.dialogs.answers.push_back(true);  // 続けますか？
     a.move(6, 2, 6, 1);                 // the upper king is sandwiched and taken
     ASSERT_EQ(a.form.state().turn, TURN_NONE);

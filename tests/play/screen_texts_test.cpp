@@ -36,21 +36,15 @@ void three_moves(PlayWindow& w) {
 
 TEST(ScreenTexts, TheComputersWinRemovesTheWholeThinkingLabel) {
     PlayWindow w;
-    GameState& g = w.g();
-    for (int x = 1; x <= 9; ++x)
-        for (int y = 1; y <= 9; ++y)
-            g.set(x, y, EMPTY);
-    g.game_mode = MODE_COM;
-    g.lower_order = FIRST_PLAYER;
-    g.upper_order = SECOND_PLAYER;
-    g.turn = SECOND_PLAYER;
-    g.level = 1;
-    g.set(9, 1, UPPER_OU);
-    g.set(5, 7, LOWER_OU);
-    g.set(6, 7, UPPER_KIN);
-    g.set(4, 6, UPPER_KIN);  // steps to (4,7) and sandwiches the king
-    w.com_ban();
-    ASSERT_EQ(g.winner, SECOND_PLAYER);
+    w.lay_out(Position::empty()
+                  .put(9, 1, UPPER_OU)
+                  .put(5, 7, LOWER_OU)
+                  .put(6, 7, UPPER_KIN)
+                  .put(4, 6, UPPER_KIN)  // steps to (4,7) and sandwiches the king
+                  .upper_first()
+                  .against_computer(1));
+    w.computer_moves();
+    ASSERT_EQ(w.g().winner, w.g().upper_order);
     ASSERT_TRUE(contains(w.log, kThinking));
     const Log after = after_last(w.log, kThinking);
     for (const std::string& tile : kUpperTextCell)

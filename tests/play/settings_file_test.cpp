@@ -10,8 +10,7 @@ using namespace testing;
 
 TEST(SettingsFile, FirstRunCreatesTheFourDefaultLinesInShiftJis) {
     FakeWindow w;
-    w.sound_layer().load_sounds();
-    w.読込_環境設定ファイル();
+    w.form.Form_Load();
     EXPECT_EQ(read_settings(w), settings_lines(SJIS_MIDORI, "OFF", "ON", "OFF"));
     EXPECT_EQ(read_settings(w),
               "\x94\x77\x8c\x69\x89\xe6=\x97\xce\r\n\x88\xda\x93\xae\x8e\x77\x93\xb1=OFF\r\n"
@@ -32,8 +31,7 @@ TEST(SettingsFile, AFileOfTheWindowsProgramReadsTheSameInAnyOrder) {
     FakeWindow w;
     write_settings(w, "BGM=ON\r\n" + SJIS_ELAPSED + "=OFF\r\n" + SJIS_BACKGROUND + "=" + SJIS_UCHU +
                           "\r\n" + SJIS_GUIDANCE + "=ON\r\n");
-    w.sound_layer().load_sounds();
-    w.読込_環境設定ファイル();
+    w.form.Form_Load();
     EXPECT_TRUE(w.form.checked(MenuItem::UCHU));
     EXPECT_FALSE(w.form.checked(MenuItem::MIDORI));
     EXPECT_EQ(w.form.options().background(), BG_UCHU);
@@ -43,7 +41,7 @@ TEST(SettingsFile, AFileOfTheWindowsProgramReadsTheSameInAnyOrder) {
     EXPECT_FALSE(w.form.checked(MenuItem::KEIKA));
     EXPECT_TRUE(w.form.checked(MenuItem::BGM));
     EXPECT_EQ(w.lines("dsPlayLooping"), (Log{"dsPlayLooping 0"}));
-    EXPECT_TRUE(w.sound_layer().music_playing());
+    EXPECT_TRUE(w.form.sound().music_playing());
 }
 
 TEST(SettingsFile, EveryBackgroundValueIsRecognised) {
@@ -56,7 +54,7 @@ TEST(SettingsFile, EveryBackgroundValueIsRecognised) {
     for (int i = 0; i < 5; ++i) {
         FakeWindow w;
         write_settings(w, settings_lines(cases[i].first, "OFF", "ON", "OFF"));
-        w.読込_環境設定ファイル();
+        w.form.Form_Load();
         EXPECT_EQ(w.form.options().background(), codes[i]);
         for (const auto& [value, item] : cases)
             EXPECT_EQ(w.form.checked(item), item == cases[i].second);
@@ -67,7 +65,7 @@ TEST(SettingsFile, UnknownLinesAreIgnoredAndDroppedAtTheNextWrite) {
     FakeWindow w;
     write_settings(w, "[Banzuri]\r\nvolume=7\r\n" + settings_lines(SJIS_TAKE, "ON", "ON", "OFF") +
                           "no equals sign here\r\n");
-    w.読込_環境設定ファイル();
+    w.form.Form_Load();
     EXPECT_TRUE(w.form.checked(MenuItem::TAKE));
     EXPECT_TRUE(w.form.checked(MenuItem::SIDOU));
     w.form.KEIKA_Click();
@@ -77,7 +75,7 @@ TEST(SettingsFile, UnknownLinesAreIgnoredAndDroppedAtTheNextWrite) {
 TEST(SettingsFile, ABackgroundOutsideTheFiveLeavesTheStartingOneAndIsNotWritten) {
     FakeWindow w;
     write_settings(w, settings_lines("\x8a\x43", "OFF", "ON", "OFF"));  // 海
-    w.読込_環境設定ファイル();
+    w.form.Form_Load();
     EXPECT_EQ(w.form.options().background(), BG_MIDORI);
     for (MenuItem item :
          {MenuItem::MIDORI, MenuItem::TATAMI, MenuItem::TAKE, MenuItem::UCHU, MenuItem::RENGA})
@@ -88,20 +86,19 @@ TEST(SettingsFile, ABackgroundOutsideTheFiveLeavesTheStartingOneAndIsNotWritten)
 
 TEST(SettingsFile, TheLastLineOfAKeyCounts) {
     FakeWindow w;
-    w.sound_layer().load_sounds();
     write_settings(w, "BGM=ON\r\n" + settings_lines(SJIS_RENGA, "ON", "ON", "OFF") +
                           SJIS_BACKGROUND + "=" + SJIS_TATAMI + "\r\n" + SJIS_BACKGROUND +
                           "=???\r\n");
-    w.読込_環境設定ファイル();
+    w.form.Form_Load();
     EXPECT_EQ(w.form.options().background(), BG_TATAMI);
     EXPECT_FALSE(w.form.checked(MenuItem::BGM));
-    EXPECT_FALSE(w.sound_layer().music_playing());
+    EXPECT_FALSE(w.form.sound().music_playing());
 }
 
 TEST(SettingsFile, LinuxLineEndsAndUtf8SpellingsAreUnderstood) {
     FakeWindow w;
     write_settings(w, "背景画=煉瓦\n移動指導=ON\r経過時間=OFF\nBGM=OFF");
-    w.読込_環境設定ファイル();
+    w.form.Form_Load();
     EXPECT_EQ(w.form.options().background(), BG_RENGA);
     EXPECT_TRUE(w.form.checked(MenuItem::SIDOU));
     EXPECT_FALSE(w.form.checked(MenuItem::KEIKA));
@@ -119,7 +116,7 @@ TEST(SettingsFile, ValuesAreExactAndKeysEndAtTheFirstEquals) {
 TEST(SettingsFile, AnEmptyFileChangesNothingAndIsNotRewritten) {
     FakeWindow w;
     write_settings(w, "");
-    w.読込_環境設定ファイル();
+    w.form.Form_Load();
     EXPECT_EQ(read_settings(w), "");
     EXPECT_FALSE(w.form.checked(MenuItem::KEIKA));
 }
@@ -127,7 +124,7 @@ TEST(SettingsFile, AnEmptyFileChangesNothingAndIsNotRewritten) {
 TEST(SettingsFile, AFileThatCannotBeReadIsReplacedByTheDefaults) {
     FakeWindow w;
     std::filesystem::create_symlink(w.folder / "elsewhere", settings_path(w));  // dangling
-    w.読込_環境設定ファイル();
+    w.form.Form_Load();
     EXPECT_EQ(read_settings(w), settings_lines(SJIS_MIDORI, "OFF", "ON", "OFF"));
     EXPECT_TRUE(w.lines("warning").empty());
 }

@@ -73,8 +73,7 @@ TEST(SettingsLocation, TheGameReadsAndWritesInItsSettingsFolderNotBesideItsSound
     std::filesystem::create_directory(f.w.folder / "game");
     {
         FakeWindow w(f.w.folder / "game", f.config);
-        w.load_sounds();
-        w.読込_環境設定ファイル();
+        w.start_up();
         EXPECT_EQ(file_bytes(f.config / "Banzuri.ini"),
                   settings_lines(SJIS_MIDORI, "OFF", "ON", "OFF"));
         EXPECT_FALSE(std::filesystem::exists(w.folder / "Banzuri.ini"));
@@ -83,8 +82,7 @@ TEST(SettingsLocation, TheGameReadsAndWritesInItsSettingsFolderNotBesideItsSound
     std::ofstream(f.config / "Banzuri.ini", std::ios::binary) << "BGM=ON\r\n";
     std::filesystem::create_directory(f.w.folder / "again");
     FakeWindow again(f.w.folder / "again", f.config);
-    again.load_sounds();
-    again.読込_環境設定ファイル();
+    again.start_up();
     EXPECT_TRUE(again.form.checked(MenuItem::BGM));
     EXPECT_TRUE(again.lines("warning").empty());
 }

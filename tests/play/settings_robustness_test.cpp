@@ -23,7 +23,7 @@ TEST(SettingsRobustness, BinaryJunkNulBytesAndBrokenShiftJisAreHarmless) {
     junk += "\r\n" + SJIS_BACKGROUND + "=" + SJIS_TAKE + std::string("\0", 1) + "\r\n";
     junk += std::string("BGM\0=ON\r\n", 9) + SJIS_ELAPSED + "=OFF\r\n";
     write_settings(w, junk);
-    w.読込_環境設定ファイル();
+    w.form.Form_Load();
     EXPECT_EQ(w.form.options().background(), BG_MIDORI);  // "竹" followed by a NUL is another value
     EXPECT_FALSE(w.form.checked(MenuItem::TAKE));
     EXPECT_FALSE(w.form.checked(MenuItem::BGM));
@@ -35,7 +35,7 @@ TEST(SettingsRobustness, AOneMegabyteLineIsCutOffAtTheReadLimit) {
     FakeWindow w;
     write_settings(w, "BGM=OFF\r\n" + SJIS_BACKGROUND + "=" + std::string(1 << 20, 'x') + "\r\n" +
                           SJIS_GUIDANCE + "=ON\r\n");
-    w.読込_環境設定ファイル();
+    w.form.Form_Load();
     EXPECT_FALSE(w.form.checked(MenuItem::SIDOU));  // beyond what is read
     EXPECT_FALSE(w.form.checked(MenuItem::MIDORI));
 }
@@ -47,7 +47,7 @@ TEST(SettingsRobustness, AHundredMegabyteFileReadsOnlyItsBeginning) {
     const auto text = settings::read_settings_file(settings_path(w));
     ASSERT_TRUE(text);
     EXPECT_LE(text->size(), settings::READ_LIMIT);
-    w.読込_環境設定ファイル();
+    w.form.Form_Load();
     EXPECT_EQ(w.form.options().background(), BG_UCHU);
     EXPECT_TRUE(w.form.checked(MenuItem::SIDOU));
 }
@@ -98,12 +98,13 @@ TEST(SettingsRobustness, TheReaderSurvivesRandomFiles) {
                 text += pieces[random() % std::size(pieces)];
         }
         write_settings(w, text);
-        w.読込_環境設定ファイル();
+        w.form.Form_Load();
+        w.log.clear();
         const int code = w.form.options().background();
         EXPECT_TRUE(code == BG_MIDORI || code == BG_TATAMI || code == BG_TAKE || code == BG_UCHU ||
                     code == BG_RENGA);
         EXPECT_EQ(w.form.options().guidance(), w.form.checked(MenuItem::SIDOU) ? 1 : 0);
-        EXPECT_EQ(w.sound_layer().music_playing(), w.form.checked(MenuItem::BGM));
+        EXPECT_EQ(w.form.sound().music_playing(), w.form.checked(MenuItem::BGM));
         EXPECT_EQ(read_settings(w), text);
     }
 }
@@ -144,7 +145,7 @@ TEST(SettingsRobustness, StaleTemporaryFilesOfAKilledWriteAreRemovedAtStartUp) {
     touch(w.folder / "sub" / ".Banzuri.ini.Sub123", old);
     write_settings(w, settings_lines(SJIS_TAKE, "ON", "ON", "OFF"));
 
-    w.読込_環境設定ファイル();
+    w.form.Form_Load();
 
     EXPECT_EQ(w.form.options().background(), BG_TAKE);
     std::vector<std::string> left;
@@ -169,7 +170,7 @@ TEST(SettingsRobustness, AReadOnlyFileIsKeptByteForByteAndWarnedOnce) {
         const std::string pinned = settings_lines(SJIS_UCHU, "ON", "OFF", "OFF") + "# mine\r\n";
         write_settings(w, pinned);
         std::filesystem::permissions(settings_path(w), mode);
-        w.読込_環境設定ファイル();
+        w.form.Form_Load();
         w.form.BGM_Click();
         w.form.RENGA_Click();
         EXPECT_EQ(read_settings(w), pinned);

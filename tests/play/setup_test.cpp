@@ -81,27 +81,28 @@ TEST(StartGame, TimerRunsBetweenPeopleOnlyWithTheElapsedTimeShown) {
 
     PlayWindow on;
     on.set_checked(MenuItem::KEIKA, true);
+    ASSERT_FALSE(on.timer.enabled());
     on.form.START_Click();
     EXPECT_TRUE(on.timer.enabled());
 }
 
 TEST(StartGame, SwitchingToPeopleMidGameKeepsOrdersAndAnnouncesTheSideToMove) {
     PlayWindow w;
-    w.g().game_mode = MODE_COM;
-    w.g().lower_order = SECOND_PLAYER;
-    w.g().upper_order = FIRST_PLAYER;
-    w.g().turn = SECOND_PLAYER;
-    w.g().move_count = 1;
-    w.g().set(5, 4, UPPER_HU);
+    w.form.GOTE_Click();  // the computer, the first player, has moved
+    ASSERT_EQ(w.g().move_count, 1);
+    const Board played = w.g().board;
+    w.log.clear();
     w.form.START_Click();
     EXPECT_EQ(w.lines("message"), Log{"message [ ] 後手の番です"});
     EXPECT_EQ(w.g().lower_order, SECOND_PLAYER);
     EXPECT_EQ(w.g().turn, SECOND_PLAYER);
-    EXPECT_EQ(w.g().at(5, 4), UPPER_HU) << "position kept";
+    EXPECT_EQ(w.g().board, played) << "position kept";
     EXPECT_EQ(w.g().game_mode, MODE_MAN);
 
+    w.click(7, 7);
+    w.click(7, 6);  // between people now: the upper side, the first player, is to move
+    ASSERT_EQ(w.g().turn, FIRST_PLAYER);
     w.log.clear();
-    w.g().turn = FIRST_PLAYER;
     w.form.START_Click();
     EXPECT_EQ(w.lines("message"), Log{"message [ ] 先手の番です"});
 }
@@ -109,16 +110,19 @@ TEST(StartGame, SwitchingToPeopleMidGameKeepsOrdersAndAnnouncesTheSideToMove) {
 TEST(StartGame, AfterADecidedGameEveryEntryStartsFromTheInitialPosition) {
     for (int entry = 0; entry < 3; ++entry) {
         PlayWindow w;
-        w.form.START_Click();
-        w.g().set(5, 9, EMPTY);
-        w.g().set(5, 5, LOWER_GIN);
-        w.g().move_count = 7;
-        w.g().winner = FIRST_PLAYER;
+        // The lower pawn's step sandwiched the upper king.
+        w.lay_out(testing::Position::empty()
+                      .put(9, 5, LOWER_OU)
+                      .put(7, 5, UPPER_OU)
+                      .put(7, 4, LOWER_KIN)
+                      .put(7, 7, LOWER_HU)
+                      .then(7, 7, 7, 6));
+        ASSERT_NE(w.g().winner, TURN_NONE);
         if (entry == 0) w.form.START_Click();
         if (entry == 1) w.form.SENTE_Click();
         if (entry == 2) w.form.GOTE_Click();
         EXPECT_EQ(w.g().at(5, 9), LOWER_OU) << entry;
-        EXPECT_EQ(w.g().at(5, 5), EMPTY) << entry;
+        EXPECT_EQ(w.g().at(9, 5), EMPTY) << entry;
         EXPECT_EQ(w.g().winner, TURN_NONE) << entry;
     }
 }
@@ -142,29 +146,33 @@ TEST(StartGame, FreshGameAgainstTheComputerPlayerFirst) {
     EXPECT_TRUE(w.timer.enabled()) << "whatever the elapsed-time display says";
 }
 
+// The computer first, then the player and the computer's reply: the player is to move.
+void three_moves_against_the_computer(PlayWindow& w) {
+    w.form.GOTE_Click();
+    w.click(7, 7);
+    w.click(7, 6);
+    ASSERT_EQ(w.g().move_count, 3);
+    ASSERT_EQ(w.g().turn, SECOND_PLAYER);
+    ASSERT_EQ(w.g().lower_order, SECOND_PLAYER);
+    w.log.clear();
+}
+
 TEST(StartGame, ResumingAgainstTheComputerWithThePlayerToMove) {
     PlayWindow w;
-    w.g().turn = SECOND_PLAYER;
-    w.g().lower_order = SECOND_PLAYER;
-    w.g().upper_order = FIRST_PLAYER;
-    w.g().move_count = 3;
-    w.g().rec_index = 3;
+    three_moves_against_the_computer(w);
     w.form.SENTE_Click();
     EXPECT_EQ(w.lines("message"), Log{"message [対局] MANの番です"});
     EXPECT_EQ(w.g().lower_order, FIRST_PLAYER);
     EXPECT_EQ(w.g().turn, FIRST_PLAYER);
 
     PlayWindow g;
-    g.g().turn = SECOND_PLAYER;
-    g.g().lower_order = SECOND_PLAYER;
-    g.g().upper_order = FIRST_PLAYER;
-    g.g().move_count = 3;
-    g.turn_clock().turn_start_time = 39990;  // the player has thought for ten seconds
-    g.clock.now = 40000;
+    three_moves_against_the_computer(g);
+    const double started = g.turn_clock().turn_start_time;
+    g.clock.now += 10;  // the player has thought for ten seconds
     g.form.GOTE_Click();
     EXPECT_EQ(g.lines("message"), Log{"message [対局] MANの番です"});
     EXPECT_EQ(g.g().lower_order, SECOND_PLAYER) << "orders kept";
-    EXPECT_DOUBLE_EQ(g.turn_clock().turn_start_time, 39990) << "the seconds spent still count";
+    EXPECT_DOUBLE_EQ(g.turn_clock().turn_start_time, started) << "the seconds spent still count";
 }
 
 TEST(StartGame, ComputerFirstMakesTheUpperSideFirstPlayer) {
@@ -176,25 +184,47 @@ TEST(StartGame, ComputerFirstMakesTheUpperSideFirstPlayer) {
     EXPECT_EQ(w.lines("message"), Log{}) << "the computer moves at once";
 }
 
+// Moves between people, pawns forward from the left, each side in turn.
+void pawn_moves(PlayWindow& w, int moves) {
+    for (int n = 0; n < moves; ++n) {
+        const int column = 9 - n / 2;
+        const bool lower = n % 2 == 0;
+        w.click(column, lower ? 7 : 3);
+        w.click(column, lower ? 6 : 4);
+    }
+    ASSERT_EQ(w.g().move_count, moves);
+}
+
 TEST(StartGame, ForwardRecordReachesOnlyEntriesWritten) {
     PlayWindow w;
-    w.g().rec_last = 40;  // left from an earlier, longer game
+    w.start_people_game();
+    pawn_moves(w, 2);
+    w.form.CANCEL_Click();  // back to the start; the entries of the longer game stay
+    ASSERT_GT(w.g().rec_last, 0);
     w.form.START_Click();
     EXPECT_EQ(w.g().rec_last, 0);
 
     PlayWindow c;
-    c.g().turn = FIRST_PLAYER;
-    c.g().lower_order = FIRST_PLAYER;
-    c.g().upper_order = SECOND_PLAYER;
-    c.g().move_count = 6;
-    c.g().rec_index = 6;
-    c.g().rec_last = 5;
+    c.start_people_game();
+    pawn_moves(c, 6);
     c.form.SENTE_Click();
     EXPECT_EQ(c.g().rec_last, 5) << "the last entry written, never the unwritten one";
 
-    c.g().rec_index = 0;  // a flipped board keeps its moves but not their record
-    c.form.SENTE_Click();
-    EXPECT_EQ(c.g().rec_last, 0);
+    PlayWindow back;
+    back.start_people_game();
+    pawn_moves(back, 6);
+    for (int n = 0; n < 6; ++n)
+        back.form.REPLAY_Click();
+    back.form.SENTE_Click();
+    EXPECT_EQ(back.g().rec_last, 6) << "stepped back, all six moves can be stepped to again";
+
+    PlayWindow flipped;
+    flipped.start_people_game();
+    pawn_moves(flipped, 5);
+    flipped.form.REVERSE_Click();  // a flipped board keeps its moves but not their record
+    ASSERT_EQ(flipped.g().turn, flipped.g().lower_order);
+    flipped.form.SENTE_Click();
+    EXPECT_EQ(flipped.g().rec_last, 0);
 }
 
 TEST(Levels, ChoosingALevelMovesTheCheckMark) {
