@@ -85,12 +85,9 @@ void MainForm::描画_当駒消去() {
 }
 
 void MainForm::captures_after_move(int tx, int ty) {
+    挟み処理(tx, ty);
     CaptureSequence captures(g, tx, ty);
-    while (const std::optional<CaptureStep> step = captures.next()) {
-        if (step->kind == CaptureKind::SANDWICH) {
-            石_取得(step->mover.x, step->mover.y, step->closing.x, step->closing.y);
-            continue;
-        }
+    while (captures.next_enclosure()) {
         描画_当駒消去();
         painter_.描画_自持盤();
         painter_.描画_敵持盤();

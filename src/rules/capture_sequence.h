@@ -30,10 +30,11 @@ class CaptureSequence {
     std::optional<CaptureStep> next();
     // The next sandwich only; nothing once the four scans are done.
     std::optional<CaptureStep> next_sandwich();
-
-  private:
+    // The next enclosed group beside the arriving piece, whatever the scans have done: for a
+    // caller that has taken the sandwiches already.
     std::optional<CaptureStep> next_enclosure();
 
+  private:
     GameState& g_;
     int x_;
     int y_;
