@@ -9,43 +9,16 @@
 #include <atomic>
 
 #include "app/game_window.h"
+#include "window_driver.h"
 using banzuri::app::GameWindow;
+using banzuri::testing::cell_pixel;
 
 namespace {
-
-// Presses OK (or No) on every message box that opens and notes "title|text".
-class BoxAnswerer {
-  public:
-    BoxAnswerer() {
-        timer_.setInterval(5);
-        QObject::connect(&timer_, &QTimer::timeout, [this] { answer(); });
-        timer_.start();
-    }
-    QStringList seen;
-
-  private:
-    void answer() {
-        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-        if (box == nullptr || !box->isVisible()) return;
-        seen << box->windowTitle() + "|" + box->text();
-        QAbstractButton* button = box->button(QMessageBox::Ok);
-        if (button == nullptr) button = box->button(QMessageBox::No);
-        if (button != nullptr) button->click();
-    }
-    QTimer timer_;
-};
-
-QPoint cell_pixel(int cx, int cy) {
-    const double x = banzuri::board_left + (cx + 0.5) * banzuri::cell_width;
-    const double y = banzuri::board_top + (cy + 0.5) * banzuri::cell_height;
-    return {static_cast<int>(x / banzuri::TWIPS_PER_PIXEL),
-            static_cast<int>(y / banzuri::TWIPS_PER_PIXEL)};
-}
 
 struct Session {
     std::atomic<bool> released{false};  // the search ends once this is set; outlives the window
     QTemporaryDir dir;
-    BoxAnswerer boxes;
+    banzuri::testing::DialogAnswerer boxes;
     GameWindow window{std::filesystem::path(dir.path().toStdString()), dir.filePath("window.conf")};
     bool quit_requested = false;
 
@@ -138,7 +111,7 @@ class LookAheadWindowTest : public QObject {
     void hintNamesAMoveInABoxAndChangesNothing() {
         Session s;
         s.trigger("HINT");
-        QCOMPARE(s.boxes.seen, QStringList({"開始|「対局」で始めて下さい"}));
+        QCOMPARE(s.boxes.seen, QStringList({"開始|「対局」で始めて下さい|0"}));
         s.trigger("START");
         s.boxes.seen.clear();
         s.released = true;

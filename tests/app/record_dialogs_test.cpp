@@ -12,54 +12,12 @@
 #include <filesystem>
 
 #include "app/game_window.h"
+#include "window_driver.h"
 
 using banzuri::app::GameWindow;
+using banzuri::testing::cell_pixel;
 
 namespace {
-
-// Answers file dialogs with the next file name and message boxes with Yes or OK; keeps what
-// each dialog showed.
-class Answerer {
-  public:
-    Answerer() {
-        timer_.setInterval(5);
-        QObject::connect(&timer_, &QTimer::timeout, [this] { answer(); });
-        timer_.start();
-    }
-    std::deque<QString> files;
-    QStringList seen;  // "title|accept label|folder|file name" or "title|text"
-
-  private:
-    void answer() {
-        QWidget* modal = QApplication::activeModalWidget();
-        if (modal == nullptr || !modal->isVisible()) return;
-        if (auto* dialog = qobject_cast<QFileDialog*>(modal)) {
-            seen << dialog->windowTitle() + "|" + dialog->labelText(QFileDialog::Accept) + "|" +
-                        dialog->directory().absolutePath() + "|" +
-                        QFileInfo(dialog->selectedFiles().value(0)).fileName();
-            if (files.empty()) {
-                dialog->reject();
-                return;
-            }
-            dialog->selectFile(files.front());
-            files.pop_front();
-            QMetaObject::invokeMethod(dialog, "accept");
-        } else if (auto* box = qobject_cast<QMessageBox*>(modal)) {
-            seen << box->windowTitle() + "|" + box->text();
-            QAbstractButton* button = box->button(QMessageBox::Yes);
-            if (button == nullptr) button = box->button(QMessageBox::Ok);
-            if (button != nullptr) button->click();
-        }
-    }
-    QTimer timer_;
-};
-
-QPoint cell_pixel(int cx, int cy) {
-    const double x = banzuri::board_left + (cx + 0.5) * banzuri::cell_width;
-    const double y = banzuri::board_top + (cy + 0.5) * banzuri::cell_height;
-    return {static_cast<int>(x / banzuri::TWIPS_PER_PIXEL),
-            static_cast<int>(y / banzuri::TWIPS_PER_PIXEL)};
-}
 
 struct Session {
     explicit Session(const QTemporaryDir& dir)
@@ -74,7 +32,7 @@ struct Session {
         QTest::mouseClick(&window.board(), Qt::LeftButton, {}, cell_pixel(cx, cy), 5000);
     }
     const banzuri::GameState& g() { return window.form().state(); }
-    Answerer answers;
+    banzuri::testing::DialogAnswerer answers{{QMessageBox::Yes, QMessageBox::Ok}};
     GameWindow window;
 };
 
@@ -112,7 +70,7 @@ class RecordDialogsTest : public QObject {
             QCOMPARE(s.answers.seen,
                      QStringList({"棋譜を保存|保存|" + dir.path() + "|" +
                                       s.answers.seen.value(0).section('|', 3),
-                                  "棋譜を保存|「game.kifu」はもうあります。置き換えますか？"}));
+                                  "棋譜を保存|「game.kifu」はもうあります。置き換えますか？|0"}));
             s.window.action("KYOKUMEN_COPY")->trigger();
             QCOMPARE(
                 QApplication::clipboard()->text(),

@@ -17,54 +17,15 @@
 #include "fakes/position.h"
 #include "play/record_keeping.h"
 #include "records/record_file.h"
+#include "window_driver.h"
 
 using banzuri::app::GameWindow;
 using banzuri::app::InputGate;
+using banzuri::testing::box_line;
+using banzuri::testing::cell_pixel;
 
 namespace {
 
-// Answers every message box that opens: the expected ones in order with the given button,
-// anything else (a sound warning at start-up, say) with its escape or first button.
-class BoxAnswerer {
-  public:
-    BoxAnswerer() {
-        timer_.setInterval(5);
-        QObject::connect(&timer_, &QTimer::timeout, [this] { answer(); });
-        timer_.start();
-    }
-    void expect(QMessageBox::StandardButton button) { buttons_.push_back(button); }
-    // "title|text|icon" of every box answered, in order.
-    QStringList seen;
-    std::function<void()> while_open;  // runs once while the next box is open
-
-  private:
-    void answer() {
-        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-        if (box == nullptr || !box->isVisible()) return;
-        seen << box->windowTitle() + "|" + box->text() + "|" + QString::number(box->icon());
-        if (while_open) {
-            auto once = std::move(while_open);
-            while_open = nullptr;
-            once();
-        }
-        QAbstractButton* button = nullptr;
-        if (!buttons_.empty()) {
-            button = box->button(buttons_.front());
-            buttons_.pop_front();
-        }
-        if (button == nullptr) button = box->button(QMessageBox::Ok);
-        if (button == nullptr) button = box->button(QMessageBox::No);
-        if (button != nullptr) button->click();
-    }
-    QTimer timer_;
-    std::deque<QMessageBox::StandardButton> buttons_;
-};
-
-QString box_line(const char* title, const char* text, QMessageBox::Icon icon) {
-    return QString::fromUtf8(title) + "|" + QString::fromUtf8(text) + "|" + QString::number(icon);
-}
-
-// Pixel position of the middle of grid cell (cx, cy) in the client area.
 // The usual start, but the upper king stands on (7, 5) and a lower gold on (7, 4): the lower
 // pawn's step (7, 7) to (7, 6) sandwiches the king.
 banzuri::testing::Position king_in_reach() {
@@ -75,16 +36,9 @@ banzuri::testing::Position king_in_reach() {
         .put(7, 4, banzuri::LOWER_KIN);
 }
 
-QPoint cell_pixel(int cx, int cy) {
-    const double x = banzuri::board_left + (cx + 0.5) * banzuri::cell_width;
-    const double y = banzuri::board_top + (cy + 0.5) * banzuri::cell_height;
-    return {static_cast<int>(x / banzuri::TWIPS_PER_PIXEL),
-            static_cast<int>(y / banzuri::TWIPS_PER_PIXEL)};
-}
-
 struct Session {
     QTemporaryDir dir;
-    BoxAnswerer boxes;
+    banzuri::testing::DialogAnswerer boxes;
     GameWindow window{std::filesystem::path(dir.path().toStdString()),
                       dir.filePath("window.conf"),
                       {},
@@ -602,7 +556,7 @@ class WindowTest : public QObject {
     }
 
     void warningsCarryTheWarningIcon() {
-        BoxAnswerer boxes;
+        banzuri::testing::DialogAnswerer boxes;
         banzuri::app::QtDialogs dialogs(nullptr);
         dialogs.warning("Direct Soundインターフェースが作成できません。", "Banzuri.dll");
         QCOMPARE(boxes.seen, QStringList({box_line("Banzuri.dll",
