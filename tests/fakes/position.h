@@ -18,6 +18,17 @@ class Position {
     static Position empty() { return Position{}; }
     // The two kings on their starting squares, nothing else.
     static Position kings() { return empty().put(5, 9, LOWER_OU).put(5, 1, UPPER_OU); }
+    // The lower pawn on (7, 7) steps to (7, 6) and sandwiches the upper king on (7, 5) against
+    // the lower gold on (7, 4).
+    static Position king_in_reach() {
+        return empty()
+            .put(5, 9, LOWER_OU)
+            .put(7, 5, UPPER_OU)
+            .put(7, 4, LOWER_KIN)
+            .put(7, 7, LOWER_HU);
+    }
+    // The same after that step: the lower side has taken the king.
+    static Position king_taken() { return king_in_reach().then(7, 7, 7, 6); }
     // The usual start.
     static Position standard() {
         Position p;

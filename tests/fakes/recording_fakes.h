@@ -33,6 +33,14 @@ namespace banzuri::testing {
 using Log = std::vector<std::string>;
 
 // Numbers in log lines: whole numbers without a fraction, others with up to 4 decimals.
+// The lines of a log that start with `prefix`.
+inline Log lines_starting(const Log& log, const std::string& prefix) {
+    Log out;
+    for (const auto& line : log)
+        if (line.rfind(prefix, 0) == 0) out.push_back(line);
+    return out;
+}
+
 inline std::string num(double v) {
     char buffer[32];
     std::snprintf(buffer, sizeof buffer, "%.4g", v);

@@ -146,10 +146,7 @@ struct FakeWindow {
 
     // Lines of the log that start with `prefix`.
     std::vector<std::string> lines(const std::string& prefix) const {
-        std::vector<std::string> out;
-        for (const auto& line : log)
-            if (line.rfind(prefix, 0) == 0) out.push_back(line);
-        return out;
+        return lines_starting(log, prefix);
     }
 
     Log log;

@@ -117,11 +117,7 @@ TEST(ClockTick, ADecidedGameShowsNoMoreSeconds) {
     PlayWindow w;
     w.set_checked(MenuItem::KEIKA, true);
     // The lower pawn's step sandwiches the upper king against the gold.
-    w.lay_out(testing::Position::empty()
-                  .put(5, 9, LOWER_OU)
-                  .put(7, 5, UPPER_OU)
-                  .put(7, 4, LOWER_KIN)
-                  .put(7, 7, LOWER_HU));
+    w.lay_out(testing::Position::king_in_reach());
     w.start_people_game();
     w.dialogs.answers = {false};  // "続けますか？" いいえ: the decided game stays
     w.click(7, 7);

@@ -41,12 +41,7 @@ const std::string kThinking = "text \"思考中\" 316 5896 c15 s12 bold";
 TEST(ComputerTurn, AClickInADecidedGameChangesNothing) {
     FakeWindow w;
     // The lower pawn's step sandwiched the upper king: the computer would be to move.
-    computer_to_move(w, Position::empty()
-                            .put(5, 9, LOWER_OU)
-                            .put(7, 5, UPPER_OU)
-                            .put(7, 4, LOWER_KIN)
-                            .put(7, 7, LOWER_HU)
-                            .then(7, 7, 7, 6));
+    computer_to_move(w, Position::king_taken());
     ASSERT_EQ(w.g().winner, w.g().lower_order);
     const GameState before = w.g();
     w.form.Form_MouseDown(MOUSE_LEFT, 0, -1e6, -1e6);

@@ -281,12 +281,7 @@ TEST(Hint, RefusedWithoutARunningGame) {
     EXPECT_FALSE(w.form.thinking());
 
     // The lower pawn's step sandwiched the upper king.
-    w.lay_out(Position::empty()
-                  .put(5, 9, LOWER_OU)
-                  .put(7, 5, UPPER_OU)
-                  .put(7, 4, LOWER_KIN)
-                  .put(7, 7, LOWER_HU)
-                  .then(7, 7, 7, 6));
+    w.lay_out(Position::king_taken());
     ASSERT_NE(w.g().winner, TURN_NONE);
     w.form.HINT_Click();
     EXPECT_EQ(w.log,

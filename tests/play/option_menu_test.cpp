@@ -165,11 +165,7 @@ TEST(OptionMenu, GuidanceStillOutlinesAfterPlayingAgainWhenTheFileCannotBeWritte
     std::filesystem::create_directory(settings_path(w));
     w.form.SIDOU_Click();
     // The lower pawn's step sandwiches the upper king against the gold.
-    w.lay_out(Position::empty()
-                  .put(5, 9, LOWER_OU)
-                  .put(7, 5, UPPER_OU)
-                  .put(7, 4, LOWER_KIN)
-                  .put(7, 7, LOWER_HU));
+    w.lay_out(Position::king_in_reach());
     w.form.START_Click();
     w.dialogs.answers = {true};
     w.form.Form_MouseDown(MOUSE_LEFT, 0, board_left + 7.5 * cell_width,
