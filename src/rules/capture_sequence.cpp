@@ -21,7 +21,8 @@ std::optional<CaptureStep> CaptureSequence::next_sandwich() {
             return CaptureStep{CaptureKind::SANDWICH,
                                {x_, y_},
                                {far_x, far_y},
-                               挟まれる駒(g_, x_, y_, far_x, far_y)};
+                               挟まれる駒(g_, x_, y_, far_x, far_y),
+                               {}};
     }
     return std::nullopt;
 }
@@ -33,11 +34,13 @@ std::optional<CaptureStep> CaptureSequence::next_enclosure() {
     std::vector<Square> group = 当たり駒(g_);
     // A group with no member would be found again and again.
     if (group.empty()) return std::nullopt;
-    return CaptureStep{CaptureKind::ENCLOSURE, {x_, y_}, {}, std::move(group)};
+    return CaptureStep{CaptureKind::ENCLOSURE, {x_, y_}, {}, std::move(group), {}};
 }
 
-void take_capture(GameState& g, const CaptureStep& step) {
+void take_capture(GameState& g, CaptureStep& step) {
+    step.pieces.clear();
     for (const Square& s : step.squares) {
+        step.pieces.push_back(g.at(s.x, s.y));
         credit_capture(g, g.at(s.x, s.y));
         g.set(s.x, s.y, EMPTY);
     }

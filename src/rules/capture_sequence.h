@@ -18,6 +18,7 @@ struct CaptureStep {
     Square mover;                 // the piece that arrived
     Square closing;               // a sandwich's closing piece; unused for an enclosure
     std::vector<Square> squares;  // the pieces the step removes, in removal order
+    std::vector<int> pieces;      // their codes, filled in as the step is taken
 };
 
 // Walks the captures of the piece on (x, y). Each step is found on the board as it stands, so
@@ -41,7 +42,8 @@ class CaptureSequence {
     int scan_ = 0;  // the sandwich scans already made
 };
 
-// Removes the step's pieces and credits each to the capturer's hand (a king decides the game).
-void take_capture(GameState& g, const CaptureStep& step);
+// Removes the step's pieces and credits each to the capturer's hand (a king decides the game);
+// notes the codes removed in the step.
+void take_capture(GameState& g, CaptureStep& step);
 
 }  // namespace banzuri

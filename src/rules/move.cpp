@@ -36,7 +36,7 @@ int enclosure_opponent(const GameState& g, int x, int y) {
 
 void captures_after_move(GameState& g, int tx, int ty) {
     CaptureSequence captures(g, tx, ty);
-    while (const std::optional<CaptureStep> step = captures.next())
+    while (std::optional<CaptureStep> step = captures.next())
         take_capture(g, *step);
 }
 

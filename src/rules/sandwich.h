@@ -5,14 +5,9 @@
 #include <vector>
 
 #include "rules/game_state.h"
+#include "rules/move_type.h"
 
 namespace banzuri {
-
-struct Square {
-    int x = 0;
-    int y = 0;
-    bool operator==(const Square&) const = default;
-};
 
 // ON when a sandwich exists from (x, y) in that direction; then (far_x, far_y) is the closing
 // square. The out-arguments are written only on ON.

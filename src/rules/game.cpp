@@ -1,0 +1,299 @@
+#include "rules/game.h"
+
+#include <algorithm>
+#include <cstddef>
+#include <utility>
+
+#include "rules/legal_moves.h"
+#include "rules/move.h"
+#include "rules/movement.h"
+#include "rules/promotion.h"
+#include "rules/record.h"
+
+namespace banzuri {
+
+namespace {
+
+std::size_t slot(int n) {
+    return static_cast<std::size_t>(n);
+}
+
+// The source of a move in the form the procedures of the rules take: a drop comes out of the
+// lower hand (column 11, row kind + 2) or the upper one (column -1, row kind).
+LegalMove as_rules_move(const Move& m, bool lower) {
+    LegalMove r;
+    if (m.is_drop()) {
+        r.fx = lower ? HAND_LOWER_COLUMN : HAND_UPPER_COLUMN;
+        r.fy = lower ? m.drop + 2 : m.drop;
+    } else {
+        r.fx = m.from.x;
+        r.fy = m.from.y;
+    }
+    r.tx = m.to.x;
+    r.ty = m.to.y;
+    r.promote = m.promote;
+    return r;
+}
+
+// A piece changes side and keeps its kind and promotion; anything else stays.
+int flipped(int code) {
+    return (code <= LOWER_HU || code >= UPPER_HU) ? -code : code;
+}
+
+// The order token of the side whose king is gone, or TURN_NONE while both stand.
+int winner_by_kings(const GameState& g) {
+    if (存在チェック_駒(g, LOWER_OU) == OFF) return g.upper_order;
+    if (存在チェック_駒(g, UPPER_OU) == OFF) return g.lower_order;
+    return TURN_NONE;
+}
+
+// Whether the move may promote; the promoted code the query leaves behind is not kept.
+bool may_promote(GameState& g, const LegalMove& r) {
+    if (is_drop(r)) return false;
+    const int promoted_before = g.promoted_piece;
+    const bool may = 調査_駒成(g, r.fx, r.fy, r.tx, r.ty, r.piece) == ON;
+    g.promoted_piece = promoted_before;
+    return may;
+}
+
+}  // namespace
+
+bool lower_moves_at(bool lower_first, int n) {
+    return (n % 2 == 0) == lower_first;
+}
+
+Game::Game() {
+    初期設定(g_);
+}
+
+int Game::line_end() const {
+    return line_end_ >= 0 ? line_end_ : g_.rec_index;
+}
+
+std::vector<Move> Game::legal_moves() const {
+    std::vector<Move> out;
+    if (!running() || decided()) return out;
+    GameState scratch = g_;
+    const bool lower = lower_to_move();
+    for (const LegalMove& m : banzuri::legal_moves(scratch, lower)) {
+        if (is_drop(m))
+            out.push_back(Move::drop_of(lower ? m.fy - 2 : m.fy, m.tx, m.ty));
+        else
+            out.push_back(Move::board(m.fx, m.fy, m.tx, m.ty, m.promote));
+    }
+    return out;
+}
+
+int Game::piece_of(const Move& m) const {
+    if (!running()) return EMPTY;
+    LegalMove r = as_rules_move(m, lower_to_move());
+    GameState scratch = g_;
+    r.promote = false;
+    banzuri::is_legal(scratch, lower_to_move(), r);
+    return r.piece;
+}
+
+bool Game::is_legal(const Move& m) const {
+    if (!running() || decided()) return false;
+    if (m.is_drop() && m.from != Square{}) return false;
+    LegalMove r = as_rules_move(m, lower_to_move());
+    GameState scratch = g_;
+    return banzuri::is_legal(scratch, lower_to_move(), r);
+}
+
+int Game::promotion_of(const Move& m) const {
+    if (m.is_drop()) return EMPTY;
+    LegalMove r = as_rules_move(m, lower_to_move());
+    r.promote = true;
+    GameState scratch = g_;
+    return banzuri::is_legal(scratch, lower_to_move(), r) ? r.placed : EMPTY;
+}
+
+bool Game::must_promote(const Move& m) const {
+    const int piece = piece_of(m);
+    return piece != EMPTY && 移動後チェック(m.to.y, piece) == OFF;
+}
+
+void Game::reset() {
+    初期設定(g_);
+    moves_.clear();
+    line_end_ = -1;
+}
+
+void Game::start(int mode, int lower_order, int turn) {
+    g_.game_mode = mode;
+    g_.lower_order = lower_order;
+    g_.upper_order = -lower_order;
+    g_.turn = turn;
+}
+
+void Game::set_mode(int mode) {
+    g_.game_mode = mode;
+}
+
+void Game::set_level(int level) {
+    g_.level = level;
+}
+
+void Game::set_record_last(int last) {
+    g_.rec_last = std::max(0, last);
+}
+
+std::optional<MoveResult> Game::play(const Move& m, double seconds) {
+    const bool lower = lower_to_move();
+    MoveClocks c{g_.time_lower, g_.time_lower, g_.time_upper, g_.time_upper};
+    (lower ? c.lower_after : c.upper_after) += seconds;
+    return play(m, c);
+}
+
+std::optional<MoveResult> Game::play(const Move& m, const MoveClocks& clocks) {
+    if (!running() || decided()) return std::nullopt;
+    const bool lower = lower_to_move();
+    LegalMove r = as_rules_move(m, lower);
+    if (m.is_drop() && m.from != Square{}) return std::nullopt;
+    if (!banzuri::is_legal(g_, lower, r)) return std::nullopt;
+
+    MoveResult result;
+    result.lower = lower;
+    result.played = PlayedMove{m, r.piece, r.placed, 0, may_promote(g_, r)};
+    result.played.seconds =
+        lower ? clocks.lower_after - clocks.lower_before : clocks.upper_after - clocks.upper_before;
+
+    手順保存(g_, r.fx, r.fy, r.tx, r.ty, r.piece, g_.at(r.tx, r.ty), clocks.lower_before,
+             clocks.lower_after, clocks.upper_before, clocks.upper_after);
+    moves_.resize(slot(g_.rec_index));
+    moves_.push_back(result.played);
+    line_end_ = -1;
+    ++g_.move_count;
+    ++g_.rec_index;
+
+    駒移動(g_, r.fx, r.fy, r.tx, r.ty, r.placed);
+    CaptureSequence captures(g_, r.tx, r.ty);
+    while (std::optional<CaptureStep> step = captures.next()) {
+        take_capture(g_, *step);
+        result.captures.push_back(std::move(*step));
+    }
+    g_.time_lower = clocks.lower_after;
+    g_.time_upper = clocks.upper_after;
+    g_.turn = -g_.turn;
+    result.winner = g_.winner;
+    return result;
+}
+
+// Keeps the latest position (board, hands and both clocks) as the entry after the last move,
+// so that stepping forward can return to it.
+void Game::keep_latest_position() {
+    if (line_end_ >= 0) return;
+    手順保存(g_, 0, 0, 0, 0, EMPTY, EMPTY, g_.time_lower, g_.time_lower, g_.time_upper,
+             g_.time_upper);
+    line_end_ = g_.rec_index;
+}
+
+void Game::restore(int n) {
+    const RecordEntry& entry = g_.record[slot(n)];
+    g_.board = entry.board;
+    g_.hand_own = entry.hand_lower;
+    g_.hand_enemy = entry.hand_upper;
+}
+
+bool Game::step_back() {
+    if (g_.rec_index < 1 || slot(g_.rec_index - 1) >= g_.record.size()) return false;
+    keep_latest_position();
+    const RecordEntry& entry = g_.record[slot(g_.rec_index - 1)];
+    restore(g_.rec_index - 1);
+    g_.time_upper = entry.time_upper_before;
+    g_.time_lower = entry.time_lower_before;
+    g_.rec_index -= 1;
+    g_.move_count -= 1;
+    g_.turn = -g_.turn;
+    g_.winner = winner_by_kings(g_);
+    return true;
+}
+
+bool Game::step_forward() {
+    const int limit = std::min(g_.rec_last, line_end());
+    if (g_.rec_index >= limit || slot(limit) >= g_.record.size()) return false;
+    const RecordEntry& before = g_.record[slot(g_.rec_index)];
+    g_.rec_index += 1;
+    g_.move_count += 1;
+    restore(g_.rec_index);
+    g_.time_upper = before.time_upper_after;
+    g_.time_lower = before.time_lower_after;
+    g_.turn = -g_.turn;
+    g_.winner = winner_by_kings(g_);
+    return true;
+}
+
+bool Game::go_to(int n) {
+    if (n < 0 || n > std::min(g_.rec_last, line_end())) return false;
+    while (g_.rec_index > n)
+        if (!step_back()) return false;
+    while (g_.rec_index < n)
+        if (!step_forward()) return false;
+    return true;
+}
+
+bool Game::take_back(int n) {
+    if (n < 1 || n > g_.rec_index) return false;
+    if (!go_to(g_.rec_index - n)) return false;
+    moves_.resize(slot(g_.rec_index));
+    line_end_ = -1;
+    g_.rec_last = std::max(0, g_.rec_index - 1);
+    return true;
+}
+
+void Game::resign() {
+    if (!running() || decided()) return;
+    g_.winner = -g_.turn;
+}
+
+void Game::set_winner(int winner) {
+    g_.winner = winner;
+}
+
+void Game::flip() {
+    const Board before = g_.board;
+    for (std::size_t x = 1; x <= 9; ++x)
+        for (std::size_t y = 1; y <= 9; ++y)
+            g_.board[10 - x][10 - y] = flipped(before[x][y]);
+    std::swap(g_.hand_own, g_.hand_enemy);
+    g_.rec_index = 0;
+    g_.rec_last = 0;
+    moves_.clear();
+    line_end_ = -1;
+    if (g_.turn != TURN_NONE) g_.turn = -g_.turn;
+}
+
+void Game::set_start_square(int x, int y, int code) {
+    if (g_.rec_index != 0) return;
+    g_.set(x, y, code);
+    g_.rec_last = 0;  // nothing ahead of the starting position can be stepped to any more
+    moves_.clear();
+    line_end_ = -1;
+}
+
+void Game::set_handicap_level(int level) {
+    g_.handicap_level = level;
+}
+
+void Game::set_clocks(double lower, double upper) {
+    g_.time_lower = lower;
+    g_.time_upper = upper;
+}
+
+void Game::set_position(const Board& board, const Hand& lower, const Hand& upper,
+                        bool lower_to_move) {
+    初期設定(g_);
+    g_.board = board;
+    g_.hand_own = lower;
+    g_.hand_enemy = upper;
+    g_.game_mode = MODE_MAN;
+    g_.lower_order = FIRST_PLAYER;
+    g_.upper_order = SECOND_PLAYER;
+    g_.turn = lower_to_move ? FIRST_PLAYER : SECOND_PLAYER;
+    g_.rec_last = 0;
+    moves_.clear();
+    line_end_ = -1;
+}
+
+}  // namespace banzuri
