@@ -46,13 +46,14 @@ GameWindow::GameWindow(std::filesystem::path files_dir, QString window_settings_
       canvas_(devicePixelRatioF()),
       timer_([this] { tick(); }),
       poll_([this] { poll(); }),
+      frames_([this] { frame(); }),
       app_control_([this] { quit_now(); }, [this] { show_about(); }),
       application_quit_([] { QCoreApplication::quit(); }),
       memory_(std::move(window_settings_file)) {
     if (state_dir.empty()) state_dir = files_dir;
     form_ = std::make_unique<MainForm>(
         Platform{canvas_, dialogs_, clock_, timer_, menu_view_, sound_, browser_, app_control_,
-                 files_, clipboard_, poll_},
+                 files_, clipboard_, poll_, frames_},
         std::move(files_dir), std::move(settings_dir), std::move(state_dir));
     setWindowTitle(QStringLiteral("Banzuri"));
     board_ = new BoardWidget(
@@ -177,6 +178,16 @@ void GameWindow::poll() {
     run([this] { form_->Poll_Timer(); });
 }
 
+// The next frame of an animation; it waits while a message box of another handler is open.
+void GameWindow::frame() {
+    if (quitting_) return;
+    if (gate_.busy()) {
+        frames_.start(0.01);
+        return;
+    }
+    run([this] { form_->Frame_Timer(); });
+}
+
 void GameWindow::keyPressEvent(QKeyEvent* event) {
     const int key = key_code(*event);
     if (key == 0) {
@@ -224,6 +235,7 @@ void GameWindow::quit_now() {
     quitting_ = true;
     timer_.set_enabled(false);
     poll_.set_enabled(false);
+    frames_.stop();
     remember_window();
     close();
     application_quit_();

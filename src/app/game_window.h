@@ -63,6 +63,7 @@ class GameWindow : public QMainWindow {
     void press(int button, double x, double y, std::uint64_t time);
     void tick();
     void poll();
+    void frame();
     // Puts what the game drew since the last paint on the screen, nothing more.
     void show_drawn();
     void quit_now();
@@ -74,6 +75,7 @@ class GameWindow : public QMainWindow {
     QtClock clock_;
     QtTimerControl timer_;
     QtPollTimer poll_;
+    QtFrameTimer frames_;
     QtMenuView menu_view_;
     SdlSoundLibrary sound_;
     QtUrlOpener browser_;

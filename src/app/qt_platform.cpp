@@ -92,11 +92,6 @@ double QtClock::time_of_day() {
     return std::fmod(start_time_of_day_ + (steady_() - start_steady_), kSecondsPerDay);
 }
 
-void QtClock::sleep(double seconds) {
-    if (seconds <= 0) return;
-    std::this_thread::sleep_for(std::chrono::duration<double>(seconds));
-}
-
 QtTimerControl::QtTimerControl(std::function<void()> on_tick) {
     timer_.setInterval(INTERVAL_MS);
     // A coarse timer may come a little early, which would cost a second tick per second.
@@ -128,6 +123,17 @@ QtPollTimer::QtPollTimer(std::function<void()> on_tick) {
 void QtPollTimer::set_enabled(bool enabled) {
     if (enabled && !timer_.isActive()) timer_.start();
     if (!enabled) timer_.stop();
+}
+
+QtFrameTimer::QtFrameTimer(std::function<void()> on_frame) {
+    timer_.setSingleShot(true);
+    timer_.setTimerType(Qt::PreciseTimer);
+    QObject::connect(&timer_, &QTimer::timeout, std::move(on_frame));
+}
+
+void QtFrameTimer::start(double seconds) {
+    const double ms = std::ceil(std::max(0.0, seconds) * 1000.0);
+    timer_.start(static_cast<int>(std::min(ms, 60000.0)));
 }
 
 void QtMenuView::attach(MenuItem item, QAction* action) {

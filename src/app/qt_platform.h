@@ -54,7 +54,6 @@ class QtClock : public Clock {
     // The time of day from `wall_time_of_day` once, then the steps of `steady_seconds`.
     QtClock(const Source& wall_time_of_day, Source steady_seconds);
     double time_of_day() override;
-    void sleep(double seconds) override;
 
   private:
     Source steady_;
@@ -85,6 +84,18 @@ class QtPollTimer : public PollTimer {
     explicit QtPollTimer(std::function<void()> on_tick);
     void set_enabled(bool enabled) override;
     bool enabled() const override { return timer_.isActive(); }
+
+  private:
+    QTimer timer_;
+};
+
+// The animations' single-shot timer: `on_frame` runs once, the given time after a start.
+class QtFrameTimer : public FrameTimer {
+  public:
+    explicit QtFrameTimer(std::function<void()> on_frame);
+    void start(double seconds) override;
+    void stop() override { timer_.stop(); }
+    bool pending() const { return timer_.isActive(); }
 
   private:
     QTimer timer_;

@@ -30,7 +30,7 @@ void draw_start_window(QtCanvas& canvas, int background, bool clocks) {
     Options options(menu, dialogs, std::filesystem::temp_directory_path());
     options.set_background(background);
     options.set_elapsed(clocks);
-    BoardPainter(canvas, dialogs, g, options, [](double) {}).画面_再描画();
+    BoardPainter(canvas, g, options).画面_再描画();
 }
 
 }  // namespace banzuri::app

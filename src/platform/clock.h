@@ -1,4 +1,4 @@
-// The time of day and the blocking wait.
+// The time of day.
 #pragma once
 
 namespace banzuri {
@@ -8,8 +8,6 @@ class Clock {
     virtual ~Clock() = default;
     // Seconds since midnight, with a fraction.
     virtual double time_of_day() = 0;
-    // Blocks the calling thread for about `seconds` without processing window events.
-    virtual void sleep(double seconds) = 0;
 };
 
 }  // namespace banzuri

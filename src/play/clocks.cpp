@@ -1,29 +1,10 @@
-// The clock timer's tick and the wait that paces the animations.
+// The clock timer's tick.
 #include <cmath>
 
 #include "play/main_form.h"
-#include "play/pacing.h"
 #include "render/time_text.h"
 
 namespace banzuri {
-
-namespace {
-// Rounding of the time of day must not cost another sleep.
-constexpr double kWaitTolerance = 1e-6;
-}  // namespace
-
-void 待ち時間(Clock& clock, double seconds) {
-    const double start = clock.time_of_day();
-    for (;;) {
-        const double elapsed = 調査_経過秒(start, clock.time_of_day());
-        if (elapsed >= seconds - kWaitTolerance) return;
-        clock.sleep(seconds - elapsed);  // sleeps, never spins; events stay queued
-    }
-}
-
-void MainForm::待ち時間(double seconds) {
-    banzuri::待ち時間(p.clock, seconds);
-}
 
 void MainForm::start_turn_clock() {
     clock_.turn_start_time = p.clock.time_of_day();
@@ -32,7 +13,8 @@ void MainForm::start_turn_clock() {
 }
 
 void MainForm::Timer1_Timer() {
-    if (!p.timer.enabled() || g.winner != TURN_NONE) return;
+    // An animation shows the clock as it stood; the first tick after it catches up.
+    if (!p.timer.enabled() || g.winner != TURN_NONE || animating()) return;
     clock_.move_seconds = 調査_経過秒(clock_.turn_start_time, p.clock.time_of_day());
     const int whole = static_cast<int>(std::floor(clock_.move_seconds));
     p.timer.quiet_for(whole + 1 - clock_.move_seconds);  // the shown second lasts until then

@@ -34,7 +34,7 @@ void MainForm::resign() {
     終了("あなた");
 }
 
-void MainForm::record_and_show(const LegalMove& m) {
+Task MainForm::record_and_show(LegalMove m) {
     // The seconds of the move are measured at the move itself, ticks or no ticks.
     clock_.move_seconds = 調査_経過秒(clock_.turn_start_time, p.clock.time_of_day());
     手順保存(g, m.fx, m.fy, m.tx, m.ty, m.piece, m.placed, g.time_lower, g.time_lower, g.time_upper,
@@ -42,16 +42,16 @@ void MainForm::record_and_show(const LegalMove& m) {
     ++g.move_count;
     painter_.描画_手数(g.move_count - 1, COLOUR_WHITE);  // the number shown until the piece lands
     if (is_drop(m)) {
-        painter_.描画_駒点滅(m.placed, HAND_UPPER_COLUMN, 8 - m.fy, 2);
+        co_await 描画_駒点滅(m.placed, HAND_UPPER_COLUMN, 8 - m.fy, 2);
     } else {
-        painter_.描画_駒点滅(m.piece, m.fx, m.fy, 2);
+        co_await 描画_駒点滅(m.piece, m.fx, m.fy, 2);
     }
 }
 
-void MainForm::execute(const LegalMove& m) {
+Task MainForm::execute(LegalMove m) {
     駒移動(m.fx, m.fy, m.tx, m.ty, m.placed);
     painter_.描画_桝輪郭(COLOUR_WHITE, m.tx, m.ty);
-    待ち時間(0.5);
+    co_await 待ち時間(0.5);
     sound_.play(sound_.snd_piece());
     ++g.rec_index;
     p.timer.set_enabled(false);
@@ -76,25 +76,25 @@ void MainForm::begin_computer_turn() {
     painter_.refresh();
 }
 
-void MainForm::com_ban() {
-    if (g.winner != TURN_NONE) return;
+Task MainForm::com_ban() {
+    if (g.winner != TURN_NONE) co_return;
     begin_computer_turn();
     if (g.level >= LEVEL4) {  // the look-ahead thinks on its worker; the poll plays its move
         start_thinking(Thinking::MOVE, false, g.level);
-        return;
+        co_return;
     }
-    play_computer_move(search_best_move(g, computer, [this] { Timer1_Timer(); }));
+    co_await play_computer_move(search_best_move(g, computer, [this] { Timer1_Timer(); }));
 }
 
-void MainForm::play_computer_move(const std::optional<LegalMove>& best) {
+Task MainForm::play_computer_move(std::optional<LegalMove> best) {
     if (!best) {
         resign();
-        return;
+        co_return;
     }
-    const LegalMove& m = *best;
-    record_and_show(m);
-    execute(m);
-    captures_after_move(m.tx, m.ty);
+    const LegalMove m = *best;
+    co_await record_and_show(m);
+    co_await execute(m);
+    co_await captures_after_move(m.tx, m.ty);
     painter_.描画_桝輪郭(COLOUR_WHITE, m.tx, m.ty);
     painter_.描画_手数(g.move_count, COLOUR_WHITE);
     keep_game_after_move();
@@ -102,7 +102,7 @@ void MainForm::play_computer_move(const std::optional<LegalMove>& best) {
         hide_thinking();  // the label goes whatever the outcome of the turn
         painter_.消去_移動結果(g.upper_order);
         終了("ｺﾝﾋﾟｭｰﾀ");
-        return;
+        co_return;
     }
     hand_over(m);
 }

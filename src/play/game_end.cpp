@@ -9,6 +9,7 @@ void MainForm::terminate() {
     worker_.stop();  // the search stops within milliseconds; its move is not wanted
     p.poll.set_enabled(false);
     thinking_ = Thinking::NONE;
+    drop_paused();  // an animation under way ends where it is
     終了処理();
     quitting_ = true;
     p.app.quit();

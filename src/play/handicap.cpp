@@ -3,6 +3,7 @@
 // side's ten pieces (-10).
 #include <array>
 #include <cstddef>
+#include <string>
 
 #include "play/main_form.h"
 
@@ -30,6 +31,18 @@ constexpr std::array<Rung, 20> kRungs = {{
     {7, 1, UPPER_GIN},  {3, 1, UPPER_GIN},  {6, 1, UPPER_KIN},  {4, 1, UPPER_KIN},
 }};
 
+// Why the ladder cannot be used now.
+std::string handicap_message(int reason) {
+    switch (reason) {
+        case 2:
+            return "対局途中ではできません";
+        case 3:
+            return "反転後ではできません";
+        default:
+            return "";
+    }
+}
+
 const Rung* rung(int level) {
     if (level <= kBottom || level > kTop) return nullptr;
     return &kRungs[static_cast<std::size_t>(level - kBottom - 1)];
@@ -47,8 +60,13 @@ bool MainForm::ladder_allowed() {
     }
     if (reason == 0) return true;
     sound_.play(sound_.snd_forbidden());
-    painter_.描画_メッセージ(reason);
+    描画_メッセージ(reason);
     return false;
+}
+
+void MainForm::描画_メッセージ(int message) {
+    p.dialogs.message(handicap_message(message) + "\n\n" + "局面→最初にして下さい",
+                      "ﾊﾝﾃﾞｨｷｬｯﾌﾟ設定");
 }
 
 // Moves to `level` through the square (x, y), which then holds `content`.

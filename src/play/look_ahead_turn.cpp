@@ -50,7 +50,7 @@ void MainForm::start_thinking(Thinking kind, bool lower_side, int level) {
 }
 
 void MainForm::Poll_Timer() {
-    if (quitting_ || !worker_.finished()) return;
+    if (quitting_ || animating() || !worker_.finished()) return;
     p.poll.set_enabled(false);
     const Thinking kind = std::exchange(thinking_, Thinking::NONE);
     const std::optional<LegalMove> move = worker_.collect().move;
@@ -58,7 +58,7 @@ void MainForm::Poll_Timer() {
         show_hint(move);
         return;
     }
-    play_computer_move(move);
+    run(play_computer_move(move));
 }
 
 void MainForm::HINT_Click() {
@@ -122,7 +122,7 @@ bool MainForm::runs_while_thinking(Command handler) {
 }
 
 void MainForm::command(Command handler) {
-    if (thinking() && !runs_while_thinking(handler)) {
+    if ((thinking() || animating()) && !runs_while_thinking(handler)) {
         sound_.play(sound_.snd_forbidden());
         return;
     }

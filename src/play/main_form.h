@@ -18,6 +18,7 @@
 //   play/autosave.cpp         keeping the game in progress and bringing it back
 #pragma once
 
+#include <coroutine>
 #include <filesystem>
 #include <functional>
 #include <optional>
@@ -31,6 +32,7 @@
 #include "play/game_line.h"
 #include "play/platform.h"
 #include "play/record_keeping.h"
+#include "play/task.h"
 #include "render/board_painter.h"
 #include "rules/game_state.h"
 #include "settings/options.h"
@@ -117,10 +119,13 @@ class MainForm {
     // The poll timer's tick: once the worker has finished, plays the computer's move or shows
     // the hint.
     void Poll_Timer();
+    // The frame timer: the animation that paused goes on once its pause has passed.
+    void Frame_Timer();
 
     // A menu command as the menu bar runs it. While the computer thinks on its worker, only
     // the level, the options, the help, the about box and 終わり run; every other command is
-    // refused with the forbidden sound, as it would change the game being thought about.
+    // refused with the forbidden sound, as it would change the game being thought about. The
+    // same holds while a move is being animated.
     using Command = void (MainForm::*)();
     void command(Command handler);
     static bool runs_while_thinking(Command handler);
@@ -151,34 +156,55 @@ class MainForm {
     const std::filesystem::path& state_dir() const { return records_.state_dir; }
     // The worker is thinking about the computer's move or a hint.
     bool thinking() const { return thinking_ != Thinking::NONE; }
+    // A move is being animated: the window waits for the frame timer to go on.
+    bool animating() const { return static_cast<bool>(paused_); }
 
   private:
+    // The pause of an animation: the handler that awaits it goes on once `seconds` of the
+    // clock have passed, from the frame timer (at once over a test's clock).
+    struct Pause {
+        MainForm& form;
+        double seconds;
+        bool await_ready();
+        void await_suspend(std::coroutine_handle<> handler);
+        void await_resume() const noexcept {}
+    };
+    // Runs a handler that may pause; it goes on from the frame timer.
+    void run(Task task);
+    void resume(std::coroutine_handle<> handler);
+    // The handlers that are still paused end without going on (the program ends).
+    void drop_paused();
+
     // moves and animated captures
     void 初期設定();
     void 駒移動(int fx, int fy, int tx, int ty, int piece);
-    void 挟み処理(int x, int y);
-    void 石_取得(int x1, int y1, int x2, int y2);
-    void 描画_当駒消去();
+    Task 挟み処理(int x, int y);
+    Task 石_取得(int x1, int y1, int x2, int y2);
+    Task 描画_当駒消去();
+    // The vanishing puff: two frames, then the empty square, each followed by `wait` seconds.
+    Task puff(int x, int y, double wait);
     // Sandwiches, then every enclosed group around the destination until none is left.
-    void captures_after_move(int tx, int ty);
+    Task captures_after_move(int tx, int ty);
+    // The piece about to move blinks `blinks` times.
+    Task 描画_駒点滅(int code, int x, int y, int blinks);
 
     // clocks and waits
-    void 待ち時間(double seconds);
+    Pause 待ち時間(double seconds) { return Pause{*this, seconds}; }
     // A new turn starts now: its seconds count from here and its first second is drawn.
     void start_turn_clock();
 
     // the computer
-    void com_ban();
+    Task com_ban();
     void show_thinking();
     void hide_thinking();
     void resign();
-    void record_and_show(const LegalMove& m);
-    void execute(const LegalMove& m);
+    Task record_and_show(LegalMove m);
+    Task execute(LegalMove m);
     void hand_over(const LegalMove& m);
     void begin_computer_turn();
     // Everything after the computer's move is chosen, whichever level chose it; nothing
     // means the computer has no move.
-    void play_computer_move(const std::optional<LegalMove>& best);
+    Task play_computer_move(std::optional<LegalMove> best);
 
     // the look-ahead levels and the hint
     enum class Thinking { NONE, MOVE, HINT };
@@ -197,16 +223,17 @@ class MainForm {
     void redraw_for_game();
 
     // mouse input
-    void mouse_board_click(int button, int cx, int cy);
+    Task mouse_down(int button, double x, double y);
+    Task mouse_board_click(int button, int cx, int cy);
     void mouse_off_board_click(int cx, int cy);
-    void execute_human_move(int button);
+    Task execute_human_move(int button);
     void pick_from_board(int cx, int cy);
     void repick(int code);
     void inspect_instead(int code);
     void show_hand_pick(int own_order);
     void pick_from_lower_hand(int cy);
     void pick_from_upper_hand(int cy);
-    void finish_against_computer();
+    Task finish_against_computer();
     void finish_between_people(bool lower_moved);
 
     // navigation
@@ -223,6 +250,7 @@ class MainForm {
 
     // handicap ladder
     bool ladder_allowed();
+    void 描画_メッセージ(int message);
     void change_square(int level, int x, int y, int content);
 
     // game records and the autosave
@@ -267,6 +295,13 @@ class MainForm {
     // "思考中" is on the screen; a step through the record must not tile the upper side's move
     // text away otherwise.
     bool thinking_shown_ = false;
+    // The handlers started by events that have not ended yet, the one paused for the frame
+    // timer and its pause, and how deep the window is inside running them.
+    std::vector<Task> tasks_;
+    std::coroutine_handle<> paused_;
+    double pause_start_ = 0;
+    double pause_seconds_ = 0;
+    int running_depth_ = 0;
 };
 
 }  // namespace banzuri

@@ -112,15 +112,15 @@ void MainForm::pick_from_upper_hand(int cy) {
     show_hand_pick(g.upper_order);
 }
 
-void MainForm::finish_against_computer() {
+Task MainForm::finish_against_computer() {
     p.timer.set_enabled(false);
     g.time_lower += clock_.move_seconds;
     clock_.move_seconds = 0;  // the computer's turn starts from nothing
     if (存在チェック_駒(g, UPPER_OU) == OFF) {
         終了("あなた");
-        return;
+        co_return;
     }
-    com_ban();
+    co_await com_ban();
 }
 
 void MainForm::finish_between_people(bool lower_moved) {
@@ -135,63 +135,68 @@ void MainForm::finish_between_people(bool lower_moved) {
 }
 
 void MainForm::Form_MouseDown(int button, int /*shift*/, double x, double y) {
-    if (quitting_ || thinking()) return;  // presses while the computer thinks are dropped
+    // Presses while the computer thinks or a move is animated are dropped.
+    if (quitting_ || thinking() || animating()) return;
     if (button != MOUSE_LEFT && button != MOUSE_RIGHT) return;  // only these two act
+    run(mouse_down(button, x, y));
+}
+
+Task MainForm::mouse_down(int button, double x, double y) {
     if (g.winner != TURN_NONE) {
         p.dialogs.message("新規に対局してください", "終局");
-        return;
+        co_return;
     }
     const int cx = cell_of(x, board_left, cell_width);
     const int cy = cell_of(y, board_top, cell_height);
     if (g.turn == TURN_NONE) {
         sound_.play(sound_.snd_forbidden());
         p.dialogs.message("「対局」で始めて下さい", "開始");
-        return;
+        co_return;
     }
     if (g.game_mode == MODE_COM && g.turn == g.upper_order) {
         p.dialogs.message("OKですか？", "再開(COM)");
-        com_ban();
+        co_await com_ban();
         // The same click goes on against the new position once the player is to move.
-        if (quitting_ || thinking() || g.winner != TURN_NONE || g.turn != g.lower_order) return;
+        if (quitting_ || thinking() || g.winner != TURN_NONE || g.turn != g.lower_order) co_return;
     }
     if (on_board(cx, cy)) {
-        mouse_board_click(button, cx, cy);
+        co_await mouse_board_click(button, cx, cy);
     } else {
         mouse_off_board_click(cx, cy);
     }
 }
 
-void MainForm::mouse_board_click(int button, int cx, int cy) {
+Task MainForm::mouse_board_click(int button, int cx, int cy) {
     if (sel_.selection_state == 0) {
         pick_from_board(cx, cy);
-        return;
+        co_return;
     }
     sel_.sel_to_x = cx;
     sel_.sel_to_y = cy;
     const int destination = g.at(cx, cy);
     if (movers_piece(g, destination)) {
         repick(destination);
-        return;
+        co_return;
     }
     if (opponents_piece(g, destination) &&
         移動チェック(g, sel_.sel_from_x, sel_.sel_from_y, sel_.sel_to_x, sel_.sel_to_y,
                      sel_.sel_piece) == OFF) {
         inspect_instead(destination);
-        return;
+        co_return;
     }
     調査_2歩フラグ設定(g);
     if (移動チェック(g, sel_.sel_from_x, sel_.sel_from_y, sel_.sel_to_x, sel_.sel_to_y,
                      sel_.sel_piece) == OFF ||
         !movers_piece(g, sel_.sel_piece)) {
         sound_.play(sound_.snd_forbidden());
-        return;
+        co_return;
     }
     if (button == MOUSE_LEFT && 移動後チェック(sel_.sel_to_y, sel_.sel_piece) == OFF) {
         sound_.play(sound_.snd_forbidden());
         p.dialogs.message("マウスの右をクリックして下さい", "成り");
-        return;
+        co_return;
     }
-    execute_human_move(button);
+    co_await execute_human_move(button);
 }
 
 void MainForm::mouse_off_board_click(int cx, int cy) {
@@ -207,7 +212,7 @@ void MainForm::mouse_off_board_click(int cx, int cy) {
     }
 }
 
-void MainForm::execute_human_move(int button) {
+Task MainForm::execute_human_move(int button) {
     // The seconds of this move, measured now whatever the clock display did meanwhile.
     clock_.move_seconds = 調査_経過秒(clock_.turn_start_time, p.clock.time_of_day());
     const bool lower_moved = sel_.sel_piece <= LOWER_HU;
@@ -234,7 +239,7 @@ void MainForm::execute_human_move(int button) {
     駒移動(sel_.sel_from_x, sel_.sel_from_y, sel_.sel_to_x, sel_.sel_to_y, sel_.sel_piece);
     sound_.play(sound_.snd_piece());
     g.rec_index += 1;
-    captures_after_move(sel_.sel_to_x, sel_.sel_to_y);
+    co_await captures_after_move(sel_.sel_to_x, sel_.sel_to_y);
 
     painter_.描画_手数(g.move_count, COLOUR_WHITE);
     painter_.描画_移動結果(sel_.sel_piece >= UPPER_HU ? g.upper_order : g.lower_order,
@@ -243,7 +248,7 @@ void MainForm::execute_human_move(int button) {
     keep_game_after_move();
 
     if (g.game_mode == MODE_COM) {
-        finish_against_computer();
+        co_await finish_against_computer();
     } else {
         finish_between_people(lower_moved);
     }

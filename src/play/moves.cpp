@@ -12,6 +12,7 @@ namespace {
 
 constexpr double kSandwichFrame = 0.15;
 constexpr double kEnclosureFrame = 0.1;
+constexpr double kBlinkFrame = 0.2;
 
 }  // namespace
 
@@ -35,62 +36,78 @@ void MainForm::駒移動(int fx, int fy, int tx, int ty, int piece) {
     painter_.描画_桝輪郭(painter_.board_colour(), tx, ty);
 }
 
-void MainForm::挟み処理(int x, int y) {
+Task MainForm::挟み処理(int x, int y) {
     CaptureSequence captures(g, x, y);
     while (const std::optional<CaptureStep> step = captures.next_sandwich())
-        石_取得(step->mover.x, step->mover.y, step->closing.x, step->closing.y);
+        co_await 石_取得(step->mover.x, step->mover.y, step->closing.x, step->closing.y);
 }
 
-void MainForm::石_取得(int x1, int y1, int x2, int y2) {
+Task MainForm::石_取得(int x1, int y1, int x2, int y2) {
     for (const Square& s : 挟まれる駒(g, x1, y1, x2, y2)) {
         const int code = g.at(s.x, s.y);
         if (code <= LOWER_HU || code >= UPPER_HU) {
             const bool lower = code <= LOWER_HU;
             painter_.frame(lower ? PIC_JI_NAKA : PIC_TEKI_NAKA, s.x, s.y);
-            待ち時間(kSandwichFrame);
+            co_await 待ち時間(kSandwichFrame);
             painter_.frame(lower ? PIC_JI_SHOU : PIC_TEKI_SHOU, s.x, s.y);
         }
-        待ち時間(kSandwichFrame);
+        co_await 待ち時間(kSandwichFrame);
         credit_capture(g, code);
         sound_.play(sound_.snd_vanish());
         painter_.refresh();
-        painter_.puff(s.x, s.y, kSandwichFrame);
+        co_await puff(s.x, s.y, kSandwichFrame);
         g.set(s.x, s.y, EMPTY);
     }
     painter_.描画_自持盤();
     painter_.描画_敵持盤();
 }
 
-void MainForm::描画_当駒消去() {
+Task MainForm::描画_当駒消去() {
     for (const Square& s : 当たり駒(g)) {
         const int code = g.at(s.x, s.y);
         if (code <= LOWER_HU) {
             painter_.frame(PIC_JI_NAKA, s.x, s.y);
-            待ち時間(kEnclosureFrame);
+            co_await 待ち時間(kEnclosureFrame);
             painter_.描画_桝輪郭(painter_.board_colour(), s.x,
                                  s.y);  // this side outlines before the picture
             painter_.描画_絵(PIC_JI_SHOU, s.x, s.y);
             painter_.refresh();
         } else if (code >= UPPER_HU) {
             painter_.frame(PIC_TEKI_NAKA, s.x, s.y);
-            待ち時間(kEnclosureFrame);
+            co_await 待ち時間(kEnclosureFrame);
             painter_.frame(PIC_TEKI_SHOU, s.x, s.y);
         }
-        待ち時間(kEnclosureFrame);
+        co_await 待ち時間(kEnclosureFrame);
         sound_.play(sound_.snd_vanish());
-        painter_.puff(s.x, s.y, kEnclosureFrame);
+        co_await puff(s.x, s.y, kEnclosureFrame);
         credit_capture(g, code);
         g.set(s.x, s.y, EMPTY);
     }
 }
 
-void MainForm::captures_after_move(int tx, int ty) {
-    挟み処理(tx, ty);
+Task MainForm::puff(int x, int y, double wait) {
+    for (int picture : {PIC_PA1, PIC_PA2, static_cast<int>(EMPTY)}) {
+        painter_.frame(picture, x, y);
+        co_await 待ち時間(wait);
+    }
+}
+
+Task MainForm::captures_after_move(int tx, int ty) {
+    co_await 挟み処理(tx, ty);
     CaptureSequence captures(g, tx, ty);
     while (captures.next_enclosure()) {
-        描画_当駒消去();
+        co_await 描画_当駒消去();
         painter_.描画_自持盤();
         painter_.描画_敵持盤();
+    }
+}
+
+Task MainForm::描画_駒点滅(int code, int x, int y, int blinks) {
+    for (int i = 1; i <= blinks; ++i) {
+        for (int shown : {static_cast<int>(PIC_BLANK), code}) {
+            painter_.blink_frame(shown, x, y);
+            co_await 待ち時間(kBlinkFrame);
+        }
     }
 }
 

@@ -107,7 +107,7 @@ void MainForm::SENTE_Click() {
         g.turn = FIRST_PLAYER;
         p.dialogs.message("MANの番です", "対局");
     } else if (g.turn == g.upper_order) {
-        com_ban();
+        run(com_ban());
     }
 }
 
@@ -126,12 +126,12 @@ void MainForm::GOTE_Click() {
         g.lower_order = SECOND_PLAYER;
         g.upper_order = FIRST_PLAYER;
         g.turn = FIRST_PLAYER;
-        com_ban();  // the computer's first move hands the turn to the player
+        run(com_ban());  // the computer's first move hands the turn to the player
     } else if (g.turn == g.lower_order) {
         // The player's turn goes on: the seconds already spent on it still count.
         p.dialogs.message("MANの番です", "対局");
     } else if (g.turn == g.upper_order) {
-        com_ban();
+        run(com_ban());
     }
 }
 

@@ -1,12 +1,10 @@
 // The board painter: every drawing procedure of the window, from the six primitives to the
-// whole-window redraw. It is handed the canvas, a read-only view of the game and the options,
-// the message boxes and a waiter for the pauses of the blink.
+// whole-window redraw. It is handed the canvas and read-only views of the position shown and
+// the options; it only draws (the pauses of an animation and the message boxes are the game's).
 #pragma once
 
-#include <functional>
 #include <string>
 
-#include "platform/dialogs.h"
 #include "render/canvas.h"
 #include "render/geometry.h"
 #include "render/labels.h"
@@ -17,10 +15,7 @@ namespace banzuri {
 
 class BoardPainter {
   public:
-    using Waiter = std::function<void(double seconds)>;
-
-    BoardPainter(Canvas& canvas, Dialogs& dialogs, const GameState& g, const Options& options,
-                 Waiter wait);
+    BoardPainter(Canvas& canvas, const GameState& g, const Options& options);
 
     // ---- drawing primitives (grid positions, palette colours) -----------------------------
     void 描画_絵(int code, double gx, double gy);
@@ -49,7 +44,6 @@ class BoardPainter {
     void 描画_レベル(int level);
     void 描画_ハンデレベル(int handicap);
     void 消去_ハンデレベル();
-    void 描画_メッセージ(int message);
     void 描画_所有時間(int side, double seconds);
     void 消去_所有時間(int side);
     void 消去_思考中();
@@ -57,7 +51,9 @@ class BoardPainter {
     void 消去_移動結果(int side);
     void 描画_移動駒種類(double gx, double gy, const std::string& text, int colour);
     void 描画_移動可能桝色(int fx, int fy, int colour, int code);
-    void 描画_駒点滅(int code, int x, int y, int blinks);
+    // One frame of the blink of a piece about to move: `shown` (the piece or nothing) on
+    // (x, y), outlined, shown at once.
+    void blink_frame(int shown, int x, int y);
     void 描画_棋譜読込み部分消去();
     // Outlines every square and hand slot in the grid colour, which removes shown destinations.
     void redraw_all_outlines();
@@ -65,8 +61,6 @@ class BoardPainter {
     // ---- the animation frames of a capture ------------------------------------------------
     // One picture on (x, y) with its outline, shown at once.
     void frame(int picture, int x, int y);
-    // The vanishing puff: two frames, then the empty square, each followed by `wait` seconds.
-    void puff(int x, int y, double wait);
 
     // ---- colours ------------------------------------------------------------------------------
     // Back to the start-up colours: white text; board, grid and guidance green.
@@ -86,10 +80,8 @@ class BoardPainter {
     void shadowed_move_text(double gx, double gy, const std::string& text, int colour);
 
     Canvas& canvas_;
-    Dialogs& dialogs_;
     const GameState& g_;
     const Options& options_;
-    Waiter wait_;
     int board_colour_ = COLOUR_GREEN;
     int grid_colour_ = COLOUR_GREEN;
     int guidance_colour_ = COLOUR_GREEN;

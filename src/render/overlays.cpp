@@ -11,24 +11,12 @@ namespace banzuri {
 namespace {
 
 constexpr int kMoveNumberSuffix = 99;  // label code of "手目"
-constexpr double kBlinkSeconds = 0.2;
 
 // The front column of the move number: longer numbers start further left.
 double move_number_column(int number) {
     if (number < 10) return 13.2;
     if (number < 100) return 13.1;
     return 13;
-}
-
-std::string handicap_message(int message) {
-    switch (message) {
-        case 2:
-            return "対局途中ではできません";
-        case 3:
-            return "反転後ではできません";
-        default:
-            return "";
-    }
 }
 
 }  // namespace
@@ -90,11 +78,6 @@ void BoardPainter::描画_ハンデレベル(int handicap) {
 void BoardPainter::消去_ハンデレベル() {
     for (int gx = 11; gx <= 13; ++gx)
         tile(gx, 1);
-}
-
-void BoardPainter::描画_メッセージ(int message) {
-    dialogs_.message(handicap_message(message) + "\n\n" + "局面→最初にして下さい",
-                     "ﾊﾝﾃﾞｨｷｬｯﾌﾟ設定");
 }
 
 void BoardPainter::描画_所有時間(int side, double seconds) {
@@ -171,16 +154,11 @@ void BoardPainter::描画_移動可能桝色(int fx, int fy, int colour, int cod
     }
 }
 
-void BoardPainter::描画_駒点滅(int code, int x, int y, int blinks) {
-    for (int i = 1; i <= blinks; ++i) {
-        for (int shown : {static_cast<int>(PIC_BLANK), code}) {
-            描画_絵(shown, x, y);
-            描画_桝輪郭(board_colour_, x, y);
-            if (options_.guidance()) 描画_桝輪郭(COLOUR_LIGHT_RED, x, y);
-            refresh();
-            wait_(kBlinkSeconds);
-        }
-    }
+void BoardPainter::blink_frame(int shown, int x, int y) {
+    描画_絵(shown, x, y);
+    描画_桝輪郭(board_colour_, x, y);
+    if (options_.guidance()) 描画_桝輪郭(COLOUR_LIGHT_RED, x, y);
+    refresh();
 }
 
 void BoardPainter::描画_棋譜読込み部分消去() {
@@ -207,13 +185,6 @@ void BoardPainter::frame(int picture, int x, int y) {
     描画_絵(picture, x, y);
     描画_桝輪郭(board_colour_, x, y);
     refresh();
-}
-
-void BoardPainter::puff(int x, int y, double wait) {
-    for (int picture : {PIC_PA1, PIC_PA2, static_cast<int>(EMPTY)}) {
-        frame(picture, x, y);
-        wait_(wait);
-    }
 }
 
 }  // namespace banzuri

@@ -7,9 +7,8 @@
 
 namespace banzuri {
 
-BoardPainter::BoardPainter(Canvas& canvas, Dialogs& dialogs, const GameState& g,
-                           const Options& options, Waiter wait)
-    : canvas_(canvas), dialogs_(dialogs), g_(g), options_(options), wait_(std::move(wait)) {}
+BoardPainter::BoardPainter(Canvas& canvas, const GameState& g, const Options& options)
+    : canvas_(canvas), g_(g), options_(options) {}
 
 void BoardPainter::描画_絵(int code, double gx, double gy) {
     if (!has_picture(code)) return;

@@ -40,9 +40,11 @@ struct Session {
         QAction* action = window.action(name);
         QVERIFY2(action != nullptr, name);
         action->trigger();
+        QVERIFY(banzuri::testing::let_animation_finish(window));
     }
     void click(int cx, int cy) {
         QTest::mouseClick(&window.board(), Qt::LeftButton, {}, cell_pixel(cx, cy), 5000);
+        QVERIFY(banzuri::testing::let_animation_finish(window));
     }
 };
 
@@ -81,6 +83,8 @@ class LookAheadWindowTest : public QObject {
         QCOMPARE(s.g().turn, s.g().upper_order);
         s.released = true;
         QTRY_VERIFY(!f.thinking());
+        QVERIFY(f.animating());  // the move blinks and lands on the event loop
+        QVERIFY(banzuri::testing::let_animation_finish(s.window));
         QCOMPARE(s.g().move_count, 1);
         QCOMPARE(s.g().turn, s.g().lower_order);
         s.click(7, 7);  // the player's turn again: the pawn is picked up

@@ -30,6 +30,7 @@ struct Session {
     }
     void click(int cx, int cy) {
         QTest::mouseClick(&window.board(), Qt::LeftButton, {}, cell_pixel(cx, cy), 5000);
+        QVERIFY(banzuri::testing::let_animation_finish(window));
     }
     const banzuri::GameState& g() { return window.form().state(); }
     banzuri::testing::DialogAnswerer answers{{QMessageBox::Yes, QMessageBox::Ok}};

@@ -9,6 +9,7 @@
 #include <QMessageBox>
 #include <QPoint>
 #include <QStringList>
+#include <QTest>
 #include <QTimer>
 #include <deque>
 #include <functional>
@@ -85,6 +86,13 @@ inline QPoint cell_pixel(int cx, int cy) {
     const double x = board_left + (cx + 0.5) * cell_width;
     const double y = board_top + (cy + 0.5) * cell_height;
     return {static_cast<int>(x / TWIPS_PER_PIXEL), static_cast<int>(y / TWIPS_PER_PIXEL)};
+}
+
+// Lets a move's animation under way run to its end on the event loop, as a player watches it;
+// false when it had not ended within ten seconds.
+template <typename Window>
+bool let_animation_finish(Window& window) {
+    return QTest::qWaitFor([&window] { return !window.form().animating(); }, 10000);
 }
 
 }  // namespace banzuri::testing

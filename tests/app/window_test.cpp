@@ -69,6 +69,7 @@ struct Session {
     // A click on a cell; the delay only moves the synthetic event clock past earlier handlers.
     void click(int cx, int cy, Qt::MouseButton button = Qt::LeftButton) {
         QTest::mouseClick(&window.board(), button, {}, cell_pixel(cx, cy), 5000);
+        QVERIFY(banzuri::testing::let_animation_finish(window));
     }
     // A click on a cell at the window's present size: the cell's middle in the scaled view.
     void click_scaled(int cx, int cy, Qt::MouseButton button = Qt::LeftButton) {
@@ -78,11 +79,13 @@ struct Session {
         const QPointF device =
             QPointF(canvas.client_rect().topLeft()) + QPointF(x, y) * canvas.scale();
         QTest::mouseClick(&window.board(), button, {}, (device / canvas.ratio()).toPoint(), 5000);
+        QVERIFY(banzuri::testing::let_animation_finish(window));
     }
     void trigger(const char* name) {
         QAction* action = window.action(name);
         QVERIFY2(action != nullptr, name);
         action->trigger();
+        QVERIFY(banzuri::testing::let_animation_finish(window));
     }
 };
 

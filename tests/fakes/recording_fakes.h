@@ -21,6 +21,7 @@
 #include "platform/clock.h"
 #include "platform/dialogs.h"
 #include "platform/file_chooser.h"
+#include "platform/frame_timer.h"
 #include "platform/menu_view.h"
 #include "platform/poll_timer.h"
 #include "platform/timer_control.h"
@@ -108,7 +109,8 @@ class FakeClock : public Clock {
         now += advance_per_read;  // a clock that moves on by itself between readings
         return t;
     }
-    void sleep(double seconds) override {
+    // Lets `seconds` pass at once, as the frame timer does for an animation's pause.
+    void sleep(double seconds) {
         log_.push_back("sleep " + num(seconds));
         now += seconds;
         if (now >= 86400) now -= 86400;
@@ -135,6 +137,26 @@ class FakeTimer : public TimerControl {
   private:
     Log& log_;
     bool enabled_ = false;
+};
+
+// The animations' frame timer over the fake clock: a pause passes at once (logged as
+// "sleep S") unless a test holds the frames to look at an animation under way; it then
+// remembers the pause asked for.
+class FakeFrameTimer : public FrameTimer {
+  public:
+    explicit FakeFrameTimer(FakeClock& clock) : clock_(clock) {}
+    void start(double seconds) override { pending = seconds; }
+    void stop() override { pending = -1; }
+    bool pass_at_once(double seconds) override {
+        if (hold) return false;
+        clock_.sleep(seconds);
+        return true;
+    }
+    bool hold = false;    // pauses wait for the frame handler
+    double pending = -1;  // the pause of the last start, -1 when none is pending
+
+  private:
+    FakeClock& clock_;
 };
 
 class FakePollTimer : public PollTimer {

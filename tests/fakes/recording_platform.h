@@ -30,7 +30,7 @@ struct FakeWindow {
                         std::filesystem::path state_dir = {})
         : folder(std::move(dir)),
           form(Platform{canvas, dialogs, clock, timer, menu, sound, browser, app, files, clipboard,
-                        poll},
+                        poll, frames},
                folder, std::move(settings_dir), std::move(state_dir)) {}
     ~FakeWindow() {
         std::error_code ignored;
@@ -161,6 +161,7 @@ struct FakeWindow {
     FakeFileChooser files{log};
     FakeClipboard clipboard{log};
     FakePollTimer poll{log};
+    FakeFrameTimer frames{clock};
     std::filesystem::path folder;
     MainForm form;
 

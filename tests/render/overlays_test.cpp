@@ -85,16 +85,6 @@ TEST(LevelAndHandicap, LevelIsOneLayerAndHandicapLabelsFollowTheLadder) {
     EXPECT_EQ(w.log, kHandicapPlace);
 }
 
-TEST(HandicapMessage, ShowsTheReasonAnEmptyLineAndTheHint) {
-    Probe w;
-    w.painter.描画_メッセージ(2);
-    w.painter.描画_メッセージ(3);
-    EXPECT_EQ(
-        w.log,
-        (testing::Log{"message [ﾊﾝﾃﾞｨｷｬｯﾌﾟ設定] 対局途中ではできません\n\n局面→最初にして下さい",
-                      "message [ﾊﾝﾃﾞｨｷｬｯﾌﾟ設定] 反転後ではできません\n\n局面→最初にして下さい"}));
-}
-
 TEST(Clocks, DrawNothingWhileElapsedTimeIsUnchecked) {
     Probe w;
     w.painter.描画_所有時間(w.g.lower_order, 65);
@@ -205,25 +195,20 @@ TEST(Reach, DropsFromTheHandAskTheRules) {
     EXPECT_EQ(w.of_kind("box").size(), 81u + 81u);  // a silver may be dropped anywhere empty
 }
 
-TEST(Blink, PieceVanishesAndReturnsEndingVisible) {
+TEST(Blink, AFrameShowsThePieceOrNothingOutlinedAtOnce) {
     Probe w;
-    w.painter.描画_駒点滅(UPPER_KIN, 4, 1, 2);
-    const testing::Log one_blink = {
-        "picture 0 3760 790",   "box 2 3760 790 4375 1480", "refresh", "sleep 0.2",
-        "picture 110 3760 790", "box 2 3760 790 4375 1480", "refresh", "sleep 0.2"};
-    testing::Log expected = one_blink;
-    expected.insert(expected.end(), one_blink.begin(), one_blink.end());
-    EXPECT_EQ(w.log, expected);
+    w.painter.blink_frame(PIC_BLANK, 4, 1);
+    w.painter.blink_frame(UPPER_KIN, 4, 1);
+    EXPECT_EQ(w.log, (testing::Log{"picture 0 3760 790", "box 2 3760 790 4375 1480", "refresh",
+                                   "picture 110 3760 790", "box 2 3760 790 4375 1480", "refresh"}));
 }
 
 TEST(Blink, GuidanceAddsARedOutline) {
     Probe w;
     w.options.set_guidance(true);
-    w.painter.描画_駒点滅(UPPER_KIN, HAND_UPPER_COLUMN, 3, 1);
-    EXPECT_EQ(w.log, (testing::Log{"picture 0 685 2170", "box 2 685 2170 1300 2860",
-                                   "box 12 685 2170 1300 2860", "refresh", "sleep 0.2",
-                                   "picture 110 685 2170", "box 2 685 2170 1300 2860",
-                                   "box 12 685 2170 1300 2860", "refresh", "sleep 0.2"}));
+    w.painter.blink_frame(UPPER_KIN, HAND_UPPER_COLUMN, 3);
+    EXPECT_EQ(w.log, (testing::Log{"picture 110 685 2170", "box 2 685 2170 1300 2860",
+                                   "box 12 685 2170 1300 2860", "refresh"}));
 }
 
 TEST(StripBelowTheBoard, LabelsThenTilesWithTheBottomEdgeRestored) {

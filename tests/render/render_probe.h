@@ -80,7 +80,7 @@ struct PainterWindow {
     FakeMenu menu;
     GameState g;
     Options options{menu, dialogs, std::filesystem::temp_directory_path()};
-    BoardPainter painter{canvas, dialogs, g, options, [this](double s) { clock.sleep(s); }};
+    BoardPainter painter{canvas, g, options};
 };
 
 using FakeWindow = PainterWindow<FakeCanvas>;
