@@ -6,7 +6,7 @@
 
 #include <cerrno>
 
-#include "records/atomic_file.h"
+#include "files/atomic_file.h"
 #include "records/kif_format.h"
 #include "records/replay.h"
 #include "records/text_encoding.h"
@@ -40,7 +40,7 @@ bool is_kifu(const std::filesystem::path& path) {
 std::optional<std::string> read_bounded(const std::filesystem::path& path, std::string& why) {
     const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0) {
-        why = reason_of(errno);
+        why = files::reason_of(errno);
         return std::nullopt;
     }
     struct stat st {};
@@ -54,7 +54,7 @@ std::optional<std::string> read_bounded(const std::filesystem::path& path, std::
     while (bytes.size() <= kMaxRecordFileBytes) {
         const ssize_t got = ::read(fd, buffer, sizeof buffer);
         if (got < 0 && errno == EINTR) continue;
-        if (got < 0) why = reason_of(errno);
+        if (got < 0) why = files::reason_of(errno);
         if (got <= 0) break;
         bytes.append(buffer, static_cast<std::size_t>(got));
     }
@@ -109,7 +109,7 @@ std::string save_record(const GameRecord& r, const std::filesystem::path& path) 
                std::to_string(problem->move) + "手目: " + problem->why + "）";
     const std::optional<std::string> bytes = encode_record(r, path);
     if (!bytes) return quoted_name(path) + "を保存できません: Shift-JISで書けない文字があります";
-    return write_file_atomically(path, *bytes);
+    return files::write_file_atomically(path, *bytes);
 }
 
 }  // namespace banzuri::records

@@ -4,6 +4,7 @@
 #include <string>
 #include <utility>
 
+#include "files/atomic_file.h"
 #include "settings/settings_file.h"
 #include "settings/settings_text.h"
 
@@ -55,7 +56,7 @@ bool Options::checked(MenuItem item) const {
 LoadedOptions Options::読込_環境設定ファイル() {
     // Starting again after a failed write keeps the choices the file could not take.
     if (unsaved_) return {background_, std::nullopt, std::nullopt, false};
-    settings::remove_stale_temporary_files(files_dir_ / SETTINGS_FILE);  // of a killed write
+    files::remove_stale_temporary_files(files_dir_ / SETTINGS_FILE);  // of a killed write
     const auto text = settings::read_settings_file(files_dir_ / SETTINGS_FILE);
     if (!text) {
         // First run, or a file that cannot be read: the defaults, written back at once.
@@ -79,9 +80,9 @@ void Options::書込_環境設定ファイル() {
     options.guidance = guidance_;
     options.elapsed = elapsed_;
     options.music = music_;
-    std::string error;
-    unsaved_ = !settings::replace_file(files_dir_ / SETTINGS_FILE,
-                                       settings::format_settings(options), error);
+    unsaved_ = !files::write_file_atomically(files_dir_ / SETTINGS_FILE,
+                                             settings::format_settings(options))
+                    .empty();
     if (!unsaved_) return;
     // The choices stay as they are for this game; the player hears about it once.
     if (write_warned_) return;

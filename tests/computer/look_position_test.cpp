@@ -7,6 +7,7 @@
 #include <array>
 #include <cstdlib>
 #include <random>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -110,6 +111,7 @@ void expect_same(const Position& p, const GameState& g) {
 TEST(LookPosition, AgreesWithTheRulesOverRandomGames) {
     int moves_checked = 0;
     int captures_seen = 0;
+    int drops_made = 0;
     for (std::uint32_t seed = 1; seed <= 12; ++seed) {
         SCOPED_TRACE("seed " + std::to_string(seed));
         std::mt19937 rng(seed);
@@ -140,6 +142,7 @@ TEST(LookPosition, AgreesWithTheRulesOverRandomGames) {
             const LegalMove legal = as_legal(m, p.side());
             look::Undo u;
             captures_seen += p.make(m, u) > 0 ? 1 : 0;
+            drops_made += m.drop() ? 1 : 0;
             carry_out_move(g, legal.fx, legal.fy, legal.tx, legal.ty, legal.placed);
             expect_same(p, g);
             expect_sets_match_board(p);
@@ -155,6 +158,36 @@ TEST(LookPosition, AgreesWithTheRulesOverRandomGames) {
     }
     EXPECT_GT(moves_checked, 1000);
     EXPECT_GT(captures_seen, 50);
+    EXPECT_GT(drops_made, 50) << "a drop takes the piece out of the hash's hand";
+}
+
+// Positions that differ in a hand alone are different positions to the table: each count of
+// each kind in either hand gives its own hash.
+TEST(LookPosition, TheHashTellsHandsApart) {
+    const GameState start = testing::start_game();
+    std::set<std::uint64_t> hashes;
+    std::size_t positions = 0;
+    auto add = [&](const GameState& g) {
+        Position p;
+        p.load(g, look::UPPER);
+        hashes.insert(p.hash());
+        ++positions;
+    };
+    add(start);
+    for (int kind = 1; kind <= 7; ++kind)
+        for (int count = 1; count <= 2; ++count) {
+            GameState upper = start;
+            GameState::add(upper.hand_enemy, kind, count);
+            add(upper);
+            GameState lower = start;
+            GameState::add(lower.hand_own, kind, count);
+            add(lower);
+        }
+    GameState both = start;
+    GameState::add(both.hand_enemy, KIND_HU, 1);
+    GameState::add(both.hand_own, KIND_HU, 1);
+    add(both);
+    EXPECT_EQ(hashes.size(), positions);
 }
 
 // The quiescence search lists only the moves onto chosen squares: the same moves, in the same

@@ -177,6 +177,28 @@ TEST(KifReader, BadFilesAreRefusedWithTheLineAndWhy) {
     EXPECT_EQ((TextProblem{12, "駒の名前が読めません"}).text(), "12行目: 駒の名前が読めません");
 }
 
+// "同" names the square of the last move, its column and its row. Pieces only move onto empty
+// squares, so a "同" move is never playable: the piece just moved still stands there. Read as
+// any other square, each of these would be a legal pawn step (６四 and ２四).
+TEST(KifReader, SameSquareIsTheLastMovesSquareAndIsTaken) {
+    const std::string head = "先手：あなた\n後手：コンピュータ LEVEL1\n1 ６八銀(79)\n";
+    for (const std::string pawn : {"同　歩(63)", "同　歩(23)", "同歩(63)"}) {
+        const KifResult read = read_kif(head + "2 " + pawn + "\n");
+        ASSERT_FALSE(read.record) << pawn;
+        EXPECT_EQ(read.problem.line, 4);
+        EXPECT_EQ(read.problem.why, "2手目「" + pawn + "」: この局面では指せない手です");
+    }
+    // After an upper move to ２四, read as ６八 this would be a gold's step.
+    const std::string upper_last =
+        "先手：あなた\n後手：コンピュータ LEVEL1\n1 ７六歩(77)\n2 ２四歩(23)\n";
+    const KifResult after_upper = read_kif(upper_last + "3 同　金(69)\n");
+    ASSERT_FALSE(after_upper.record);
+    EXPECT_EQ(after_upper.problem.why, "3手目「同　金(69)」: この局面では指せない手です");
+    ASSERT_TRUE(read_kif(upper_last + "3 ６八金(69)\n").record);
+    EXPECT_TRUE(read_kif(head + "2 ６四歩(63)\n").record);
+    EXPECT_TRUE(read_kif(head + "2 ２四歩(23)\n").record);
+}
+
 TEST(KifReader, StartPositionsThatCannotBeginAGameAreRefused) {
     std::string diagram = "+---------------------------+\n";
     for (int row = 1; row <= 9; ++row)

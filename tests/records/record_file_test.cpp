@@ -5,7 +5,6 @@
 #include <filesystem>
 #include <fstream>
 
-#include "records/atomic_file.h"
 #include "records/random_records.h"
 #include "records/record_file.h"
 
@@ -41,27 +40,20 @@ TEST_F(RecordFile, AFailedWriteLeavesTheOldFileAndNoTemporaryFile) {
     EXPECT_EQ(error, "「" + (dir_ / "taken.kifu").string() + "」を保存できません: フォルダです");
     EXPECT_EQ(testing::slurp_file(path), before);
     EXPECT_EQ(files_in_folder(), 2u) << "the temporary file is removed";
-
-    const auto missing = dir_ / "no-such-folder" / "game.kifu";
-    EXPECT_EQ(write_file_atomically(missing, "x"),
-              "「" + missing.string() + "」を保存できません: ファイルかフォルダがありません");
 }
 
-TEST_F(RecordFile, RewritingKeepsThePermissionsOfTheOldFile) {
+TEST_F(RecordFile, SavingKeepsThePermissionsOfTheOldFileAndNeverReplacesAReadOnlyOne) {
     const auto path = dir_ / "game.kifu";
     put(path, "old");
-    std::filesystem::permissions(path, std::filesystem::perms::owner_read |
-                                           std::filesystem::perms::owner_write |
-                                           std::filesystem::perms::group_read);
-    ASSERT_EQ(write_file_atomically(path, "new"), "");
-    EXPECT_EQ(testing::slurp_file(path), "new");
-    EXPECT_EQ(std::filesystem::status(path).permissions() & std::filesystem::perms::all,
-              std::filesystem::perms::owner_read | std::filesystem::perms::owner_write |
-                  std::filesystem::perms::group_read);
-    ASSERT_EQ(write_file_atomically(dir_ / "fresh.kifu", ""), "");
-    EXPECT_EQ(
-        std::filesystem::status(dir_ / "fresh.kifu").permissions() & std::filesystem::perms::all,
-        std::filesystem::perms(0644));
+    std::filesystem::permissions(path, std::filesystem::perms(0640));
+    ASSERT_EQ(save_record(testing::random_record(4, 0, 6), path), "");
+    EXPECT_EQ(std::filesystem::status(path).permissions(), std::filesystem::perms(0640));
+    const std::string saved = testing::slurp_file(path);
+    std::filesystem::permissions(path, std::filesystem::perms(0444));
+    EXPECT_EQ(save_record(testing::random_record(5, 0, 6), path),
+              "「" + path.string() + "」を保存できません: 書き込む権限がありません");
+    EXPECT_EQ(testing::slurp_file(path), saved);
+    EXPECT_EQ(files_in_folder(), 1u);
 }
 
 TEST_F(RecordFile, UnreadableFilesAreNamedWithTheReason) {

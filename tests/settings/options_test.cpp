@@ -2,11 +2,10 @@
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
-#include <fstream>
 #include <string>
 
 #include "fakes/recording_fakes.h"
+#include "settings/settings_fixtures.h"
 #include "settings/settings_text.h"
 
 namespace banzuri {
@@ -16,26 +15,8 @@ using testing::FakeDialogs;
 using testing::FakeMenu;
 using testing::Log;
 
-struct Folder {
-    Folder() {
-        static int counter = 0;
-        path = std::filesystem::temp_directory_path() /
-               ("banzuri-options-" + std::to_string(::getpid()) + "-" + std::to_string(++counter));
-        std::filesystem::create_directories(path);
-    }
-    ~Folder() {
-        std::error_code ignored;
-        std::filesystem::remove_all(path, ignored);
-    }
-    std::string file() const {
-        std::ifstream in(path / "Banzuri.ini", std::ios::binary);
-        return std::string(std::istreambuf_iterator<char>(in), {});
-    }
-    std::filesystem::path path;
-};
-
 struct OptionsTest : ::testing::Test {
-    Folder folder;
+    testing::SettingsFolder folder;
     Log log;
     FakeMenu menu;
     FakeDialogs dialogs{log};
@@ -77,10 +58,10 @@ TEST_F(OptionsTest, WrittenOptionsReadBackAndTheMarksFollowThem) {
 
 TEST_F(OptionsTest, NoBackgroundMarkWritesNoBackgroundLine) {
     options.書込_環境設定ファイル();
-    EXPECT_EQ(folder.file().find(settings::KEY_BACKGROUND), std::string::npos);
+    EXPECT_EQ(folder.read().find(settings::KEY_BACKGROUND), std::string::npos);
     options.チェック設定(BG_TAKE);
     options.書込_環境設定ファイル();
-    EXPECT_NE(folder.file().find(settings::KEY_BACKGROUND), std::string::npos);
+    EXPECT_NE(folder.read().find(settings::KEY_BACKGROUND), std::string::npos);
 }
 
 TEST_F(OptionsTest, AFailedWriteWarnsOnceAndKeepsTheOptionsForTheNextRead) {
