@@ -56,7 +56,7 @@ struct GameState {
     int turn = TURN_NONE;
     int winner = TURN_NONE;
     int game_mode = MODE_MAN;
-    int level = 3;  // strength of the computer, 1..3
+    int level = 3;  // strength of the computer, 1..5
 
     int move_count = 0;
     int rec_index = 0;
