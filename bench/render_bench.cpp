@@ -10,6 +10,7 @@
 #include "app/board_widget.h"
 #include "app/qt_canvas.h"
 #include "app/start_picture.h"
+#include "settings/backgrounds.h"
 
 namespace {
 

@@ -3,7 +3,9 @@
 #include <cstdlib>
 
 #include "picture_art.h"
+#include "render/pictures.h"
 #include "rules/pieces.h"
+#include "settings/backgrounds.h"
 
 namespace banzuri::app {
 

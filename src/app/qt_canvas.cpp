@@ -9,7 +9,9 @@
 #include <utility>
 
 #include "app/pictures.h"
+#include "render/pictures.h"
 #include "rules/pieces.h"
+#include "settings/backgrounds.h"
 
 namespace banzuri::app {
 

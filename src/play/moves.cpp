@@ -1,5 +1,6 @@
 // Carrying out a move on the window and the animated captures that follow it.
 #include "play/main_form.h"
+#include "render/pictures.h"
 #include "rules/capture_sequence.h"
 #include "rules/enclosure.h"
 #include "rules/game_state.h"

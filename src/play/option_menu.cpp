@@ -1,6 +1,7 @@
 // The option menu: background, move guidance, elapsed time and music. Every change is written
 // to the settings file at once.
 #include "play/main_form.h"
+#include "settings/backgrounds.h"
 
 namespace banzuri {
 

@@ -1,5 +1,6 @@
 // The board squares, both hands with their counts, the background and the whole-window redraw.
 #include "render/board_painter.h"
+#include "render/pictures.h"
 #include "rules/game_state.h"
 
 namespace banzuri {

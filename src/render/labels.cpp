@@ -2,7 +2,9 @@
 
 #include <array>
 
+#include "render/pictures.h"
 #include "rules/pieces.h"
+#include "settings/backgrounds.h"
 
 namespace banzuri {
 

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "render/board_painter.h"
+#include "render/pictures.h"
 #include "render/time_text.h"
 #include "rules/movement.h"
 

@@ -52,23 +52,6 @@ inline constexpr int UPPER_SYA = 900;
 inline constexpr int UPPER_SYA_NARI = 901;
 inline constexpr int UPPER_OU = 950;
 
-// Picture selectors of the capture animation; they overlap no piece code.
-inline constexpr int PIC_JI_NAKA = -1;
-inline constexpr int PIC_JI_SHOU = -2;
-inline constexpr int PIC_TEKI_NAKA = 1;
-inline constexpr int PIC_TEKI_SHOU = 2;
-inline constexpr int PIC_PA1 = 3;
-inline constexpr int PIC_PA2 = 4;
-inline constexpr int PIC_BLANK = 0;
-inline constexpr int PIC_TITLE = 5;
-
-// Background codes (also picture selectors).
-inline constexpr int BG_MIDORI = 6;
-inline constexpr int BG_TATAMI = 7;
-inline constexpr int BG_TAKE = 8;
-inline constexpr int BG_UCHU = 9;
-inline constexpr int BG_RENGA = 12;
-
 // Source columns of a drop: the lower side's hand (right of the board) and the upper side's.
 inline constexpr int HAND_LOWER_COLUMN = 11;
 inline constexpr int HAND_UPPER_COLUMN = -1;

@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "files/atomic_file.h"
+#include "settings/backgrounds.h"
 #include "settings/settings_file.h"
 #include "settings/settings_text.h"
 

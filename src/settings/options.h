@@ -7,7 +7,7 @@
 
 #include "platform/dialogs.h"
 #include "platform/menu_view.h"
-#include "rules/pieces.h"
+#include "settings/backgrounds.h"
 
 namespace banzuri {
 

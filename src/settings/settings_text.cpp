@@ -3,7 +3,7 @@
 #include <array>
 #include <utility>
 
-#include "rules/pieces.h"
+#include "settings/backgrounds.h"
 
 namespace banzuri::settings {
 

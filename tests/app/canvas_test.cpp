@@ -7,8 +7,10 @@
 #include "fakes/recording_fakes.h"
 #include "render/board_painter.h"
 #include "render/labels.h"
+#include "render/pictures.h"
 #include "rules/game_state.h"
 #include "rules/pieces.h"
+#include "settings/backgrounds.h"
 #include "settings/options.h"
 
 using banzuri::app::QtCanvas;

@@ -10,6 +10,7 @@
 #include "picture_art.h"
 #include "render/board_painter.h"
 #include "rules/game_state.h"
+#include "settings/backgrounds.h"
 #include "settings/options.h"
 
 using banzuri::app::QtCanvas;

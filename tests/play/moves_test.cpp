@@ -8,6 +8,7 @@
 
 #include "fakes/recording_platform.h"
 #include "render/board_painter.h"
+#include "render/pictures.h"
 
 namespace banzuri {
 namespace {

@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "play_fixture.h"
+#include "settings/backgrounds.h"
 #include "settings_fixtures.h"
 
 namespace banzuri {

@@ -2,6 +2,7 @@
 // the music it takes from the file, and when it writes the file back.
 #include <gtest/gtest.h>
 
+#include "settings/backgrounds.h"
 #include "settings_fixtures.h"
 
 namespace banzuri {

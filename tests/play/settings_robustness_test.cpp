@@ -4,6 +4,7 @@
 
 #include <random>
 
+#include "settings/backgrounds.h"
 #include "settings_fixtures.h"
 
 namespace banzuri {

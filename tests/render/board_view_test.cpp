@@ -1,7 +1,9 @@
 #include <gtest/gtest.h>
 
+#include "render/pictures.h"
 #include "render/render_probe.h"
 #include "rules/game_state.h"
+#include "settings/backgrounds.h"
 
 namespace banzuri {
 namespace {

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "render/pictures.h"
 #include "render/render_probe.h"
 #include "rules/game_state.h"
 

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "fakes/recording_fakes.h"
+#include "settings/backgrounds.h"
 #include "settings/settings_fixtures.h"
 #include "settings/settings_text.h"
 

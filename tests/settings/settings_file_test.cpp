@@ -7,6 +7,7 @@
 #include <string>
 
 #include "fakes/recording_fakes.h"
+#include "settings/backgrounds.h"
 #include "settings/options.h"
 #include "settings/settings_file.h"
 #include "settings/settings_fixtures.h"

@@ -3,7 +3,7 @@
 
 #include <gtest/gtest.h>
 
-#include "rules/pieces.h"
+#include "settings/backgrounds.h"
 #include "settings/settings_fixtures.h"
 
 namespace banzuri {

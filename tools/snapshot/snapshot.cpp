@@ -16,6 +16,7 @@
 #include "app/qt_canvas.h"
 #include "app/start_picture.h"
 #include "contact_sheet.h"
+#include "settings/backgrounds.h"
 
 namespace {
 
