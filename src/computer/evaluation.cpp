@@ -59,7 +59,8 @@ struct Trial {
 void stage1(const Trial& m, Terms& t) {
     GameState& g = m.g;
     if (m.piece > m.c.trial_piece) t.add(W_PROMOTION, "promotion");
-    if (調査_当たり(g, m.x, m.y, g.upper_order, g.lower_order) == ON) {
+    GroupMarks marks;
+    if (調査_当たり(g, m.x, m.y, g.upper_order, g.lower_order, marks) == ON) {
         t.add(W_CAPTURE, "enclosure");
     } else if (調査_挟めるか(g, m.x, m.y) == ON) {
         t.add(W_CAPTURE, "sandwich");

@@ -35,6 +35,7 @@
 #include "play/task.h"
 #include "render/board_painter.h"
 #include "rules/game_state.h"
+#include "rules/sandwich.h"
 #include "settings/options.h"
 #include "sound/sound_layer.h"
 
@@ -180,7 +181,8 @@ class MainForm {
     void 駒移動(int fx, int fy, int tx, int ty, int piece);
     Task 挟み処理(int x, int y);
     Task 石_取得(int x1, int y1, int x2, int y2);
-    Task 描画_当駒消去();
+    // Takes an enclosed group, member by member, with its animation.
+    Task 描画_当駒消去(std::vector<Square> group);
     // The vanishing puff: two frames, then the empty square, each followed by `wait` seconds.
     Task puff(int x, int y, double wait);
     // Sandwiches, then every enclosed group around the destination until none is left.

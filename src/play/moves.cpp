@@ -2,7 +2,6 @@
 #include "play/main_form.h"
 #include "render/pictures.h"
 #include "rules/capture_sequence.h"
-#include "rules/enclosure.h"
 #include "rules/game_state.h"
 #include "rules/move.h"
 #include "rules/sandwich.h"
@@ -63,8 +62,8 @@ Task MainForm::石_取得(int x1, int y1, int x2, int y2) {
     painter_.描画_敵持盤();
 }
 
-Task MainForm::描画_当駒消去() {
-    for (const Square& s : 当たり駒(g)) {
+Task MainForm::描画_当駒消去(std::vector<Square> group) {
+    for (const Square& s : group) {
         const int code = g.at(s.x, s.y);
         if (code <= LOWER_HU) {
             painter_.frame(PIC_JI_NAKA, s.x, s.y);
@@ -96,8 +95,8 @@ Task MainForm::puff(int x, int y, double wait) {
 Task MainForm::captures_after_move(int tx, int ty) {
     co_await 挟み処理(tx, ty);
     CaptureSequence captures(g, tx, ty);
-    while (captures.next_enclosure()) {
-        co_await 描画_当駒消去();
+    while (const std::optional<CaptureStep> step = captures.next_enclosure()) {
+        co_await 描画_当駒消去(step->squares);
         painter_.描画_自持盤();
         painter_.描画_敵持盤();
     }

@@ -30,8 +30,9 @@ std::optional<CaptureStep> CaptureSequence::next_sandwich() {
 std::optional<CaptureStep> CaptureSequence::next_enclosure() {
     const int opponent = enclosure_opponent(g_, x_, y_);
     if (opponent == TURN_NONE) return std::nullopt;
-    if (調査_当たり(g_, x_, y_, -opponent, opponent) == OFF) return std::nullopt;
-    std::vector<Square> group = 当たり駒(g_);
+    GroupMarks marks;
+    if (調査_当たり(g_, x_, y_, -opponent, opponent, marks) == OFF) return std::nullopt;
+    std::vector<Square> group = 当たり駒(marks);
     // A group with no member would be found again and again.
     if (group.empty()) return std::nullopt;
     return CaptureStep{CaptureKind::ENCLOSURE, {x_, y_}, {}, std::move(group), {}};

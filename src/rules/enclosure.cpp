@@ -9,18 +9,18 @@ namespace {
 // One growth step: walks the board in the direction of growth and marks every square of
 // `side` next to the group on the side it came from. -1 as soon as an empty square touches it.
 template <typename Visit>
-int grow(GameState& g, int side, Visit&& each_square) {
+int grow(const GameState& g, int side, GroupMarks& marks, Visit&& each_square) {
     int count = 0;
     bool liberty = false;
     each_square([&](int x, int y, int from_x, int from_y) {
-        if (liberty || g.mark(from_x, from_y) <= 0 || g.mark(x, y) != 0) return;
+        if (liberty || marks.at(from_x, from_y) <= 0 || marks.at(x, y) != 0) return;
         const int code = g.at(x, y);
         if (code == EMPTY) {
             liberty = true;
             return;
         }
         if (調査_駒手番(g, code) == side) {
-            g.set_mark(x, y, 1);
+            marks.set(x, y, 1);
             ++count;
         }
     });
@@ -37,46 +37,46 @@ int 調査_四方状態(const GameState& g, int x, int y, int code) {
     return OFF;
 }
 
-int 調査_向右(GameState& g, int side) {
-    return grow(g, side, [](auto&& visit) {
+int 調査_向右(const GameState& g, int side, GroupMarks& marks) {
+    return grow(g, side, marks, [](auto&& visit) {
         for (int row = 1; row <= 9; ++row)
             for (int column = 2; column <= 9; ++column)
                 visit(column, row, column - 1, row);
     });
 }
 
-int 調査_向左(GameState& g, int side) {
-    return grow(g, side, [](auto&& visit) {
+int 調査_向左(const GameState& g, int side, GroupMarks& marks) {
+    return grow(g, side, marks, [](auto&& visit) {
         for (int row = 1; row <= 9; ++row)
             for (int column = 8; column >= 1; --column)
                 visit(column, row, column + 1, row);
     });
 }
 
-int 調査_向下(GameState& g, int side) {
-    return grow(g, side, [](auto&& visit) {
+int 調査_向下(const GameState& g, int side, GroupMarks& marks) {
+    return grow(g, side, marks, [](auto&& visit) {
         for (int column = 1; column <= 9; ++column)
             for (int row = 2; row <= 9; ++row)
                 visit(column, row, column, row - 1);
     });
 }
 
-int 調査_向上(GameState& g, int side) {
-    return grow(g, side, [](auto&& visit) {
+int 調査_向上(const GameState& g, int side, GroupMarks& marks) {
+    return grow(g, side, marks, [](auto&& visit) {
         for (int column = 1; column <= 9; ++column)
             for (int row = 8; row >= 1; --row)
                 visit(column, row, column, row + 1);
     });
 }
 
-int 調査_当たり2(GameState& g, int x, int y, int side) {
+int 調査_当たり2(const GameState& g, int x, int y, int side, GroupMarks& marks) {
     if (調査_四方状態(g, x, y, EMPTY) == ON) return OFF;
-    g.surround_mark = Board{};
-    g.set_mark(x, y, 1);
+    marks = GroupMarks{};
+    marks.set(x, y, 1);
     for (;;) {
         int total = 0;
         for (auto step : {&調査_向右, &調査_向左, &調査_向上, &調査_向下}) {
-            const int grown = step(g, side);
+            const int grown = step(g, side, marks);
             if (grown < 0) return OFF;
             total += grown;
         }
@@ -84,23 +84,24 @@ int 調査_当たり2(GameState& g, int x, int y, int side) {
     }
 }
 
-int 調査_当たり(GameState& g, int x, int y, int /*mover*/, int opponent) {
+int 調査_当たり(const GameState& g, int x, int y, int /*mover*/, int opponent, GroupMarks& marks) {
     const Square neighbours[] = {{x - 1, y}, {x + 1, y}, {x, y - 1}, {x, y + 1}};
     const bool inside[] = {x > 1, x<9, y> 1, y < 9};
     for (int i = 0; i < 4; ++i) {
         const Square n = neighbours[i];
         if (!inside[i] || !is_piece(g.at(n.x, n.y))) continue;
-        if (調査_駒手番(g, g.at(n.x, n.y)) == opponent && 調査_当たり2(g, n.x, n.y, opponent) == ON)
+        if (調査_駒手番(g, g.at(n.x, n.y)) == opponent &&
+            調査_当たり2(g, n.x, n.y, opponent, marks) == ON)
             return ON;
     }
     return OFF;
 }
 
-std::vector<Square> 当たり駒(const GameState& g) {
+std::vector<Square> 当たり駒(const GroupMarks& marks) {
     std::vector<Square> marked;
     for (int x = 1; x <= 9; ++x)
         for (int y = 1; y <= 9; ++y)
-            if (g.mark(x, y) == ON) marked.push_back({x, y});
+            if (marks.at(x, y) == ON) marked.push_back({x, y});
     return marked;
 }
 

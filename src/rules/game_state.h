@@ -74,8 +74,6 @@ struct GameState {
     int handicap_shown = OFF;
     int board_reversed = OFF;
 
-    Board surround_mark{};  // members of the group under the enclosure test
-
     // Bounds-safe access: anything outside 0..9 reads EMPTY; writes outside 1..9 are dropped.
     int at(int x, int y) const {
         if (x < 0 || x > 9 || y < 0 || y > 9) return EMPTY;
@@ -84,14 +82,6 @@ struct GameState {
     void set(int x, int y, int code) {
         if (x < 1 || x > 9 || y < 1 || y > 9) return;
         board[static_cast<std::size_t>(x)][static_cast<std::size_t>(y)] = code;
-    }
-    int mark(int x, int y) const {
-        if (x < 0 || x > 9 || y < 0 || y > 9) return 0;
-        return surround_mark[static_cast<std::size_t>(x)][static_cast<std::size_t>(y)];
-    }
-    void set_mark(int x, int y, int v) {
-        if (x < 1 || x > 9 || y < 1 || y > 9) return;
-        surround_mark[static_cast<std::size_t>(x)][static_cast<std::size_t>(y)] = v;
     }
     // Hand counts by kind 1..7; other kinds read 0 and are never written.
     static int count(const Hand& h, int kind) {

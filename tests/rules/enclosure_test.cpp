@@ -26,16 +26,17 @@ TEST(Enclosure, CornerPieceCaughtAndFreedByOneEmptyNeighbour) {
     g.set(1, 1, LOWER_GIN);
     g.set(2, 1, UPPER_HU);
     g.set(1, 2, UPPER_KIN);
-    EXPECT_EQ(調査_当たり(g, 1, 2, 0, FIRST_PLAYER), ON);
-    EXPECT_EQ(当たり駒(g), std::vector<Square>({{1, 1}}));
+    GroupMarks marks;
+    EXPECT_EQ(調査_当たり(g, 1, 2, 0, FIRST_PLAYER, marks), ON);
+    EXPECT_EQ(当たり駒(marks), std::vector<Square>({{1, 1}}));
 
     g = empty_game();
     g.set(9, 9, LOWER_GIN);
     g.set(8, 9, UPPER_HU);
-    g.surround_mark[4][4] = 1;  // left over from an earlier search
-    const Board marks = g.surround_mark;
-    EXPECT_EQ(調査_当たり(g, 8, 9, 0, FIRST_PLAYER), OFF);
-    EXPECT_EQ(g.surround_mark, marks) << "a piece touching an empty square leaves the marks";
+    marks.set(4, 4, 1);  // left over from an earlier search
+    const GroupMarks before = marks;
+    EXPECT_EQ(調査_当たり(g, 8, 9, 0, FIRST_PLAYER, marks), OFF);
+    EXPECT_EQ(marks, before) << "a piece touching an empty square leaves the marks";
 }
 
 TEST(Enclosure, EdgeChainIsOneGroupAndOneLibertyFreesIt) {
@@ -46,12 +47,13 @@ TEST(Enclosure, EdgeChainIsOneGroupAndOneLibertyFreesIt) {
     }
     g.set(2, 9, UPPER_GIN);
     g.set(7, 9, UPPER_SYA);
-    EXPECT_EQ(調査_当たり(g, 7, 9, 0, FIRST_PLAYER), ON);
-    EXPECT_EQ(当たり駒(g), std::vector<Square>({{3, 9}, {4, 9}, {5, 9}, {6, 9}}));
+    GroupMarks marks;
+    EXPECT_EQ(調査_当たり(g, 7, 9, 0, FIRST_PLAYER, marks), ON);
+    EXPECT_EQ(当たり駒(marks), std::vector<Square>({{3, 9}, {4, 9}, {5, 9}, {6, 9}}));
 
     g.set(5, 8, EMPTY);
-    EXPECT_EQ(調査_当たり(g, 7, 9, 0, FIRST_PLAYER), OFF);
-    EXPECT_EQ(調査_当たり2(g, 3, 9, FIRST_PLAYER), OFF);
+    EXPECT_EQ(調査_当たり(g, 7, 9, 0, FIRST_PLAYER, marks), OFF);
+    EXPECT_EQ(調査_当たり2(g, 3, 9, FIRST_PLAYER, marks), OFF);
 }
 
 TEST(Enclosure, BentGroupGrowsInEveryDirection) {
@@ -65,10 +67,11 @@ TEST(Enclosure, BentGroupGrowsInEveryDirection) {
     g.set(7, 2, LOWER_KIN);
     g.set(8, 2, LOWER_KIN);
     g.set(9, 3, LOWER_KIN);
-    EXPECT_EQ(調査_当たり2(g, 7, 1, SECOND_PLAYER), ON);
-    EXPECT_EQ(当たり駒(g), std::vector<Square>({{7, 1}, {8, 1}, {9, 1}, {9, 2}}));
+    GroupMarks marks;
+    EXPECT_EQ(調査_当たり2(g, 7, 1, SECOND_PLAYER, marks), ON);
+    EXPECT_EQ(当たり駒(marks), std::vector<Square>({{7, 1}, {8, 1}, {9, 1}, {9, 2}}));
     g.set(9, 3, EMPTY);
-    EXPECT_EQ(調査_当たり2(g, 7, 1, SECOND_PLAYER), OFF);
+    EXPECT_EQ(調査_当たり2(g, 7, 1, SECOND_PLAYER, marks), OFF);
 }
 
 TEST(Enclosure, GrowthStepsReportCountsAndLiberties) {
@@ -77,10 +80,11 @@ TEST(Enclosure, GrowthStepsReportCountsAndLiberties) {
     g.set(2, 1, LOWER_HU);
     g.set(3, 1, LOWER_HU);
     g.set(4, 1, UPPER_HU);
-    g.set_mark(1, 1, 1);
-    EXPECT_EQ(調査_向右(g, FIRST_PLAYER), 2) << "a square marked in the pass grows further";
-    EXPECT_EQ(調査_向左(g, FIRST_PLAYER), 0);
-    EXPECT_EQ(調査_向下(g, FIRST_PLAYER), -1);
+    GroupMarks marks;
+    marks.set(1, 1, 1);
+    EXPECT_EQ(調査_向右(g, FIRST_PLAYER, marks), 2) << "a square marked in the pass grows further";
+    EXPECT_EQ(調査_向左(g, FIRST_PLAYER, marks), 0);
+    EXPECT_EQ(調査_向下(g, FIRST_PLAYER, marks), -1);
 }
 
 TEST(Enclosure, OwnGroupsAndOtherSideAreNeverReported) {
@@ -88,20 +92,22 @@ TEST(Enclosure, OwnGroupsAndOtherSideAreNeverReported) {
     g.set(1, 1, LOWER_GIN);
     g.set(2, 1, UPPER_HU);
     g.set(1, 2, UPPER_KIN);
-    EXPECT_EQ(調査_当たり(g, 1, 2, 0, SECOND_PLAYER), OFF) << "asked about the wrong side";
-    EXPECT_EQ(調査_当たり(g, 5, 5, 0, FIRST_PLAYER), OFF) << "not next to the group";
+    GroupMarks marks;
+    EXPECT_EQ(調査_当たり(g, 1, 2, 0, SECOND_PLAYER, marks), OFF) << "asked about the wrong side";
+    EXPECT_EQ(調査_当たり(g, 5, 5, 0, FIRST_PLAYER, marks), OFF) << "not next to the group";
 }
 
 TEST(Enclosure, TwoGroupsReportedOneAtATime) {
     // The arriving upper piece on (5, 1) closes two lower single-piece groups.
     GameState g = testing::two_enclosed_groups();
-    ASSERT_EQ(調査_当たり(g, 5, 1, SECOND_PLAYER, FIRST_PLAYER), ON);
-    EXPECT_EQ(当たり駒(g), std::vector<Square>({{4, 1}}));
+    GroupMarks marks;
+    ASSERT_EQ(調査_当たり(g, 5, 1, SECOND_PLAYER, FIRST_PLAYER, marks), ON);
+    EXPECT_EQ(当たり駒(marks), std::vector<Square>({{4, 1}}));
     g.set(4, 1, EMPTY);
-    ASSERT_EQ(調査_当たり(g, 5, 1, SECOND_PLAYER, FIRST_PLAYER), ON);
-    EXPECT_EQ(当たり駒(g), std::vector<Square>({{6, 1}}));
+    ASSERT_EQ(調査_当たり(g, 5, 1, SECOND_PLAYER, FIRST_PLAYER, marks), ON);
+    EXPECT_EQ(当たり駒(marks), std::vector<Square>({{6, 1}}));
     g.set(6, 1, EMPTY);
-    EXPECT_EQ(調査_当たり(g, 5, 1, SECOND_PLAYER, FIRST_PLAYER), OFF);
+    EXPECT_EQ(調査_当たり(g, 5, 1, SECOND_PLAYER, FIRST_PLAYER, marks), OFF);
 }
 
 TEST(Enclosure, FullBoardWithoutEmptySquaresIsCaught) {
@@ -109,8 +115,9 @@ TEST(Enclosure, FullBoardWithoutEmptySquaresIsCaught) {
     for (int x = 1; x <= 9; ++x)
         for (int y = 1; y <= 9; ++y)
             g.set(x, y, x <= 4 ? LOWER_HU : UPPER_HU);
-    EXPECT_EQ(調査_当たり(g, 5, 5, SECOND_PLAYER, FIRST_PLAYER), ON);
-    EXPECT_EQ(当たり駒(g).size(), 36u);
+    GroupMarks marks;
+    EXPECT_EQ(調査_当たり(g, 5, 5, SECOND_PLAYER, FIRST_PLAYER, marks), ON);
+    EXPECT_EQ(当たり駒(marks).size(), 36u);
 }
 
 }  // namespace

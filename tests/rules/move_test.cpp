@@ -120,7 +120,8 @@ TEST(Captures, SandwichComesBeforeEnclosure) {
     g.set(5, 8, UPPER_HU);
     g.set(5, 9, UPPER_HU);
     g.set(6, 9, UPPER_GIN);
-    ASSERT_EQ(調査_当たり(g, 6, 8, FIRST_PLAYER, SECOND_PLAYER), ON);
+    GroupMarks marks;
+    ASSERT_EQ(調査_当たり(g, 6, 8, FIRST_PLAYER, SECOND_PLAYER, marks), ON);
     captures_after_move(g, 6, 8);
     EXPECT_EQ(g.at(5, 8), EMPTY);
     EXPECT_EQ(g.at(5, 9), UPPER_HU);
