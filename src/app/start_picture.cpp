@@ -27,10 +27,11 @@ void draw_start_window(QtCanvas& canvas, int background, bool clocks) {
     NoMenu menu;
     GameState g;
     初期設定(g);
+    const ViewState view;
     Options options(menu, dialogs, std::filesystem::temp_directory_path());
     options.set_background(background);
     options.set_elapsed(clocks);
-    BoardPainter(canvas, g, options).画面_再描画();
+    BoardPainter(canvas, g, view, options).画面_再描画();
 }
 
 }  // namespace banzuri::app

@@ -55,7 +55,7 @@ bool MainForm::ladder_allowed() {
     int reason = 0;
     if (g.rec_index > 0) {
         reason = 2;
-    } else if (g.board_reversed == ON) {
+    } else if (view_.board_reversed) {
         reason = 3;
     }
     if (reason == 0) return true;
@@ -85,7 +85,7 @@ void MainForm::LBEL_UP_Click() {
     const int level = g.handicap_level + 1;
     if (const Rung* step = rung(level))
         change_square(level, step->x, step->y, level <= 0 ? step->piece : EMPTY);
-    g.handicap_shown = ON;
+    view_.handicap_shown = true;
 }
 
 void MainForm::LEBEL_DOWN_Click() {
@@ -94,7 +94,7 @@ void MainForm::LEBEL_DOWN_Click() {
     const int level = g.handicap_level - 1;
     if (const Rung* step = rung(g.handicap_level))
         change_square(level, step->x, step->y, level < 0 ? EMPTY : step->piece);
-    g.handicap_shown = ON;
+    view_.handicap_shown = true;
 }
 
 }  // namespace banzuri

@@ -12,7 +12,7 @@ MainForm::MainForm(Platform platform, std::filesystem::path dir, std::filesystem
       start_dir_(files_dir_),
       options_(p.menu, p.dialogs, settings_dir_),
       sound_(p.sound, p.dialogs, files_dir_),
-      painter_(p.canvas, g, options_),
+      painter_(p.canvas, g, view_, options_),
       think_limits_(timed_limits) {
     records_.state_dir = std::move(state_dir);
 }

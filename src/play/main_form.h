@@ -1,6 +1,6 @@
-// The main window's game: it owns the game state, the computer's tables, the selection, the
-// turn clock, the navigation line and three components (the board painter, the options and the
-// sound layer), and answers the window's events.
+// The main window's game: it owns the game state, what the screen shows beside it, the
+// computer's tables, the selection, the turn clock, the navigation line and three components (the
+// board painter, the options and the sound layer), and answers the window's events.
 //
 // The handlers live in files by concern:
 //   play/setup.cpp            start-up and the game menu
@@ -143,6 +143,7 @@ class MainForm {
     // The check mark of a menu item: the level chosen, or an option.
     bool checked(MenuItem item) const;
     const GameState& state() const { return g; }
+    const ViewState& view() const { return view_; }
     const Selection& selection() const { return sel_; }
     const TurnClock& turn_clock() const { return clock_; }
     // The clock timer is running: its ticks draw the seconds of the turn.
@@ -272,6 +273,7 @@ class MainForm {
     void background_click(MenuItem item, int code);
 
     GameState g;
+    ViewState view_;  // the handicap label shown, the board flipped
     Platform p;
     std::filesystem::path files_dir_;     // the sounds
     std::filesystem::path settings_dir_;  // the settings file

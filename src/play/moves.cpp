@@ -21,6 +21,8 @@ void MainForm::初期設定() {
     clock_.shown_second = 0;
     sel_.selection_state = 0;
     banzuri::初期設定(g);
+    view_.handicap_shown = false;
+    view_.board_reversed = false;
     records_.new_game();
     painter_.画面_再描画();
     thinking_shown_ = false;

@@ -214,12 +214,12 @@ void MainForm::CANCEL_Click() {
 }
 
 void MainForm::REVERSE_Click() {
-    if (g.handicap_shown == ON) {
+    if (view_.handicap_shown) {
         painter_.消去_ハンデレベル();
         g.handicap_level = -g.handicap_level;
         painter_.描画_文字列(11, 1, g.handicap_level, COLOUR_WHITE, 10);
     }
-    g.board_reversed = ON;
+    view_.board_reversed = true;
     sel_.selection_state = 0;
 
     const Board before = g.board;

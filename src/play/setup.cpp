@@ -28,8 +28,8 @@ void MainForm::Form_Load() {
 
     sel_.selection_state = 0;
     g.handicap_level = 0;
-    g.handicap_shown = OFF;
-    g.board_reversed = OFF;
+    view_.handicap_shown = false;
+    view_.board_reversed = false;
 
     p.menu.show_checked(MenuItem::LEVEL1, false);
     p.menu.show_checked(MenuItem::LEVEL2, false);

@@ -1,6 +1,7 @@
 // The board painter: every drawing procedure of the window, from the six primitives to the
-// whole-window redraw. It is handed the canvas and read-only views of the position shown and
-// the options; it only draws (the pauses of an animation and the message boxes are the game's).
+// whole-window redraw. It is handed the canvas and read-only views of the position shown, of what
+// the window shows beside it and of the options; it only draws (the pauses of an animation and the
+// message boxes are the game's).
 #pragma once
 
 #include <string>
@@ -13,9 +14,15 @@
 
 namespace banzuri {
 
+// What the window shows beyond the game itself: kept by the window, read by the painter.
+struct ViewState {
+    bool handicap_shown = false;  // the handicap level is on the screen (the ladder was used)
+    bool board_reversed = false;  // the board has been flipped since the game was set up
+};
+
 class BoardPainter {
   public:
-    BoardPainter(Canvas& canvas, const GameState& g, const Options& options);
+    BoardPainter(Canvas& canvas, const GameState& g, const ViewState& view, const Options& options);
 
     // ---- drawing primitives (grid positions, palette colours) -----------------------------
     void 描画_絵(int code, double gx, double gy);
@@ -81,6 +88,7 @@ class BoardPainter {
 
     Canvas& canvas_;
     const GameState& g_;
+    const ViewState& view_;
     const Options& options_;
     int board_colour_ = COLOUR_GREEN;
     int grid_colour_ = COLOUR_GREEN;

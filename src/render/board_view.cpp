@@ -77,7 +77,7 @@ void BoardPainter::画面_再描画() {
     描画_所有時間(g_.upper_order, g_.time_upper);
     描画_所有時間(g_.lower_order, g_.time_lower);
     if (g_.game_mode == MODE_COM) 描画_レベル(g_.level);
-    if (g_.handicap_shown == ON) 描画_ハンデレベル(g_.handicap_level);
+    if (view_.handicap_shown) 描画_ハンデレベル(g_.handicap_level);
     描画_絵(PIC_TITLE, 11, 0);
 }
 

@@ -7,8 +7,9 @@
 
 namespace banzuri {
 
-BoardPainter::BoardPainter(Canvas& canvas, const GameState& g, const Options& options)
-    : canvas_(canvas), g_(g), options_(options) {}
+BoardPainter::BoardPainter(Canvas& canvas, const GameState& g, const ViewState& view,
+                           const Options& options)
+    : canvas_(canvas), g_(g), view_(view), options_(options) {}
 
 void BoardPainter::描画_絵(int code, double gx, double gy) {
     if (!has_picture(code)) return;

@@ -21,13 +21,11 @@ void 初期配置(GameState& g) {
 
 void 初期設定(GameState& g) {
     g.handicap_level = 0;
-    g.handicap_shown = OFF;
     g.game_mode = MODE_MAN;
     g.winner = TURN_NONE;
     g.turn = TURN_NONE;
     g.rec_index = 0;
     g.move_count = 0;
-    g.board_reversed = OFF;
     g.time_upper = 0;
     g.time_lower = 0;
     for (int i = 1; i <= 7; ++i) {

@@ -71,8 +71,6 @@ struct GameState {
     int promoted_piece = EMPTY;
 
     int handicap_level = 0;
-    int handicap_shown = OFF;
-    int board_reversed = OFF;
 
     // Bounds-safe access: anything outside 0..9 reads EMPTY; writes outside 1..9 are dropped.
     int at(int x, int y) const {

@@ -51,7 +51,7 @@ TEST_F(Ladder, OneStepUpTakesTheUpperBishop) {
     w.form.LBEL_UP_Click();
     EXPECT_EQ(g().handicap_level, 1);
     EXPECT_EQ(g().at(8, 2), EMPTY);
-    EXPECT_EQ(g().handicap_shown, ON);
+    EXPECT_TRUE(w.form.view().handicap_shown);
     // Square (8, 2): the empty-square picture, its outline, then the sound.
     const auto n = w.log.size();
     ASSERT_GE(n, 3u);
@@ -86,7 +86,7 @@ TEST_F(Ladder, TenStepsUpLeaveTheUpperKingAndNinePawns) {
     EXPECT_TRUE(w.log.empty()) << "the eleventh step draws and plays nothing";
     EXPECT_EQ(g().board, board);
     EXPECT_EQ(g().handicap_level, 10);
-    EXPECT_EQ(g().handicap_shown, ON);
+    EXPECT_TRUE(w.form.view().handicap_shown);
 }
 
 TEST_F(Ladder, TenStepsDownLeaveTheLowerKingAndNinePawns) {
@@ -140,7 +140,7 @@ TEST_F(Ladder, RefusedOnceAMoveIsRecorded) {
     EXPECT_EQ(w.log, (testing::Log{"dsPlay 2", kMidGame, "dsPlay 2", kMidGame}));
     EXPECT_EQ(g().board, board);
     EXPECT_EQ(g().handicap_level, 0);
-    EXPECT_EQ(g().handicap_shown, OFF);
+    EXPECT_FALSE(w.form.view().handicap_shown);
 }
 
 TEST_F(Ladder, RefusedAfterAFlip) {
@@ -149,6 +149,24 @@ TEST_F(Ladder, RefusedAfterAFlip) {
     w.form.LBEL_UP_Click();
     EXPECT_EQ(w.log, (testing::Log{"dsPlay 2", kFlipped}));
     EXPECT_EQ(g().handicap_level, 0);
+}
+
+// A new game forgets the flip and the label: its redraw shows no label, and the ladder works.
+TEST_F(Ladder, ANewGameForgetsTheFlipAndTheLabel) {
+    w.form.LBEL_UP_Click();
+    w.form.REVERSE_Click();
+    ASSERT_TRUE(w.form.view().board_reversed);
+    w.log.clear();
+    w.form.CANCEL_Click();
+    EXPECT_FALSE(w.form.view().board_reversed);
+    EXPECT_FALSE(w.form.view().handicap_shown);
+    for (const std::string& line : w.lines("text"))
+        EXPECT_EQ(line.find("ﾊﾝﾃﾞｨｷｬｯﾌﾟ"), std::string::npos) << line;
+    w.log.clear();
+    w.form.LBEL_UP_Click();
+    EXPECT_EQ(g().handicap_level, 1);
+    EXPECT_TRUE(w.lines("message").empty());
+    EXPECT_NE(std::find(w.log.begin(), w.log.end(), label_line(1)), w.log.end());
 }
 
 TEST_F(Ladder, SteppedBackToTheStartTheLadderWorksAndDropsTheRecordAhead) {

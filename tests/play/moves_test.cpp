@@ -82,7 +82,8 @@ Log hands_drawn(const GameState& state, bool lower = true, bool upper = true) {
     GameState hands;
     hands.hand_own = state.hand_own;
     hands.hand_enemy = state.hand_enemy;
-    BoardPainter painter(canvas, hands, options);
+    const ViewState view;
+    BoardPainter painter(canvas, hands, view, options);
     painter.画面_再描画();  // as at start-up: the bold font
     log.clear();
     if (lower) painter.描画_自持盤();

@@ -299,7 +299,7 @@ TEST_F(Game, CancelReturnsToTheStartWithNoGame) {
     EXPECT_EQ(g().rec_index, 0);
     EXPECT_EQ(g().move_count, 0);
     EXPECT_EQ(g().handicap_level, 0);
-    EXPECT_EQ(g().handicap_shown, OFF);
+    EXPECT_FALSE(form().view().handicap_shown);
     EXPECT_EQ(g().at(7, 7), LOWER_HU);
     EXPECT_EQ(g().at(7, 6), EMPTY);
     EXPECT_EQ(w.log.back(), "dsPlay 3");
@@ -323,7 +323,7 @@ TEST_F(Game, FlipTurnsTheBoardAndExchangesTheHands) {
     EXPECT_EQ(g().hand_own[KIND_KEI], 0);
     EXPECT_EQ(g().hand_total_upper(), 1);
     EXPECT_EQ(g().hand_total_lower(), 0);
-    EXPECT_EQ(g().board_reversed, ON);
+    EXPECT_TRUE(form().view().board_reversed);
     EXPECT_EQ(g().turn, SECOND_PLAYER);
     EXPECT_EQ(w.log.back(), "dsPlay 3");
 }
@@ -400,7 +400,7 @@ TEST_F(Game, FlipRedrawsTheHandicapLabelNegated) {
 }
 
 TEST_F(Game, FlipWithoutTheLabelShownDrawsNoLabel) {
-    ASSERT_EQ(g().handicap_shown, OFF);
+    ASSERT_FALSE(form().view().handicap_shown);
     form().REVERSE_Click();
     EXPECT_EQ(g().handicap_level, 0);
     EXPECT_TRUE(w.lines("text").empty());

@@ -146,7 +146,7 @@ TEST(ScreenRedraw, ComputerGameWithHandicapAndClocksShowsThemAllBeforeTheTitle) 
     初期配置(w.g);
     w.g.game_mode = MODE_COM;
     w.g.level = 2;
-    w.g.handicap_shown = ON;
+    w.view.handicap_shown = true;
     w.g.handicap_level = -10;
     w.g.time_lower = 65;
     w.g.time_upper = 3600;

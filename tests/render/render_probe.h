@@ -79,8 +79,9 @@ struct PainterWindow {
     FakeClock clock{log};
     FakeMenu menu;
     GameState g;
+    ViewState view;
     Options options{menu, dialogs, std::filesystem::temp_directory_path()};
-    BoardPainter painter{canvas, g, options};
+    BoardPainter painter{canvas, g, view, options};
 };
 
 using FakeWindow = PainterWindow<FakeCanvas>;

@@ -18,7 +18,6 @@ TEST(InitialSetup, LaysOutFortyPiecesWithEmptyHandsAndNoGame) {
     g.move_count = 7;
     g.rec_index = 7;
     g.rec_last = 6;
-    g.board_reversed = ON;
     g.handicap_level = 4;
     初期設定(g);
     EXPECT_EQ(pieces_on_board(g), 40);
@@ -37,7 +36,6 @@ TEST(InitialSetup, LaysOutFortyPiecesWithEmptyHandsAndNoGame) {
     EXPECT_EQ(g.move_count, 0);
     EXPECT_EQ(g.rec_index, 0);
     EXPECT_EQ(g.rec_last, 6) << "the record's limit is left for the callers";
-    EXPECT_EQ(g.board_reversed, OFF);
     EXPECT_EQ(g.handicap_level, 0);
     EXPECT_EQ(g.game_mode, MODE_MAN);
 }
