@@ -6,11 +6,11 @@
 #include <cstdlib>
 #include <optional>
 #include <random>
+#include <stdexcept>
 #include <vector>
 
 #include "computer/look_ahead.h"
-#include "rules/legal_moves.h"
-#include "rules/move.h"
+#include "rules/game.h"
 
 namespace {
 
@@ -39,27 +39,25 @@ constexpr Weight kWeights[] = {
 // 1 when `first` (lower side, moving first) wins, 0 when it loses, 0.5 for a draw.
 double game(const look::EvalWeights& first, const look::EvalWeights& second, long long nodes,
             std::mt19937& rng) {
-    GameState g;
-    初期設定(g);
-    g.lower_order = FIRST_PLAYER;
-    g.upper_order = SECOND_PLAYER;
-    bool lower = true;
-    for (int ply = 0; ply < MAX_PLIES && g.winner == TURN_NONE; ++ply, lower = !lower) {
-        std::optional<LegalMove> m;
+    Game g;
+    g.start(MODE_MAN, FIRST_PLAYER, FIRST_PLAYER);
+    for (int ply = 0; ply < MAX_PLIES && !g.decided(); ++ply) {
+        const bool lower = g.lower_to_move();
+        std::optional<Move> m;
         if (ply < RANDOM_PLIES) {
-            const std::vector<LegalMove> moves = legal_moves(g, lower);
+            const std::vector<Move> moves = g.legal_moves();
             if (!moves.empty()) m = moves[rng() % moves.size()];
         } else {
             LookLimits limits;
             limits.nodes = nodes;
             limits.weights = lower ? first : second;
-            m = look_ahead(g, lower, limits).move;
+            m = look_ahead(g.position(), lower, limits).move;
         }
         if (!m) return lower ? 0.0 : 1.0;
-        carry_out_move(g, m->fx, m->fy, m->tx, m->ty, m->placed);
+        if (!g.play(*m, 0)) throw std::logic_error("the rules refused the search's move");
     }
-    if (g.winner == FIRST_PLAYER) return 1.0;
-    if (g.winner == SECOND_PLAYER) return 0.0;
+    if (g.winner() == FIRST_PLAYER) return 1.0;
+    if (g.winner() == SECOND_PLAYER) return 0.0;
     return 0.5;
 }
 

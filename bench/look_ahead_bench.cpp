@@ -54,7 +54,7 @@ void measure(const Case& c, bool lower, int milliseconds) {
     const double limit = milliseconds / 1000.0;
     LookLimits limits;
     limits.should_stop = [&] { return cpu_seconds() - cpu_start >= limit; };
-    const LookResult r = look_ahead(p.g, lower, limits);
+    const LookResult r = look_ahead(p.game.position(), lower, limits);
     const double cpu = cpu_seconds() - cpu_start;
     const double wall =
         std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();

@@ -8,21 +8,18 @@
 #include <vector>
 
 #include "computer/search.h"
-#include "rules/game_state.h"
+#include "rules/game.h"
 
 namespace {
 
 using namespace banzuri;
 
+// The starting position against the computer, the computer (upper side) to move.
 GameState computer_game(int level) {
-    GameState g;
-    g.game_mode = MODE_COM;
-    g.lower_order = FIRST_PLAYER;
-    g.upper_order = SECOND_PLAYER;
-    g.turn = SECOND_PLAYER;
-    g.level = level;
-    初期配置(g);
-    return g;
+    Game game;
+    game.start(MODE_COM, FIRST_PLAYER, SECOND_PLAYER);
+    game.set_level(level);
+    return game.position();
 }
 
 // Rows are given top (row 1) to bottom, columns 1..9 from the left; lower case is the human.

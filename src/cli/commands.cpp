@@ -7,8 +7,6 @@
 
 #include "cli/sfen.h"
 #include "cli/usi.h"
-#include "rules/legal_moves.h"
-#include "rules/move.h"
 
 namespace banzuri::cli {
 
@@ -26,10 +24,10 @@ std::string side_name(bool lower) {
     return lower ? "lower" : "upper";
 }
 
-std::string winner_name(const GameState& g) {
-    if (g.winner == TURN_NONE) return "none";
-    if (g.winner == g.lower_order) return "lower";
-    if (g.winner == g.upper_order) return "upper";
+std::string winner_name(const Game& game) {
+    if (!game.decided()) return "none";
+    if (game.winner() == game.lower_order()) return "lower";
+    if (game.winner() == game.upper_order()) return "upper";
     return "none";
 }
 
@@ -110,7 +108,7 @@ Output command_moves(const Args& args) {
     if (std::string why = parse_sfen(args[0], p); !why.empty())
         return fail("moves: SFEN " + quoted(args[0]), why);
     std::vector<std::string> lines;
-    for (const LegalMove& m : legal_moves(p.g, p.lower_to_move))
+    for (const Move& m : p.game.legal_moves())
         lines.push_back(to_usi(m));
     std::sort(lines.begin(), lines.end());
     Output result;
@@ -126,22 +124,16 @@ Output command_play(const Args& args) {
         return fail("play: SFEN " + quoted(args[0]), why);
     for (std::size_t i = 1; i < args.size(); ++i) {
         const std::string what = "play: move " + std::to_string(i) + " " + quoted(args[i]);
-        if (p.g.winner != TURN_NONE) return fail(what, "the game is already decided");
-        LegalMove m;
-        if (std::string why = parse_usi(args[i], p.lower_to_move, m); !why.empty())
-            return fail(what, why);
-        if (!is_legal(p.g, p.lower_to_move, m))
-            return fail(what, "not a legal move for the " + side_name(p.lower_to_move) + " side");
-        Position after = p;
-        carry_out_move(after.g, m.fx, m.fy, m.tx, m.ty, m.placed);
-        after.lower_to_move = !after.lower_to_move;
-        after.g.turn = -after.g.turn;
-        ++after.move_number;
+        if (p.game.decided()) return fail(what, "the game is already decided");
+        Move m;
+        if (std::string why = parse_usi(args[i], m); !why.empty()) return fail(what, why);
+        if (!p.game.play(m, 0))
+            return fail(what, "not a legal move for the " + side_name(p.lower_to_move()) + " side");
+        ++p.move_number;
         // What is printed must read back as input.
-        if (std::string why = beyond_sfen_limits(after); !why.empty()) return fail(what, why);
-        p = std::move(after);
+        if (std::string why = beyond_sfen_limits(p); !why.empty()) return fail(what, why);
     }
-    return Output{0, to_sfen(p) + "\nwinner: " + winner_name(p.g) + "\n", {}};
+    return Output{0, to_sfen(p) + "\nwinner: " + winner_name(p.game) + "\n", {}};
 }
 
 }  // namespace banzuri::cli

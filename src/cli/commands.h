@@ -17,8 +17,9 @@ struct Output {
     std::string err;
 };
 
-// Exit statuses: 0 done, 1 selfplay found a move that lost or created a piece, 2 bad input,
-// 3 the output could not be written (a full disk, say).
+// Exit statuses: 0 done, 1 selfplay found a move that lost or created a piece (or the rules
+// refused a move a player of selfplay or match chose), 2 bad input, 3 the output could not be
+// written (a full disk, say).
 inline constexpr int EXIT_BAD_INPUT = 2;
 inline constexpr int EXIT_OUTPUT_FAILED = 3;
 inline constexpr std::size_t ERROR_LINE_LIMIT = 515;

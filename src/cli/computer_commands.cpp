@@ -10,8 +10,7 @@
 #include "cli/sfen.h"
 #include "cli/usi.h"
 #include "computer/evaluation.h"
-#include "rules/legal_moves.h"
-#include "rules/move.h"
+#include "rules/game.h"
 
 namespace banzuri::cli {
 
@@ -74,16 +73,14 @@ std::string read_search_args(const std::string& command, const Args& args, bool 
 
 // The position as a game against the computer at the given level, the computer to move.
 GameState computer_to_move(const Position& p, const SearchOptions& o) {
-    GameState g = p.g;
-    g.game_mode = MODE_COM;
-    g.upper_order = o.upper_first ? FIRST_PLAYER : SECOND_PLAYER;
-    g.lower_order = -g.upper_order;
-    g.turn = g.upper_order;
-    g.level = o.level;
-    return g;
+    Game game = p.game;
+    const int upper_order = o.upper_first ? FIRST_PLAYER : SECOND_PLAYER;
+    game.start(MODE_COM, -upper_order, upper_order);
+    game.set_level(o.level);
+    return game.position();
 }
 
-std::string bestmove_line(const std::optional<LegalMove>& best) {
+std::string bestmove_line(const std::optional<Move>& best) {
     return "bestmove " + (best ? to_usi(*best) : std::string("resign")) + "\n";
 }
 
@@ -112,6 +109,7 @@ struct GameResult {
     int moves = 0;
     int winner = TURN_NONE;  // order token; TURN_NONE when the move limit ended the game
     int accounted = PIECES_IN_A_SET;
+    bool refused = false;  // the rules refused a move a player chose
 };
 
 // Games of the computer against the random mover; the random numbers come from one seeded
@@ -121,43 +119,39 @@ class Selfplay {
     explicit Selfplay(const SelfplayOptions& o) : o_(o), rng_(o.seed) {}
 
     GameResult play() {
-        GameState g;
-        初期設定(g);
-        g.game_mode = MODE_COM;
-        g.lower_order = FIRST_PLAYER;
-        g.upper_order = SECOND_PLAYER;
-        g.turn = FIRST_PLAYER;
-        g.level = o_.level;
+        Game game;
+        game.start(MODE_COM, FIRST_PLAYER, FIRST_PLAYER);
+        game.set_level(o_.level);
         GameResult r;
-        while (g.winner == TURN_NONE && r.moves < o_.max_moves) {
-            const bool moved = g.turn == g.lower_order ? random_move(g) : computer_move(g);
-            if (!moved) {
-                g.winner = -g.turn;  // the side to move has nothing left and gives up
+        while (!game.decided() && r.moves < o_.max_moves) {
+            const std::optional<Move> m =
+                game.lower_to_move() ? random_move(game) : computer_move(game);
+            if (!m) {
+                game.resign();  // the side to move has nothing left and gives up
                 break;
             }
+            if (!game.play(*m, 0)) {
+                r.refused = true;
+                return r;
+            }
             ++r.moves;
-            r.accounted = pieces_accounted(g);
+            r.accounted = pieces_accounted(game.position());
             if (r.accounted != PIECES_IN_A_SET) return r;
-            g.turn = -g.turn;
         }
-        r.winner = g.winner;
+        r.winner = game.winner();
         return r;
     }
 
   private:
-    bool random_move(GameState& g) {
-        const std::vector<LegalMove> moves = legal_moves(g, true);
-        if (moves.empty()) return false;
-        const LegalMove& m = moves[rng_() % moves.size()];
-        play_move(g, m.fx, m.fy, m.tx, m.ty, m.placed);
-        return true;
+    std::optional<Move> random_move(const Game& game) {
+        const std::vector<Move> moves = game.legal_moves();
+        if (moves.empty()) return std::nullopt;
+        return moves[rng_() % moves.size()];
     }
 
-    bool computer_move(GameState& g) {
-        const std::optional<LegalMove> best = search_best_move(g, computer_, [] {});
-        if (!best) return false;
-        play_move(g, best->fx, best->fy, best->tx, best->ty, best->placed);
-        return true;
+    std::optional<Move> computer_move(const Game& game) {
+        GameState g = game.position();
+        return search_best_move(g, computer_, [] {});
     }
 
     const SelfplayOptions& o_;
@@ -169,7 +163,8 @@ class Selfplay {
 
 // The look-ahead levels: the side to move of the SFEN, what the search saw, and its move.
 Output look_ahead_bestmove(const Position& p, const SearchOptions& o) {
-    const LookResult r = look_ahead(p.g, p.lower_to_move, look_limits(o.level, o.think));
+    const LookResult r =
+        look_ahead(p.game.position(), p.lower_to_move(), look_limits(o.level, o.think));
     std::string score = "cp " + std::to_string(r.score);
     if (r.score > MATE_BOUND) score = "mate " + std::to_string(MATE_SCORE - r.score);
     if (r.score < -MATE_BOUND) score = "mate -" + std::to_string(MATE_SCORE + r.score);
@@ -198,7 +193,7 @@ Output command_trace(const Args& args) {
     GameState g = computer_to_move(p, o);
     ComputerState c;
     std::vector<Candidate> candidates;
-    const std::optional<LegalMove> best = search_best_move(
+    const std::optional<Move> best = search_best_move(
         g, c, [] {}, &candidates);
     Output result;
     for (const Candidate& k : candidates) {
@@ -240,6 +235,12 @@ Output selfplay(const SelfplayOptions& o) {
     long long total_moves = 0;
     for (int n = 1; n <= o.games; ++n) {
         const GameResult r = play.play();
+        if (r.refused) {
+            result.status = 1;
+            result.err = "banzuri-cli: selfplay: game " + std::to_string(n) + ", move " +
+                         std::to_string(r.moves + 1) + ": the rules refused the move chosen\n";
+            return result;
+        }
         if (r.accounted != PIECES_IN_A_SET) {
             result.status = 1;
             result.err = "banzuri-cli: selfplay: game " + std::to_string(n) + ", move " +

@@ -7,8 +7,7 @@
 #include <vector>
 
 #include "cli/options.h"
-#include "rules/legal_moves.h"
-#include "rules/move.h"
+#include "rules/game.h"
 
 namespace banzuri::cli {
 
@@ -23,41 +22,31 @@ struct GameOutcome {
     int plies = 0;
 };
 
-GameState fresh_game() {
-    GameState g;
-    初期設定(g);
-    g.game_mode = MODE_MAN;
-    g.lower_order = FIRST_PLAYER;
-    g.upper_order = SECOND_PLAYER;
-    g.turn = FIRST_PLAYER;
-    return g;
-}
-
-// One game: `first` plays the lower side and moves first.
-GameOutcome play_game(int first, int second, const MatchOptions& o, std::mt19937& rng,
-                      ComputerState& scratch) {
-    GameState g = fresh_game();
+// One game: `first` plays the lower side and moves first. Answers nothing when the rules
+// refuse a move a player chose.
+std::optional<GameOutcome> play_game(int first, int second, const MatchOptions& o,
+                                     std::mt19937& rng, ComputerState& scratch) {
+    Game game;
+    game.start(MODE_MAN, FIRST_PLAYER, FIRST_PLAYER);
     GameOutcome r;
-    bool lower = true;
-    while (g.winner == TURN_NONE && r.plies < MATCH_MAX_PLIES) {
-        std::optional<LegalMove> m;
+    while (!game.decided() && r.plies < MATCH_MAX_PLIES) {
+        const bool lower = game.lower_to_move();
+        std::optional<Move> m;
         if (r.plies < MATCH_RANDOM_PLIES) {
-            const std::vector<LegalMove> moves = legal_moves(g, lower);
+            const std::vector<Move> moves = game.legal_moves();
             if (!moves.empty()) m = moves[rng() % moves.size()];
         } else {
-            m = computer_move(g, lower, lower ? first : second, o.think, scratch);
+            m = computer_move(game.position(), lower, lower ? first : second, o.think, scratch);
         }
         if (!m) {  // the side to move has nothing left and gives up
             r.outcome = lower ? Outcome::SECOND_WINS : Outcome::FIRST_WINS;
             return r;
         }
-        play_move(g, m->fx, m->fy, m->tx, m->ty, m->placed);  // recorded: repetitions are seen
+        if (!game.play(*m, 0)) return std::nullopt;  // recorded: repetitions are seen
         ++r.plies;
-        lower = !lower;
-        g.turn = -g.turn;
     }
-    if (g.winner == FIRST_PLAYER) r.outcome = Outcome::FIRST_WINS;
-    if (g.winner == SECOND_PLAYER) r.outcome = Outcome::SECOND_WINS;
+    if (game.winner() == FIRST_PLAYER) r.outcome = Outcome::FIRST_WINS;
+    if (game.winner() == SECOND_PLAYER) r.outcome = Outcome::SECOND_WINS;
     return r;
 }
 
@@ -114,8 +103,16 @@ Output play_match(const MatchOptions& o) {
     const std::string b = level_name(o.level_b);
     for (int n = 1; n <= o.games; ++n) {
         const bool a_first = n % 2 == 1;
-        const GameOutcome r = a_first ? play_game(o.level_a, o.level_b, o, rng, scratch)
-                                      : play_game(o.level_b, o.level_a, o, rng, scratch);
+        const std::optional<GameOutcome> played =
+            a_first ? play_game(o.level_a, o.level_b, o, rng, scratch)
+                    : play_game(o.level_b, o.level_a, o, rng, scratch);
+        if (!played) {
+            result.status = 1;
+            result.err = "banzuri-cli: match: game " + std::to_string(n) +
+                         ": the rules refused a move a player chose\n";
+            return result;
+        }
+        const GameOutcome& r = *played;
         std::string verdict = "draw";
         if (r.outcome != Outcome::DRAW) {
             const bool a_won = (r.outcome == Outcome::FIRST_WINS) == a_first;

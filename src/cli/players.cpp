@@ -2,6 +2,8 @@
 
 #include <chrono>
 
+#include "rules/game.h"
+
 namespace banzuri::cli {
 
 namespace {
@@ -9,32 +11,24 @@ namespace {
 constexpr int LEVEL5_FACTOR = static_cast<int>(LEVEL5_NODES / LEVEL4_NODES);
 
 // An upper-side move found on the turned-round board, as the lower side's move on `g`.
-LegalMove turned_back(const LegalMove& m) {
-    LegalMove out = m;
-    if (is_drop(m)) {
-        out.fx = HAND_LOWER_COLUMN;
-        out.fy = m.fy + 2;
-    } else {
-        out.fx = 10 - m.fx;
-        out.fy = 10 - m.fy;
-    }
-    out.tx = 10 - m.tx;
-    out.ty = 10 - m.ty;
-    out.piece = -m.piece;
-    out.placed = -m.placed;
+Move turned_back(const Move& m) {
+    Move out = m;
+    if (!m.is_drop()) out.from = {10 - m.from.x, 10 - m.from.y};
+    out.to = {10 - m.to.x, 10 - m.to.y};
     return out;
 }
 
-std::optional<LegalMove> one_ply(GameState& g, bool lower_side, int level, ComputerState& c) {
+std::optional<Move> one_ply(const GameState& g, bool lower_side, int level, ComputerState& c) {
     // The one-ply search plays the upper side as the computer of a game against a human.
-    GameState scratch = lower_side ? turned_round(g) : g;
-    scratch.game_mode = MODE_COM;
-    scratch.upper_order = lower_side ? g.lower_order : g.upper_order;
-    if (scratch.upper_order == TURN_NONE) scratch.upper_order = lower_side ? 1 : -1;
-    scratch.lower_order = -scratch.upper_order;
-    scratch.turn = scratch.upper_order;
-    scratch.level = level;
-    const std::optional<LegalMove> best = search_best_move(scratch, c, [] {});
+    const GameState seen = lower_side ? turned_round(g) : g;
+    int upper_order = lower_side ? g.lower_order : g.upper_order;
+    if (upper_order == TURN_NONE) upper_order = lower_side ? 1 : -1;
+    Game game;
+    game.set_position(seen.board, seen.hand_own, seen.hand_enemy, false);
+    game.start(MODE_COM, -upper_order, upper_order);
+    game.set_level(level);
+    GameState scratch = game.position();
+    const std::optional<Move> best = search_best_move(scratch, c, [] {});
     if (!best || !lower_side) return best;
     return turned_back(*best);
 }
@@ -49,7 +43,6 @@ GameState turned_round(const GameState& g) {
             t.set(10 - x, 10 - y, -g.at(x, y));
     t.hand_own = g.hand_enemy;
     t.hand_enemy = g.hand_own;
-    t.winner = g.winner;
     return t;
 }
 
@@ -66,8 +59,8 @@ LookLimits look_limits(int level, const ThinkLimits& t) {
     return limits;
 }
 
-std::optional<LegalMove> computer_move(GameState& g, bool lower_side, int level,
-                                       const ThinkLimits& t, ComputerState& scratch) {
+std::optional<Move> computer_move(const GameState& g, bool lower_side, int level,
+                                  const ThinkLimits& t, ComputerState& scratch) {
     if (level <= 3) return one_ply(g, lower_side, level, scratch);
     return look_ahead(g, lower_side, look_limits(level, t)).move;
 }

@@ -8,7 +8,6 @@
 
 #include "computer/look_ahead.h"
 #include "computer/search.h"
-#include "rules/legal_moves.h"
 
 namespace banzuri::cli {
 
@@ -23,9 +22,9 @@ struct ThinkLimits {
 LookLimits look_limits(int level, const ThinkLimits& t);
 
 // The move the level chooses for the lower or the upper side of `g`, or nothing when it has
-// none. `g` is left as it was.
-std::optional<LegalMove> computer_move(GameState& g, bool lower_side, int level,
-                                       const ThinkLimits& t, ComputerState& scratch);
+// none.
+std::optional<Move> computer_move(const GameState& g, bool lower_side, int level,
+                                  const ThinkLimits& t, ComputerState& scratch);
 
 // The position turned round: every square (x, y) moves to (10 - x, 10 - y) and changes side,
 // and the hands change places.

@@ -21,9 +21,10 @@ std::string winner_text(records::Side side) {
 }
 
 Output final_position(const records::GameRecord& r) {
-    GameState g;
-    if (auto problem = records::replay(r, g)) return fail("record", problem->why);
+    Game game;
+    if (auto problem = records::replay(r, game)) return fail("record", problem->why);
     const int moves = static_cast<int>(r.moves.size());
+    const GameState& g = game.position();
     return Output{0,
                   records::position_sfen(g.board, g.hand_own, g.hand_enemy,
                                          records::lower_to_move_at_end(r), moves + 1) +

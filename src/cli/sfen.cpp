@@ -6,7 +6,6 @@
 
 #include "cli/commands.h"
 #include "records/position_sfen.h"
-#include "rules/move.h"
 
 namespace banzuri::cli {
 
@@ -54,7 +53,7 @@ std::vector<std::string_view> split(std::string_view text, char separator) {
     }
 }
 
-std::string parse_rank(std::string_view rank, int row, GameState& g) {
+std::string parse_rank(std::string_view rank, int row, Board& board) {
     const std::string name = "rank " + std::string(1, static_cast<char>('a' + row - 1));
     int column = 0;
     for (std::size_t i = 0; i < rank.size(); ++i) {
@@ -71,7 +70,8 @@ std::string parse_rank(std::string_view rank, int row, GameState& g) {
                 return name + ": unknown piece " + shown(piece);
             }
             ++column;
-            if (column <= 9) g.set(column, row, code);
+            if (column <= 9)
+                board[static_cast<std::size_t>(column)][static_cast<std::size_t>(row)] = code;
         }
         if (column > 9) return name + ": more than 9 squares";
     }
@@ -79,17 +79,17 @@ std::string parse_rank(std::string_view rank, int row, GameState& g) {
     return {};
 }
 
-std::string parse_board(std::string_view text, GameState& g) {
+std::string parse_board(std::string_view text, Board& board) {
     const std::vector<std::string_view> ranks = split(text, '/');
     if (ranks.size() != 9) return "board: " + std::to_string(ranks.size()) + " ranks, not 9";
     for (int row = 1; row <= 9; ++row) {
-        std::string why = parse_rank(ranks[static_cast<std::size_t>(row - 1)], row, g);
+        std::string why = parse_rank(ranks[static_cast<std::size_t>(row - 1)], row, board);
         if (!why.empty()) return why;
     }
     return {};
 }
 
-std::string parse_hands(std::string_view text, GameState& g) {
+std::string parse_hands(std::string_view text, Hand& hand_lower, Hand& hand_upper) {
     if (text == "-") return {};
     if (text.empty()) return "hands: empty (write '-')";
     std::array<bool, 16> seen{};
@@ -116,7 +116,7 @@ std::string parse_hands(std::string_view text, GameState& g) {
         if (seen[slot]) return "hands: piece " + shown(std::string(1, c)) + " given twice";
         seen[slot] = true;
         if (count > MAX_HAND_COUNT) return "hands: bad count";
-        GameState::add(lower ? g.hand_own : g.hand_enemy, kind, count);
+        GameState::add(lower ? hand_lower : hand_upper, kind, count);
     }
     return {};
 }
@@ -133,23 +133,11 @@ std::string parse_move_number(std::string_view text, long long& number) {
     return {};
 }
 
-GameState two_humans() {
-    GameState g;
-    g.game_mode = MODE_MAN;
-    g.lower_order = FIRST_PLAYER;
-    g.upper_order = SECOND_PLAYER;
-    g.turn = FIRST_PLAYER;
-    g.winner = TURN_NONE;
-    g.record.clear();  // the tool keeps no record
-    return g;
-}
-
 }  // namespace
 
 Position start_position() {
     Position p;
-    p.g = two_humans();
-    初期配置(p.g);
+    p.game.start(MODE_MAN, FIRST_PLAYER, FIRST_PLAYER);
     return p;
 }
 
@@ -162,20 +150,21 @@ std::string parse_sfen(std::string_view text, Position& out) {
                std::to_string(fields.size());
     if (fields.size() > 4) return "more than 4 fields";
     out = Position{};
-    out.g = two_humans();
-    if (std::string why = parse_board(fields[0], out.g); !why.empty()) return why;
+    Board board{};
+    Hand hand_lower{};
+    Hand hand_upper{};
+    if (std::string why = parse_board(fields[0], board); !why.empty()) return why;
     if (fields[1] != "b" && fields[1] != "w")
         return "side to move: " + shown(fields[1]) + " (expected b or w)";
-    out.lower_to_move = fields[1] == "b";
-    out.g.turn = out.lower_to_move ? FIRST_PLAYER : SECOND_PLAYER;
-    if (std::string why = parse_hands(fields[2], out.g); !why.empty()) return why;
+    if (std::string why = parse_hands(fields[2], hand_lower, hand_upper); !why.empty()) return why;
+    out.game.set_position(board, hand_lower, hand_upper, fields[1] == "b");
     return parse_move_number(fields[3], out.move_number);
 }
 
 std::string beyond_sfen_limits(const Position& p) {
     if (p.move_number > MAX_MOVE_NUMBER)
         return "the move number would pass " + std::to_string(MAX_MOVE_NUMBER);
-    for (const Hand* hand : {&p.g.hand_own, &p.g.hand_enemy})
+    for (const Hand* hand : {&p.game.position().hand_own, &p.game.position().hand_enemy})
         for (int kind = 1; kind <= 7; ++kind)
             if (GameState::count(*hand, kind) > MAX_HAND_COUNT)
                 return "a hand would hold more than " + std::to_string(MAX_HAND_COUNT) +
@@ -196,7 +185,8 @@ std::string piece_letters(int code) {
 }
 
 std::string to_sfen(const Position& p) {
-    return records::position_sfen(p.g.board, p.g.hand_own, p.g.hand_enemy, p.lower_to_move,
+    const GameState& g = p.game.position();
+    return records::position_sfen(g.board, g.hand_own, g.hand_enemy, p.lower_to_move(),
                                   static_cast<int>(p.move_number));
 }
 

@@ -5,14 +5,14 @@
 #include <string>
 #include <string_view>
 
-#include "rules/game_state.h"
+#include "rules/game.h"
 
 namespace banzuri::cli {
 
 struct Position {
-    GameState g;  // a game between two humans, the lower side moving first
-    bool lower_to_move = true;
+    Game game;  // a game between two humans from this position, the lower side's order first
     long long move_number = 1;
+    bool lower_to_move() const { return game.lower_to_move(); }
 };
 
 // What an SFEN may hold, on input and on output alike.

@@ -21,31 +21,29 @@ bool parse_square(std::string_view text, int& column, int& row) {
 
 }  // namespace
 
-std::string to_usi(const LegalMove& m) {
-    if (is_drop(m)) {
-        const int kind = m.fx == HAND_LOWER_COLUMN ? m.fy - 2 : m.fy;
-        if (kind < 1 || kind > 7) return {};
-        return std::string(1, kDropLetters[static_cast<std::size_t>(kind)]) + "*" +
-               square_text(m.tx, m.ty);
+std::string to_usi(const Move& m) {
+    if (m.is_drop()) {
+        if (m.drop < 1 || m.drop > 7) return {};
+        return std::string(1, kDropLetters[static_cast<std::size_t>(m.drop)]) + "*" +
+               square_text(m.to.x, m.to.y);
     }
-    return square_text(m.fx, m.fy) + square_text(m.tx, m.ty) + (m.promote ? "+" : "");
+    return square_text(m.from.x, m.from.y) + square_text(m.to.x, m.to.y) + (m.promote ? "+" : "");
 }
 
-std::string parse_usi(std::string_view text, bool lower_side, LegalMove& out) {
-    out = LegalMove{};
+std::string parse_usi(std::string_view text, Move& out) {
+    out = Move{};
     if (text.size() == 4 && text[1] == '*') {
         const auto kind = kDropLetters.find(text[0]);
         if (kind == std::string_view::npos || kind == 0)
             return "unknown piece to drop (use one of P L N S G B R)";
-        if (!parse_square(text.substr(2), out.tx, out.ty)) return "bad destination square";
-        out.fx = lower_side ? HAND_LOWER_COLUMN : HAND_UPPER_COLUMN;
-        out.fy = static_cast<int>(kind) + (lower_side ? 2 : 0);
+        if (!parse_square(text.substr(2), out.to.x, out.to.y)) return "bad destination square";
+        out.drop = static_cast<int>(kind);
         return {};
     }
     if (text.size() != 4 && !(text.size() == 5 && text[4] == '+'))
         return "not a move (expected e.g. 7g7f, 2b3c+ or P*5e)";
-    if (!parse_square(text.substr(0, 2), out.fx, out.fy)) return "bad source square";
-    if (!parse_square(text.substr(2, 2), out.tx, out.ty)) return "bad destination square";
+    if (!parse_square(text.substr(0, 2), out.from.x, out.from.y)) return "bad source square";
+    if (!parse_square(text.substr(2, 2), out.to.x, out.to.y)) return "bad destination square";
     out.promote = text.size() == 5;
     return {};
 }

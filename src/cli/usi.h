@@ -5,15 +5,15 @@
 #include <string>
 #include <string_view>
 
-#include "rules/legal_moves.h"
+#include "rules/move_type.h"
 
 namespace banzuri::cli {
 
-std::string to_usi(const LegalMove& m);
+std::string to_usi(const Move& m);
 
-// Reads the notation into the squares, the promotion mark and, for a drop, the hand source
-// of the side to move (the move is not judged here). Answers an empty string on success,
-// otherwise why the text was refused.
-std::string parse_usi(std::string_view text, bool lower_side, LegalMove& out);
+// Reads the notation into the squares and the promotion mark, or a drop's kind and square
+// (the move is not judged here). Answers an empty string on success, otherwise why the text
+// was refused.
+std::string parse_usi(std::string_view text, Move& out);
 
 }  // namespace banzuri::cli

@@ -51,7 +51,7 @@ struct Trial {
     int U(int cx, int cy) const { return c.influence_upper(cx, cy); }
     int Lb(int cx, int cy) const { return c.influence_lower_before(cx, cy); }
     int Ub(int cx, int cy) const { return c.influence_upper_before(cx, cy); }
-    bool drop() const { return fx < 0; }
+    bool drop() const { return fx == DROP_COLUMN; }
     bool board_move() const { return fx >= 1 && fx <= 9; }
     bool occupied(int cx, int cy) const { return B(cx, cy) != EMPTY; }
 };
@@ -126,7 +126,7 @@ void pawn(const Trial& m, Terms& t) {
     if (m.drop() && m.B(2, 8) == LOWER_KAKU && x == 2 && y == 7 &&
         (m.L(2, 7) == 0 || m.U(2, 7) > 0))
         t.add(300, "pawn blocks bishop");
-    if (m.fx > 0) {
+    if (m.board_move()) {
         t.add(-1, "pawn move");
         if (y < 8) {
             if (m.L(x, y + 1) == 0 && m.B(x, y + 2) <= LOWER_KEI) t.add(10, "pawn threatens");

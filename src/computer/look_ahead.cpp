@@ -10,23 +10,12 @@ namespace banzuri {
 
 namespace {
 
-// The search's move in the tuple form of the legal-move list.
-LegalMove legal_move_of(const look::Move& m, bool lower_side) {
-    const int side = lower_side ? look::LOWER : look::UPPER;
-    LegalMove out;
-    if (m.drop()) {
-        out.fx = lower_side ? HAND_LOWER_COLUMN : HAND_UPPER_COLUMN;
-        out.fy = lower_side ? m.type + 2 : m.type;
-    } else {
-        out.fx = look::column_of(m.from);
-        out.fy = look::row_of(m.from);
-    }
-    out.tx = look::column_of(m.to);
-    out.ty = look::row_of(m.to);
-    out.piece = look::code_of(side, m.type);
-    out.promote = m.promote != 0;
-    out.placed = look::code_of(side, m.promote ? look::promoted_type(m.type) : m.type);
-    return out;
+// The search's move as the game writes it.
+Move move_of(const look::Move& m) {
+    const int tx = look::column_of(m.to);
+    const int ty = look::row_of(m.to);
+    if (m.drop()) return Move::drop_of(m.type, tx, ty);
+    return Move::board(look::column_of(m.from), look::row_of(m.from), tx, ty, m.promote != 0);
 }
 
 // Hashes of the positions of the game record before the current one; the side to move
@@ -65,7 +54,7 @@ LookResult look_ahead(const GameState& g, bool lower_side, const LookLimits& lim
     auto searcher = std::make_unique<look::Searcher>(
         root, limits, earlier_positions(g, lower_side ? look::LOWER : look::UPPER));
     searcher->run();
-    if (!searcher->best().none()) result.move = legal_move_of(searcher->best(), lower_side);
+    if (!searcher->best().none()) result.move = move_of(searcher->best());
     result.depth = searcher->depth();
     result.nodes = searcher->nodes();
     result.score = searcher->score();

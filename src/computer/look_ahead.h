@@ -11,7 +11,8 @@
 #include <optional>
 
 #include "computer/look_eval.h"
-#include "rules/legal_moves.h"
+#include "rules/game_state.h"
+#include "rules/move_type.h"
 
 namespace banzuri {
 
@@ -36,8 +37,8 @@ struct LookLimits {
 };
 
 struct LookResult {
-    std::optional<LegalMove> move;  // nothing when the side has no move or the game is over
-    int depth = 0;                  // the deepest iteration completed
+    std::optional<Move> move;  // nothing when the side has no move or the game is over
+    int depth = 0;             // the deepest iteration completed
     std::int64_t nodes = 0;
     int score = 0;  // for the side to move, hundredths of a pawn; beyond MATE_BOUND a won game
 };

@@ -2,6 +2,7 @@
 
 #include "computer/evaluation.h"
 #include "computer/influence.h"
+#include "rules/legal_moves.h"
 #include "rules/movement.h"
 #include "rules/promotion.h"
 #include "rules/sandwich.h"
@@ -46,12 +47,12 @@ class Search {
             const int piece = upper_code_of_kind(kind);
             for (int tx = 1; tx <= 9; ++tx)
                 for (int ty = 1; ty <= 9; ++ty)
-                    if (移動チェック(g_, HAND_UPPER_COLUMN, kind, tx, ty, piece) == ON)
+                    if (移動チェック(g_, DROP_COLUMN, kind, tx, ty, piece) == ON)
                         try_drop(kind, tx, ty, piece);
         }
     }
 
-    const std::optional<LegalMove>& best() const { return best_; }
+    const std::optional<Move>& best() const { return best_; }
 
   private:
     // Places `placed` on the target, recounts the influence and scores the position.
@@ -61,14 +62,14 @@ class Search {
         return 盤評価(g_, c_, EMPTY, placed, fx, fy, tx, ty);
     }
 
-    void note(const LegalMove& move, Score score) {
+    void note(const Move& move, Score score) {
         if (candidates_ != nullptr) candidates_->push_back({move, score});
     }
 
     void try_board_move(int fx, int fy, int tx, int ty, int piece) {
         c_.trial_piece = piece;
         g_.set(fx, fy, EMPTY);
-        LegalMove move{fx, fy, tx, ty, piece, false, piece};
+        Move move = Move::board(fx, fy, tx, ty);
         Score score = 0;
         if (調査_駒成(g_, fx, fy, tx, ty, piece) == OFF) {
             score = evaluate(fx, fy, tx, ty, piece);
@@ -76,19 +77,17 @@ class Search {
             note(move, score);
         } else if (移動後チェック(ty, piece) == OFF) {
             move.promote = true;
-            move.placed = g_.promoted_piece;
-            score = evaluate(fx, fy, tx, ty, move.placed);
+            score = evaluate(fx, fy, tx, ty, g_.promoted_piece);
             note(move, score);
         } else {
             const int promoted = g_.promoted_piece;
             score = evaluate(fx, fy, tx, ty, piece);
             note(move, score);
             const Score promoted_score = evaluate(fx, fy, tx, ty, promoted);
-            note({fx, fy, tx, ty, piece, true, promoted}, promoted_score);
+            note(Move::board(fx, fy, tx, ty, true), promoted_score);
             if (promoted_score > score) {
                 score = promoted_score;
                 move.promote = true;
-                move.placed = promoted;
             }
         }
         g_.set(tx, ty, EMPTY);
@@ -98,16 +97,16 @@ class Search {
 
     void try_drop(int kind, int tx, int ty, int piece) {
         c_.trial_piece = piece;
-        Score score = evaluate(HAND_UPPER_COLUMN, kind, tx, ty, piece);
+        Score score = evaluate(DROP_COLUMN, kind, tx, ty, piece);
         if (調査_王を取れるか(g_, g_.upper_order, tx, ty) == ON) score = KING_CAPTURE_SCORE;
         g_.set(tx, ty, EMPTY);
-        const LegalMove move{HAND_UPPER_COLUMN, kind, tx, ty, piece, false, piece};
+        const Move move = Move::drop_of(kind, tx, ty);
         note(move, score);
         consider(move, score);
     }
 
     // Only a strictly higher score replaces the best: the earliest move wins every tie.
-    void consider(const LegalMove& move, Score score) {
+    void consider(const Move& move, Score score) {
         if (score <= c_.best_score) return;
         c_.best_score = score;
         best_ = move;
@@ -116,30 +115,33 @@ class Search {
     GameState& g_;
     ComputerState& c_;
     std::vector<Candidate>* candidates_;
-    std::optional<LegalMove> best_;
+    std::optional<Move> best_;
 };
 
 }  // namespace
 
-std::string candidate_terms(GameState& g, ComputerState& c, const LegalMove& m) {
-    const bool drop = is_drop(m);
-    c.trial_piece = m.piece;
-    if (!drop) g.set(m.fx, m.fy, EMPTY);
-    g.set(m.tx, m.ty, m.placed);
+std::string candidate_terms(GameState& g, ComputerState& c, const Move& m) {
+    const bool drop = m.is_drop();
+    const int piece = moving_piece(g, false, m);
+    const int placed = placed_code(g, false, m);
+    const Square from = source_of(m);
+    c.trial_piece = piece;
+    if (!drop) g.set(from.x, from.y, EMPTY);
+    g.set(m.to.x, m.to.y, placed);
     勢力調査(g, c);
     std::string terms;
-    盤評価(g, c, EMPTY, m.placed, m.fx, m.fy, m.tx, m.ty, &terms);
-    const bool may_promote = !drop && 調査_駒成(g, m.fx, m.fy, m.tx, m.ty, m.piece) == ON;
-    if (!may_promote && 調査_王を取れるか(g, g.upper_order, m.tx, m.ty) == ON)
+    盤評価(g, c, EMPTY, placed, from.x, from.y, m.to.x, m.to.y, &terms);
+    const bool may_promote = !drop && 調査_駒成(g, from.x, from.y, m.to.x, m.to.y, piece) == ON;
+    if (!may_promote && 調査_王を取れるか(g, g.upper_order, m.to.x, m.to.y) == ON)
         terms += "king capture =1000; ";
-    g.set(m.tx, m.ty, EMPTY);
-    if (!drop) g.set(m.fx, m.fy, m.piece);
+    g.set(m.to.x, m.to.y, EMPTY);
+    if (!drop) g.set(from.x, from.y, piece);
     return terms;
 }
 
-std::optional<LegalMove> search_best_move(GameState& g, ComputerState& c,
-                                          const std::function<void()>& tick,
-                                          std::vector<Candidate>* candidates) {
+std::optional<Move> search_best_move(GameState& g, ComputerState& c,
+                                     const std::function<void()>& tick,
+                                     std::vector<Candidate>* candidates) {
     Search search(g, c, candidates);
     search.prepare();
     search.board_moves(tick);

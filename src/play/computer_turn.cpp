@@ -3,6 +3,7 @@
 #include "computer/search.h"
 #include "play/main_form.h"
 #include "render/time_text.h"
+#include "rules/legal_moves.h"
 #include "rules/movement.h"
 #include "rules/record.h"
 
@@ -34,33 +35,37 @@ void MainForm::resign() {
     終了("あなた");
 }
 
-Task MainForm::record_and_show(LegalMove m) {
+Task MainForm::record_and_show(PlayedMove m) {
     // The seconds of the move are measured at the move itself, ticks or no ticks.
     clock_.move_seconds = 調査_経過秒(clock_.turn_start_time, p.clock.time_of_day());
-    手順保存(g, m.fx, m.fy, m.tx, m.ty, m.piece, m.placed, g.time_lower, g.time_lower, g.time_upper,
-             g.time_upper + clock_.move_seconds);
+    const Square from = source_of(m.move);
+    手順保存(g, from.x, from.y, m.move.to.x, m.move.to.y, m.piece, m.placed, g.time_lower,
+             g.time_lower, g.time_upper, g.time_upper + clock_.move_seconds);
     ++g.move_count;
     painter_.描画_手数(g.move_count - 1, COLOUR_WHITE);  // the number shown until the piece lands
-    if (is_drop(m)) {
-        co_await 描画_駒点滅(m.placed, HAND_UPPER_COLUMN, 8 - m.fy, 2);
+    if (m.move.is_drop()) {
+        co_await 描画_駒点滅(m.placed, HAND_UPPER_COLUMN, 8 - m.move.drop, 2);
     } else {
-        co_await 描画_駒点滅(m.piece, m.fx, m.fy, 2);
+        co_await 描画_駒点滅(m.piece, m.move.from.x, m.move.from.y, 2);
     }
 }
 
-Task MainForm::execute(LegalMove m) {
-    駒移動(m.fx, m.fy, m.tx, m.ty, m.placed);
-    painter_.描画_桝輪郭(COLOUR_WHITE, m.tx, m.ty);
+Task MainForm::execute(PlayedMove m) {
+    // A drop leaves the upper hand's column from the row of its kind.
+    const Move& move = m.move;
+    駒移動(move.is_drop() ? HAND_UPPER_COLUMN : move.from.x,
+           move.is_drop() ? move.drop : move.from.y, move.to.x, move.to.y, m.placed);
+    painter_.描画_桝輪郭(COLOUR_WHITE, move.to.x, move.to.y);
     co_await 待ち時間(0.5);
     sound_.play(sound_.snd_piece());
     ++g.rec_index;
     p.timer.set_enabled(false);
 }
 
-void MainForm::hand_over(const LegalMove& m) {
+void MainForm::hand_over(const PlayedMove& m) {
     hide_thinking();
-    painter_.描画_移動結果(g.upper_order, m.tx, m.ty, m.placed, COLOUR_WHITE);
-    painter_.描画_桝輪郭(COLOUR_WHITE, m.tx, m.ty);
+    painter_.描画_移動結果(g.upper_order, m.move.to.x, m.move.to.y, m.placed, COLOUR_WHITE);
+    painter_.描画_桝輪郭(COLOUR_WHITE, m.move.to.x, m.move.to.y);
     g.time_upper += clock_.move_seconds;
     start_turn_clock();
     g.turn = g.lower_order;
@@ -86,16 +91,16 @@ Task MainForm::com_ban() {
     co_await play_computer_move(search_best_move(g, computer, [this] { Timer1_Timer(); }));
 }
 
-Task MainForm::play_computer_move(std::optional<LegalMove> best) {
+Task MainForm::play_computer_move(std::optional<Move> best) {
     if (!best) {
         resign();
         co_return;
     }
-    const LegalMove m = *best;
+    const PlayedMove m{*best, moving_piece(g, false, *best), placed_code(g, false, *best)};
     co_await record_and_show(m);
     co_await execute(m);
-    co_await captures_after_move(m.tx, m.ty);
-    painter_.描画_桝輪郭(COLOUR_WHITE, m.tx, m.ty);
+    co_await captures_after_move(m.move.to.x, m.move.to.y);
+    painter_.描画_桝輪郭(COLOUR_WHITE, m.move.to.x, m.move.to.y);
     painter_.描画_手数(g.move_count, COLOUR_WHITE);
     keep_game_after_move();
     if (存在チェック_駒(g, LOWER_OU) == OFF) {

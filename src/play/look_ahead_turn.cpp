@@ -8,6 +8,7 @@
 
 #include "play/main_form.h"
 #include "records/kif_format.h"
+#include "rules/legal_moves.h"
 #include "rules/sandwich.h"
 
 namespace banzuri {
@@ -17,15 +18,15 @@ namespace {
 // The hint's outlines: the colour of move guidance, seen whether guidance is on or not.
 constexpr int HINT_COLOUR = COLOUR_WHITE;
 
-// The grid cell a move starts from: the square, or the hand slot of a drop.
-Square source_cell(const LegalMove& m) {
-    if (m.fx == HAND_UPPER_COLUMN) return {m.fx, 8 - m.fy};
-    return {m.fx, m.fy};  // the lower hand's row is already its slot
+// The grid cell a move of the side starts from: the square, or the hand slot of a drop.
+Square source_cell(const Move& m, bool lower) {
+    if (!m.is_drop()) return m.from;
+    return lower ? Square{HAND_LOWER_COLUMN, m.drop + 2} : Square{HAND_UPPER_COLUMN, 8 - m.drop};
 }
 
 // The move in the usual notation without its origin: "７六歩", "５五歩打", "２二角成".
-std::string hint_text(const LegalMove& m) {
-    std::string text = records::move_text(m);
+std::string hint_text(const GameState& g, bool lower, const Move& m) {
+    std::string text = records::move_text(m, moving_piece(g, lower, m), may_promote(g, lower, m));
     const std::size_t origin = text.find('(');
     if (origin != std::string::npos) text.erase(origin);
     return text;
@@ -53,7 +54,7 @@ void MainForm::Poll_Timer() {
     if (quitting_ || animating() || !worker_.finished()) return;
     p.poll.set_enabled(false);
     const Thinking kind = std::exchange(thinking_, Thinking::NONE);
-    const std::optional<LegalMove> move = worker_.collect().move;
+    const std::optional<Move> move = worker_.collect().move;
     if (kind == Thinking::HINT) {
         show_hint(move);
         return;
@@ -79,20 +80,20 @@ void MainForm::HINT_Click() {
     start_thinking(Thinking::HINT, g.turn == g.lower_order, LEVEL5);
 }
 
-void MainForm::outline_hint(const LegalMove& move, int colour) {
-    const Square from = source_cell(move);
+void MainForm::outline_hint(const Move& move, int colour) {
+    const Square from = source_cell(move, g.turn == g.lower_order);
     painter_.描画_桝輪郭(colour, from.x, from.y);
-    painter_.描画_桝輪郭(colour, move.tx, move.ty);
+    painter_.描画_桝輪郭(colour, move.to.x, move.to.y);
 }
 
-void MainForm::show_hint(const std::optional<LegalMove>& move) {
+void MainForm::show_hint(const std::optional<Move>& move) {
     if (!move) {
         p.dialogs.message("指せる手がありません", "ヒント");
         return;
     }
     outline_hint(*move, HINT_COLOUR);
     painter_.refresh();
-    p.dialogs.message(hint_text(*move), "ヒント");
+    p.dialogs.message(hint_text(g, g.turn == g.lower_order, *move), "ヒント");
     outline_hint(*move, painter_.grid_colour());
     restore_selection_display();
     painter_.refresh();

@@ -34,6 +34,7 @@
 #include "play/record_keeping.h"
 #include "play/task.h"
 #include "render/board_painter.h"
+#include "rules/game.h"
 #include "rules/game_state.h"
 #include "rules/sandwich.h"
 #include "settings/options.h"
@@ -201,19 +202,19 @@ class MainForm {
     void show_thinking();
     void hide_thinking();
     void resign();
-    Task record_and_show(LegalMove m);
-    Task execute(LegalMove m);
-    void hand_over(const LegalMove& m);
+    Task record_and_show(PlayedMove m);
+    Task execute(PlayedMove m);
+    void hand_over(const PlayedMove& m);
     void begin_computer_turn();
     // Everything after the computer's move is chosen, whichever level chose it; nothing
     // means the computer has no move.
-    Task play_computer_move(std::optional<LegalMove> best);
+    Task play_computer_move(std::optional<Move> best);
 
     // the look-ahead levels and the hint
     enum class Thinking { NONE, MOVE, HINT };
     void start_thinking(Thinking kind, bool lower_side, int level);
-    void show_hint(const std::optional<LegalMove>& move);
-    void outline_hint(const LegalMove& move, int colour);
+    void show_hint(const std::optional<Move>& move);
+    void outline_hint(const Move& move, int colour);
     void restore_selection_display();
 
     // game end

@@ -178,15 +178,14 @@ Task MainForm::mouse_board_click(int button, int cx, int cy) {
         repick(destination);
         co_return;
     }
+    const Square from = rules_source(sel_.sel_from_x, sel_.sel_from_y);
     if (opponents_piece(g, destination) &&
-        移動チェック(g, sel_.sel_from_x, sel_.sel_from_y, sel_.sel_to_x, sel_.sel_to_y,
-                     sel_.sel_piece) == OFF) {
+        移動チェック(g, from.x, from.y, sel_.sel_to_x, sel_.sel_to_y, sel_.sel_piece) == OFF) {
         inspect_instead(destination);
         co_return;
     }
     調査_2歩フラグ設定(g);
-    if (移動チェック(g, sel_.sel_from_x, sel_.sel_from_y, sel_.sel_to_x, sel_.sel_to_y,
-                     sel_.sel_piece) == OFF ||
+    if (移動チェック(g, from.x, from.y, sel_.sel_to_x, sel_.sel_to_y, sel_.sel_piece) == OFF ||
         !movers_piece(g, sel_.sel_piece)) {
         sound_.play(sound_.snd_forbidden());
         co_return;
@@ -218,13 +217,13 @@ Task MainForm::execute_human_move(int button) {
     const bool lower_moved = sel_.sel_piece <= LOWER_HU;
     const double lower_after = g.time_lower + (lower_moved ? clock_.move_seconds : 0);
     const double upper_after = g.time_upper + (lower_moved ? 0 : clock_.move_seconds);
-    手順保存(g, sel_.sel_from_x, sel_.sel_from_y, sel_.sel_to_x, sel_.sel_to_y, sel_.sel_piece,
+    const Square from = rules_source(sel_.sel_from_x, sel_.sel_from_y);
+    手順保存(g, from.x, from.y, sel_.sel_to_x, sel_.sel_to_y, sel_.sel_piece,
              g.at(sel_.sel_to_x, sel_.sel_to_y), g.time_lower, lower_after, g.time_upper,
              upper_after);
     g.move_count += 1;
 
-    if (調査_駒成(g, sel_.sel_from_x, sel_.sel_from_y, sel_.sel_to_x, sel_.sel_to_y,
-                  sel_.sel_piece) == ON &&
+    if (調査_駒成(g, from.x, from.y, sel_.sel_to_x, sel_.sel_to_y, sel_.sel_piece) == ON &&
         button == MOUSE_RIGHT)
         sel_.sel_piece = g.promoted_piece;
 

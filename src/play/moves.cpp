@@ -30,7 +30,10 @@ void MainForm::初期設定() {
 
 void MainForm::駒移動(int fx, int fy, int tx, int ty, int piece) {
     painter_.描画_絵(EMPTY, fx, fy);
-    banzuri::駒移動(g, fx, fy, tx, ty, piece);
+    // A hand's column stands for a drop of the kind in fy (the lower hand's rows start at 3).
+    const bool drop = fx == HAND_LOWER_COLUMN || fx == HAND_UPPER_COLUMN;
+    banzuri::駒移動(g, drop ? DROP_COLUMN : fx, fx == HAND_LOWER_COLUMN ? fy - 2 : fy, tx, ty,
+                    piece);
     if (fx == HAND_UPPER_COLUMN) painter_.描画_敵持盤();
     if (fx == HAND_LOWER_COLUMN) painter_.描画_自持盤();
     painter_.描画_絵(piece, tx, ty);

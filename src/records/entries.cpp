@@ -1,12 +1,10 @@
 #include "records/entries.h"
 
-#include <cmath>
+#include <cstddef>
 
 namespace banzuri::records {
 
 namespace {
-
-constexpr double kMaxSeconds = 100'000'000;
 
 bool owned_by(int code, bool lower) {
     return lower ? is_lower_piece(code) : is_upper_piece(code);
@@ -14,33 +12,30 @@ bool owned_by(int code, bool lower) {
 
 // The move that turns `before` into `after` for the mover, read from the mover's squares
 // alone; false when they do not show one move.
-bool find_move(const Board& before, const Board& after, bool lower, LegalMove& m) {
+bool find_move(const Board& before, const Board& after, bool lower, Move& m) {
     int sources = 0;
     int destinations = 0;
+    int placed = EMPTY;
     for (int x = 1; x <= 9; ++x)
         for (int y = 1; y <= 9; ++y) {
             const int was = before[static_cast<std::size_t>(x)][static_cast<std::size_t>(y)];
             const int is = after[static_cast<std::size_t>(x)][static_cast<std::size_t>(y)];
             if (was == is) continue;
-            if (owned_by(was, lower) && ++sources == 1) {
-                m.fx = x;
-                m.fy = y;
-            }
+            if (owned_by(was, lower) && ++sources == 1) m.from = {x, y};
             if (owned_by(is, lower) && ++destinations == 1) {
-                m.tx = x;
-                m.ty = y;
-                m.placed = is;
+                m.to = {x, y};
+                placed = is;
             }
         }
     if (destinations != 1 || sources > 1) return false;
     if (sources == 0) {
-        const int kind = hand_kind(m.placed);
-        m.fx = lower ? HAND_LOWER_COLUMN : HAND_UPPER_COLUMN;
-        m.fy = lower ? kind + 2 : kind;
+        m.from = {};
+        m.drop = hand_kind(placed);
         m.promote = false;
-        return kind != 0;
+        return m.drop != 0;
     }
-    m.promote = before[static_cast<std::size_t>(m.fx)][static_cast<std::size_t>(m.fy)] != m.placed;
+    m.promote =
+        before[static_cast<std::size_t>(m.from.x)][static_cast<std::size_t>(m.from.y)] != placed;
     return true;
 }
 
@@ -61,26 +56,7 @@ void add_times(RecordedMove& rm, const RecordEntry& e, bool lower) {
     if (rm.seconds < 0) rm.seconds = 0;
 }
 
-RecordEntry snapshot(const GameState& g) {
-    RecordEntry e;
-    e.board = g.board;
-    e.hand_lower = g.hand_own;
-    e.hand_upper = g.hand_enemy;
-    return e;
-}
-
-void set_clocks(RecordEntry& e, int lower, int upper) {
-    e.time_lower_before = e.time_lower_after = lower;
-    e.time_upper_before = e.time_upper_after = upper;
-}
-
 }  // namespace
-
-int whole_seconds(double seconds) {
-    if (!(seconds > 0)) return 0;
-    if (seconds > kMaxSeconds) return static_cast<int>(kMaxSeconds);
-    return static_cast<int>(std::floor(seconds));
-}
 
 FromEntries from_entries(const std::vector<RecordEntry>& positions, bool lower_to_move_first) {
     FromEntries out;
@@ -91,7 +67,7 @@ FromEntries from_entries(const std::vector<RecordEntry>& positions, bool lower_t
     GameRecord& r = out.record;
     r.start = {positions[0].board, positions[0].hand_lower, positions[0].hand_upper,
                lower_to_move_first};
-    GameState g = replay_state(r.start);
+    Game game = replay_game(r.start);
     if (std::string why = check_start(r.start); !why.empty()) {
         out.problem = RecordProblem{0, why};
         return out;
@@ -99,42 +75,36 @@ FromEntries from_entries(const std::vector<RecordEntry>& positions, bool lower_t
     for (std::size_t i = 0; i + 1 < positions.size(); ++i) {
         const bool lower = lower_moves(r.start, i);
         RecordedMove rm;
+        add_times(rm, positions[i], lower);
         std::string why = "局面の変化が一手になっていません";
         if (find_move(positions[i].board, positions[i + 1].board, lower, rm.move)) {
-            why = play_recorded(g, lower, rm.move);
-            if (why.empty() && !same_position(g, positions[i + 1]))
+            why = play_recorded(game, rm);
+            if (why.empty() && !same_position(game.position(), positions[i + 1]))
                 why = "指し手の結果が次の局面と合いません";
         }
         if (!why.empty()) {
             out.problem = RecordProblem{i + 1, why};
             return out;
         }
-        add_times(rm, positions[i], lower);
         r.moves.push_back(rm);
     }
-    r.winner = winner_of(g);
+    r.winner = winner_of(game);
     return out;
 }
 
 std::vector<RecordEntry> to_entries(const GameRecord& r) {
-    GameState g = replay_state(r.start);
-    std::vector<RecordEntry> out;
-    int lower_total = 0;
-    int upper_total = 0;
-    for (std::size_t i = 0; i < r.moves.size(); ++i) {
-        const bool lower = lower_moves(r.start, i);
-        RecordEntry e = snapshot(g);
-        set_clocks(e, lower_total, upper_total);
-        const RecordedMove& rm = r.moves[i];
-        (lower ? e.time_lower_before : e.time_upper_before) = rm.total - rm.seconds;
-        (lower ? e.time_lower_after : e.time_upper_after) = rm.total;
-        (lower ? lower_total : upper_total) = rm.total;
-        out.push_back(e);
-        LegalMove m = rm.move;
-        if (!play_recorded(g, lower, m).empty()) return {};
-    }
-    RecordEntry last = snapshot(g);
-    set_clocks(last, lower_total, upper_total);
+    Game game = replay_game(r.start);
+    for (RecordedMove rm : r.moves)
+        if (!play_recorded(game, rm).empty()) return {};
+    std::vector<RecordEntry> out(
+        game.entries().begin(),
+        game.entries().begin() + static_cast<std::ptrdiff_t>(r.moves.size()));
+    RecordEntry last;
+    last.board = game.position().board;
+    last.hand_lower = game.position().hand_own;
+    last.hand_upper = game.position().hand_enemy;
+    last.time_lower_before = last.time_lower_after = game.time_lower();
+    last.time_upper_before = last.time_upper_after = game.time_upper();
     out.push_back(last);
     return out;
 }

@@ -28,7 +28,4 @@ FromEntries from_entries(const std::vector<RecordEntry>& positions, bool lower_t
 // when the record does not replay.
 std::vector<RecordEntry> to_entries(const GameRecord& r);
 
-// A clock value in whole seconds (the clock shows whole seconds); NaN and negatives give 0.
-int whole_seconds(double seconds);
-
 }  // namespace banzuri::records

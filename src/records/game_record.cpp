@@ -1,6 +1,14 @@
 #include "records/game_record.h"
 
+#include <cmath>
+
 namespace banzuri::records {
+
+namespace {
+
+constexpr double kMaxSeconds = 100'000'000;
+
+}  // namespace
 
 StartPosition standard_start() {
     GameState g;
@@ -17,6 +25,12 @@ bool lower_moves(const StartPosition& start, std::size_t index) {
 
 bool lower_to_move_at_end(const GameRecord& r) {
     return lower_moves(r.start, r.moves.size());
+}
+
+int whole_seconds(double seconds) {
+    if (!(seconds > 0)) return 0;
+    if (seconds > kMaxSeconds) return static_cast<int>(kMaxSeconds);
+    return static_cast<int>(std::floor(seconds));
 }
 
 }  // namespace banzuri::records

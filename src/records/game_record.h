@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "rules/game_state.h"
-#include "rules/legal_moves.h"
+#include "rules/move_type.h"
 
 namespace banzuri::records {
 
@@ -31,11 +31,11 @@ struct DateTime {
 };
 
 struct RecordedMove {
-    // Squares as 駒移動 takes them (a drop from column 11 or -1), the piece before the move,
-    // the player's promotion choice and the code placed on the destination.
-    LegalMove move;
-    int seconds = 0;  // thinking time of this move
-    int total = 0;    // the mover's accumulated time after it
+    Move move;
+    int piece = EMPTY;           // the code that moved (the dropped code for a drop)
+    bool could_promote = false;  // the move was one that may promote, whether it did or not
+    int seconds = 0;             // thinking time of this move
+    int total = 0;               // the mover's accumulated time after it
     bool operator==(const RecordedMove&) const = default;
 };
 
@@ -59,5 +59,8 @@ bool lower_moves(const StartPosition& start, std::size_t index);
 
 // Whether the side to move after all moves is the lower side.
 bool lower_to_move_at_end(const GameRecord& r);
+
+// A clock value in whole seconds (the clock shows whole seconds); NaN and negatives give 0.
+int whole_seconds(double seconds);
 
 }  // namespace banzuri::records

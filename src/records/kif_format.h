@@ -28,8 +28,9 @@ std::string_view upper_title(const StartPosition& start);
 std::string lower_player(const GameRecord& r);
 std::string upper_player(const GameRecord& r);
 
-// The notation of one move: "７六歩(77)", "５五歩打", "２二角成(88)", "３三銀不成(44)".
-std::string move_text(const LegalMove& m);
+// The notation of one move of `piece` (the code that moves), marked 不成 when it could have
+// promoted and did not: "７六歩(77)", "５五歩打", "２二角成(88)", "３三銀不成(44)".
+std::string move_text(const Move& m, int piece, bool could_promote);
 
 // The time of a move and the mover's total: "( 0:03/00:00:03)".
 std::string time_text(int seconds, int total);

@@ -20,7 +20,7 @@ struct Reader {
     bool finished = false;    // 投了 or 中断 was read
     std::optional<Side> declared;
     int declared_line = 0;
-    GameState g;
+    Game game;
     int last_x = 0;
     int last_y = 0;
     int lower_total = 0;
@@ -49,7 +49,7 @@ void start_game(Reader& rd) {
         rd.r.start.lower_to_move = lower_first;
     }
     if (std::string why = check_start(rd.r.start); !why.empty()) refuse("開始局面: " + why);
-    rd.g = replay_state(rd.r.start);
+    rd.game = replay_game(rd.r.start);
     rd.started = true;
 }
 
@@ -124,19 +124,17 @@ void read_result(Reader& rd, std::string_view text) {
     rd.declared_line = rd.line;
 }
 
-LegalMove parse_move(Reader& rd, std::string_view& text, bool lower) {
-    LegalMove m;
+Move parse_move(const Reader& rd, std::string_view& text) {
+    Move m;
     if (take(text, "同")) {
         if (rd.last_x == 0) refuse("最初の指し手に「同」は使えません");
-        m.tx = rd.last_x;
-        m.ty = rd.last_y;
+        m.to = {rd.last_x, rd.last_y};
         text = trimmed(text);
     } else {
         const int file = take_file(text);
         const int rank = file == 0 ? 0 : take_rank(text);
         if (rank == 0) refuse("移動先の升が読めません");
-        m.tx = 10 - file;
-        m.ty = rank;
+        m.to = {10 - file, rank};
     }
     const int named = take_piece_name(text);
     if (named == 0) refuse("駒の名前が読めません");
@@ -147,12 +145,11 @@ LegalMove parse_move(Reader& rd, std::string_view& text, bool lower) {
     if (take(text, "打")) {
         const int kind = hand_kind(named);
         if (kind == 0 || named != upper_code_of_kind(kind)) refuse("打てない駒です");
-        m.fx = lower ? HAND_LOWER_COLUMN : HAND_UPPER_COLUMN;
-        m.fy = lower ? kind + 2 : kind;
+        m.drop = kind;  // a promotion mark on a drop stays, for the rules to refuse
         return m;
     }
-    if (!take_source(text, m.fx, m.fy)) refuse("移動元「(77)」か「打」が必要です");
-    const int there = rd.g.at(m.fx, m.fy);
+    if (!take_source(text, m.from.x, m.from.y)) refuse("移動元「(77)」か「打」が必要です");
+    const int there = rd.game.at(m.from.x, m.from.y);
     if ((there < 0 ? -there : there) != named) refuse("移動元にその駒がありません");
     return m;
 }
@@ -163,7 +160,7 @@ void read_move(Reader& rd, std::size_t number, std::string_view text) {
     if (number != rd.r.moves.size() + 1)
         refuse("手数が続いていません（" + std::to_string(rd.r.moves.size() + 1) + "手目のはず）");
     if (take(text, "投了")) {
-        if (rd.g.winner != TURN_NONE) refuse("勝負が付いた後の投了です");
+        if (rd.game.decided()) refuse("勝負が付いた後の投了です");
         rd.r.resigned = true;
         rd.finished = true;
         return;
@@ -176,15 +173,15 @@ void read_move(Reader& rd, std::size_t number, std::string_view text) {
     const std::string move_shown = shown(text, 30);
     const bool lower = lower_moves(rd.r.start, rd.r.moves.size());
     RecordedMove rm;
-    rm.move = parse_move(rd, text, lower);
+    rm.move = parse_move(rd, text);
     int& total = lower ? rd.lower_total : rd.upper_total;
     rm.total = total;
     if (!parse_move_time(text, rm.seconds, rm.total)) refuse("消費時間が読めません");
     total = rm.total;
-    if (std::string why = play_recorded(rd.g, lower, rm.move); !why.empty())
+    if (std::string why = play_recorded(rd.game, rm); !why.empty())
         refuse(std::to_string(number) + "手目「" + move_shown + "」: " + why);
-    rd.last_x = rm.move.tx;
-    rd.last_y = rm.move.ty;
+    rd.last_x = rm.move.to.x;
+    rd.last_y = rm.move.to.y;
     rd.r.moves.push_back(rm);
 }
 
@@ -217,7 +214,7 @@ bool read_line(Reader& rd, std::string_view line) {
 }
 
 void settle_result(Reader& rd) {
-    const Side taken = winner_of(rd.g);
+    const Side taken = winner_of(rd.game);
     Side winner = taken;
     if (rd.r.resigned) winner = lower_to_move_at_end(rd.r) ? Side::upper : Side::lower;
     if (rd.declared && *rd.declared != winner) {

@@ -5,7 +5,6 @@
 
 #include "records/kif_board.h"
 #include "records/kif_names.h"
-#include "rules/promotion.h"
 
 namespace banzuri::records {
 
@@ -16,12 +15,6 @@ std::string date_text(const DateTime& d) {
     std::snprintf(text.data(), text.size(), "%04d/%02d/%02d %02d:%02d:%02d", d.year, d.month, d.day,
                   d.hour, d.minute, d.second);
     return text.data();
-}
-
-bool may_promote(const LegalMove& m) {
-    GameState scratch;
-    scratch.record.clear();
-    return 調査_駒成(scratch, m.fx, m.fy, m.tx, m.ty, m.piece) == ON;
 }
 
 // Columns a move text takes on screen: two for every full-width character.
@@ -38,7 +31,7 @@ std::size_t display_width(std::string_view text) {
 std::string move_line(std::size_t number, const RecordedMove& rm) {
     std::array<char, 32> prefix{};
     std::snprintf(prefix.data(), prefix.size(), "%4zu ", number);
-    std::string text = move_text(rm.move);
+    std::string text = move_text(rm.move, rm.piece, rm.could_promote);
     const std::size_t width = display_width(text);
     if (width < 14) text.append(14 - width, ' ');
     return prefix.data() + text + time_text(rm.seconds, rm.total) + "\n";
@@ -91,14 +84,14 @@ std::string upper_player(const GameRecord& r) {
     return std::string(kUpperHumanName);
 }
 
-std::string move_text(const LegalMove& m) {
-    std::string text = file_text(10 - m.tx) + rank_text(m.ty) + move_piece_name(m.piece);
-    if (is_drop(m)) return text + "打";
+std::string move_text(const Move& m, int piece, bool could_promote) {
+    std::string text = file_text(10 - m.to.x) + rank_text(m.to.y) + move_piece_name(piece);
+    if (m.is_drop()) return text + "打";
     if (m.promote)
         text += "成";
-    else if (may_promote(m))
+    else if (could_promote)
         text += "不成";
-    return text + "(" + std::to_string(10 - m.fx) + std::to_string(m.fy) + ")";
+    return text + "(" + std::to_string(10 - m.from.x) + std::to_string(m.from.y) + ")";
 }
 
 std::string time_text(int seconds, int total) {

@@ -2,7 +2,6 @@
 
 #include <array>
 
-#include "rules/move.h"
 #include "rules/movement.h"
 
 namespace banzuri::records {
@@ -40,8 +39,8 @@ std::string check_counts(const StartPosition& s) {
     return {};
 }
 
-std::string check_move_fields(const RecordedMove& stored, const LegalMove& played) {
-    if (stored.move.piece != played.piece || stored.move.placed != played.placed)
+std::string check_move_fields(const RecordedMove& stored, const RecordedMove& played) {
+    if (stored.piece != played.piece || stored.could_promote != played.could_promote)
         return "指し手の駒が局面と合いません";
     if (stored.seconds < 0 || stored.total < 0 || stored.seconds > kMaxSeconds ||
         stored.total > kMaxSeconds)
@@ -49,8 +48,8 @@ std::string check_move_fields(const RecordedMove& stored, const LegalMove& playe
     return {};
 }
 
-std::optional<RecordProblem> check_result(const GameRecord& r, const GameState& g) {
-    const Side taken = winner_of(g);
+std::optional<RecordProblem> check_result(const GameRecord& r, const Game& game) {
+    const Side taken = winner_of(game);
     const std::size_t end = r.moves.size();
     if (r.resigned) {
         if (taken != Side::none) return RecordProblem{end, "玉を取った後に投了はできません"};
@@ -64,20 +63,16 @@ std::optional<RecordProblem> check_result(const GameRecord& r, const GameState& 
 
 }  // namespace
 
-GameState replay_state(const StartPosition& start) {
-    GameState g;
-    g.record.clear();
-    g.game_mode = MODE_MAN;
-    g.lower_order = FIRST_PLAYER;
-    g.upper_order = SECOND_PLAYER;
-    g.turn = start.lower_to_move ? FIRST_PLAYER : SECOND_PLAYER;
-    g.board = start.board;
+Game replay_game(const StartPosition& start) {
+    Board board = start.board;
     for (std::size_t i = 0; i < 10; ++i)
-        g.board[0][i] = g.board[i][0] = EMPTY;
-    g.hand_own = start.hand_lower;
-    g.hand_enemy = start.hand_upper;
-    g.hand_own[0] = g.hand_enemy[0] = 0;
-    return g;
+        board[0][i] = board[i][0] = EMPTY;
+    Hand lower = start.hand_lower;
+    Hand upper = start.hand_upper;
+    lower[0] = upper[0] = 0;
+    Game game;
+    game.set_position(board, lower, upper, start.lower_to_move);
+    return game;
 }
 
 std::string check_start(const StartPosition& start) {
@@ -90,38 +85,44 @@ std::string check_start(const StartPosition& start) {
     return check_counts(start);
 }
 
-std::string play_recorded(GameState& g, bool lower_side, LegalMove& m) {
-    if (g.winner != TURN_NONE) return "勝負が付いた後の指し手です";
-    if (!is_legal(g, lower_side, m)) return "この局面では指せない手です";
-    carry_out_move(g, m.fx, m.fy, m.tx, m.ty, m.placed);
-    g.turn = -g.turn;
+std::string play_recorded(Game& game, RecordedMove& rm) {
+    if (game.decided()) return "勝負が付いた後の指し手です";
+    const bool lower = game.lower_to_move();
+    MoveClocks clocks{game.time_lower(), game.time_lower(), game.time_upper(), game.time_upper()};
+    (lower ? clocks.lower_before : clocks.upper_before) = rm.total - rm.seconds;
+    (lower ? clocks.lower_after : clocks.upper_after) = rm.total;
+    const std::optional<MoveResult> played = game.play(rm.move, clocks);
+    if (!played) return "この局面では指せない手です";
+    rm.piece = played->played.piece;
+    rm.could_promote = played->played.could_promote;
     return {};
 }
 
-Side winner_of(const GameState& g) {
-    if (g.winner == FIRST_PLAYER) return Side::lower;
-    if (g.winner == SECOND_PLAYER) return Side::upper;
+Side winner_of(const Game& game) {
+    if (!game.decided()) return Side::none;
+    if (game.winner() == game.lower_order()) return Side::lower;
+    if (game.winner() == game.upper_order()) return Side::upper;
     return Side::none;
 }
 
-std::optional<RecordProblem> replay(const GameRecord& r, GameState& g) {
+std::optional<RecordProblem> replay(const GameRecord& r, Game& game) {
     if (std::string why = check_start(r.start); !why.empty()) return RecordProblem{0, why};
     if (r.game_mode == MODE_COM ? (r.level < 1 || r.level > 5)
                                 : (r.game_mode != MODE_MAN || r.level != 0))
         return RecordProblem{0, "対局の種類が正しくありません"};
-    g = replay_state(r.start);
+    game = replay_game(r.start);
     for (std::size_t i = 0; i < r.moves.size(); ++i) {
-        LegalMove m = r.moves[i].move;
-        std::string why = play_recorded(g, lower_moves(r.start, i), m);
-        if (why.empty()) why = check_move_fields(r.moves[i], m);
+        RecordedMove played = r.moves[i];
+        std::string why = play_recorded(game, played);
+        if (why.empty()) why = check_move_fields(r.moves[i], played);
         if (!why.empty()) return RecordProblem{i + 1, why};
     }
-    return check_result(r, g);
+    return check_result(r, game);
 }
 
 std::optional<RecordProblem> check_record(const GameRecord& r) {
-    GameState g;
-    return replay(r, g);
+    Game game;
+    return replay(r, game);
 }
 
 }  // namespace banzuri::records

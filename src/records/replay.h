@@ -6,6 +6,7 @@
 #include <string>
 
 #include "records/game_record.h"
+#include "rules/game.h"
 
 namespace banzuri::records {
 
@@ -15,25 +16,29 @@ struct RecordProblem {
     std::string why;
 };
 
-// A position to play the record on: two humans, the lower side's order token FIRST_PLAYER, the
-// start laid out, no game record kept.
-GameState replay_state(const StartPosition& start);
+// A game to play the record on: two humans, the lower side's order token FIRST_PLAYER, the
+// start laid out with its side to move, both clocks at zero.
+Game replay_game(const StartPosition& start);
 
 // Why a start position cannot begin a game (piece codes, counts, kings, pieces that could never
 // move); empty when it can.
 std::string check_start(const StartPosition& start);
 
-// Plays one move of `lower_side` on `g` through the rules: the move must be legal (its piece and
-// placed code are filled in) and the game must not be decided. Empty on success, otherwise why.
-std::string play_recorded(GameState& g, bool lower_side, LegalMove& m);
+// Plays one move of the side to move on `game` through the rules, the mover's clock running
+// from rm.total - rm.seconds to rm.total: the move must be legal and the game not decided. On
+// success the move's piece and whether it could promote are written into `rm`; otherwise the
+// answer says why.
+std::string play_recorded(Game& game, RecordedMove& rm);
 
-// The side whose king was taken on `g` (a replay state), or none.
-Side winner_of(const GameState& g);
+// The side whose king `game` has taken (or that won by resignation), or none.
+Side winner_of(const Game& game);
 
-// Plays every move of `r` on `g`, which ends at the final position. Checks the start, each
-// move (also the stored piece and placed codes), the times, and that the result agrees with
-// the moves: a king taken, or a resignation of the side to move, or neither.
-std::optional<RecordProblem> replay(const GameRecord& r, GameState& g);
+// Plays every move of `r` on `game` (a replay game of its start), which ends at the final
+// position with the record's clocks, and each earlier position one step back. Checks the
+// start, each move (also the stored piece and promotion option), the times, and that the
+// result agrees with the moves: a king taken, or a resignation of the side to move, or
+// neither.
+std::optional<RecordProblem> replay(const GameRecord& r, Game& game);
 
 // The same when only the verdict matters.
 std::optional<RecordProblem> check_record(const GameRecord& r);

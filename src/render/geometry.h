@@ -1,6 +1,9 @@
 // The grid every drawing position is given in, the window's client area and the palette.
 #pragma once
 
+#include "rules/move_type.h"
+#include "rules/pieces.h"
+
 namespace banzuri {
 
 // Palette indexes.
@@ -24,6 +27,19 @@ inline constexpr double CLIENT_HEIGHT_TWIPS = 8190;
 // The same in pixels at 96 dpi (765 x 546): the window's natural size.
 inline constexpr int CLIENT_WIDTH_PIXELS = static_cast<int>(CLIENT_WIDTH_TWIPS / TWIPS_PER_PIXEL);
 inline constexpr int CLIENT_HEIGHT_PIXELS = static_cast<int>(CLIENT_HEIGHT_TWIPS / TWIPS_PER_PIXEL);
+
+// The hands beside the board: the lower side's slots in column 11, rows kind + 2; the upper
+// side's in column -1, rows 8 - kind.
+inline constexpr int HAND_LOWER_COLUMN = 11;
+inline constexpr int HAND_UPPER_COLUMN = -1;
+
+// A cell a piece is picked up from, as the rules take a move's source: a hand slot is a drop
+// (DROP_COLUMN, the hand kind as its row); a square stays as it is.
+inline Square rules_source(int fx, int fy) {
+    if (fx == HAND_LOWER_COLUMN) return {DROP_COLUMN, fy - 2};
+    if (fx == HAND_UPPER_COLUMN) return {DROP_COLUMN, 8 - fy};
+    return {fx, fy};
+}
 
 inline double grid_x(double gx) {
     return board_left + gx * cell_width;

@@ -148,9 +148,10 @@ void BoardPainter::描画_移動駒種類(double gx, double gy, const std::strin
 void BoardPainter::描画_移動可能桝色(int fx, int fy, int colour, int code) {
     描画_将棋盤桝();
     if (!options_.guidance()) return;
+    const Square from = rules_source(fx, fy);
     for (int x = 1; x <= BOARD_SIZE; ++x) {
         for (int y = 1; y <= BOARD_SIZE; ++y) {
-            if (移動チェック(g_, fx, fy, x, y, code) == ON) 描画_桝輪郭(colour, x, y);
+            if (移動チェック(g_, from.x, from.y, x, y, code) == ON) 描画_桝輪郭(colour, x, y);
         }
     }
 }

@@ -1,6 +1,6 @@
 // The captures that follow a move, in the order the rules take them: each sandwiched run (the
 // scans up, down, left, right), then each enclosed group next to the arriving piece until none
-// is left. The silent form and the window's animation both walk this one sequence.
+// is left. Game::play and the window's animation both walk this one sequence.
 #pragma once
 
 #include <optional>

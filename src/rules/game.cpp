@@ -7,7 +7,6 @@
 #include "rules/legal_moves.h"
 #include "rules/move.h"
 #include "rules/movement.h"
-#include "rules/promotion.h"
 #include "rules/record.h"
 
 namespace banzuri {
@@ -16,23 +15,6 @@ namespace {
 
 std::size_t slot(int n) {
     return static_cast<std::size_t>(n);
-}
-
-// The source of a move in the form the procedures of the rules take: a drop comes out of the
-// lower hand (column 11, row kind + 2) or the upper one (column -1, row kind).
-LegalMove as_rules_move(const Move& m, bool lower) {
-    LegalMove r;
-    if (m.is_drop()) {
-        r.fx = lower ? HAND_LOWER_COLUMN : HAND_UPPER_COLUMN;
-        r.fy = lower ? m.drop + 2 : m.drop;
-    } else {
-        r.fx = m.from.x;
-        r.fy = m.from.y;
-    }
-    r.tx = m.to.x;
-    r.ty = m.to.y;
-    r.promote = m.promote;
-    return r;
 }
 
 // A piece changes side and keeps its kind and promotion; anything else stays.
@@ -45,15 +27,6 @@ int winner_by_kings(const GameState& g) {
     if (存在チェック_駒(g, LOWER_OU) == OFF) return g.upper_order;
     if (存在チェック_駒(g, UPPER_OU) == OFF) return g.lower_order;
     return TURN_NONE;
-}
-
-// Whether the move may promote; the promoted code the query leaves behind is not kept.
-bool may_promote(GameState& g, const LegalMove& r) {
-    if (is_drop(r)) return false;
-    const int promoted_before = g.promoted_piece;
-    const bool may = 調査_駒成(g, r.fx, r.fy, r.tx, r.ty, r.piece) == ON;
-    g.promoted_piece = promoted_before;
-    return may;
 }
 
 }  // namespace
@@ -71,42 +44,30 @@ int Game::line_end() const {
 }
 
 std::vector<Move> Game::legal_moves() const {
-    std::vector<Move> out;
-    if (!running() || decided()) return out;
+    if (!running() || decided()) return {};
     GameState scratch = g_;
-    const bool lower = lower_to_move();
-    for (const LegalMove& m : banzuri::legal_moves(scratch, lower)) {
-        if (is_drop(m))
-            out.push_back(Move::drop_of(lower ? m.fy - 2 : m.fy, m.tx, m.ty));
-        else
-            out.push_back(Move::board(m.fx, m.fy, m.tx, m.ty, m.promote));
-    }
-    return out;
+    return banzuri::legal_moves(scratch, lower_to_move());
 }
 
 int Game::piece_of(const Move& m) const {
     if (!running()) return EMPTY;
-    LegalMove r = as_rules_move(m, lower_to_move());
-    GameState scratch = g_;
-    r.promote = false;
-    banzuri::is_legal(scratch, lower_to_move(), r);
-    return r.piece;
+    return moving_piece(g_, lower_to_move(), m);
 }
 
 bool Game::is_legal(const Move& m) const {
     if (!running() || decided()) return false;
-    if (m.is_drop() && m.from != Square{}) return false;
-    LegalMove r = as_rules_move(m, lower_to_move());
     GameState scratch = g_;
-    return banzuri::is_legal(scratch, lower_to_move(), r);
+    return banzuri::is_legal(scratch, lower_to_move(), m);
 }
 
 int Game::promotion_of(const Move& m) const {
     if (m.is_drop()) return EMPTY;
-    LegalMove r = as_rules_move(m, lower_to_move());
-    r.promote = true;
+    Move promoting = m;
+    promoting.promote = true;
     GameState scratch = g_;
-    return banzuri::is_legal(scratch, lower_to_move(), r) ? r.placed : EMPTY;
+    return banzuri::is_legal(scratch, lower_to_move(), promoting)
+               ? placed_code(g_, lower_to_move(), promoting)
+               : EMPTY;
 }
 
 bool Game::must_promote(const Move& m) const {
@@ -149,17 +110,18 @@ std::optional<MoveResult> Game::play(const Move& m, double seconds) {
 std::optional<MoveResult> Game::play(const Move& m, const MoveClocks& clocks) {
     if (!running() || decided()) return std::nullopt;
     const bool lower = lower_to_move();
-    LegalMove r = as_rules_move(m, lower);
-    if (m.is_drop() && m.from != Square{}) return std::nullopt;
-    if (!banzuri::is_legal(g_, lower, r)) return std::nullopt;
+    if (!banzuri::is_legal(g_, lower, m)) return std::nullopt;
+    const int piece = moving_piece(g_, lower, m);
+    const int placed = placed_code(g_, lower, m);
+    const Square from = source_of(m);
 
     MoveResult result;
     result.lower = lower;
-    result.played = PlayedMove{m, r.piece, r.placed, 0, may_promote(g_, r)};
+    result.played = PlayedMove{m, piece, placed, 0, may_promote(g_, lower, m)};
     result.played.seconds =
         lower ? clocks.lower_after - clocks.lower_before : clocks.upper_after - clocks.upper_before;
 
-    手順保存(g_, r.fx, r.fy, r.tx, r.ty, r.piece, g_.at(r.tx, r.ty), clocks.lower_before,
+    手順保存(g_, from.x, from.y, m.to.x, m.to.y, piece, g_.at(m.to.x, m.to.y), clocks.lower_before,
              clocks.lower_after, clocks.upper_before, clocks.upper_after);
     moves_.resize(slot(g_.rec_index));
     moves_.push_back(result.played);
@@ -167,8 +129,8 @@ std::optional<MoveResult> Game::play(const Move& m, const MoveClocks& clocks) {
     ++g_.move_count;
     ++g_.rec_index;
 
-    駒移動(g_, r.fx, r.fy, r.tx, r.ty, r.placed);
-    CaptureSequence captures(g_, r.tx, r.ty);
+    駒移動(g_, from.x, from.y, m.to.x, m.to.y, placed);
+    CaptureSequence captures(g_, m.to.x, m.to.y);
     while (std::optional<CaptureStep> step = captures.next()) {
         take_capture(g_, *step);
         result.captures.push_back(std::move(*step));

@@ -7,80 +7,82 @@ namespace banzuri {
 
 namespace {
 
+bool may_promote_from(int piece, const Square& from, int ty) {
+    return from.x != DROP_COLUMN && promoted_code(piece, from.y, ty) != EMPTY;
+}
+
 // The plain and the promoting variants of one accepted (from, to) pair.
-void add_variants(GameState& g, std::vector<LegalMove>& out, LegalMove m) {
-    if (移動後チェック(m.ty, m.piece) == ON) {
-        m.promote = false;
-        m.placed = m.piece;
-        out.push_back(m);
-    }
-    if (調査_駒成(g, m.fx, m.fy, m.tx, m.ty, m.piece) == ON) {
-        m.promote = true;
-        m.placed = g.promoted_piece;
-        out.push_back(m);
+void add_variants(std::vector<Move>& out, const Move& plain, int piece) {
+    if (移動後チェック(plain.to.y, piece) == ON) out.push_back(plain);
+    if (may_promote_from(piece, source_of(plain), plain.to.y)) {
+        Move promoting = plain;
+        promoting.promote = true;
+        out.push_back(promoting);
     }
 }
 
-void add_destinations(GameState& g, std::vector<LegalMove>& out, int fx, int fy, int piece) {
+// Every destination of the piece from `plain`'s source, in column and row order.
+void add_destinations(const GameState& g, std::vector<Move>& out, Move plain, int piece) {
+    const Square from = source_of(plain);
     for (int tx = 1; tx <= 9; ++tx)
         for (int ty = 1; ty <= 9; ++ty)
-            if (移動チェック(g, fx, fy, tx, ty, piece) == ON)
-                add_variants(g, out, LegalMove{fx, fy, tx, ty, piece, false, piece});
-}
-
-// The piece a move takes: the mover's piece on the source square or the kind dropped from
-// the mover's hand; EMPTY when there is none.
-int moving_piece(const GameState& g, bool lower_side, int fx, int fy) {
-    if (fx == HAND_LOWER_COLUMN || fx == HAND_UPPER_COLUMN) {
-        if ((fx == HAND_LOWER_COLUMN) != lower_side) return EMPTY;
-        const int kind = lower_side ? fy - 2 : fy;
-        const Hand& hand = lower_side ? g.hand_own : g.hand_enemy;
-        if (GameState::count(hand, kind) <= 0) return EMPTY;
-        return lower_side ? lower_code_of_kind(kind) : upper_code_of_kind(kind);
-    }
-    if (fx < 1 || fx > 9 || fy < 1 || fy > 9) return EMPTY;
-    const int code = g.at(fx, fy);
-    return (lower_side ? is_lower_piece(code) : is_upper_piece(code)) ? code : EMPTY;
+            if (移動チェック(g, from.x, from.y, tx, ty, piece) == ON) {
+                plain.to = {tx, ty};
+                add_variants(out, plain, piece);
+            }
 }
 
 }  // namespace
 
-bool is_legal(GameState& g, bool lower_side, LegalMove& m) {
-    m.piece = moving_piece(g, lower_side, m.fx, m.fy);
-    if (m.piece == EMPTY) return false;
-    調査_2歩フラグ設定(g);
-    if (移動チェック(g, m.fx, m.fy, m.tx, m.ty, m.piece) != ON) return false;
-    const int promoted_before = g.promoted_piece;
-    std::vector<LegalMove> variants;
-    add_variants(g, variants, m);
-    g.promoted_piece = promoted_before;
-    for (const LegalMove& v : variants)
-        if (v.promote == m.promote) {
-            m = v;
-            return true;
-        }
-    return false;
+int moving_piece(const GameState& g, bool lower_side, const Move& m) {
+    if (m.is_drop()) {
+        const Hand& hand = lower_side ? g.hand_own : g.hand_enemy;
+        if (GameState::count(hand, m.drop) <= 0) return EMPTY;
+        return lower_side ? lower_code_of_kind(m.drop) : upper_code_of_kind(m.drop);
+    }
+    if (m.from.x < 1 || m.from.x > 9 || m.from.y < 1 || m.from.y > 9) return EMPTY;
+    const int code = g.at(m.from.x, m.from.y);
+    return (lower_side ? is_lower_piece(code) : is_upper_piece(code)) ? code : EMPTY;
 }
 
-std::vector<LegalMove> legal_moves(GameState& g, bool lower_side) {
-    const int promoted_before = g.promoted_piece;
+int placed_code(const GameState& g, bool lower_side, const Move& m) {
+    const int piece = moving_piece(g, lower_side, m);
+    if (piece == EMPTY || !m.promote) return piece;
+    if (m.is_drop()) return EMPTY;
+    return promoted_code(piece, m.from.y, m.to.y);
+}
+
+bool may_promote(const GameState& g, bool lower_side, const Move& m) {
+    const int piece = moving_piece(g, lower_side, m);
+    return piece != EMPTY && may_promote_from(piece, source_of(m), m.to.y);
+}
+
+bool is_legal(GameState& g, bool lower_side, const Move& m) {
+    if (m.is_drop() && (m.from != Square{} || m.promote)) return false;
+    const int piece = moving_piece(g, lower_side, m);
+    if (piece == EMPTY) return false;
+    const Square from = source_of(m);
     調査_2歩フラグ設定(g);
-    std::vector<LegalMove> out;
+    if (移動チェック(g, from.x, from.y, m.to.x, m.to.y, piece) != ON) return false;
+    if (m.promote) return may_promote_from(piece, from, m.to.y);
+    return 移動後チェック(m.to.y, piece) == ON;
+}
+
+std::vector<Move> legal_moves(GameState& g, bool lower_side) {
+    調査_2歩フラグ設定(g);
+    std::vector<Move> out;
     for (int x = 1; x <= 9; ++x)
         for (int y = 1; y <= 9; ++y) {
             const int code = g.at(x, y);
             if (lower_side ? is_lower_piece(code) : is_upper_piece(code))
-                add_destinations(g, out, x, y, code);
+                add_destinations(g, out, Move::board(x, y, 0, 0), code);
         }
     const Hand& hand = lower_side ? g.hand_own : g.hand_enemy;
     for (int kind = 1; kind <= 7; ++kind) {
         if (GameState::count(hand, kind) <= 0) continue;
-        if (lower_side)
-            add_destinations(g, out, HAND_LOWER_COLUMN, kind + 2, lower_code_of_kind(kind));
-        else
-            add_destinations(g, out, HAND_UPPER_COLUMN, kind, upper_code_of_kind(kind));
+        add_destinations(g, out, Move::drop_of(kind, 0, 0),
+                         lower_side ? lower_code_of_kind(kind) : upper_code_of_kind(kind));
     }
-    g.promoted_piece = promoted_before;
     return out;
 }
 

@@ -1,36 +1,38 @@
-// Every move the two-click input accepts for one side, as between two humans.
+// Every move the two-click input accepts for one side, as between two humans, and what a move
+// takes from the position: the piece that moves and the code it leaves on the destination.
 #pragma once
 
 #include <vector>
 
 #include "rules/game_state.h"
+#include "rules/move_type.h"
 
 namespace banzuri {
 
-// A move in the form 駒移動 takes: a drop comes from column 11 with row kind + 2 (lower hand)
-// or from column -1 with row kind (upper hand). `piece` is the code before promotion.
-struct LegalMove {
-    int fx = 0;
-    int fy = 0;
-    int tx = 0;
-    int ty = 0;
-    int piece = EMPTY;
-    bool promote = false;
-    int placed = EMPTY;  // the code that stands on the destination afterwards
-    bool operator==(const LegalMove&) const = default;
-};
-
-inline bool is_drop(const LegalMove& m) {
-    return m.fx == HAND_LOWER_COLUMN || m.fx == HAND_UPPER_COLUMN;
+// The source of a move as the five-integer procedures take it: the square, or for a drop
+// DROP_COLUMN with the hand kind as its row.
+inline Square source_of(const Move& m) {
+    return m.is_drop() ? Square{DROP_COLUMN, m.drop} : m.from;
 }
+
+// The code the move of the side takes: the side's piece on the source square, or for a drop
+// the unpromoted code of the kind when the side's hand holds one; EMPTY otherwise.
+int moving_piece(const GameState& g, bool lower_side, const Move& m);
+
+// The code on the destination after the move: the moving piece, promoted when the move
+// promotes; EMPTY when there is no moving piece or it may not promote there. Legality is not
+// judged.
+int placed_code(const GameState& g, bool lower_side, const Move& m);
+
+// The move is one that may promote, whether it does or not (never a drop).
+bool may_promote(const GameState& g, bool lower_side, const Move& m);
 
 // Board moves of every piece of the side (lower: negative codes), then drops of every kind
 // it holds: the plain move unless the piece could never move again, the promoting move where
 // promotion is allowed. Rebuilds the two-pawn flags; leaves the position as it was.
-std::vector<LegalMove> legal_moves(GameState& g, bool lower_side);
+std::vector<Move> legal_moves(GameState& g, bool lower_side);
 
-// Whether one move of the list above is legal: reads fx, fy, tx, ty and promote (a drop's
-// kind from its source row), fills piece and placed. Rebuilds the two-pawn flags.
-bool is_legal(GameState& g, bool lower_side, LegalMove& m);
+// Whether the move of the side is one of the list above. Rebuilds the two-pawn flags.
+bool is_legal(GameState& g, bool lower_side, const Move& m);
 
 }  // namespace banzuri

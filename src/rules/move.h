@@ -1,4 +1,4 @@
-// Carrying out a move on the position, and the silent captures that follow it.
+// Carrying out a move on the position, and where a captured piece goes.
 #pragma once
 
 #include "rules/game_state.h"
@@ -6,8 +6,8 @@
 namespace banzuri {
 
 // The position part of a move or a drop already judged legal: `piece` (the promoted code when
-// the move promotes) goes to (tx, ty); the source square empties, or for a drop (fx = 11 with
-// fy = kind + 2, fx = -1 with fy = kind) one piece leaves that hand.
+// the move promotes) goes to (tx, ty); the source square empties, or for a drop (fx =
+// DROP_COLUMN, fy = the hand kind) one piece of that kind leaves the hand of the piece's side.
 void 駒移動(GameState& g, int fx, int fy, int tx, int ty, int piece);
 
 // A captured piece goes to the capturer's hand (a king decides the game).
@@ -15,17 +15,5 @@ void credit_capture(GameState& g, int code);
 
 // The side whose groups the piece on (x, y) can enclose: the other side of its owner.
 int enclosure_opponent(const GameState& g, int x, int y);
-
-// Every capture of the piece that arrived on (tx, ty), taken silently in the order of
-// CaptureSequence: the sandwiches, then every enclosed group next to it until none is left.
-void captures_after_move(GameState& g, int tx, int ty);
-
-// A move as the mouse makes it, without drawing and without the record: the move count, the
-// move itself and every capture that follows.
-void carry_out_move(GameState& g, int fx, int fy, int tx, int ty, int piece);
-
-// The same with the record: the position before the move is saved first (the clocks as they
-// stand) and rec_index advances.
-void play_move(GameState& g, int fx, int fy, int tx, int ty, int piece);
 
 }  // namespace banzuri

@@ -85,7 +85,7 @@ int 移動チェック(const GameState& g, int fx, int fy, int tx, int ty, int p
     if (!on_board(tx, ty)) return OFF;
     if (fx == tx && fy == ty) return OFF;
     if (g.at(tx, ty) != EMPTY) return OFF;
-    if (fx == HAND_LOWER_COLUMN || fx == HAND_UPPER_COLUMN) return drop_check(g, tx, ty, piece);
+    if (fx == DROP_COLUMN) return drop_check(g, tx, ty, piece);
     if (!on_board(fx, fy)) return OFF;
     return board_move_check(g, fx, fy, tx, ty, piece);
 }

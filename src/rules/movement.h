@@ -5,8 +5,8 @@
 
 namespace banzuri {
 
-// ON when the move (fx, fy) -> (tx, ty) of `piece` is legal. A source column of 11 or -1 is a
-// drop from the lower or the upper side's hand; the caller has rebuilt the two-pawn flags.
+// ON when the move (fx, fy) -> (tx, ty) of `piece` is legal. A source column of DROP_COLUMN is
+// a drop of `piece` from its side's hand; the caller has rebuilt the two-pawn flags.
 int 移動チェック(const GameState& g, int fx, int fy, int tx, int ty, int piece);
 
 // ON when source and destination share a row or column with nothing strictly between.

@@ -52,9 +52,10 @@ inline constexpr int UPPER_SYA = 900;
 inline constexpr int UPPER_SYA_NARI = 901;
 inline constexpr int UPPER_OU = 950;
 
-// Source columns of a drop: the lower side's hand (right of the board) and the upper side's.
-inline constexpr int HAND_LOWER_COLUMN = 11;
-inline constexpr int HAND_UPPER_COLUMN = -1;
+// The source column of a drop where a move is given as five integers (source column and row,
+// destination column and row, piece code): no square has column 0. The source row is then the
+// hand kind 1..7, and the piece code tells whose hand it leaves.
+inline constexpr int DROP_COLUMN = 0;
 
 // Hand kind indexes 1..7.
 inline constexpr int KIND_HU = 1;

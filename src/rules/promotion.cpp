@@ -25,35 +25,42 @@ int 調査_駒手番(const GameState& g, int code) {
     return TURN_NONE;
 }
 
-int 調査_駒成(GameState& g, int fx, int fy, int /*tx*/, int ty, int piece) {
-    if (fx == HAND_UPPER_COLUMN || fx == HAND_LOWER_COLUMN) return OFF;
-    int result = OFF;
+int promoted_code(int piece, int fy, int ty) {
+    bool may = false;
     switch (piece) {
         case LOWER_HU:
         case LOWER_KYOU:
         case LOWER_KEI:
-            result = ty < 4 ? ON : OFF;
+            may = ty < 4;
             break;
         case LOWER_GIN:
         case LOWER_KAKU:
         case LOWER_SYA:
-            result = (ty < 4 || fy < 4) ? ON : OFF;
+            may = ty < 4 || fy < 4;
             break;
         case UPPER_HU:
         case UPPER_KYOU:
         case UPPER_KEI:
-            result = ty > 6 ? ON : OFF;
+            may = ty > 6;
             break;
         case UPPER_GIN:
         case UPPER_KAKU:
         case UPPER_SYA:
-            result = (ty > 6 || fy > 6) ? ON : OFF;
+            may = ty > 6 || fy > 6;
             break;
         default:
             break;
     }
-    if (result == ON) g.promoted_piece = piece < 0 ? piece - 1 : piece + 1;
-    return result;
+    if (!may) return EMPTY;
+    return piece < 0 ? piece - 1 : piece + 1;
+}
+
+int 調査_駒成(GameState& g, int fx, int fy, int /*tx*/, int ty, int piece) {
+    if (fx == DROP_COLUMN) return OFF;
+    const int promoted = promoted_code(piece, fy, ty);
+    if (promoted == EMPTY) return OFF;
+    g.promoted_piece = promoted;
+    return ON;
 }
 
 void 駒取得(GameState& g, int code) {

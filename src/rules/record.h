@@ -6,8 +6,8 @@
 namespace banzuri {
 
 // Writes record entry rec_index: the board, both hands and the four clock values, then sets
-// rec_last. The move itself is not stored. The record grows when the game outlasts it;
-// rec_index is not advanced here.
+// rec_last. The move itself (a drop's source given as DROP_COLUMN and the kind) is not stored. The
+// record grows when the game outlasts it; rec_index is not advanced here.
 void 手順保存(GameState& g, int fx, int fy, int tx, int ty, int piece, int target,
               double lower_before, double lower_after, double upper_before, double upper_after);
 

@@ -10,7 +10,6 @@
 #include "cli/run_cli.h"
 #include "cli/sfen.h"
 #include "cli/usi.h"
-#include "rules/legal_moves.h"
 
 namespace banzuri::cli {
 namespace {
@@ -161,7 +160,7 @@ TEST(CliFuzz, RandomLegalGamesRoundTripThroughTheNotation) {
             for (std::size_t a = 0, b; (b = listed.out.find('\n', a)) != std::string::npos;
                  a = b + 1)
                 moves.push_back(listed.out.substr(a, b - a));
-            ASSERT_EQ(moves.size(), legal_moves(p.g, p.lower_to_move).size());
+            ASSERT_EQ(moves.size(), p.game.legal_moves().size());
             if (moves.empty()) break;
             const std::string move = moves[rng() % moves.size()];
             const Output played = run({"play", to_sfen(p), move});

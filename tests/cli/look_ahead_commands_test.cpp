@@ -10,6 +10,7 @@
 #include "cli/match.h"
 #include "cli/players.h"
 #include "cli/run_cli.h"
+#include "rules/legal_moves.h"
 
 namespace banzuri {
 namespace {
@@ -124,20 +125,22 @@ TEST(Players, TheOnePlyLevelsPlayTheLowerSideOnTheBoardTurnedRound) {
     // The upper side's first choice at level 3 is 3c3d; the lower side mirrors it.
     const auto lower = cli::computer_move(g, true, 3, {}, scratch);
     ASSERT_TRUE(lower.has_value());
-    EXPECT_EQ(*lower, (LegalMove{3, 7, 3, 6, LOWER_HU, false, LOWER_HU}));
+    EXPECT_EQ(*lower, Move::board(3, 7, 3, 6));
     const auto upper = cli::computer_move(g, false, 3, {}, scratch);
     ASSERT_TRUE(upper.has_value());
-    EXPECT_EQ(*upper, (LegalMove{7, 3, 7, 4, UPPER_HU, false, UPPER_HU}));
-    // A drop from the lower hand (the lower side has nothing else) comes back with the lower
-    // hand's source row.
+    EXPECT_EQ(*upper, Move::board(7, 3, 7, 4));
+    // A drop from the lower hand (the lower side has nothing else) comes back as the lower
+    // side's drop.
     GameState h = testing::empty_game();
     h.set(5, 1, UPPER_OU);
     h.hand_own[KIND_KIN] = 1;
     const auto drop = cli::computer_move(h, true, 1, {}, scratch);
     ASSERT_TRUE(drop.has_value());
-    EXPECT_EQ(drop->fx, HAND_LOWER_COLUMN);
-    EXPECT_EQ(drop->fy, KIND_KIN + 2);
-    EXPECT_EQ(drop->piece, LOWER_KIN);
+    EXPECT_EQ(drop->drop, KIND_KIN);
+    EXPECT_EQ(drop->from, Square{});
+    EXPECT_EQ(moving_piece(h, true, *drop), LOWER_KIN);
+    GameState played = h;
+    EXPECT_TRUE(is_legal(played, true, *drop));
     EXPECT_EQ(cli::turned_round(h).at(5, 9), LOWER_OU);
     EXPECT_EQ(cli::turned_round(h).hand_enemy[KIND_KIN], 1);
 }

@@ -92,13 +92,12 @@ TEST(PositionSfen, AgreesWithTheToolOnRandomPositions) {
     std::mt19937 rng(99);
     for (int i = 0; i < 40; ++i) {
         const records::GameRecord r = testing::random_record(static_cast<std::uint32_t>(i), i, 50);
-        GameState g;
-        ASSERT_EQ(records::replay(r, g), std::nullopt);
         Position p;
-        p.g = g;
-        p.lower_to_move = records::lower_to_move_at_end(r);
+        ASSERT_EQ(records::replay(r, p.game), std::nullopt);
+        ASSERT_EQ(p.lower_to_move(), records::lower_to_move_at_end(r));
         p.move_number = static_cast<long long>(r.moves.size()) + 1;
-        EXPECT_EQ(records::position_sfen(g.board, g.hand_own, g.hand_enemy, p.lower_to_move,
+        const GameState& g = p.game.position();
+        EXPECT_EQ(records::position_sfen(g.board, g.hand_own, g.hand_enemy, p.lower_to_move(),
                                          static_cast<int>(p.move_number)),
                   to_sfen(p));
     }

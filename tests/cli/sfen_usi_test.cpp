@@ -2,7 +2,6 @@
 
 #include "cli/sfen.h"
 #include "cli/usi.h"
-#include "rules/legal_moves.h"
 
 namespace banzuri::cli {
 namespace {
@@ -26,13 +25,14 @@ TEST(Sfen, StartingPositionAndRoundTrips) {
 TEST(Sfen, SquaresSidesAndHands) {
     Position p;
     ASSERT_EQ(parse_sfen("8k/9/9/9/9/9/9/9/K+r7 w 3Pn 9", p), "");
-    EXPECT_EQ(p.g.at(9, 1), UPPER_OU) << "the last square of rank a is column 9 (file 1)";
-    EXPECT_EQ(p.g.at(1, 9), LOWER_OU) << "the first square of rank i is column 1 (file 9)";
-    EXPECT_EQ(p.g.at(2, 9), UPPER_SYA_NARI);
-    EXPECT_FALSE(p.lower_to_move);
-    EXPECT_EQ(p.g.hand_own[KIND_HU], 3);
-    EXPECT_EQ(p.g.hand_enemy[KIND_KEI], 1);
-    EXPECT_EQ(p.g.hand_total_lower(), 3);
+    EXPECT_EQ(p.game.at(9, 1), UPPER_OU) << "the last square of rank a is column 9 (file 1)";
+    EXPECT_EQ(p.game.at(1, 9), LOWER_OU) << "the first square of rank i is column 1 (file 9)";
+    EXPECT_EQ(p.game.at(2, 9), UPPER_SYA_NARI);
+    EXPECT_FALSE(p.lower_to_move());
+    EXPECT_TRUE(p.game.running());
+    EXPECT_EQ(p.game.position().hand_own[KIND_HU], 3);
+    EXPECT_EQ(p.game.position().hand_enemy[KIND_KEI], 1);
+    EXPECT_EQ(p.game.position().hand_total_lower(), 3);
     EXPECT_EQ(p.move_number, 9);
     ASSERT_EQ(parse_sfen("  8k/9/9/9/9/9/9/9/K8   b  -  1 ", p), "") << "extra blanks";
 }
@@ -70,24 +70,22 @@ TEST(Sfen, RefusalsSayWhy) {
 }
 
 TEST(Usi, SquaresDropsAndPromotion) {
-    LegalMove m;
-    ASSERT_EQ(parse_usi("7g7f", true, m), "");
-    EXPECT_EQ(m, (LegalMove{3, 7, 3, 6, EMPTY, false, EMPTY}));
-    ASSERT_EQ(parse_usi("1a9i+", false, m), "");
-    EXPECT_EQ(m, (LegalMove{9, 1, 1, 9, EMPTY, true, EMPTY}));
-    ASSERT_EQ(parse_usi("N*5e", true, m), "");
-    EXPECT_EQ(m.fx, HAND_LOWER_COLUMN);
-    EXPECT_EQ(m.fy, KIND_KEI + 2);
+    Move m;
+    ASSERT_EQ(parse_usi("7g7f", m), "");
+    EXPECT_EQ(m, Move::board(3, 7, 3, 6));
+    ASSERT_EQ(parse_usi("1a9i+", m), "");
+    EXPECT_EQ(m, Move::board(9, 1, 1, 9, true));
+    ASSERT_EQ(parse_usi("N*5e", m), "");
+    EXPECT_EQ(m, Move::drop_of(KIND_KEI, 5, 5));
     EXPECT_EQ(to_usi(m), "N*5e");
-    ASSERT_EQ(parse_usi("R*1a", false, m), "");
-    EXPECT_EQ(m.fx, HAND_UPPER_COLUMN);
-    EXPECT_EQ(m.fy, KIND_SYA);
-    EXPECT_EQ(to_usi(m), "R*1a") << "the drop letter stays uppercase for the upper side";
-    EXPECT_EQ(to_usi(LegalMove{5, 4, 5, 3, LOWER_HU, true, LOWER_HU_NARI}), "5d5c+");
+    ASSERT_EQ(parse_usi("R*1a", m), "");
+    EXPECT_EQ(m, Move::drop_of(KIND_SYA, 9, 1));
+    EXPECT_EQ(to_usi(m), "R*1a") << "one drop letter for either side";
+    EXPECT_EQ(to_usi(Move::board(5, 4, 5, 3, true)), "5d5c+");
 
     for (const char* bad : {"", "7g7", "7g7f++", "7g7f-", "0a1b", "7j7f", "7g7F", "p*5e", "K*5e",
                             "+*5e", "P*0e", "P*5e+", "P-5e", "7g7f7e"})
-        EXPECT_NE(parse_usi(bad, true, m), "") << bad;
+        EXPECT_NE(parse_usi(bad, m), "") << bad;
 }
 
 }  // namespace

@@ -38,7 +38,7 @@ inline Score trial_score(GameState& g, int fx, int fy, int tx, int ty, int piece
     c.influence_lower_before = c.influence_lower;
     c.influence_upper_before = c.influence_upper;
     c.trial_piece = piece;
-    const bool drop = fx == HAND_UPPER_COLUMN;
+    const bool drop = fx == DROP_COLUMN;
     if (!drop) g.set(fx, fy, EMPTY);
     g.set(tx, ty, placed);
     勢力調査(g, c);

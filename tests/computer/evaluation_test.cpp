@@ -58,7 +58,7 @@ TEST(EvaluationLevel1, LeavingDangerEarnsFifteen) {
 TEST(EvaluationLevel1, DropNeverEarnsTheFifteen) {
     GameState g = silver_in_danger(1);
     std::string trace;
-    EXPECT_EQ(trial_score(g, HAND_UPPER_COLUMN, KIND_GIN, 6, 4, UPPER_GIN, UPPER_GIN, &trace), 0);
+    EXPECT_EQ(trial_score(g, DROP_COLUMN, KIND_GIN, 6, 4, UPPER_GIN, UPPER_GIN, &trace), 0);
     EXPECT_EQ(trace, "");
 }
 
@@ -89,8 +89,8 @@ TEST(EvaluationLevel2, ForwardMovesOfAnyPieceButTheKingAddOne) {
 TEST(EvaluationLevel2, DropsCompareTheKindIndexWithTheRow) {
     GameState g = quiet(2);
     // A silver (kind 4) dropped on row 5 "advances", on row 4 it does not.
-    EXPECT_EQ(trial_score(g, HAND_UPPER_COLUMN, KIND_GIN, 5, 5, UPPER_GIN, UPPER_GIN), 10);
-    EXPECT_EQ(trial_score(g, HAND_UPPER_COLUMN, KIND_GIN, 5, 4, UPPER_GIN, UPPER_GIN), 0);
+    EXPECT_EQ(trial_score(g, DROP_COLUMN, KIND_GIN, 5, 5, UPPER_GIN, UPPER_GIN), 10);
+    EXPECT_EQ(trial_score(g, DROP_COLUMN, KIND_GIN, 5, 4, UPPER_GIN, UPPER_GIN), 0);
 }
 
 TEST(EvaluationLevel3, PromotedLanceKnightAndSilverScoreAsAtLevel2) {
@@ -122,10 +122,10 @@ TEST(EvaluationLevel3, PawnDropBlockingTheBishop) {
     GameState g = quiet(3);
     g.set(2, 8, LOWER_KAKU);
     std::string trace;
-    EXPECT_EQ(trial_score(g, HAND_UPPER_COLUMN, KIND_HU, 2, 7, UPPER_HU, UPPER_HU, &trace), 310);
+    EXPECT_EQ(trial_score(g, DROP_COLUMN, KIND_HU, 2, 7, UPPER_HU, UPPER_HU, &trace), 310);
     EXPECT_EQ(trace, "advance +1; pawn blocks bishop +30; ");
     // Elsewhere the same drop earns only the advance.
-    EXPECT_EQ(trial_score(g, HAND_UPPER_COLUMN, KIND_HU, 3, 7, UPPER_HU, UPPER_HU), 10);
+    EXPECT_EQ(trial_score(g, DROP_COLUMN, KIND_HU, 3, 7, UPPER_HU, UPPER_HU), 10);
 }
 
 TEST(EvaluationLevel3, GoldGuardingTheBishopAgainstADrop) {
@@ -164,11 +164,10 @@ TEST(EvaluationLevel3, CrowdedBigPiecesCost) {
 TEST(EvaluationLevel3, LanceDropThatAPawnCanBlock) {
     GameState g = quiet(3);
     g.set(5, 7, LOWER_HU);  // reaches (5,6), the square ahead of the lance
-    EXPECT_EQ(trial_score(g, HAND_UPPER_COLUMN, KIND_KYOU, 5, 5, UPPER_KYOU, UPPER_KYOU), 10);
+    EXPECT_EQ(trial_score(g, DROP_COLUMN, KIND_KYOU, 5, 5, UPPER_KYOU, UPPER_KYOU), 10);
     g.hand_own[KIND_HU] = 1;
     std::string trace;
-    EXPECT_EQ(trial_score(g, HAND_UPPER_COLUMN, KIND_KYOU, 5, 5, UPPER_KYOU, UPPER_KYOU, &trace),
-              -90);
+    EXPECT_EQ(trial_score(g, DROP_COLUMN, KIND_KYOU, 5, 5, UPPER_KYOU, UPPER_KYOU, &trace), -90);
     EXPECT_EQ(trace, "advance +1; lance drop blockable -10; ");
 }
 

@@ -9,7 +9,7 @@ namespace {
 using testing::com_game;
 using testing::trial_score;
 
-std::optional<LegalMove> best_of(GameState& g, ComputerState& c) {
+std::optional<Move> best_of(GameState& g, ComputerState& c) {
     return search_best_move(g, c, [] {});
 }
 
@@ -29,7 +29,7 @@ TEST(KingCapture, MoveThatCannotPromoteScoresExactlyOneThousand) {
     ComputerState c;
     const auto best = best_of(g, c);
     ASSERT_TRUE(best.has_value());
-    EXPECT_EQ(*best, (LegalMove{4, 6, 4, 7, UPPER_KIN, false, UPPER_KIN}));
+    EXPECT_EQ(*best, Move::board(4, 6, 4, 7));
     EXPECT_EQ(c.best_score, KING_CAPTURE_SCORE);
     EXPECT_EQ(g.at(5, 7), LOWER_OU);  // the trial left the king where it was
     EXPECT_EQ(g.winner, TURN_NONE);
@@ -40,7 +40,7 @@ TEST(KingCapture, MoveThatMayPromoteKeepsItsEvaluation) {
     ComputerState c;
     const auto best = best_of(g, c);
     ASSERT_TRUE(best.has_value());
-    EXPECT_EQ(*best, (LegalMove{4, 6, 4, 7, UPPER_GIN, true, UPPER_GIN_NARI}));
+    EXPECT_EQ(*best, Move::board(4, 6, 4, 7, true));
     EXPECT_EQ(c.best_score, 300);  // promotion and sandwich
 }
 
@@ -54,7 +54,7 @@ TEST(KingCapture, DropScoresOneThousand) {
     ComputerState c;
     const auto best = best_of(g, c);
     ASSERT_TRUE(best.has_value());
-    EXPECT_EQ(*best, (LegalMove{HAND_UPPER_COLUMN, KIND_KIN, 4, 5, UPPER_KIN, false, UPPER_KIN}));
+    EXPECT_EQ(*best, Move::drop_of(KIND_KIN, 4, 5));
     EXPECT_EQ(c.best_score, KING_CAPTURE_SCORE);
     EXPECT_EQ(g.hand_enemy[KIND_KIN], 1);
 }

@@ -9,7 +9,8 @@
 #include "../rules/fixtures.h"
 #include "computer/look_ahead.h"
 #include "computer/look_search.h"
-#include "rules/move.h"
+#include "rules/game.h"
+#include "rules/legal_moves.h"
 
 namespace banzuri {
 namespace {
@@ -32,7 +33,7 @@ TEST(LookAhead, TakesTheKingInOneForEitherSide) {
     g.set(4, 6, UPPER_KIN);
     const LookResult upper = look_ahead(g, false, budget(20000));
     ASSERT_TRUE(upper.move.has_value());
-    EXPECT_EQ(*upper.move, (LegalMove{4, 6, 4, 7, UPPER_KIN, false, UPPER_KIN}));
+    EXPECT_EQ(*upper.move, Move::board(4, 6, 4, 7));
     EXPECT_GT(upper.score, MATE_BOUND);
 
     // The same with the sides swapped: the lower side drops a gold from its hand.
@@ -43,8 +44,7 @@ TEST(LookAhead, TakesTheKingInOneForEitherSide) {
     h.hand_own[KIND_KIN] = 1;
     const LookResult lower = look_ahead(h, true, budget(20000));
     ASSERT_TRUE(lower.move.has_value());
-    EXPECT_EQ(lower.move->tx, 4);
-    EXPECT_EQ(lower.move->ty, 3);
+    EXPECT_EQ(lower.move->to, (Square{4, 3}));
     EXPECT_GT(lower.score, MATE_BOUND);
 }
 
@@ -63,8 +63,7 @@ TEST(LookAhead, FindsAForcedKingCaptureInThree) {
     g.hand_own[KIND_KIN] = 2;
     const LookResult r = look_ahead(g, true, budget(200000));
     ASSERT_TRUE(r.move.has_value());
-    EXPECT_EQ(*r.move,
-              (LegalMove{HAND_LOWER_COLUMN, KIND_KIN + 2, 2, 2, LOWER_KIN, false, LOWER_KIN}));
+    EXPECT_EQ(*r.move, Move::drop_of(KIND_KIN, 2, 2));
     EXPECT_GT(r.score, MATE_BOUND);
 }
 
@@ -79,7 +78,7 @@ TEST(LookAhead, SameBudgetSameMoveAndNodes) {
     EXPECT_EQ(a.nodes, 30000);
     const LookResult upper = look_ahead(g, false, budget(30000));
     ASSERT_TRUE(upper.move.has_value());
-    EXPECT_GT(upper.move->piece, 0);
+    EXPECT_GT(moving_piece(g, false, *upper.move), 0);
 }
 
 TEST(LookAhead, NoMoveWhenTheGameIsOverOrTheSideIsStuck) {
@@ -123,12 +122,12 @@ TEST(LookAhead, AvoidsAPositionOfTheRecordWhenNothingIsLost) {
     const LookResult first = look_ahead(g, true, budget(5000));
     ASSERT_TRUE(first.move.has_value());
     // The record says the position after that move, upper side to move, was seen before.
-    GameState after = g;
-    carry_out_move(after, first.move->fx, first.move->fy, first.move->tx, first.move->ty,
-                   first.move->placed);
-    g.record[0].board = after.board;
-    g.record[0].hand_lower = after.hand_own;
-    g.record[0].hand_upper = after.hand_enemy;
+    Game after;
+    after.set_position(g.board, g.hand_own, g.hand_enemy, true);
+    ASSERT_TRUE(after.play(*first.move, 0));
+    g.record[0].board = after.position().board;
+    g.record[0].hand_lower = after.position().hand_own;
+    g.record[0].hand_upper = after.position().hand_enemy;
     g.rec_index = 1;
     const LookResult again = look_ahead(g, true, budget(5000));
     ASSERT_TRUE(again.move.has_value());
@@ -140,7 +139,7 @@ TEST(LookAhead, HintIsTheSearchForTheSideToMove) {
     int polls = 0;
     const LookResult r = hint(g, true, [&polls] { return ++polls > 20; });
     ASSERT_TRUE(r.move.has_value());
-    EXPECT_LT(r.move->piece, 0);
+    EXPECT_LT(moving_piece(g, true, *r.move), 0);
     EXPECT_EQ(polls, 21);
 }
 

@@ -1,20 +1,21 @@
 // The look-ahead position against the rules over seeded random games: the generator lists
-// exactly the legal moves, a made move leaves exactly the position the rules leave, and
+// exactly the legal moves, every move made leaves exactly the position Game::play leaves, and
 // unmake restores board, hands and hash.
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <array>
 #include <cstdlib>
+#include <optional>
 #include <random>
 #include <set>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "../rules/fixtures.h"
 #include "computer/look_position.h"
-#include "rules/legal_moves.h"
-#include "rules/move.h"
+#include "rules/game.h"
 
 namespace banzuri {
 namespace {
@@ -74,26 +75,23 @@ void expect_sets_match_board(const Position& p) {
     EXPECT_TRUE(p.sliders() == sliders);
 }
 
-// The look-ahead move written as the legal-move list writes it.
-LegalMove as_legal(const Move& m, int side) {
-    const bool lower = side == look::LOWER;
-    LegalMove out;
-    out.fx = m.drop() ? (lower ? HAND_LOWER_COLUMN : HAND_UPPER_COLUMN) : look::column_of(m.from);
-    out.fy = m.drop() ? (lower ? m.type + 2 : m.type) : look::row_of(m.from);
-    out.tx = look::column_of(m.to);
-    out.ty = look::row_of(m.to);
-    out.piece = look::code_of(side, m.type);
-    out.promote = m.promote != 0;
-    out.placed = look::code_of(side, m.promote ? look::promoted_type(m.type) : m.type);
-    return out;
+// The look-ahead move as the game writes it.
+banzuri::Move as_game_move(const Move& m) {
+    const int tx = look::column_of(m.to);
+    const int ty = look::row_of(m.to);
+    if (m.drop()) return banzuri::Move::drop_of(m.type, tx, ty);
+    return banzuri::Move::board(look::column_of(m.from), look::row_of(m.from), tx, ty,
+                                m.promote != 0);
 }
 
-auto key(const LegalMove& m) {
-    return std::tuple(m.fx, m.fy, m.tx, m.ty, m.piece, m.promote, m.placed);
+bool before(const banzuri::Move& a, const banzuri::Move& b) {
+    return std::tie(a.from.x, a.from.y, a.drop, a.to.x, a.to.y, a.promote) <
+           std::tie(b.from.x, b.from.y, b.drop, b.to.x, b.to.y, b.promote);
 }
 
-// Position and rules agree square by square and kind by kind.
-void expect_same(const Position& p, const GameState& g) {
+// Position and game agree square by square, kind by kind, on the side to move and the winner.
+void expect_same(const Position& p, const Game& game) {
+    const GameState& g = game.position();
     for (int x = 1; x <= 9; ++x)
         for (int y = 1; y <= 9; ++y) {
             const int piece = p.at(look::sq(x, y));
@@ -106,59 +104,84 @@ void expect_same(const Position& p, const GameState& g) {
         ASSERT_EQ(p.hand(look::UPPER, kind), GameState::count(g.hand_enemy, kind));
         ASSERT_EQ(p.hand(look::LOWER, kind), GameState::count(g.hand_own, kind));
     }
+    ASSERT_EQ(p.side(), game.lower_to_move() ? look::LOWER : look::UPPER);
+    int winner = 0;
+    if (game.decided()) winner = game.winner() == game.lower_order() ? look::LOWER : look::UPPER;
+    ASSERT_EQ(p.winner(), winner);
 }
 
-TEST(LookPosition, AgreesWithTheRulesOverRandomGames) {
-    int moves_checked = 0;
-    int captures_seen = 0;
-    int drops_made = 0;
-    for (std::uint32_t seed = 1; seed <= 12; ++seed) {
-        SCOPED_TRACE("seed " + std::to_string(seed));
-        std::mt19937 rng(seed);
-        GameState g = testing::start_game();
-        bool lower = true;
-        for (int ply = 0; ply < 300 && g.winner == TURN_NONE; ++ply) {
-            Position p;
-            p.load(g, lower ? look::LOWER : look::UPPER);
-            MoveList list;
-            p.generate(list);
-            std::vector<LegalMove> expected = legal_moves(g, lower);
-            std::vector<LegalMove> generated;
-            const Snapshot before = snapshot(p);
+struct RandomGames {
+    int moves = 0;
+    int captures = 0;
+    int drops = 0;
+    int kings_taken = 0;
+};
+
+// One seeded random game played move by move on one look-ahead position and through
+// Game::play, compared after every move. `thorough` also compares the generated moves with the
+// game's legal moves, makes and unmakes every one of them, and checks the square sets and the
+// incremental hash, material and progress against a position loaded afresh.
+void play_both(const GameState& start, std::uint32_t seed, int plies, bool thorough,
+               RandomGames& seen) {
+    SCOPED_TRACE("seed " + std::to_string(seed));
+    std::mt19937 rng(seed);
+    Game game;
+    game.set_position(start.board, start.hand_own, start.hand_enemy, rng() % 2 == 0);
+    Position p;
+    p.load(game.position(), game.lower_to_move() ? look::LOWER : look::UPPER);
+    for (int ply = 0; ply < plies && !game.decided(); ++ply) {
+        MoveList list;
+        p.generate(list);
+        if (thorough) {
+            std::vector<banzuri::Move> generated;
+            const Snapshot before_moves = snapshot(p);
             for (int i = 0; i < list.size; ++i) {
                 const Move m = list.moves[static_cast<std::size_t>(i)];
-                generated.push_back(as_legal(m, p.side()));
+                generated.push_back(as_game_move(m));
                 look::Undo u;
                 p.make(m, u);
                 p.unmake(u);
-                ASSERT_EQ(snapshot(p), before) << "after move " << i;
+                ASSERT_EQ(snapshot(p), before_moves) << "after move " << i;
             }
-            auto by_key = [](const LegalMove& a, const LegalMove& b) { return key(a) < key(b); };
-            std::sort(expected.begin(), expected.end(), by_key);
-            std::sort(generated.begin(), generated.end(), by_key);
+            std::vector<banzuri::Move> expected = game.legal_moves();
+            std::sort(expected.begin(), expected.end(), before);
+            std::sort(generated.begin(), generated.end(), before);
             ASSERT_EQ(generated, expected) << "ply " << ply;
-            if (list.size == 0) break;
-            const Move m = list.moves[rng() % static_cast<std::size_t>(list.size)];
-            const LegalMove legal = as_legal(m, p.side());
-            look::Undo u;
-            captures_seen += p.make(m, u) > 0 ? 1 : 0;
-            drops_made += m.drop() ? 1 : 0;
-            carry_out_move(g, legal.fx, legal.fy, legal.tx, legal.ty, legal.placed);
-            expect_same(p, g);
+        }
+        if (list.size == 0) break;
+        const Move m = list.moves[rng() % static_cast<std::size_t>(list.size)];
+        look::Undo u;
+        const int taken = p.make(m, u);
+        const std::optional<MoveResult> played = game.play(as_game_move(m), 0);
+        ASSERT_TRUE(played) << "ply " << ply;
+        std::size_t removed = 0;
+        for (const CaptureStep& step : played->captures)
+            removed += step.squares.size();
+        ASSERT_EQ(static_cast<std::size_t>(taken), removed) << "ply " << ply;
+        expect_same(p, game);
+        if (::testing::Test::HasFatalFailure()) return;
+        if (thorough) {
             expect_sets_match_board(p);
-            ASSERT_EQ(p.winner() != 0, g.winner != TURN_NONE);
             Position fresh;
-            fresh.load(g, p.side());
+            fresh.load(game.position(), p.side());
             ASSERT_EQ(fresh.hash(), p.hash()) << "ply " << ply;
             ASSERT_EQ(fresh.material(), p.material());
             ASSERT_EQ(fresh.advance(), p.advance());
-            lower = !lower;
-            ++moves_checked;
         }
+        ++seen.moves;
+        seen.captures += taken > 0 ? 1 : 0;
+        seen.drops += m.drop() ? 1 : 0;
+        seen.kings_taken += played->king_taken() ? 1 : 0;
     }
-    EXPECT_GT(moves_checked, 1000);
-    EXPECT_GT(captures_seen, 50);
-    EXPECT_GT(drops_made, 50) << "a drop takes the piece out of the hash's hand";
+}
+
+TEST(LookPosition, AgreesWithTheRulesOverRandomGames) {
+    RandomGames seen;
+    for (std::uint32_t seed = 1; seed <= 12 && !::testing::Test::HasFatalFailure(); ++seed)
+        play_both(testing::start_game(), seed, 300, true, seen);
+    EXPECT_GT(seen.moves, 1000);
+    EXPECT_GT(seen.captures, 50);
+    EXPECT_GT(seen.drops, 50) << "a drop takes the piece out of the hash's hand";
 }
 
 // Positions that differ in a hand alone are different positions to the table: each count of

@@ -6,7 +6,7 @@
 #include <random>
 
 #include "computer/computer_fixtures.h"
-#include "rules/move.h"
+#include "rules/game.h"
 
 namespace banzuri {
 namespace {
@@ -15,7 +15,7 @@ using testing::com_game;
 using testing::com_start;
 
 struct SearchRun {
-    std::optional<LegalMove> best;
+    std::optional<Move> best;
     std::vector<Candidate> candidates;
     int ticks = 0;
     ComputerState c;
@@ -34,9 +34,9 @@ TEST(Search, EarliestMoveWinsTies) {
     g.set(1, 9, LOWER_OU);
     const SearchRun r = run(g);
     ASSERT_TRUE(r.best.has_value());
-    EXPECT_EQ(*r.best, (LegalMove{5, 5, 4, 4, UPPER_OU, false, UPPER_OU}));
+    EXPECT_EQ(*r.best, Move::board(5, 5, 4, 4));
     ASSERT_EQ(r.candidates.size(), 8u);
-    EXPECT_EQ(r.candidates[1].move.ty, 5);  // scan order: to-column, then to-row
+    EXPECT_EQ(r.candidates[1].move.to.y, 5);  // scan order: to-column, then to-row
     for (const Candidate& k : r.candidates)
         EXPECT_EQ(k.score, 0);
     EXPECT_EQ(r.c.best_score, 0);
@@ -54,10 +54,10 @@ TEST(Search, OptionalPromotionWithEqualScoresDoesNotPromote) {
     const SearchRun r = run(g);
     ASSERT_TRUE(r.best.has_value());
     ASSERT_EQ(r.candidates.size(), 2u);
-    EXPECT_EQ(r.candidates[0].move.placed, UPPER_SYA);
-    EXPECT_EQ(r.candidates[1].move.placed, UPPER_SYA_NARI);
+    EXPECT_EQ(r.candidates[0].move, Move::board(4, 9, 5, 9));
+    EXPECT_EQ(r.candidates[1].move, Move::board(4, 9, 5, 9, true));
     EXPECT_EQ(r.candidates[0].score, r.candidates[1].score);
-    EXPECT_EQ(*r.best, (LegalMove{4, 9, 5, 9, UPPER_SYA, false, UPPER_SYA}));
+    EXPECT_EQ(*r.best, Move::board(4, 9, 5, 9));
 }
 
 TEST(Search, BetterPromotionIsTaken) {
@@ -67,7 +67,8 @@ TEST(Search, BetterPromotionIsTaken) {
     g.set(1, 9, LOWER_OU);
     const SearchRun r = run(g);
     ASSERT_TRUE(r.best.has_value());
-    EXPECT_EQ(r.best->placed, UPPER_GIN_NARI);
+    EXPECT_TRUE(r.best->promote);
+    EXPECT_EQ(placed_code(g, false, *r.best), UPPER_GIN_NARI);
     EXPECT_EQ(r.c.best_score, 100);
 }
 
@@ -77,7 +78,7 @@ TEST(Search, ForcedPromotionIsTheOnlyOption) {
     g.set(1, 1, LOWER_OU);
     const SearchRun r = run(g);
     ASSERT_EQ(r.candidates.size(), 1u);
-    EXPECT_EQ(*r.best, (LegalMove{5, 8, 5, 9, UPPER_HU, true, UPPER_HU_NARI}));
+    EXPECT_EQ(*r.best, Move::board(5, 8, 5, 9, true));
 }
 
 TEST(Search, DropsComeAfterBoardMovesAndTickPerKind) {
@@ -88,8 +89,8 @@ TEST(Search, DropsComeAfterBoardMovesAndTickPerKind) {
     SearchRun r = run(g);
     EXPECT_EQ(r.ticks, 9 + 7);
     ASSERT_TRUE(r.best.has_value());
-    EXPECT_TRUE(is_drop(*r.best));
-    EXPECT_EQ(r.best->fy, KIND_KIN);
+    EXPECT_EQ(r.best->drop, KIND_KIN);
+    EXPECT_EQ(r.best->from, Square{}) << "a drop has no source square";
     EXPECT_EQ(r.candidates.size(), 81u - 2u);
     g.hand_enemy[KIND_KIN] = 0;
     r = run(g);
@@ -147,9 +148,9 @@ TEST(Search, SameSearchSameMove) {
     EXPECT_EQ(a.candidates.size(), b.candidates.size());
 }
 
-bool before(const LegalMove& a, const LegalMove& b) {
-    return std::tie(a.fx, a.fy, a.tx, a.ty, a.promote) <
-           std::tie(b.fx, b.fy, b.tx, b.ty, b.promote);
+bool before(const Move& a, const Move& b) {
+    return std::tie(a.from.x, a.from.y, a.drop, a.to.x, a.to.y, a.promote) <
+           std::tie(b.from.x, b.from.y, b.drop, b.to.x, b.to.y, b.promote);
 }
 
 // The one-ply search, the legal move list and the command-line tool speak one move type: over
@@ -158,26 +159,28 @@ bool before(const LegalMove& a, const LegalMove& b) {
 TEST(Search, OptionsAreExactlyTheLegalMovesOfTheUpperSide) {
     std::mt19937 rng(2026);
     int compared = 0;
-    for (int game = 0; game < 6; ++game) {
-        GameState g = com_start(3);
-        bool lower = false;
-        for (int ply = 0; ply < 80 && g.winner == TURN_NONE; ++ply, lower = !lower) {
-            std::vector<LegalMove> legal = legal_moves(g, lower);
+    for (int n = 0; n < 6; ++n) {
+        Game game;
+        game.start(MODE_COM, FIRST_PLAYER, SECOND_PLAYER);
+        for (int ply = 0; ply < 80 && !game.decided(); ++ply) {
+            std::vector<Move> legal = game.legal_moves();
             if (legal.empty()) break;
-            if (!lower) {
-                const GameState kept = g;
+            if (!game.lower_to_move()) {
+                GameState g = game.position();
                 SearchRun r = run(g);
-                std::vector<LegalMove> options;
+                std::vector<Move> options;
                 for (const Candidate& k : r.candidates)
                     options.push_back(k.move);
                 std::sort(options.begin(), options.end(), before);
-                std::sort(legal.begin(), legal.end(), before);
-                ASSERT_EQ(options, legal) << "game " << game << " ply " << ply;
-                ASSERT_EQ(g.board, kept.board);
+                std::vector<Move> sorted = legal;
+                std::sort(sorted.begin(), sorted.end(), before);
+                ASSERT_EQ(options, sorted) << "game " << n << " ply " << ply;
+                ASSERT_EQ(g.board, game.position().board);
+                ASSERT_TRUE(r.best.has_value());
+                ASSERT_TRUE(game.is_legal(*r.best));
                 ++compared;
             }
-            const LegalMove& m = legal[rng() % legal.size()];
-            play_move(g, m.fx, m.fy, m.tx, m.ty, m.placed);
+            ASSERT_TRUE(game.play(legal[rng() % legal.size()], 0));
         }
     }
     EXPECT_GT(compared, 150);
@@ -197,8 +200,7 @@ TEST(CandidateTerms, ListsTheTermsOfOneOptionAndRestoresTheBoard) {
     ComputerState c;
     ASSERT_TRUE(search_best_move(g, c, [] {}).has_value());
     const GameState before = g;
-    EXPECT_EQ(candidate_terms(g, c, LegalMove{5, 4, 5, 5, UPPER_KYOU, false, UPPER_KYOU}),
-              "advance +1; lance move -0.9; ");
+    EXPECT_EQ(candidate_terms(g, c, Move::board(5, 4, 5, 5)), "advance +1; lance move -0.9; ");
     EXPECT_EQ(g.board, before.board);
 }
 

@@ -8,7 +8,7 @@
 
 #include "records/game_record.h"
 #include "records/replay.h"
-#include "rules/legal_moves.h"
+#include "rules/game.h"
 
 namespace banzuri::testing {
 
@@ -71,25 +71,20 @@ class Position {
     }
 
     // ---- moves played from the start --------------------------------------------------------
-    // A move of the side to move, as 駒移動 takes it (a lower drop from column 11, row kind + 2;
-    // an upper drop from column -1, row kind), thinking `seconds` whole seconds.
+    // A move on the board of the side to move, thinking `seconds` whole seconds.
     Position& then(int fx, int fy, int tx, int ty, int seconds = 0, bool promote = false) {
-        if (record_.moves.empty()) played_ = records::replay_state(record_.start);
+        if (record_.moves.empty()) played_ = records::replay_game(record_.start);
         const bool lower = records::lower_moves(record_.start, record_.moves.size());
+        int& total = lower ? lower_total_ : upper_total_;
         records::RecordedMove rm;
-        rm.move.fx = fx;
-        rm.move.fy = fy;
-        rm.move.tx = tx;
-        rm.move.ty = ty;
-        rm.move.promote = promote;
-        const std::string why = records::play_recorded(played_, lower, rm.move);
+        rm.move = Move::board(fx, fy, tx, ty, promote);
+        rm.seconds = seconds;
+        rm.total = total + seconds;
+        const std::string why = records::play_recorded(played_, rm);
         if (!why.empty())
             throw std::invalid_argument("move " + std::to_string(record_.moves.size() + 1) + ": " +
                                         why);
-        int& total = lower ? lower_total_ : upper_total_;
-        total += seconds;
-        rm.seconds = seconds;
-        rm.total = total;
+        total = rm.total;
         record_.moves.push_back(rm);
         record_.winner = records::winner_of(played_);
         return *this;
@@ -104,7 +99,7 @@ class Position {
     }
 
     records::GameRecord record_;
-    GameState played_;
+    Game played_;
     int lower_total_ = 0;
     int upper_total_ = 0;
 };

@@ -8,6 +8,7 @@
 
 #include "computer/look_ahead.h"
 #include "play_fixture.h"
+#include "rules/legal_moves.h"
 #include "settings_fixtures.h"
 
 namespace banzuri {
@@ -101,21 +102,24 @@ TEST(LookAheadLevels, ComputerMoveThinksOnTheWorkerThenPlaysLikeTheOnePlyCompute
     EXPECT_EQ(w.g().rec_index, 0);
 
     GameState copy = w.g();
-    const std::optional<LegalMove> expected = look_ahead(copy, false, node_budget(kNodes)(4)).move;
+    const std::optional<Move> expected = look_ahead(copy, false, node_budget(kNodes)(4)).move;
     ASSERT_TRUE(expected);
+    ASSERT_FALSE(expected->is_drop());
+    const int piece = moving_piece(copy, false, *expected);
+    const int placed = placed_code(copy, false, *expected);
     w.log.clear();
     w.wait_for_computer();
 
     EXPECT_FALSE(w.poll.enabled());
-    EXPECT_EQ(w.g().at(expected->tx, expected->ty), expected->placed);
-    EXPECT_EQ(w.g().at(expected->fx, expected->fy), EMPTY);
+    EXPECT_EQ(w.g().at(expected->to.x, expected->to.y), placed);
+    EXPECT_EQ(w.g().at(expected->from.x, expected->from.y), EMPTY);
     EXPECT_EQ(w.g().rec_index, 1);
     EXPECT_EQ(w.g().move_count, 1);
     EXPECT_EQ(w.g().turn, w.g().lower_order) << "the turn is handed back";
-    EXPECT_EQ(w.g().record[0].board[expected->fx][expected->fy], expected->piece)
+    EXPECT_EQ(w.g().record[0].board[expected->from.x][expected->from.y], piece)
         << "the position before the move is recorded";
     EXPECT_TRUE(w.has("dsPlay " + num(kPiece)));
-    EXPECT_TRUE(w.has(box_line(COLOUR_WHITE, expected->tx, expected->ty)));
+    EXPECT_TRUE(w.has(box_line(COLOUR_WHITE, expected->to.x, expected->to.y)));
     EXPECT_FALSE(w.lines("sleep 0.5").empty()) << "the pause after the move";
 }
 

@@ -21,8 +21,8 @@ TEST(ComputerLevels, EveryLevelFromOneToFiveRoundTrips) {
         ASSERT_TRUE(read.record) << read.problem.text();
         EXPECT_EQ(read.record->game_mode, MODE_COM);
         EXPECT_EQ(read.record->level, level);
-        GameState g;
-        EXPECT_FALSE(replay(*read.record, g)) << level;
+        Game game;
+        EXPECT_FALSE(replay(*read.record, game)) << level;
     }
 }
 
@@ -31,8 +31,8 @@ TEST(ComputerLevels, LevelsBeyondFiveAreRefused) {
     r.start = standard_start();
     r.game_mode = MODE_COM;
     r.level = 6;
-    GameState g;
-    EXPECT_TRUE(replay(r, g));
+    Game game;
+    EXPECT_TRUE(replay(r, game));
     const KifResult read = read_kif("先手：あなた\n後手：コンピュータ LEVEL6\n");
     ASSERT_TRUE(read.record);
     EXPECT_EQ(read.record->game_mode, MODE_MAN) << "an unknown level is a person's name";

@@ -38,11 +38,16 @@ TEST(KifReader, HandWrittenRecordWithCommentsBlankLinesAndExtraKeys) {
     EXPECT_EQ(r.game_mode, MODE_COM);
     EXPECT_EQ(r.level, 2);
     EXPECT_EQ(r.started, (DateTime{2023, 11, 3, 13, 5, 0}));
-    EXPECT_EQ(r.moves[0].move, (LegalMove{3, 7, 3, 6, LOWER_HU, false, LOWER_HU}));
+    EXPECT_EQ(r.moves[0].move, Move::board(3, 7, 3, 6));
+    EXPECT_EQ(r.moves[0].piece, LOWER_HU);
+    EXPECT_FALSE(r.moves[0].could_promote);
     EXPECT_EQ(r.moves[1].seconds, 65);
-    EXPECT_EQ(r.moves[2].move.placed, LOWER_KAKU_NARI);
+    EXPECT_EQ(r.moves[2].move, Move::board(2, 8, 7, 3, true));
+    EXPECT_EQ(r.moves[2].piece, LOWER_KAKU);
+    EXPECT_TRUE(r.moves[2].could_promote);
     EXPECT_EQ(r.moves[2].total, 10) << "no time given: 0 seconds, the total stays";
-    EXPECT_EQ(r.moves[3].move, (LegalMove{7, 1, 6, 2, UPPER_GIN, false, UPPER_GIN}));
+    EXPECT_EQ(r.moves[3].move, Move::board(7, 1, 6, 2));
+    EXPECT_EQ(r.moves[3].piece, UPPER_GIN);
     EXPECT_TRUE(r.resigned);
     EXPECT_EQ(r.winner, Side::upper);
 }
@@ -73,7 +78,9 @@ TEST(KifReader, BoardDiagramWithHandsAndTheUpperSideToMove) {
     EXPECT_EQ(r.start.hand_upper[KIND_HU], 2);
     EXPECT_EQ(r.start.hand_upper[KIND_KIN], 1);
     EXPECT_EQ(r.start.board[5][7], LOWER_SYA_NARI);
-    EXPECT_EQ(r.moves[0].move, (LegalMove{-1, KIND_KIN, 5, 8, UPPER_KIN, false, UPPER_KIN}));
+    EXPECT_EQ(r.moves[0].move, Move::drop_of(KIND_KIN, 5, 8));
+    EXPECT_EQ(r.moves[0].piece, UPPER_KIN);
+    EXPECT_FALSE(r.moves[0].could_promote);
     EXPECT_EQ(r.game_mode, MODE_MAN);
     const std::string written = write_kif(r);
     EXPECT_NE(written.find("上手の持駒：金　歩二\n"), std::string::npos) << written;
@@ -96,14 +103,14 @@ TEST(KifReader, WrittenNotationOfPromotionsDropsAndResults) {
     EXPECT_NE(written.find("まで0手で中断\n"), std::string::npos);
     EXPECT_EQ(written.find("終了日時"), std::string::npos);
 
-    EXPECT_EQ(move_text({3, 3, 3, 2, LOWER_GIN, true, LOWER_GIN_NARI}), "７二銀成(73)");
-    EXPECT_EQ(move_text({3, 3, 3, 2, LOWER_GIN, false, LOWER_GIN}), "７二銀不成(73)");
-    EXPECT_EQ(move_text({3, 6, 3, 5, LOWER_GIN, false, LOWER_GIN}), "７五銀(76)");
-    EXPECT_EQ(move_text({11, 3, 5, 5, LOWER_HU, false, LOWER_HU}), "５五歩打");
-    EXPECT_EQ(move_text({1, 1, 1, 2, UPPER_KYOU_NARI, false, UPPER_KYOU_NARI}), "９二成香(91)");
-    EXPECT_EQ(move_text({2, 2, 2, 3, UPPER_SYA_NARI, false, UPPER_SYA_NARI}), "８三龍(82)");
-    EXPECT_EQ(move_text({2, 2, 2, 3, UPPER_KAKU_NARI, false, UPPER_KAKU_NARI}), "８三馬(82)");
-    EXPECT_EQ(move_text({2, 2, 2, 3, UPPER_HU_NARI, false, UPPER_HU_NARI}), "８三と(82)");
+    EXPECT_EQ(move_text(Move::board(3, 3, 3, 2, true), LOWER_GIN, true), "７二銀成(73)");
+    EXPECT_EQ(move_text(Move::board(3, 3, 3, 2), LOWER_GIN, true), "７二銀不成(73)");
+    EXPECT_EQ(move_text(Move::board(3, 6, 3, 5), LOWER_GIN, false), "７五銀(76)");
+    EXPECT_EQ(move_text(Move::drop_of(KIND_HU, 5, 5), LOWER_HU, false), "５五歩打");
+    EXPECT_EQ(move_text(Move::board(1, 1, 1, 2), UPPER_KYOU_NARI, false), "９二成香(91)");
+    EXPECT_EQ(move_text(Move::board(2, 2, 2, 3), UPPER_SYA_NARI, false), "８三龍(82)");
+    EXPECT_EQ(move_text(Move::board(2, 2, 2, 3), UPPER_KAKU_NARI, false), "８三馬(82)");
+    EXPECT_EQ(move_text(Move::board(2, 2, 2, 3), UPPER_HU_NARI, false), "８三と(82)");
     EXPECT_EQ(time_text(3, 3), "( 0:03/00:00:03)");
     EXPECT_EQ(time_text(3725, 36061), "(62:05/10:01:01)");
 }

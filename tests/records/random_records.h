@@ -64,11 +64,11 @@ inline records::GameRecord random_record(std::uint32_t seed, int variant, int ma
     r.game_mode = rng() % 2 ? MODE_COM : MODE_MAN;
     r.level = r.game_mode == MODE_COM ? static_cast<int>(rng() % 3) + 1 : 0;
     r.started = records::DateTime{2024, 5, 1 + static_cast<int>(rng() % 28), 9, 30, 5};
-    GameState g = records::replay_state(r.start);
+    Game game = records::replay_game(r.start);
     std::array<int, 2> totals{};
-    for (int i = 0; i < max_moves && g.winner == TURN_NONE; ++i) {
+    for (int i = 0; i < max_moves && !game.decided(); ++i) {
         const bool lower = records::lower_moves(r.start, r.moves.size());
-        std::vector<LegalMove> moves = legal_moves(g, lower);
+        std::vector<Move> moves = game.legal_moves();
         if (moves.empty()) break;
         records::RecordedMove rm;
         rm.move = moves[rng() % moves.size()];
@@ -77,10 +77,10 @@ inline records::GameRecord random_record(std::uint32_t seed, int variant, int ma
         int& total = totals[lower ? 0 : 1];
         total += rm.seconds;
         rm.total = total;
-        records::play_recorded(g, lower, rm.move);
+        records::play_recorded(game, rm);
         r.moves.push_back(rm);
     }
-    r.winner = records::winner_of(g);
+    r.winner = records::winner_of(game);
     if (r.winner == records::Side::none && rng() % 3 == 0) {
         r.resigned = true;
         r.winner = records::lower_to_move_at_end(r) ? records::Side::upper : records::Side::lower;

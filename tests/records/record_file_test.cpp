@@ -81,8 +81,7 @@ TEST_F(RecordFile, UnreadableFilesAreNamedWithTheReason) {
 
 TEST_F(RecordFile, SavingRefusesARecordThatDoesNotReplay) {
     GameRecord r = testing::random_record(3, 0, 10);
-    r.moves[4].move.tx = 1;
-    r.moves[4].move.ty = 1;
+    r.moves[4].move.to = {1, 1};
     const auto path = dir_ / "game.kifu";
     EXPECT_EQ(save_record(r, path).find("「" + path.string() +
                                         "」を保存できません: 棋譜が正しくありません（5手目"),

@@ -35,7 +35,7 @@ TEST(RecordRoundTrip, RandomGamesThroughKifText) {
         EXPECT_EQ(*back.record, r) << seed << "\n" << text;
         EXPECT_EQ(write_kif(*back.record), text);
         for (const RecordedMove& m : r.moves) {
-            drops += is_drop(m.move);
+            drops += m.move.is_drop();
             promotions += m.move.promote;
         }
         const std::vector<RecordEntry> entries = to_entries(r);

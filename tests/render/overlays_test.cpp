@@ -3,6 +3,7 @@
 #include "render/pictures.h"
 #include "render/render_probe.h"
 #include "rules/game_state.h"
+#include "rules/movement.h"
 
 namespace banzuri {
 namespace {
@@ -194,6 +195,18 @@ TEST(Reach, DropsFromTheHandAskTheRules) {
     w.options.set_guidance(ON);
     w.painter.描画_移動可能桝色(HAND_LOWER_COLUMN, 3 + 3, COLOUR_WHITE, LOWER_GIN);
     EXPECT_EQ(w.of_kind("box").size(), 81u + 81u);  // a silver may be dropped anywhere empty
+
+    // The upper hand's pawn slot: never onto the last row, never beside a pawn of its own.
+    w.clear();
+    w.g.set(5, 2, UPPER_HU);
+    調査_2歩フラグ設定(w.g);
+    w.painter.描画_移動可能桝色(HAND_UPPER_COLUMN, 8 - KIND_HU, COLOUR_WHITE, UPPER_HU);
+    EXPECT_EQ(w.of_kind("box").size(), 81u + 81u - 9u - 8u);
+
+    // The hand slots are drops of their kind for the rules; a square stays a square.
+    EXPECT_EQ(rules_source(HAND_LOWER_COLUMN, KIND_GIN + 2), (Square{DROP_COLUMN, KIND_GIN}));
+    EXPECT_EQ(rules_source(HAND_UPPER_COLUMN, 8 - KIND_SYA), (Square{DROP_COLUMN, KIND_SYA}));
+    EXPECT_EQ(rules_source(4, 7), (Square{4, 7}));
 }
 
 TEST(Blink, AFrameShowsThePieceOrNothingOutlinedAtOnce) {

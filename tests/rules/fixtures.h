@@ -1,6 +1,13 @@
 // Positions shared by the rules tests.
 #pragma once
 
+#include <algorithm>
+#include <optional>
+#include <random>
+#include <utility>
+#include <vector>
+
+#include "rules/capture_sequence.h"
 #include "rules/game_state.h"
 
 namespace banzuri::testing {
@@ -25,6 +32,41 @@ inline GameState start_game() {
     return g;
 }
 
+// The forty pieces of the starting set scattered over both sides, the board and the hands.
+inline GameState random_position(std::mt19937& rng) {
+    GameState g = start_game();
+    std::vector<int> set;
+    for (int x = 1; x <= 9; ++x)
+        for (int y = 1; y <= 9; ++y)
+            if (g.at(x, y) != EMPTY && g.at(x, y) != LOWER_OU && g.at(x, y) != UPPER_OU)
+                set.push_back(g.at(x, y) < 0 ? -g.at(x, y) : g.at(x, y));
+    g.board = Board{};
+    std::vector<std::pair<int, int>> squares;
+    for (int x = 1; x <= 9; ++x)
+        for (int y = 1; y <= 9; ++y)
+            squares.emplace_back(x, y);
+    std::shuffle(squares.begin(), squares.end(), rng);
+    std::size_t next = 0;
+    auto place = [&](int code) {
+        g.set(squares[next].first, squares[next].second, code);
+        ++next;
+    };
+    place(LOWER_OU);
+    place(UPPER_OU);
+    std::uniform_int_distribution<int> percent(0, 99);
+    for (int magnitude : set) {
+        const bool lower = percent(rng) < 50;
+        if (percent(rng) < 35) {
+            GameState::add(lower ? g.hand_own : g.hand_enemy, hand_kind(magnitude), 1);
+            continue;
+        }
+        const bool promote = magnitude != 110 && percent(rng) < 30;
+        const int code = magnitude + (promote ? 1 : 0);
+        place(lower ? -code : code);
+    }
+    return g;
+}
+
 // The upper gold on (5, 1) has just arrived between two lower single-piece groups, each closed
 // by upper pawns and the edge: (4, 1) and (6, 1).
 inline GameState two_enclosed_groups() {
@@ -37,6 +79,13 @@ inline GameState two_enclosed_groups() {
     g.set(7, 1, UPPER_HU);
     g.set(6, 2, UPPER_HU);
     return g;
+}
+
+// Every capture of the piece that arrived on (x, y), taken in the order the rules take them.
+inline void take_captures(GameState& g, int x, int y) {
+    CaptureSequence captures(g, x, y);
+    while (std::optional<CaptureStep> step = captures.next())
+        take_capture(g, *step);
 }
 
 inline int pieces_on_board(const GameState& g) {

@@ -263,7 +263,8 @@ TEST(Game, FlippingTurnsTheBoardRoundAndStartsTheRecordAnew) {
     EXPECT_FALSE(game.step_back());
 }
 
-// The game and the silent carrying out of moves agree over seeded random games.
+// The game and the rules' own procedures (the legal-move list, the move itself, then the
+// capture sequence) agree over seeded random games.
 TEST(Game, AgreesWithTheRulesOverRandomGames) {
     int captures = 0;
     for (unsigned seed = 1; seed <= 20; ++seed) {
@@ -271,19 +272,21 @@ TEST(Game, AgreesWithTheRulesOverRandomGames) {
         GameState silent = testing::start_game();
         unsigned state = seed;
         for (int ply = 0; ply < 200 && !game.decided(); ++ply) {
+            const bool lower = game.lower_to_move();
             const std::vector<Move> moves = game.legal_moves();
-            std::vector<LegalMove> expected = legal_moves(silent, game.lower_to_move());
-            ASSERT_EQ(moves.size(), expected.size());
+            ASSERT_EQ(moves, legal_moves(silent, lower));
             if (moves.empty()) break;
             state = state * 1103515245u + 12345u;
-            const std::size_t pick = (state >> 8) % moves.size();
-            const LegalMove& m = expected[pick];
-            const std::optional<MoveResult> r = game.play(moves[pick], 1);
+            const Move& m = moves[(state >> 8) % moves.size()];
+            const int placed = placed_code(silent, lower, m);
+            const std::optional<MoveResult> r = game.play(m, 1);
             ASSERT_TRUE(r);
-            EXPECT_EQ(r->played.placed, m.placed);
+            EXPECT_EQ(r->played.piece, moving_piece(silent, lower, m));
+            EXPECT_EQ(r->played.placed, placed);
             captures += static_cast<int>(r->captures.size());
-            carry_out_move(silent, m.fx, m.fy, m.tx, m.ty, m.placed);
-            silent.turn = -silent.turn;
+            const Square from = source_of(m);
+            駒移動(silent, from.x, from.y, m.to.x, m.to.y, placed);
+            testing::take_captures(silent, m.to.x, m.to.y);
             ASSERT_EQ(game.position().board, silent.board) << "seed " << seed << " ply " << ply;
             ASSERT_EQ(game.position().hand_own, silent.hand_own);
             ASSERT_EQ(game.position().hand_enemy, silent.hand_enemy);

@@ -14,6 +14,7 @@ namespace {
 using testing::empty_game;
 using testing::pieces_on_board;
 using testing::start_game;
+using testing::take_captures;
 
 TEST(MoveExecution, BoardMoveAndPromotedCodeAsPassed) {
     GameState g = start_game();
@@ -27,15 +28,16 @@ TEST(MoveExecution, DropsLeaveTheHandAndItsTotal) {
     GameState g = empty_game();
     g.hand_own[KIND_KEI] = 2;
     g.hand_enemy[KIND_HU] = 1;
-    駒移動(g, HAND_LOWER_COLUMN, 5, 4, 4, LOWER_KEI);
+    駒移動(g, DROP_COLUMN, KIND_KEI, 4, 4, LOWER_KEI);
     EXPECT_EQ(g.at(4, 4), LOWER_KEI);
     EXPECT_EQ(g.hand_own[KIND_KEI], 1);
     EXPECT_EQ(g.hand_total_lower(), 1);
-    駒移動(g, HAND_UPPER_COLUMN, KIND_HU, 6, 6, UPPER_HU);
+    駒移動(g, DROP_COLUMN, KIND_HU, 6, 6, UPPER_HU);  // the code tells whose hand it leaves
     EXPECT_EQ(g.at(6, 6), UPPER_HU);
     EXPECT_EQ(g.hand_enemy[KIND_HU], 0);
     EXPECT_EQ(g.hand_total_upper(), 0);
-    駒移動(g, HAND_UPPER_COLUMN, KIND_HU, 6, 7, UPPER_HU);
+    EXPECT_EQ(g.hand_own[KIND_KEI], 1);
+    駒移動(g, DROP_COLUMN, KIND_HU, 6, 7, UPPER_HU);
     EXPECT_EQ(g.hand_enemy[KIND_HU], 0) << "a count never goes below zero";
     EXPECT_EQ(g.hand_total_upper(), 0);
 }
@@ -46,8 +48,8 @@ TEST(MoveExecution, HandTotalsNeverFallBehindTheCounts) {
     credit_capture(g, LOWER_HU);
     EXPECT_EQ(g.hand_total_lower(), 1);
     EXPECT_EQ(g.hand_total_upper(), 1);
-    駒移動(g, HAND_LOWER_COLUMN, KIND_KAKU + 2, 5, 5, LOWER_KAKU);  // and dropped again
-    g.hand_enemy[KIND_KIN] += 2;                                    // a count written directly
+    駒移動(g, DROP_COLUMN, KIND_KAKU, 5, 5, LOWER_KAKU);  // and dropped again
+    g.hand_enemy[KIND_KIN] += 2;                          // a count written directly
     EXPECT_EQ(g.hand_total_lower(), 0);
     EXPECT_EQ(g.hand_total_upper(), 3);
     EXPECT_EQ(調査_持駒数(g, g.upper_order), 3);
@@ -78,7 +80,7 @@ TEST(Captures, SandwichesCreditTheHandsUnpromoted) {
     g.set(5, 2, LOWER_HU);
     g.set(6, 5, UPPER_KEI);
     g.set(7, 5, LOWER_KYOU);
-    captures_after_move(g, 5, 5);
+    take_captures(g, 5, 5);
     EXPECT_EQ(pieces_on_board(g), 3);
     EXPECT_EQ(g.hand_own[KIND_SYA], 1);
     EXPECT_EQ(g.hand_own[KIND_HU], 1);
@@ -93,7 +95,7 @@ TEST(Captures, KingTakenBySandwichOrEnclosureDecidesTheGame) {
     g.set(3, 1, UPPER_HU);
     g.set(3, 2, LOWER_OU);
     g.set(3, 3, UPPER_KEI);
-    captures_after_move(g, 3, 3);
+    take_captures(g, 3, 3);
     EXPECT_EQ(g.at(3, 2), EMPTY);
     EXPECT_EQ(g.winner, g.upper_order);
     EXPECT_EQ(g.hand_enemy, Hand{}) << "a king goes into no hand";
@@ -102,7 +104,7 @@ TEST(Captures, KingTakenBySandwichOrEnclosureDecidesTheGame) {
     g.set(9, 1, UPPER_OU);
     g.set(8, 1, LOWER_GIN);
     g.set(9, 2, LOWER_KIN);
-    captures_after_move(g, 9, 2);
+    take_captures(g, 9, 2);
     EXPECT_EQ(g.at(9, 1), EMPTY);
     EXPECT_EQ(g.winner, g.lower_order);
     EXPECT_EQ(g.hand_own, Hand{});
@@ -122,7 +124,7 @@ TEST(Captures, SandwichComesBeforeEnclosure) {
     g.set(6, 9, UPPER_GIN);
     GroupMarks marks;
     ASSERT_EQ(調査_当たり(g, 6, 8, FIRST_PLAYER, SECOND_PLAYER, marks), ON);
-    captures_after_move(g, 6, 8);
+    take_captures(g, 6, 8);
     EXPECT_EQ(g.at(5, 8), EMPTY);
     EXPECT_EQ(g.at(5, 9), UPPER_HU);
     EXPECT_EQ(g.at(6, 9), UPPER_GIN);
@@ -132,7 +134,7 @@ TEST(Captures, SandwichComesBeforeEnclosure) {
 
 TEST(Captures, TwoEnclosedGroupsAreBothRemoved) {
     GameState g = testing::two_enclosed_groups();
-    captures_after_move(g, 5, 1);
+    take_captures(g, 5, 1);
     EXPECT_EQ(g.at(4, 1), EMPTY);
     EXPECT_EQ(g.at(6, 1), EMPTY);
     EXPECT_EQ(g.hand_enemy[KIND_HU], 1);
@@ -154,7 +156,7 @@ TEST(Captures, OpponentFollowsTheMovingPieceNotTheTurn) {
     g.set(2, 2, UPPER_HU);
     g.set(2, 3, UPPER_HU);
     g.set(1, 4, UPPER_HU);
-    captures_after_move(g, 1, 2);
+    take_captures(g, 1, 2);
     EXPECT_EQ(g.at(1, 1), EMPTY) << "the upper silver is enclosed";
     EXPECT_EQ(g.at(1, 2), LOWER_KIN);
     EXPECT_EQ(g.at(1, 3), LOWER_HU) << "the mover's own pieces stay";
@@ -167,7 +169,7 @@ TEST(Captures, NothingHappensAroundAnEmptySquare) {
     g.set(1, 1, UPPER_GIN);
     g.set(2, 1, LOWER_HU);
     g.set(1, 2, LOWER_HU);
-    captures_after_move(g, 2, 2);
+    take_captures(g, 2, 2);
     EXPECT_EQ(g.at(1, 1), UPPER_GIN);
 }
 

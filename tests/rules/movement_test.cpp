@@ -18,7 +18,7 @@ TEST(MoveCheck, RefusesEveryMoveOntoAnOccupiedSquare) {
     EXPECT_EQ(移動チェック(g, 5, 5, 5, 4, LOWER_KIN), OFF) << "enemy piece";
     EXPECT_EQ(移動チェック(g, 5, 5, 4, 4, LOWER_KIN), OFF) << "own piece";
     EXPECT_EQ(移動チェック(g, 5, 5, 6, 4, LOWER_KIN), ON);
-    EXPECT_EQ(移動チェック(g, 11, 3, 5, 4, LOWER_HU), OFF) << "drops too";
+    EXPECT_EQ(移動チェック(g, DROP_COLUMN, 1, 5, 4, LOWER_HU), OFF) << "drops too";
 }
 
 TEST(MoveCheck, RefusesOffBoardDestinationsAndSourcesWithoutReadingOutside) {
@@ -30,7 +30,10 @@ TEST(MoveCheck, RefusesOffBoardDestinationsAndSourcesWithoutReadingOutside) {
     EXPECT_EQ(移動チェック(g, 5, 5, 5, 5, LOWER_OU), OFF) << "source equals destination";
     EXPECT_EQ(移動チェック(g, 5, 6, 5, 5, 13), OFF) << "no such piece";
     EXPECT_EQ(移動チェック(g, 5, 6, 5, 5, UPPER_KIN_NARI), OFF);
-    EXPECT_EQ(移動チェック(g, 11, 3, 5, 5, 111), OFF);
+    EXPECT_EQ(移動チェック(g, DROP_COLUMN, 1, 5, 5, 111), OFF);
+    EXPECT_EQ(移動チェック(g, 11, 3, 5, 5, LOWER_HU), OFF)
+        << "a column beside the board is no hand";
+    EXPECT_EQ(移動チェック(g, -1, 1, 5, 5, UPPER_HU), OFF);
 }
 
 TEST(MoveCheck, PawnsStepOneSquareForwardOnly) {
@@ -122,13 +125,15 @@ TEST(DropCheck, TwoPawnsInAColumnAreRefusedOnlyForUnpromotedPawns) {
     g.set(5, 7, LOWER_HU);
     調査_2歩フラグ設定(g);
     EXPECT_EQ(g.pawn_file_lower[5], 1);
-    EXPECT_EQ(移動チェック(g, 11, 3, 5, 5, LOWER_HU), OFF);
-    EXPECT_EQ(移動チェック(g, 11, 3, 4, 5, LOWER_HU), ON);
-    EXPECT_EQ(移動チェック(g, -1, 1, 5, 5, UPPER_HU), ON) << "the other side's flags";
+    EXPECT_EQ(移動チェック(g, DROP_COLUMN, 1, 5, 5, LOWER_HU), OFF);
+    EXPECT_EQ(移動チェック(g, DROP_COLUMN, 1, 4, 5, LOWER_HU), ON);
+    EXPECT_EQ(移動チェック(g, DROP_COLUMN, 1, 5, 5, UPPER_HU), ON) << "the other side's flags";
     g.set(5, 7, LOWER_HU_NARI);
-    EXPECT_EQ(移動チェック(g, 11, 3, 5, 5, LOWER_HU), OFF) << "flags are a cache until rebuilt";
+    EXPECT_EQ(移動チェック(g, DROP_COLUMN, 1, 5, 5, LOWER_HU), OFF)
+        << "flags are a cache until rebuilt";
     調査_2歩フラグ設定(g);
-    EXPECT_EQ(移動チェック(g, 11, 3, 5, 5, LOWER_HU), ON) << "a promoted pawn does not count";
+    EXPECT_EQ(移動チェック(g, DROP_COLUMN, 1, 5, 5, LOWER_HU), ON)
+        << "a promoted pawn does not count";
 }
 
 TEST(DropCheck, TheUpperSideMayNotDropASecondPawnInAColumnEither) {
@@ -137,28 +142,29 @@ TEST(DropCheck, TheUpperSideMayNotDropASecondPawnInAColumnEither) {
     調査_2歩フラグ設定(g);
     EXPECT_EQ(g.pawn_file_upper[3], 1);
     EXPECT_EQ(g.pawn_file_lower[3], 0);
-    EXPECT_EQ(移動チェック(g, -1, 1, 3, 6, UPPER_HU), OFF);
-    EXPECT_EQ(移動チェック(g, -1, 1, 2, 6, UPPER_HU), ON);
-    EXPECT_EQ(移動チェック(g, 11, 3, 3, 6, LOWER_HU), ON) << "the other side's flags";
-    EXPECT_EQ(移動チェック(g, -1, 2, 3, 6, UPPER_KYOU), ON) << "only pawns are limited";
+    EXPECT_EQ(移動チェック(g, DROP_COLUMN, 1, 3, 6, UPPER_HU), OFF);
+    EXPECT_EQ(移動チェック(g, DROP_COLUMN, 1, 2, 6, UPPER_HU), ON);
+    EXPECT_EQ(移動チェック(g, DROP_COLUMN, 1, 3, 6, LOWER_HU), ON) << "the other side's flags";
+    EXPECT_EQ(移動チェック(g, DROP_COLUMN, 2, 3, 6, UPPER_KYOU), ON) << "only pawns are limited";
     g.set(3, 3, UPPER_HU_NARI);
     調査_2歩フラグ設定(g);
-    EXPECT_EQ(移動チェック(g, -1, 1, 3, 6, UPPER_HU), ON) << "a promoted pawn does not count";
+    EXPECT_EQ(移動チェック(g, DROP_COLUMN, 1, 3, 6, UPPER_HU), ON)
+        << "a promoted pawn does not count";
 }
 
 TEST(DropCheck, LastRowLimitsForPawnLanceAndKnight) {
     GameState g = empty_game();
-    EXPECT_EQ(移動チェック(g, 11, 3, 5, 1, LOWER_HU), OFF);
-    EXPECT_EQ(移動チェック(g, 11, 4, 5, 1, LOWER_KYOU), OFF);
-    EXPECT_EQ(移動チェック(g, 11, 4, 5, 2, LOWER_KYOU), ON);
-    EXPECT_EQ(移動チェック(g, 11, 5, 5, 2, LOWER_KEI), OFF);
-    EXPECT_EQ(移動チェック(g, 11, 5, 5, 3, LOWER_KEI), ON);
-    EXPECT_EQ(移動チェック(g, -1, 3, 5, 8, UPPER_KEI), OFF);
-    EXPECT_EQ(移動チェック(g, -1, 3, 5, 7, UPPER_KEI), ON);
-    EXPECT_EQ(移動チェック(g, -1, 1, 5, 9, UPPER_HU), OFF);
-    EXPECT_EQ(移動チェック(g, -1, 2, 5, 9, UPPER_KYOU), OFF);
+    EXPECT_EQ(移動チェック(g, DROP_COLUMN, 1, 5, 1, LOWER_HU), OFF);
+    EXPECT_EQ(移動チェック(g, DROP_COLUMN, 2, 5, 1, LOWER_KYOU), OFF);
+    EXPECT_EQ(移動チェック(g, DROP_COLUMN, 2, 5, 2, LOWER_KYOU), ON);
+    EXPECT_EQ(移動チェック(g, DROP_COLUMN, 3, 5, 2, LOWER_KEI), OFF);
+    EXPECT_EQ(移動チェック(g, DROP_COLUMN, 3, 5, 3, LOWER_KEI), ON);
+    EXPECT_EQ(移動チェック(g, DROP_COLUMN, 3, 5, 8, UPPER_KEI), OFF);
+    EXPECT_EQ(移動チェック(g, DROP_COLUMN, 3, 5, 7, UPPER_KEI), ON);
+    EXPECT_EQ(移動チェック(g, DROP_COLUMN, 1, 5, 9, UPPER_HU), OFF);
+    EXPECT_EQ(移動チェック(g, DROP_COLUMN, 2, 5, 9, UPPER_KYOU), OFF);
     for (int code : {LOWER_GIN, LOWER_KIN, LOWER_KAKU, LOWER_SYA})
-        EXPECT_EQ(移動チェック(g, 11, 3, 5, 1, code), ON) << code;
+        EXPECT_EQ(移動チェック(g, DROP_COLUMN, 1, 5, 1, code), ON) << code;
 }
 
 TEST(AfterMoveCheck, ForcesPromotionOnlyWhereThePieceCouldNeverMove) {

@@ -55,8 +55,25 @@ TEST(Promotion, ZonesAndPromotedCodes) {
 
 TEST(Promotion, DropsNeverPromote) {
     GameState g = empty_game();
-    EXPECT_EQ(調査_駒成(g, 11, 9, 5, 1, LOWER_SYA), OFF);
-    EXPECT_EQ(調査_駒成(g, -1, 7, 5, 9, UPPER_SYA), OFF);
+    EXPECT_EQ(調査_駒成(g, DROP_COLUMN, 7, 5, 1, LOWER_SYA), OFF);
+    EXPECT_EQ(調査_駒成(g, DROP_COLUMN, 7, 5, 9, UPPER_SYA), OFF);
+    EXPECT_EQ(g.promoted_piece, EMPTY);
+}
+
+// The promoted code alone, as the move list and the records ask for it: the zone is entered or
+// left by the move, and only the pieces that promote have one.
+TEST(Promotion, PromotedCodeByRowsAlone) {
+    EXPECT_EQ(promoted_code(LOWER_HU, 4, 3), LOWER_HU_NARI);
+    EXPECT_EQ(promoted_code(LOWER_HU, 5, 4), EMPTY);
+    EXPECT_EQ(promoted_code(LOWER_KEI, 5, 3), LOWER_KEI_NARI);
+    EXPECT_EQ(promoted_code(LOWER_KEI, 3, 1), LOWER_KEI_NARI);
+    EXPECT_EQ(promoted_code(LOWER_KYOU, 3, 4), EMPTY) << "a lance only by entering";
+    EXPECT_EQ(promoted_code(LOWER_KAKU, 2, 6), LOWER_KAKU_NARI) << "a bishop leaving the zone";
+    EXPECT_EQ(promoted_code(UPPER_GIN, 7, 6), UPPER_GIN_NARI);
+    EXPECT_EQ(promoted_code(UPPER_SYA, 6, 6), EMPTY);
+    EXPECT_EQ(promoted_code(UPPER_HU, 6, 7), UPPER_HU_NARI);
+    for (int code : {LOWER_KIN, UPPER_KIN, LOWER_OU, UPPER_OU, LOWER_SYA_NARI, UPPER_HU_NARI})
+        EXPECT_EQ(promoted_code(code, 2, 1), EMPTY) << code;
 }
 
 TEST(Capture, PiecesEnterTheCapturersHandUnpromoted) {

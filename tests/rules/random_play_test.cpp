@@ -1,5 +1,5 @@
-// Thousands of random legal moves and drops through the silent paths: pieces are never
-// created or lost, the mover never loses a piece, and the record keeps every position.
+// Thousands of random legal moves and drops played through Game: pieces are never created or
+// lost, the mover never loses a piece, and the record keeps every position.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -7,13 +7,14 @@
 #include <vector>
 
 #include "fixtures.h"
+#include "rules/game.h"
 #include "rules/legal_moves.h"
-#include "rules/move.h"
 
 namespace banzuri {
 namespace {
 
 using testing::pieces_on_board;
+using testing::random_position;
 using testing::start_game;
 
 int hand_pieces(const Hand& h) {
@@ -50,89 +51,57 @@ bool edges_empty(const GameState& g) {
     return true;
 }
 
-// The forty pieces of the starting set scattered over both sides, the board and the hands.
-GameState random_position(std::mt19937& rng) {
-    GameState g = start_game();
-    std::vector<int> set;
-    for (int x = 1; x <= 9; ++x)
-        for (int y = 1; y <= 9; ++y)
-            if (g.at(x, y) != EMPTY && g.at(x, y) != LOWER_OU && g.at(x, y) != UPPER_OU)
-                set.push_back(g.at(x, y) < 0 ? -g.at(x, y) : g.at(x, y));
-    g.board = Board{};
-    std::vector<std::pair<int, int>> squares;
-    for (int x = 1; x <= 9; ++x)
-        for (int y = 1; y <= 9; ++y)
-            squares.emplace_back(x, y);
-    std::shuffle(squares.begin(), squares.end(), rng);
-    std::size_t next = 0;
-    auto place = [&](int code) {
-        g.set(squares[next].first, squares[next].second, code);
-        ++next;
-    };
-    place(LOWER_OU);
-    place(UPPER_OU);
-    std::uniform_int_distribution<int> percent(0, 99);
-    for (int magnitude : set) {
-        const bool lower = percent(rng) < 50;
-        if (percent(rng) < 35) {
-            GameState::add(lower ? g.hand_own : g.hand_enemy, hand_kind(magnitude), 1);
-            continue;
-        }
-        const bool promote = magnitude != 110 && percent(rng) < 30;
-        const int code = magnitude + (promote ? 1 : 0);
-        place(lower ? -code : code);
-    }
-    return g;
-}
-
-// The single-move judgement agrees with the list: every listed move is legal as listed, and a
-// random candidate is legal exactly when the list holds it.
-void expect_judgement_agrees(GameState& g, bool lower, const std::vector<LegalMove>& moves,
+// The single-move judgement agrees with the list: every listed move is legal, and a random
+// candidate is legal exactly when the list holds it.
+void expect_judgement_agrees(GameState& g, bool lower, const std::vector<Move>& moves,
                              std::mt19937& rng) {
-    for (LegalMove m : moves) {
-        const LegalMove listed = m;
-        m.piece = m.placed = EMPTY;
+    for (const Move& m : moves)
         ASSERT_TRUE(is_legal(g, lower, m));
-        ASSERT_EQ(m, listed);
-    }
     std::uniform_int_distribution<int> coordinate(-1, 11);
     for (int i = 0; i < 20; ++i) {
-        LegalMove m{coordinate(rng),
-                    coordinate(rng),
-                    coordinate(rng),
-                    coordinate(rng),
-                    EMPTY,
-                    rng() % 2 == 0,
-                    EMPTY};
+        Move m{{coordinate(rng), coordinate(rng)},
+               0,
+               {coordinate(rng), coordinate(rng)},
+               rng() % 2 == 0};
+        if (rng() % 4 == 0) {  // a drop, now and then with a square or a promotion it cannot have
+            m.drop = coordinate(rng) - 2;
+            if (rng() % 3 != 0) m.from = {};
+        }
         const bool legal = is_legal(g, lower, m);
-        bool in_list = false;
-        for (const LegalMove& l : moves)
-            in_list = in_list || (l.fx == m.fx && l.fy == m.fy && l.tx == m.tx && l.ty == m.ty &&
-                                  l.promote == m.promote);
-        ASSERT_EQ(legal, in_list) << m.fx << "," << m.fy << " -> " << m.tx << "," << m.ty;
+        const bool in_list = std::find(moves.begin(), moves.end(), m) != moves.end();
+        ASSERT_EQ(legal, in_list) << m.from.x << "," << m.from.y << " drop " << m.drop << " -> "
+                                  << m.to.x << "," << m.to.y << (m.promote ? "+" : "");
     }
 }
 
 // Plays up to `plies` random moves; returns how many were played.
-int play_randomly(GameState& g, std::mt19937& rng, int plies) {
-    bool lower = true;
+int play_randomly(Game& game, std::mt19937& rng, int plies) {
     int played = 0;
-    for (; played < plies && g.winner == TURN_NONE; ++played, lower = !lower) {
-        const std::vector<LegalMove> moves = legal_moves(g, lower);
+    for (; played < plies && !game.decided(); ++played) {
+        const bool lower = game.lower_to_move();
+        GameState scratch = game.position();
+        const std::vector<Move> moves = legal_moves(scratch, lower);
+        EXPECT_EQ(moves, game.legal_moves());
         if (moves.empty()) break;
-        expect_judgement_agrees(g, lower, moves, rng);
-        const LegalMove m =
-            moves[std::uniform_int_distribution<std::size_t>(0, moves.size() - 1)(rng)];
+        expect_judgement_agrees(scratch, lower, moves, rng);
+        const Move m = moves[std::uniform_int_distribution<std::size_t>(0, moves.size() - 1)(rng)];
+        const GameState& g = game.position();
         const Board board_before = g.board;
         const Hand own_before = g.hand_own;
         const Hand enemy_before = g.hand_enemy;
         const int mover_before = side_on_board(g, lower);
         const int index = g.rec_index;
 
-        play_move(g, m.fx, m.fy, m.tx, m.ty, m.placed);
+        EXPECT_EQ(game.piece_of(m), moving_piece(g, lower, m));
+        const std::optional<MoveResult> result = game.play(m, 0);
+        if (!result) {
+            ADD_FAILURE() << "a listed move was refused";
+            return played;
+        }
 
         EXPECT_EQ(all_pieces(g), 40);
-        EXPECT_EQ(side_on_board(g, lower), mover_before + (is_drop(m) ? 1 : 0));
+        EXPECT_EQ(side_on_board(g, lower), mover_before + (m.is_drop() ? 1 : 0));
+        EXPECT_EQ(g.at(m.to.x, m.to.y), result->played.placed) << "the mover is never taken";
         EXPECT_EQ(g.rec_index, index + 1);
         const RecordEntry& entry = g.record[static_cast<std::size_t>(index)];
         EXPECT_EQ(entry.board, board_before);
@@ -157,9 +126,10 @@ TEST(LegalMoves, StartingPositionHasThirtyForEachSide) {
 TEST(RandomPlay, FromTheStartingPosition) {
     std::mt19937 rng(20261208);
     int total = 0;
-    for (int game = 0; game < 20 && !::testing::Test::HasFailure(); ++game) {
-        GameState g = start_game();
-        total += play_randomly(g, rng, 600);
+    for (int n = 0; n < 20 && !::testing::Test::HasFailure(); ++n) {
+        Game game;
+        game.start(MODE_MAN, FIRST_PLAYER, FIRST_PLAYER);
+        total += play_randomly(game, rng, 600);
     }
     EXPECT_GT(total, 2000);
 }
@@ -167,10 +137,12 @@ TEST(RandomPlay, FromTheStartingPosition) {
 TEST(RandomPlay, FromRandomPositions) {
     std::mt19937 rng(4242);
     int total = 0;
-    for (int game = 0; game < 60 && !::testing::Test::HasFailure(); ++game) {
-        GameState g = random_position(rng);
+    for (int n = 0; n < 60 && !::testing::Test::HasFailure(); ++n) {
+        const GameState g = random_position(rng);
         ASSERT_EQ(all_pieces(g), 40);
-        total += play_randomly(g, rng, 120);
+        Game game;
+        game.set_position(g.board, g.hand_own, g.hand_enemy, true);
+        total += play_randomly(game, rng, 120);
     }
     EXPECT_GT(total, 1000);
 }

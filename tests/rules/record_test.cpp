@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "fixtures.h"
+#include "rules/game.h"
 #include "rules/move.h"
 
 namespace banzuri {
@@ -11,21 +12,33 @@ namespace {
 using testing::empty_game;
 using testing::start_game;
 
+// Records the position, then carries out the move and its captures as a game does, without
+// asking the rules whether the move is allowed.
+void record_and_carry_out(GameState& g, int fx, int fy, int tx, int ty, int piece) {
+    手順保存(g, fx, fy, tx, ty, piece, g.at(tx, ty), g.time_lower, g.time_lower, g.time_upper,
+             g.time_upper);
+    ++g.rec_index;
+    駒移動(g, fx, fy, tx, ty, piece);
+    testing::take_captures(g, tx, ty);
+}
+
 TEST(Record, FirstMoveKeepsTheStartingPosition) {
     GameState g = start_game();
     const Board start = g.board;
-    g.time_lower = 12.5;
-    g.time_upper = 3;
     手順保存(g, 7, 7, 7, 6, LOWER_HU, EMPTY, 12.5, 20, 3, 3);
     EXPECT_EQ(g.rec_index, 0) << "saving does not advance the index";
     EXPECT_EQ(g.rec_last, 0);
-    play_move(g, 7, 7, 7, 6, LOWER_HU);
-    EXPECT_EQ(g.rec_index, 1);
-    EXPECT_EQ(g.move_count, 1);
-    EXPECT_EQ(g.rec_last, 0);
-    EXPECT_EQ(g.record[0].board, start);
-    EXPECT_EQ(g.record[0].time_lower_before, 12.5);
-    EXPECT_EQ(g.record[0].time_upper_after, 3);
+
+    Game game;
+    game.start(MODE_MAN, FIRST_PLAYER, FIRST_PLAYER);
+    game.set_clocks(12.5, 3);
+    ASSERT_TRUE(game.play(Move::board(7, 7, 7, 6), 0));
+    EXPECT_EQ(game.record_index(), 1);
+    EXPECT_EQ(game.move_count(), 1);
+    EXPECT_EQ(game.record_last(), 0);
+    EXPECT_EQ(game.entries()[0].board, start);
+    EXPECT_EQ(game.entries()[0].time_lower_before, 12.5);
+    EXPECT_EQ(game.entries()[0].time_upper_after, 3);
 }
 
 TEST(Record, KeepsHandsAndClocksAndNeverTheEdgeRows) {
@@ -49,12 +62,19 @@ TEST(Record, KeepsHandsAndClocksAndNeverTheEdgeRows) {
 }
 
 TEST(Record, GrowsBeyondItsInitialRoom) {
-    GameState g = empty_game();
-    g.set(1, 1, LOWER_KIN);
+    // Two golds step sideways and back, each side in turn.
+    Board board{};
+    board[1][1] = LOWER_KIN;
+    board[9][9] = UPPER_KIN;
+    Game game;
+    game.set_position(board, Hand{}, Hand{}, true);
     for (int i = 0; i < 700; ++i) {
-        const int from = 1 + (i % 2);
-        play_move(g, from, 1, 3 - from, 1, LOWER_KIN);
+        const int back = i / 2 % 2;
+        const Move m = i % 2 == 0 ? Move::board(1 + back, 1, 2 - back, 1)
+                                  : Move::board(9 - back, 9, 8 + back, 9);
+        ASSERT_TRUE(game.play(m, 0)) << "move " << i + 1;
     }
+    GameState g = game.position();
     EXPECT_EQ(g.rec_index, 700);
     EXPECT_EQ(g.rec_last, 699);
     EXPECT_GE(g.record.size(), 700u);
@@ -64,7 +84,7 @@ TEST(Record, GrowsBeyondItsInitialRoom) {
     int y = 0;
     int code = 0;
     EXPECT_EQ(調査_移動結果(g, 699, x, y, code), ON);
-    EXPECT_EQ(x, 2);
+    EXPECT_EQ(x, 1);
     EXPECT_EQ(code, LOWER_KIN);
 
     g.rec_index = -1;  // never written outside its bounds
@@ -79,8 +99,8 @@ TEST(MoveResult, DropsCapturesAndMissingEntries) {
     g.set(5, 2, LOWER_HU);
     g.set(4, 9, LOWER_OU);
     g.set(5, 1, UPPER_OU);
-    play_move(g, HAND_LOWER_COLUMN, KIND_KEI + 2, 2, 5, LOWER_KEI);
-    play_move(g, 4, 9, 5, 4, LOWER_OU);  // not a king's step, the record does not care
+    record_and_carry_out(g, DROP_COLUMN, KIND_KEI, 2, 5, LOWER_KEI);
+    record_and_carry_out(g, 4, 9, 5, 4, LOWER_OU);  // not a king's step, the record does not care
     ASSERT_EQ(g.at(5, 3), EMPTY) << "sandwiched";
     手順保存(g, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0);
 
