@@ -177,11 +177,24 @@ void play_both(const GameState& start, std::uint32_t seed, int plies, bool thoro
 
 TEST(LookPosition, AgreesWithTheRulesOverRandomGames) {
     RandomGames seen;
+    // A few long games checked in every detail...
     for (std::uint32_t seed = 1; seed <= 12 && !::testing::Test::HasFatalFailure(); ++seed)
         play_both(testing::start_game(), seed, 300, true, seen);
     EXPECT_GT(seen.moves, 1000);
     EXPECT_GT(seen.captures, 50);
     EXPECT_GT(seen.drops, 50) << "a drop takes the piece out of the hash's hand";
+    // ...and a thousand short ones from the start and from scattered positions, compared
+    // after every move.
+    RandomGames many;
+    std::mt19937 scatter(2027);
+    for (std::uint32_t seed = 1; seed <= 1000 && !::testing::Test::HasFatalFailure(); ++seed) {
+        const GameState start =
+            seed % 2 == 0 ? testing::random_position(scatter) : testing::start_game();
+        play_both(start, 1000 + seed, 60, false, many);
+    }
+    EXPECT_GT(many.moves, 40000);
+    EXPECT_GT(many.captures, 2000);
+    EXPECT_GT(many.kings_taken, 100);
 }
 
 // Positions that differ in a hand alone are different positions to the table: each count of
