@@ -42,11 +42,11 @@ TEST(RecordOfGame, RandomGamesRoundTripThroughKif) {
     int promotions = 0;
     int declined = 0;
     int decided = 0;
-    for (std::uint32_t seed = 1; seed <= 40 && !::testing::Test::HasFailure(); ++seed) {
+    for (std::uint32_t seed = 1; seed <= 30 && !::testing::Test::HasFailure(); ++seed) {
         SCOPED_TRACE("seed " + std::to_string(seed));
         std::mt19937 rng(seed);
         Game game = game_from(testing::varied_start(rng, static_cast<int>(seed)));
-        for (int ply = 0; ply < 300 && !game.decided(); ++ply) {
+        for (int ply = 0; ply < 250 && !game.decided(); ++ply) {
             const std::vector<Move> moves = game.legal_moves();
             if (moves.empty()) break;
             ASSERT_TRUE(game.play(moves[rng() % moves.size()], (rng() % 5000) / 100.0));
