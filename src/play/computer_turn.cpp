@@ -29,20 +29,15 @@ void MainForm::hide_thinking() {
 void MainForm::resign() {
     p.timer.set_enabled(false);
     hide_thinking();
-    g.winner = g.lower_order;
+    game_.resign();
+    show_game();
     records_.resignation_winner = records::Side::lower;
     keep_game();
     終了("あなた");
 }
 
 Task MainForm::record_and_show(PlayedMove m) {
-    // The seconds of the move are measured at the move itself, ticks or no ticks.
-    clock_.move_seconds = 調査_経過秒(clock_.turn_start_time, p.clock.time_of_day());
-    const Square from = source_of(m.move);
-    手順保存(g, from.x, from.y, m.move.to.x, m.move.to.y, m.piece, m.placed, g.time_lower,
-             g.time_lower, g.time_upper, g.time_upper + clock_.move_seconds);
-    ++g.move_count;
-    painter_.描画_手数(g.move_count - 1, COLOUR_WHITE);  // the number shown until the piece lands
+    painter_.描画_手数(game_.move_count() - 1, COLOUR_WHITE);  // shown until the piece lands
     if (m.move.is_drop()) {
         co_await 描画_駒点滅(m.placed, HAND_UPPER_COLUMN, 8 - m.move.drop, 2);
     } else {
@@ -58,7 +53,6 @@ Task MainForm::execute(PlayedMove m) {
     painter_.描画_桝輪郭(COLOUR_WHITE, move.to.x, move.to.y);
     co_await 待ち時間(0.5);
     sound_.play(sound_.snd_piece());
-    ++g.rec_index;
     p.timer.set_enabled(false);
 }
 
@@ -66,9 +60,9 @@ void MainForm::hand_over(const PlayedMove& m) {
     hide_thinking();
     painter_.描画_移動結果(g.upper_order, m.move.to.x, m.move.to.y, m.placed, COLOUR_WHITE);
     painter_.描画_桝輪郭(COLOUR_WHITE, m.move.to.x, m.move.to.y);
-    g.time_upper += clock_.move_seconds;
+    show_game();  // the player's turn, the computer's clock with the seconds of its move
+    clock_.move_seconds = 0;
     start_turn_clock();
-    g.turn = g.lower_order;
     if (checked(MenuItem::KEIKA)) p.timer.set_enabled(true);
 }
 
@@ -82,13 +76,14 @@ void MainForm::begin_computer_turn() {
 }
 
 Task MainForm::com_ban() {
-    if (g.winner != TURN_NONE) co_return;
+    if (game_.decided()) co_return;
     begin_computer_turn();
-    if (g.level >= LEVEL4) {  // the look-ahead thinks on its worker; the poll plays its move
-        start_thinking(Thinking::MOVE, false, g.level);
+    if (game_.level() >= LEVEL4) {  // the look-ahead thinks on its worker; the poll plays it
+        start_thinking(Thinking::MOVE, false, game_.level());
         co_return;
     }
-    co_await play_computer_move(search_best_move(g, computer, [this] { Timer1_Timer(); }));
+    GameState trial = game_.position();  // the search tries every move on a copy
+    co_await play_computer_move(search_best_move(trial, computer, [this] { Timer1_Timer(); }));
 }
 
 Task MainForm::play_computer_move(std::optional<Move> best) {
@@ -96,14 +91,22 @@ Task MainForm::play_computer_move(std::optional<Move> best) {
         resign();
         co_return;
     }
-    const PlayedMove m{*best, moving_piece(g, false, *best), placed_code(g, false, *best)};
+    // The seconds of the move are measured at the move itself, ticks or no ticks.
+    clock_.move_seconds = 調査_経過秒(clock_.turn_start_time, p.clock.time_of_day());
+    const std::optional<MoveResult> result = game_.play(*best, clock_.move_seconds);
+    if (!result) {  // no legal move comes out of the search; nothing is played
+        resign();
+        co_return;
+    }
+    const PlayedMove m = result->played;
     co_await record_and_show(m);
     co_await execute(m);
-    co_await captures_after_move(m.move.to.x, m.move.to.y);
+    co_await captures_after_move(result->captures);
     painter_.描画_桝輪郭(COLOUR_WHITE, m.move.to.x, m.move.to.y);
-    painter_.描画_手数(g.move_count, COLOUR_WHITE);
+    painter_.描画_手数(game_.move_count(), COLOUR_WHITE);
     keep_game_after_move();
-    if (存在チェック_駒(g, LOWER_OU) == OFF) {
+    if (game_.decided()) {
+        show_game();
         hide_thinking();  // the label goes whatever the outcome of the turn
         painter_.消去_移動結果(g.upper_order);
         終了("ｺﾝﾋﾟｭｰﾀ");

@@ -71,9 +71,10 @@ void MainForm::描画_メッセージ(int message) {
 
 // Moves to `level` through the square (x, y), which then holds `content`.
 void MainForm::change_square(int level, int x, int y, int content) {
-    g.handicap_level = level;
+    game_.set_handicap_level(level);
     painter_.描画_ハンデレベル(level);
-    g.set(x, y, content);
+    game_.set_start_square(x, y, content);
+    show_game();
     painter_.描画_絵(content, x, y);
     painter_.描画_桝輪郭(painter_.board_colour(), x, y);
     sound_.play(sound_.snd_piece());
@@ -81,8 +82,8 @@ void MainForm::change_square(int level, int x, int y, int content) {
 
 void MainForm::LBEL_UP_Click() {
     if (!ladder_allowed()) return;
-    g.rec_last = 0;  // nothing ahead of the starting position can be stepped to any more
-    const int level = g.handicap_level + 1;
+    game_.set_record_last(0);  // nothing ahead of the start can be stepped to any more
+    const int level = game_.handicap_level() + 1;
     if (const Rung* step = rung(level))
         change_square(level, step->x, step->y, level <= 0 ? step->piece : EMPTY);
     view_.handicap_shown = true;
@@ -90,9 +91,9 @@ void MainForm::LBEL_UP_Click() {
 
 void MainForm::LEBEL_DOWN_Click() {
     if (!ladder_allowed()) return;
-    g.rec_last = 0;
-    const int level = g.handicap_level - 1;
-    if (const Rung* step = rung(g.handicap_level))
+    game_.set_record_last(0);
+    const int level = game_.handicap_level() - 1;
+    if (const Rung* step = rung(game_.handicap_level()))
         change_square(level, step->x, step->y, level < 0 ? EMPTY : step->piece);
     view_.handicap_shown = true;
 }

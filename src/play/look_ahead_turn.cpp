@@ -46,7 +46,7 @@ LookLimits timed_limits(int level) {
 
 void MainForm::start_thinking(Thinking kind, bool lower_side, int level) {
     thinking_ = kind;
-    worker_.start(g, lower_side, think_limits_(level));
+    worker_.start(game_.position(), lower_side, think_limits_(level));
     p.poll.set_enabled(true);
 }
 

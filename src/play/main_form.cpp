@@ -20,15 +20,15 @@ MainForm::MainForm(Platform platform, std::filesystem::path dir, std::filesystem
 bool MainForm::checked(MenuItem item) const {
     switch (item) {
         case MenuItem::LEVEL1:
-            return g.level == 1;
+            return game_.level() == 1;
         case MenuItem::LEVEL2:
-            return g.level == 2;
+            return game_.level() == 2;
         case MenuItem::LEVEL3:
-            return g.level == 3;
+            return game_.level() == 3;
         case MenuItem::LEVEL4:
-            return g.level == LEVEL4;
+            return game_.level() == LEVEL4;
         case MenuItem::LEVEL5:
-            return g.level == LEVEL5;
+            return game_.level() == LEVEL5;
         default:
             return options_.checked(item);
     }

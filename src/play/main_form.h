@@ -143,7 +143,10 @@ class MainForm {
     // ---- read-only queries ------------------------------------------------------------------
     // The check mark of a menu item: the level chosen, or an option.
     bool checked(MenuItem item) const;
+    // The position as the window shows it: the game's, or a move's animation on its way there.
     const GameState& state() const { return g; }
+    // The game itself.
+    const Game& game() const { return game_; }
     const ViewState& view() const { return view_; }
     const Selection& selection() const { return sel_; }
     const TurnClock& turn_clock() const { return clock_; }
@@ -180,15 +183,19 @@ class MainForm {
 
     // moves and animated captures
     void 初期設定();
+    // The window shows the game as it now stands.
+    void show_game() { g = game_.position(); }
+    // The move the selection names, promoting when `button` asks for it and it may.
+    Move selected_move(int button) const;
     void 駒移動(int fx, int fy, int tx, int ty, int piece);
-    Task 挟み処理(int x, int y);
-    Task 石_取得(int x1, int y1, int x2, int y2);
+    Task 挟み処理(std::vector<CaptureStep> steps);
+    Task 石_取得(std::vector<Square> run);
     // Takes an enclosed group, member by member, with its animation.
     Task 描画_当駒消去(std::vector<Square> group);
     // The vanishing puff: two frames, then the empty square, each followed by `wait` seconds.
     Task puff(int x, int y, double wait);
     // Sandwiches, then every enclosed group around the destination until none is left.
-    Task captures_after_move(int tx, int ty);
+    Task captures_after_move(std::vector<CaptureStep> steps);
     // The piece about to move blinks `blinks` times.
     Task 描画_駒点滅(int code, int x, int y, int blinks);
 
@@ -238,16 +245,11 @@ class MainForm {
     void pick_from_lower_hand(int cy);
     void pick_from_upper_hand(int cy);
     Task finish_against_computer();
-    void finish_between_people(bool lower_moved);
+    void finish_between_people();
 
     // navigation
     void restart_turn_clock();
-    bool line_still_shown() const;
-    int last_entry_of_line() const;
-    void keep_latest_position();
-    void note_shown();
-    void forget_line();
-    void show_clocks(double upper, double lower);
+    void show_clocks();
     void redraw_position();
     // After a full redraw: the move number and each side's last move up to the position shown.
     void show_last_moves();
@@ -263,7 +265,6 @@ class MainForm {
     bool may_replace_game(const std::vector<RecordEntry>& replacement, const std::string& title);
     void show_record(const records::GameRecord& r, const std::vector<RecordEntry>& line);
     void show_last_move(const std::vector<RecordEntry>& line);
-    void settle_winner();
     void keep_game_after_move();
     void keep_game();
     void check_old_autosave(const std::filesystem::path& file);
@@ -273,6 +274,9 @@ class MainForm {
     void play_music(bool on);
     void background_click(MenuItem item, int code);
 
+    // The game, and the position the painter draws: the game's between commands, a step
+    // behind it while a move is animated.
+    Game game_;
     GameState g;
     ViewState view_;  // the handicap label shown, the board flipped
     Platform p;
@@ -285,11 +289,6 @@ class MainForm {
     ComputerState computer;  // influence tables and best score of the last search
     Selection sel_;
     TurnClock clock_;
-    // The line of play that record navigation last stepped through: its record entries (up to
-    // the last one written, the latest position included) and the entry shown then. Play that
-    // went on or started anew since is told by a record or position that no longer matches.
-    std::vector<RecordEntry> nav_line;
-    int nav_index = -1;      // -1: navigation knows no line
     bool quitting_ = false;  // set once the program has been asked to end
     RecordKeeping records_;
     // The look-ahead search of LEVEL4 and LEVEL5 and of the hint, and what it is for. The

@@ -114,8 +114,6 @@ void MainForm::pick_from_upper_hand(int cy) {
 
 Task MainForm::finish_against_computer() {
     p.timer.set_enabled(false);
-    g.time_lower += clock_.move_seconds;
-    clock_.move_seconds = 0;  // the computer's turn starts from nothing
     if (存在チェック_駒(g, UPPER_OU) == OFF) {
         終了("あなた");
         co_return;
@@ -123,9 +121,7 @@ Task MainForm::finish_against_computer() {
     co_await com_ban();
 }
 
-void MainForm::finish_between_people(bool lower_moved) {
-    (lower_moved ? g.time_lower : g.time_upper) += clock_.move_seconds;
-    clock_.move_seconds = 0;
+void MainForm::finish_between_people() {
     start_turn_clock();
     // A step through the record stopped the clock; the next move sets it going again.
     if (checked(MenuItem::KEIKA)) p.timer.set_enabled(true);
@@ -211,21 +207,26 @@ void MainForm::mouse_off_board_click(int cx, int cy) {
     }
 }
 
+Move MainForm::selected_move(int button) const {
+    Move move = Move::board(sel_.sel_from_x, sel_.sel_from_y, sel_.sel_to_x, sel_.sel_to_y);
+    if (sel_.sel_from_x == HAND_LOWER_COLUMN)
+        move = Move::drop_of(sel_.sel_from_y - 2, sel_.sel_to_x, sel_.sel_to_y);
+    if (sel_.sel_from_x == HAND_UPPER_COLUMN)
+        move = Move::drop_of(8 - sel_.sel_from_y, sel_.sel_to_x, sel_.sel_to_y);
+    // A right click promotes where the move may; elsewhere it simply moves.
+    move.promote = button == MOUSE_RIGHT && game_.promotion_of(move) != EMPTY;
+    return move;
+}
+
 Task MainForm::execute_human_move(int button) {
     // The seconds of this move, measured now whatever the clock display did meanwhile.
     clock_.move_seconds = 調査_経過秒(clock_.turn_start_time, p.clock.time_of_day());
-    const bool lower_moved = sel_.sel_piece <= LOWER_HU;
-    const double lower_after = g.time_lower + (lower_moved ? clock_.move_seconds : 0);
-    const double upper_after = g.time_upper + (lower_moved ? 0 : clock_.move_seconds);
-    const Square from = rules_source(sel_.sel_from_x, sel_.sel_from_y);
-    手順保存(g, from.x, from.y, sel_.sel_to_x, sel_.sel_to_y, sel_.sel_piece,
-             g.at(sel_.sel_to_x, sel_.sel_to_y), g.time_lower, lower_after, g.time_upper,
-             upper_after);
-    g.move_count += 1;
-
-    if (調査_駒成(g, from.x, from.y, sel_.sel_to_x, sel_.sel_to_y, sel_.sel_piece) == ON &&
-        button == MOUSE_RIGHT)
-        sel_.sel_piece = g.promoted_piece;
+    const std::optional<MoveResult> result = game_.play(selected_move(button), clock_.move_seconds);
+    if (!result) {  // the checks above let only legal moves through
+        sound_.play(sound_.snd_forbidden());
+        co_return;
+    }
+    sel_.sel_piece = result->played.placed;
 
     sel_.selection_state = 0;
     painter_.描画_桝輪郭(painter_.grid_colour(), sel_.sel_from_x, sel_.sel_from_y);
@@ -237,19 +238,19 @@ Task MainForm::execute_human_move(int button) {
 
     駒移動(sel_.sel_from_x, sel_.sel_from_y, sel_.sel_to_x, sel_.sel_to_y, sel_.sel_piece);
     sound_.play(sound_.snd_piece());
-    g.rec_index += 1;
-    co_await captures_after_move(sel_.sel_to_x, sel_.sel_to_y);
+    co_await captures_after_move(result->captures);
 
-    painter_.描画_手数(g.move_count, COLOUR_WHITE);
+    painter_.描画_手数(game_.move_count(), COLOUR_WHITE);
     painter_.描画_移動結果(sel_.sel_piece >= UPPER_HU ? g.upper_order : g.lower_order,
                            sel_.sel_to_x, sel_.sel_to_y, sel_.sel_piece, painter_.text_colour());
-    g.turn = -g.turn;
+    show_game();  // the turn passes and the mover's clock has the seconds of the move
+    clock_.move_seconds = 0;
     keep_game_after_move();
 
-    if (g.game_mode == MODE_COM) {
+    if (game_.mode() == MODE_COM) {
         co_await finish_against_computer();
     } else {
-        finish_between_people(lower_moved);
+        finish_between_people();
     }
 }
 

@@ -20,7 +20,8 @@ void MainForm::初期設定() {
     p.timer.set_enabled(false);
     clock_.shown_second = 0;
     sel_.selection_state = 0;
-    banzuri::初期設定(g);
+    game_.reset();
+    show_game();
     view_.handicap_shown = false;
     view_.board_reversed = false;
     records_.new_game();
@@ -41,14 +42,16 @@ void MainForm::駒移動(int fx, int fy, int tx, int ty, int piece) {
     painter_.描画_桝輪郭(painter_.board_colour(), tx, ty);
 }
 
-Task MainForm::挟み処理(int x, int y) {
-    CaptureSequence captures(g, x, y);
-    while (const std::optional<CaptureStep> step = captures.next_sandwich())
-        co_await 石_取得(step->mover.x, step->mover.y, step->closing.x, step->closing.y);
+// Each sandwich of the move, in the order the game took them.
+Task MainForm::挟み処理(std::vector<CaptureStep> steps) {
+    for (const CaptureStep& step : steps)
+        if (step.kind == CaptureKind::SANDWICH) co_await 石_取得(step.squares);
 }
 
-Task MainForm::石_取得(int x1, int y1, int x2, int y2) {
-    for (const Square& s : 挟まれる駒(g, x1, y1, x2, y2)) {
+// The pieces of one sandwich vanish one by one from the mover outwards, each going to the
+// capturer's hand on the board shown.
+Task MainForm::石_取得(std::vector<Square> run) {
+    for (const Square& s : run) {
         const int code = g.at(s.x, s.y);
         if (code <= LOWER_HU || code >= UPPER_HU) {
             const bool lower = code <= LOWER_HU;
@@ -97,11 +100,11 @@ Task MainForm::puff(int x, int y, double wait) {
     }
 }
 
-Task MainForm::captures_after_move(int tx, int ty) {
-    co_await 挟み処理(tx, ty);
-    CaptureSequence captures(g, tx, ty);
-    while (const std::optional<CaptureStep> step = captures.next_enclosure()) {
-        co_await 描画_当駒消去(step->squares);
+Task MainForm::captures_after_move(std::vector<CaptureStep> steps) {
+    co_await 挟み処理(steps);
+    for (const CaptureStep& step : steps) {
+        if (step.kind != CaptureKind::ENCLOSURE) continue;
+        co_await 描画_当駒消去(step.squares);
         painter_.描画_自持盤();
         painter_.描画_敵持盤();
     }

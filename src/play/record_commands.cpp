@@ -16,38 +16,20 @@ namespace {
 const std::string kOpenTitle = "棋譜を開く";
 const std::string kSaveTitle = "棋譜を保存";
 
-int order_of_side(const GameState& g, records::Side side) {
-    if (side == records::Side::lower) return g.lower_order;
-    if (side == records::Side::upper) return g.upper_order;
-    return TURN_NONE;
-}
-
 }  // namespace
 
-// The game up to its latest position: navigation's line while it is still the one shown (the
-// latest position is kept there after stepping back), otherwise the record behind the position
-// shown and that position with both totals.
+// The game up to its latest position (kept after stepping back), each position with its
+// clocks.
 std::vector<RecordEntry> MainForm::whole_line() const {
-    if (line_still_shown()) return nav_line;
-    const std::size_t behind = std::min(g.record.size(), static_cast<std::size_t>(g.rec_index));
-    std::vector<RecordEntry> line(g.record.begin(),
-                                  g.record.begin() + static_cast<std::ptrdiff_t>(behind));
-    RecordEntry latest;
-    latest.board = g.board;
-    latest.hand_lower = g.hand_own;
-    latest.hand_upper = g.hand_enemy;
-    latest.time_lower_before = latest.time_lower_after = g.time_lower;
-    latest.time_upper_before = latest.time_upper_after = g.time_upper;
-    line.push_back(latest);
-    return line;
+    return game_.line();
 }
 
 LineRecord MainForm::current_record() const {
     const std::vector<RecordEntry> line = whole_line();
     LineFacts facts;
     facts.lower_first = lower_moved_first(line, g.turn != g.upper_order);
-    facts.game_mode = g.game_mode;
-    facts.level = g.level;
+    facts.game_mode = game_.mode();
+    facts.level = game_.level();
     facts.resignation_winner = records_.resignation_winner;
     facts.started = records_.started ? records_.started : local_now();
     facts.now = local_now();
@@ -87,26 +69,14 @@ void MainForm::show_last_move(const std::vector<RecordEntry>& line) {
 // record for 戻/進/最初, the same players, and play going on from here.
 void MainForm::show_record(const records::GameRecord& r, const std::vector<RecordEntry>& line) {
     初期設定();
-    forget_line();
-    const std::size_t moves = line.size() - 1;
-    if (g.record.size() < line.size()) g.record.resize(line.size());
-    std::copy(line.begin(), line.begin() + static_cast<std::ptrdiff_t>(moves), g.record.begin());
-    g.rec_index = static_cast<int>(moves);
-    g.move_count = g.rec_index;
-    g.rec_last = std::max(0, g.rec_index - 1);
-
-    const RecordEntry& latest = line.back();
-    g.board = latest.board;
-    g.hand_own = latest.hand_lower;
-    g.hand_enemy = latest.hand_upper;
-    g.time_lower = latest.time_lower_before;
-    g.time_upper = latest.time_upper_before;
-    g.lower_order = r.start.lower_to_move ? FIRST_PLAYER : SECOND_PLAYER;
-    g.upper_order = -g.lower_order;
-    g.turn = records::lower_to_move_at_end(r) ? g.lower_order : g.upper_order;
-    g.game_mode = r.game_mode;
+    Game loaded;
+    records::replay(r, loaded);  // the record was checked before it came here
+    loaded.set_level(game_.level());
+    loaded.set_players(r.game_mode, r.start.lower_to_move ? FIRST_PLAYER : SECOND_PLAYER);
+    if (r.resigned) loaded.resign();
+    game_ = std::move(loaded);
     if (r.game_mode == MODE_COM && r.level >= 1 && r.level <= 5) choose_level(r.level);
-    g.winner = order_of_side(g, r.winner);
+    show_game();
 
     records_.started = r.started;
     records_.resignation_winner = r.resigned ? r.winner : records::Side::none;
@@ -118,18 +88,6 @@ void MainForm::show_record(const records::GameRecord& r, const std::vector<Recor
     clock_.move_seconds = 0;
     if (g.winner == TURN_NONE && checked(MenuItem::KEIKA)) p.timer.set_enabled(true);
     painter_.refresh();
-}
-
-// A game opened or resumed after it was decided can be stepped through: a position where both
-// kings stand is open for play again, the position where a king was taken is decided again.
-void MainForm::settle_winner() {
-    if (存在チェック_駒(g, LOWER_OU) == OFF) {
-        g.winner = g.upper_order;
-    } else if (存在チェック_駒(g, UPPER_OU) == OFF) {
-        g.winner = g.lower_order;
-    } else {
-        g.winner = TURN_NONE;
-    }
 }
 
 void MainForm::KIFU_HOZON_Click() {

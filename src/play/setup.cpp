@@ -1,7 +1,5 @@
 // Start-up and the game menu: loading the window, starting a game between two people or
 // against the computer, and the computer's strength.
-#include <algorithm>
-
 #include "play/main_form.h"
 
 namespace banzuri {
@@ -12,7 +10,8 @@ void MainForm::choose_level(int level) {
     if (checked(items[level - 1])) return;
     for (int n = 1; n <= 5; ++n)
         p.menu.show_checked(items[n - 1], n == level);
-    g.level = level;
+    game_.set_level(level);
+    g.level = level;  // the position shown may be a move's animation: only the level changes
     painter_.描画_レベル(level);
 }
 
@@ -27,7 +26,7 @@ void MainForm::Form_Load() {
     start_dir_ = files_dir_;
 
     sel_.selection_state = 0;
-    g.handicap_level = 0;
+    game_.set_handicap_level(0);
     view_.handicap_shown = false;
     view_.board_reversed = false;
 
@@ -36,15 +35,12 @@ void MainForm::Form_Load() {
     p.menu.show_checked(MenuItem::LEVEL3, true);
     p.menu.show_checked(MenuItem::LEVEL4, false);
     p.menu.show_checked(MenuItem::LEVEL5, false);
-    g.level = 3;
+    game_.set_level(3);
 
-    g.turn = TURN_NONE;
     painter_.reset_colours();  // white text, green board, grid and guidance
-
-    g.winner = TURN_NONE;
-    g.rec_index = 0;
-    g.upper_order = FIRST_PLAYER;
-    g.lower_order = SECOND_PLAYER;
+    game_.start(game_.mode(), SECOND_PLAYER, TURN_NONE);  // the upper side first, no game yet
+    game_.set_winner(TURN_NONE);
+    show_game();
 
     painter_.fill_client_area();
 
@@ -54,7 +50,7 @@ void MainForm::Form_Load() {
 }
 
 void MainForm::START_Click() {
-    if (g.winner != TURN_NONE) {
+    if (game_.decided()) {
         初期設定();
         painter_.refresh();
     }
@@ -66,15 +62,16 @@ void MainForm::START_Click() {
 
     start_turn_clock();
     if (checked(MenuItem::KEIKA)) p.timer.set_enabled(true);
-    g.game_mode = MODE_MAN;
-
-    if (g.turn == TURN_NONE || g.move_count == 0) {
-        g.lower_order = FIRST_PLAYER;
-        g.upper_order = SECOND_PLAYER;
-        g.turn = g.lower_order;
-        g.rec_last = 0;
+    if (!game_.running() || game_.move_count() == 0) {
+        game_.start(MODE_MAN, FIRST_PLAYER, FIRST_PLAYER);
+        game_.set_record_last(0);
+        show_game();
         p.dialogs.message("先手の番です", " ");
-    } else if (g.turn == FIRST_PLAYER) {
+        return;
+    }
+    game_.set_mode(MODE_MAN);
+    show_game();
+    if (g.turn == FIRST_PLAYER) {
         p.dialogs.message("先手の番です", " ");
     } else if (g.turn == SECOND_PLAYER) {
         p.dialogs.message("後手の番です", " ");
@@ -84,53 +81,48 @@ void MainForm::START_Click() {
 void MainForm::MATCH_MAN_Click() {}
 
 void MainForm::SENTE_Click() {
-    if (g.winner != TURN_NONE) 初期設定();
+    if (game_.decided()) 初期設定();
     painter_.描画_棋譜読込み部分消去();
-    painter_.描画_レベル(g.level);
+    painter_.描画_レベル(game_.level());
     redraw_for_game();
 
     sel_.selection_state = 0;
-    g.game_mode = MODE_COM;
-    g.rec_last = std::max(0, last_entry_of_line());  // as far as 進 may go
+    game_.set_mode(MODE_COM);
+    show_game();
 
     start_turn_clock();
     p.timer.set_enabled(true);
 
-    if (g.turn == TURN_NONE || g.move_count == 0) {
-        g.lower_order = FIRST_PLAYER;
-        g.upper_order = SECOND_PLAYER;
-        g.turn = g.lower_order;
-        p.dialogs.message("MANの番です", " ");
-    } else if (g.turn == g.lower_order) {
-        g.lower_order = FIRST_PLAYER;
-        g.upper_order = SECOND_PLAYER;
-        g.turn = FIRST_PLAYER;
-        p.dialogs.message("MANの番です", "対局");
-    } else if (g.turn == g.upper_order) {
+    const bool fresh = !game_.running() || game_.move_count() == 0;
+    if (fresh || game_.lower_to_move()) {
+        // The player moves now and counts as the first player from here.
+        game_.start(MODE_COM, FIRST_PLAYER, FIRST_PLAYER);
+        show_game();
+        p.dialogs.message("MANの番です", fresh ? " " : "対局");
+    } else {
         run(com_ban());
     }
 }
 
 void MainForm::GOTE_Click() {
-    if (g.winner != TURN_NONE) 初期設定();
+    if (game_.decided()) 初期設定();
     painter_.描画_棋譜読込み部分消去();
-    painter_.描画_レベル(g.level);
+    painter_.描画_レベル(game_.level());
     redraw_for_game();
 
     p.timer.set_enabled(true);
     sel_.selection_state = 0;
-    g.game_mode = MODE_COM;
-    g.rec_last = std::max(0, last_entry_of_line());  // as far as 進 may go
+    game_.set_mode(MODE_COM);
+    show_game();
 
-    if (g.turn == TURN_NONE || g.move_count == 0) {
-        g.lower_order = SECOND_PLAYER;
-        g.upper_order = FIRST_PLAYER;
-        g.turn = FIRST_PLAYER;
+    if (!game_.running() || game_.move_count() == 0) {
+        game_.start(MODE_COM, SECOND_PLAYER, FIRST_PLAYER);
+        show_game();
         run(com_ban());  // the computer's first move hands the turn to the player
-    } else if (g.turn == g.lower_order) {
+    } else if (game_.lower_to_move()) {
         // The player's turn goes on: the seconds already spent on it still count.
         p.dialogs.message("MANの番です", "対局");
-    } else if (g.turn == g.upper_order) {
+    } else {
         run(com_ban());
     }
 }

@@ -43,6 +43,21 @@ int Game::line_end() const {
     return line_end_ >= 0 ? line_end_ : g_.rec_index;
 }
 
+std::vector<RecordEntry> Game::line() const {
+    const auto begin = g_.record.begin();
+    if (line_end_ >= 0) return {begin, begin + line_end_ + 1};
+    std::vector<RecordEntry> out(
+        begin, begin + std::min<int>(g_.rec_index, static_cast<int>(g_.record.size())));
+    RecordEntry latest;
+    latest.board = g_.board;
+    latest.hand_lower = g_.hand_own;
+    latest.hand_upper = g_.hand_enemy;
+    latest.time_lower_before = latest.time_lower_after = g_.time_lower;
+    latest.time_upper_before = latest.time_upper_after = g_.time_upper;
+    out.push_back(latest);
+    return out;
+}
+
 std::vector<Move> Game::legal_moves() const {
     if (!running() || decided()) return {};
     GameState scratch = g_;
@@ -90,6 +105,18 @@ void Game::start(int mode, int lower_order, int turn) {
 
 void Game::set_mode(int mode) {
     g_.game_mode = mode;
+}
+
+void Game::set_players(int mode, int lower_order) {
+    const auto same_side = [&](int token) {
+        if (token == TURN_NONE) return TURN_NONE;
+        return token == g_.lower_order ? lower_order : -lower_order;
+    };
+    g_.turn = same_side(g_.turn);
+    g_.winner = same_side(g_.winner);
+    g_.game_mode = mode;
+    g_.lower_order = lower_order;
+    g_.upper_order = -lower_order;
 }
 
 void Game::set_level(int level) {

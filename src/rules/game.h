@@ -77,6 +77,9 @@ class Game {
     const std::vector<PlayedMove>& moves() const { return moves_; }
     // The line's latest entry: record_index() while playing on, further after a step back.
     int line_end() const;
+    // The positions of the line up to its latest one, each with both clocks around its move;
+    // the latest position has both totals as its clocks.
+    std::vector<RecordEntry> line() const;
 
     // Legal moves of the side to move (none before the game has started or once decided).
     std::vector<Move> legal_moves() const;
@@ -98,6 +101,9 @@ class Game {
     void start(int mode, int lower_order, int turn);
     // The other kind of game from the same position and side to move.
     void set_mode(int mode);
+    // The same game with the lower side as player `lower_order`: the side to move and the
+    // winner stay the same sides.
+    void set_players(int mode, int lower_order);
     void set_level(int level);
     // The record may be stepped forward up to entry `last`.
     void set_record_last(int last);
