@@ -5,7 +5,8 @@
 #include <system_error>
 
 #include "play/record_keeping.h"
-#include "records/entries.h"
+#include "records/record_of_game.h"
+#include "records/replay.h"
 
 namespace banzuri {
 
@@ -13,25 +14,11 @@ namespace {
 
 constexpr int kMaxAsideNames = 1000;
 
-// The code of the piece that arrived between two boards: the first square that holds a piece
-// and held something else before. Captured pieces only ever leave their squares.
-int arrived(const Board& before, const Board& after) {
-    for (std::size_t x = 1; x <= 9; ++x)
-        for (std::size_t y = 1; y <= 9; ++y)
-            if (after[x][y] != EMPTY && after[x][y] != before[x][y]) return after[x][y];
-    return EMPTY;
-}
-
 records::Side other(records::Side s) {
     return s == records::Side::lower ? records::Side::upper : records::Side::lower;
 }
 
 }  // namespace
-
-bool lower_moved_first(const std::vector<RecordEntry>& line, bool lower_to_move_now) {
-    if (line.size() < 2) return lower_to_move_now;
-    return arrived(line[0].board, line[1].board) < 0;
-}
 
 bool same_positions(const std::vector<RecordEntry>& a, const std::vector<RecordEntry>& b) {
     if (a.size() != b.size()) return false;
@@ -42,13 +29,11 @@ bool same_positions(const std::vector<RecordEntry>& a, const std::vector<RecordE
     return true;
 }
 
-LineRecord record_of_line(const std::vector<RecordEntry>& line, const LineFacts& facts) {
-    records::FromEntries from = records::from_entries(line, facts.lower_first);
-    if (from.problem)
-        return {std::nullopt, std::to_string(from.problem->move) + "手目: " + from.problem->why};
-    records::GameRecord& r = from.record;
-    r.game_mode = facts.game_mode;
-    r.level = facts.game_mode == MODE_COM ? facts.level : 0;
+LineRecord record_of_game_line(const Game& game, const LineFacts& facts) {
+    records::GameRecord r = records::record_of_game(game, records::RecordEnd::LINE_END);
+    if (std::string why = records::check_start(r.start); !why.empty())
+        return {std::nullopt, "0手目: " + why};
+    r.level = r.game_mode == MODE_COM ? r.level : 0;
     r.started = facts.started;
     // A resignation belongs to the side to move at the end, and only to a game not yet won.
     const records::Side to_move =

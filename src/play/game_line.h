@@ -8,21 +8,15 @@
 #include <vector>
 
 #include "records/game_record.h"
+#include "rules/game.h"
 #include "rules/game_state.h"
 
 namespace banzuri {
-
-// Whether the lower side made the first move of the line; with no move yet, whether it is to
-// move now. The first move is told by the piece that arrived, so no turn token is needed.
-bool lower_moved_first(const std::vector<RecordEntry>& line, bool lower_to_move_now);
 
 // The same boards and hands, entry by entry; the clocks are not compared.
 bool same_positions(const std::vector<RecordEntry>& a, const std::vector<RecordEntry>& b);
 
 struct LineFacts {
-    bool lower_first = true;
-    int game_mode = MODE_MAN;
-    int level = 0;  // the computer's strength; only read against the computer
     records::Side resignation_winner = records::Side::none;
     std::optional<records::DateTime> started;
     std::optional<records::DateTime> now;  // the end of a decided game
@@ -33,7 +27,9 @@ struct LineRecord {
     std::string problem;  // why the line is no record, when there is none
 };
 
-LineRecord record_of_line(const std::vector<RecordEntry>& line, const LineFacts& facts);
+// The record of the game's line up to its latest position, read from its moves, with the dates
+// and a resignation the window keeps.
+LineRecord record_of_game_line(const Game& game, const LineFacts& facts);
 
 // The local date and time now.
 records::DateTime local_now();

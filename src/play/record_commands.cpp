@@ -25,15 +25,11 @@ std::vector<RecordEntry> MainForm::whole_line() const {
 }
 
 LineRecord MainForm::current_record() const {
-    const std::vector<RecordEntry> line = whole_line();
     LineFacts facts;
-    facts.lower_first = lower_moved_first(line, g.turn != g.upper_order);
-    facts.game_mode = game_.mode();
-    facts.level = game_.level();
     facts.resignation_winner = records_.resignation_winner;
     facts.started = records_.started ? records_.started : local_now();
     facts.now = local_now();
-    return record_of_line(line, facts);
+    return record_of_game_line(game_, facts);
 }
 
 // True when nothing would be lost by replacing the game shown with `replacement`; otherwise
