@@ -39,6 +39,7 @@ struct RecordEntry {
     double time_lower_after = 0;
     double time_upper_before = 0;
     double time_upper_after = 0;
+    bool operator==(const RecordEntry&) const = default;
 };
 
 // The record starts with room for this many entries and grows when a game goes on longer.
