@@ -244,6 +244,44 @@ TEST(Game, TakeBackEndsTheLineForGood) {
     EXPECT_DOUBLE_EQ(game.time_lower(), 1);
 }
 
+// The same game with the lower side as the second player: the side to move and the winner
+// stay the same sides, only their tokens change.
+TEST(Game, PlayersChangeTokensNotSides) {
+    Game game = started_game();
+    ASSERT_TRUE(game.play(Move::board(3, 7, 3, 6), 0));
+    ASSERT_FALSE(game.lower_to_move());
+    game.set_players(MODE_COM, SECOND_PLAYER);
+    EXPECT_EQ(game.lower_order(), SECOND_PLAYER);
+    EXPECT_EQ(game.upper_order(), FIRST_PLAYER);
+    EXPECT_EQ(game.turn(), FIRST_PLAYER);
+    EXPECT_FALSE(game.lower_to_move());
+    EXPECT_EQ(game.mode(), MODE_COM);
+    game.resign();
+    EXPECT_EQ(game.winner(), game.lower_order());
+    game.set_players(MODE_MAN, FIRST_PLAYER);
+    EXPECT_EQ(game.winner(), FIRST_PLAYER);
+}
+
+// The line holds every position before a move and then the latest one with both totals; after
+// a step back it still reaches the latest position.
+TEST(Game, TheLineEndsAtTheLatestPosition) {
+    Game game = started_game();
+    ASSERT_TRUE(game.play(Move::board(3, 7, 3, 6), 2));
+    ASSERT_TRUE(game.play(Move::board(7, 3, 7, 4), 3));
+    const GameState latest = game.position();
+    std::vector<RecordEntry> line = game.line();
+    ASSERT_EQ(line.size(), 3u);
+    EXPECT_EQ(line[2].board, latest.board);
+    EXPECT_DOUBLE_EQ(line[2].time_lower_before, 2);
+    EXPECT_DOUBLE_EQ(line[2].time_upper_after, 3);
+    EXPECT_DOUBLE_EQ(line[1].time_upper_before, 0);
+    EXPECT_DOUBLE_EQ(line[1].time_upper_after, 3);
+    ASSERT_TRUE(game.step_back());
+    EXPECT_EQ(game.line(), line);
+    ASSERT_TRUE(game.step_back());
+    EXPECT_EQ(game.line(), line);
+}
+
 TEST(Game, ResigningDecidesForTheOtherSide) {
     Game game = started_game();
     game.resign();
