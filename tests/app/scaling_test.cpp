@@ -1,5 +1,7 @@
 // The client area at any size: the display list drawn again at other sizes and pixel ratios
-// shows the same picture, stays short, and the background tiles keep the labels readable.
+// shows the same picture, stays short, and the background tiles keep the labels readable;
+// pictures painted again at one size come out alike whatever text was drawn meanwhile.
+#include <QPainter>
 #include <QtTest>
 #include <cmath>
 #include <filesystem>
@@ -169,6 +171,39 @@ class ScalingTest : public QObject {
             }
         QVERIFY(banzuri::pictures::paint_picture("NONE", QSize(10, 10)).isNull());
         QVERIFY(banzuri::pictures::paint_picture("KANBAN", QSize(0, 10)).isNull());
+    }
+
+    // The signboard's letters and the pieces' characters come from fonts the window also
+    // draws text in, at sizes and sub-pixel positions of its own: whatever was drawn before, a
+    // picture painted again at one size is the same, so the view drawn again matches the view
+    // drawn bit by bit.
+    void picturesPaintAlikeWhateverTextWasDrawnBefore() {
+        const QStringList names = {"KANBAN", "SITA_OU", "UE_KAKU_1", "SITA_HU_0"};
+        const QSize sizes[] = {QSize(246, 63), QSize(62, 71)};
+        QList<QImage> first;
+        for (const QString& name : names)
+            for (const QSize size : sizes)
+                first << banzuri::pictures::paint_picture(name, size);
+        QFont brush;
+        brush.setFamilies({"IPAMincho", "IPA明朝", "IPAPMincho", "Noto Serif CJK JP", "serif"});
+        QImage scratch(600, 120, QImage::Format_RGB32);
+        for (int step = 0; step < 12; ++step) {
+            {
+                QPainter painter(&scratch);
+                painter.setRenderHint(QPainter::TextAntialiasing);
+                painter.setFont(QtCanvas::text_font(9 + step * 0.7, step % 2 == 1));
+                painter.drawText(QPointF(3 + step * 0.37, 40), "BANZURI 先手 後手 123 持ち時間");
+                brush.setPixelSize(11 + step);
+                painter.setFont(brush);
+                painter.drawText(QPointF(5 + step * 0.29, 90), "王 角 馬 歩 と 玉 飛 龍");
+            }
+            int i = 0;
+            for (const QString& name : names)
+                for (const QSize size : sizes)
+                    QVERIFY2(
+                        banzuri::pictures::paint_picture(name, size) == first[i++],
+                        qPrintable(name + " after text drawn in step " + QString::number(step)));
+        }
     }
 };
 

@@ -7,6 +7,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "text_outline.h"
+
 namespace banzuri::pictures {
 
 namespace {
@@ -23,8 +25,7 @@ QFont brush_font() {
 
 // One character as an outline centred on (cx, cy), `size` pixels high.
 QPainterPath character(const QString& ch, double cx, double cy, double size) {
-    QPainterPath path;
-    path.addText(0, 0, brush_font(), ch);
+    const QPainterPath path = text_outline(brush_font(), ch);
     const QRectF bounds = path.boundingRect();
     QTransform place;
     place.translate(cx, cy);

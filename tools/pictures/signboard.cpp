@@ -9,6 +9,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "text_outline.h"
 #include "wood.h"
 
 namespace banzuri::pictures {
@@ -66,7 +67,7 @@ QPainterPath logotype() {
     QPainterPath path;
     double x = 0;
     for (const QChar letter : word) {
-        path.addText(x, 0, font, QString(letter));
+        path.addPath(text_outline(font, QString(letter)).translated(x, 0));
         x += metrics.horizontalAdvance(letter) + kTracking;
     }
     // Fitted between the two ornaments, whatever the face's widths.
