@@ -64,7 +64,9 @@ void MainForm::START_Click() {
     if (checked(MenuItem::KEIKA)) p.timer.set_enabled(true);
     if (!game_.running() || game_.move_count() == 0) {
         game_.start(MODE_MAN, FIRST_PLAYER, FIRST_PLAYER);
-        game_.set_record_last(0);
+        // Nothing ahead can be stepped to, unless this is a line stepped back to its start:
+        // that keeps its moves for 進.
+        if (game_.line_end() == game_.record_index()) game_.set_record_last(0);
         show_game();
         p.dialogs.message("先手の番です", " ");
         return;

@@ -366,6 +366,23 @@ TEST_F(Game, AfterSwitchingToTheComputerForwardReachesEveryEntryWritten) {
     EXPECT_EQ(std::count(shown.begin(), shown.end(), "message [進む] できません"), 0);
 }
 
+// スタート on the starting position stepped back to keeps the moves ahead, as 先手/後手 do.
+TEST_F(Game, StartAtMoveZeroKeepsTheMovesAhead) {
+    move(7, 7, 7, 6, 1);
+    move(3, 3, 3, 4, 1);
+    const Board latest = g().board;
+    form().REPLAY_Click();
+    form().REPLAY_Click();
+    ASSERT_EQ(g().rec_index, 0);
+    form().START_Click();
+    form().AFTER_Click();
+    form().AFTER_Click();
+    EXPECT_EQ(g().rec_index, 2);
+    EXPECT_EQ(g().board, latest);
+    const auto shown = messages();
+    EXPECT_EQ(std::count(shown.begin(), shown.end(), "message [進む] できません"), 0);
+}
+
 TEST_F(Game, AfterAFlipNeitherBackNorForwardWork) {
     move(7, 7, 7, 6, 1);
     move(3, 3, 3, 4, 1);
