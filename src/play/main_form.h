@@ -1,12 +1,14 @@
-// The main window's game: it owns the game state, what the screen shows beside it, the
-// computer's tables, the selection, the turn clock, the navigation line and three components (the
-// board painter, the options and the sound layer), and answers the window's events.
+// The main window's game: it owns the game (Game), the position the screen shows, what the
+// screen shows beside it, the computer's tables, the selection, the turn clock and three
+// components (the board painter, the options and the sound layer). It answers the window's
+// events by giving the game commands and drawing what they answered.
 //
 // The handlers live in files by concern:
 //   play/setup.cpp            start-up and the game menu
 //   play/moves.cpp            carrying out a move and the animated captures
 //   play/mouse_input.cpp      the two-click move input
-//   play/clocks.cpp           the timer tick and the pacing wait
+//   play/clocks.cpp           the timer tick
+//   play/animation.cpp        the pauses of an animation on the event loop
 //   play/computer_turn.cpp    the computer's move
 //   play/look_ahead_turn.cpp  the look-ahead levels on the worker thread, and the hint
 //   play/game_end.cpp         end of a game and shutdown
