@@ -64,8 +64,8 @@ GameWindow::GameWindow(std::filesystem::path files_dir, QString window_settings_
         canvas_,
         [this](int button, double x, double y, std::uint64_t time) { press(button, x, y, time); },
         this);
-    panel_ =
-        new MoveListPanel([this](int row) { run([this, row] { form_->show_position(row); }); });
+    panel_ = new MoveListPanel([this](int row) { run([this, row] { form_->show_position(row); }); },
+                               [this] { run([this] { form_->cancel_analysis(); }); });
     auto* central = new QWidget(this);
     auto* layout = new QHBoxLayout(central);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -147,7 +147,9 @@ void GameWindow::show_moves(bool shown) {
 }
 
 void GameWindow::refresh_moves() {
-    if (!panel_->isHidden()) panel_->show_list(move_list_of(form_->game()));
+    if (panel_->isHidden()) return;
+    panel_->show_list(move_list_of(form_->game(), form_->analysis()));
+    panel_->show_progress(form_->analysing(), form_->analysis_done(), form_->analysis_total());
 }
 
 void GameWindow::show_as_remembered() {

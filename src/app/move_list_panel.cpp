@@ -1,7 +1,10 @@
 #include "app/move_list_panel.h"
 
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QListWidget>
+#include <QProgressBar>
+#include <QPushButton>
 #include <QSignalBlocker>
 #include <QVBoxLayout>
 
@@ -19,7 +22,8 @@ QLabel* add_label(QVBoxLayout& layout, QWidget* parent, const char* name) {
 
 }  // namespace
 
-MoveListPanel::MoveListPanel(std::function<void(int row)> on_row_clicked, QWidget* parent)
+MoveListPanel::MoveListPanel(std::function<void(int row)> on_row_clicked,
+                             std::function<void()> on_cancel, QWidget* parent)
     : QWidget(parent), on_row_clicked_(std::move(on_row_clicked)) {
     setObjectName(QStringLiteral("MOVE_LIST"));
     setFixedWidth(WIDTH);
@@ -39,6 +43,30 @@ MoveListPanel::MoveListPanel(std::function<void(int row)> on_row_clicked, QWidge
     layout->addWidget(rows_, 1);
     connect(rows_, &QListWidget::itemClicked, this,
             [this](QListWidgetItem* item) { on_row_clicked_(rows_->row(item)); });
+    graph_ = new EvalGraph([this](int row) { on_row_clicked_(row); }, this);
+    graph_->hide();
+    layout->addWidget(graph_);
+    auto* running = new QHBoxLayout;
+    progress_ = new QProgressBar(this);
+    progress_->setObjectName(QStringLiteral("ANALYSIS_PROGRESS"));
+    progress_->setFormat(QStringLiteral("検討中 %v/%m"));
+    cancel_ = new QPushButton(QStringLiteral("中止"), this);
+    cancel_->setObjectName(QStringLiteral("ANALYSIS_CANCEL"));
+    cancel_->setFocusPolicy(Qt::NoFocus);
+    connect(cancel_, &QPushButton::clicked, this,
+            [on_cancel = std::move(on_cancel)] { on_cancel(); });
+    running->addWidget(progress_, 1);
+    running->addWidget(cancel_);
+    layout->addLayout(running);
+    show_progress(false, 0, 0);
+}
+
+void MoveListPanel::show_progress(bool running, int done, int total) {
+    progress_->setVisible(running);
+    cancel_->setVisible(running);
+    if (!running) return;
+    progress_->setRange(0, std::max(1, total));
+    progress_->setValue(done);
 }
 
 void MoveListPanel::show_list(const MoveList& list) {
@@ -52,6 +80,8 @@ void MoveListPanel::show_list(const MoveList& list) {
             rows_->addItem(QString::fromStdString(row));
         shown_rows_ = list.rows;
     }
+    graph_->setVisible(!list.scores.empty());
+    graph_->show_scores(list.scores, list.shown);
     if (list.shown >= 0 && list.shown < rows_->count()) {
         rows_->setCurrentRow(list.shown);
         rows_->scrollToItem(rows_->item(list.shown));

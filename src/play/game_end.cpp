@@ -34,7 +34,13 @@ void MainForm::OWARI_Click() {
 }
 
 void MainForm::Form_KeyPress(int key) {
-    if (key == KEY_ESCAPE) terminate();
+    if (key != KEY_ESCAPE) return;
+    // While the game is looked over, Esc stops that instead of the program.
+    if (analysing()) {
+        cancel_analysis();
+        return;
+    }
+    terminate();
 }
 
 void MainForm::Form_Unload() {

@@ -51,10 +51,12 @@ void MainForm::start_thinking(Thinking kind, bool lower_side, int level) {
 }
 
 void MainForm::Poll_Timer() {
-    if (quitting_ || animating() || !worker_.finished()) return;
-    p.poll.set_enabled(false);
+    if (quitting_ || animating()) return;
+    poll_analysis();
+    if (!worker_.finished()) return;
     const Thinking kind = std::exchange(thinking_, Thinking::NONE);
     const std::optional<Move> move = worker_.collect().move;
+    keep_polling();
     if (kind == Thinking::HINT) {
         show_hint(move);
         return;

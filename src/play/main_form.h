@@ -14,6 +14,7 @@
 //   play/game_end.cpp         end of a game and shutdown
 //   play/navigation.cpp       stepping through the record and flipping the board
 //   play/take_back.cpp        待った, and showing any position of the line
+//   play/analysis_commands.cpp  対局を検討: the game looked over on a worker thread
 //   play/handicap.cpp         the handicap ladder
 //   play/option_menu.cpp      the option menu
 //   play/help_menu.cpp        the help page and the about box
@@ -31,6 +32,7 @@
 
 #include "computer/computer_state.h"
 #include "computer/search.h"
+#include "play/analysis_worker.h"
 #include "play/computer_worker.h"
 #include "play/game_line.h"
 #include "play/platform.h"
@@ -128,6 +130,11 @@ class MainForm {
     // Shows position n of the line (the move list's row n), as stepping would; the game is not
     // changed. Refused with the forbidden sound while the computer thinks or a move is animated.
     void show_position(int n);
+    // 局面 → "対局を検討": the game's line is looked over on a worker thread while the window
+    // stays free; a move, a take-back or another record discards it. Esc or the panel's button
+    // cancels it.
+    void KENTOU_Click();
+    void cancel_analysis();
     // The about box's "ホームページ" button; false when the page could not be opened (the box
     // then stays open).
     bool HOMEPAGE_Click();
@@ -175,6 +182,16 @@ class MainForm {
     const std::filesystem::path& state_dir() const { return records_.state_dir; }
     // The worker is thinking about the computer's move or a hint.
     bool thinking() const { return thinking_ != Thinking::NONE; }
+    // The game is being looked over; how many of its moves are done.
+    bool analysing() const { return analysis_worker_.busy(); }
+    int analysis_done() const { return analysis_worker_.done(); }
+    int analysis_total() const { return analysis_worker_.total(); }
+    // The finished look over the game's line as it now stands; nothing when there is none.
+    const GameAnalysis* analysis() const;
+    // Each position's search when looking over a game (node budgets in tests).
+    void set_analysis_limits(std::function<LookLimits()> limits) {
+        analysis_limits_ = std::move(limits);
+    }
     // A move is being animated: the window waits for the frame timer to go on.
     bool animating() const { return static_cast<bool>(paused_); }
 
@@ -236,6 +253,11 @@ class MainForm {
     void show_hint(const std::optional<Move>& move);
     void outline_hint(const Move& move, int colour);
     void restore_selection_display();
+
+    // looking over the game
+    void poll_analysis();
+    // The poll timer runs while the computer or the look over the game is busy.
+    void keep_polling();
 
     // game end
     void 終了(const std::string& winner_name);
@@ -322,6 +344,11 @@ class MainForm {
     double pause_start_ = 0;
     double pause_seconds_ = 0;
     int running_depth_ = 0;
+    // The look over the game: the worker, the line it looked at and what it found.
+    AnalysisWorker analysis_worker_;
+    std::vector<PlayedMove> analysed_line_;
+    GameAnalysis analysis_;
+    std::function<LookLimits()> analysis_limits_ = analysis_limits;
 };
 
 }  // namespace banzuri

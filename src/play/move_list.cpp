@@ -54,9 +54,21 @@ std::string row(std::size_t number, const PlayedMove& m, bool lower_is_first) {
            records::move_text(m.move, m.piece, m.could_promote);
 }
 
+// The marks and the scores of a look over the game, row by row.
+void add_analysis(MoveList& list, const GameAnalysis& analysis) {
+    if (analysis.moves.empty()) return;
+    list.scores.push_back(analysis.moves.front().before);
+    for (std::size_t n = 0; n < analysis.moves.size(); ++n) {
+        const MoveVerdict& verdict = analysis.moves[n];
+        list.scores.push_back(verdict.after);
+        if (verdict.mark != MoveMark::none && n + 1 < list.rows.size())
+            list.rows[n + 1] += "　" + mark_text(verdict.mark);
+    }
+}
+
 }  // namespace
 
-MoveList move_list_of(const Game& game) {
+MoveList move_list_of(const Game& game, const GameAnalysis* analysis) {
     const bool lower_is_first = lower_first(game);
     MoveList list;
     list.turn = turn_line(game, lower_is_first);
@@ -67,6 +79,7 @@ MoveList move_list_of(const Game& game) {
         std::min(game.moves().size(), static_cast<std::size_t>(std::max(0, game.line_end())));
     for (std::size_t n = 0; n < end; ++n)
         list.rows.push_back(row(n + 1, game.moves()[n], lower_is_first));
+    if (analysis != nullptr) add_analysis(list, *analysis);
     list.shown = std::clamp(game.record_index(), 0, static_cast<int>(list.rows.size()) - 1);
     return list;
 }

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "computer/game_analysis.h"
 #include "rules/game.h"
 
 namespace banzuri {
@@ -17,10 +18,13 @@ struct MoveList {
     // Row 0 is the start position, row n the position after move n: "  12 △３四歩(33)".
     std::vector<std::string> rows;
     int shown = 0;  // the row of the position the board shows
+    // After the game was looked over: the score of each row's position in pawns, the lower
+    // side's view (row 0 the start); moves that lost much are marked "疑問手" or "悪手".
+    std::vector<double> scores;
     bool operator==(const MoveList&) const = default;
 };
 
-MoveList move_list_of(const Game& game);
+MoveList move_list_of(const Game& game, const GameAnalysis* analysis = nullptr);
 
 // The caption of row 0.
 inline constexpr const char* START_ROW = "開始局面";

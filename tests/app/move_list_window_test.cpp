@@ -2,6 +2,8 @@
 // positions, it can be hidden and the choice is remembered; 待った and Home/End by their keys.
 #include <QLabel>
 #include <QListWidget>
+#include <QProgressBar>
+#include <QPushButton>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -116,6 +118,47 @@ class MoveListWindowTest : public QObject {
         QCOMPARE(s.rows().count(), 1);
         QTest::qWait(50);
         QCOMPARE(s.g().rec_index, 0);  // the computer waits for your move
+    }
+
+    void lookingOverTheGameShowsAGraphThatShowsPositionsAndCanBeCancelled() {
+        Session s;
+        QVERIFY(QTest::qWaitForWindowExposed(&s.window));
+        auto& panel = s.window.move_list();
+        s.key(QKeySequence(Qt::Key_F2));
+        s.click(7, 7);
+        s.click(7, 6);
+        s.click(3, 3);
+        s.click(3, 4);
+        s.window.form().set_analysis_limits([] {
+            banzuri::LookLimits limits = banzuri::level_limits(banzuri::LEVEL4);
+            limits.nodes = 0;  // never ends by itself
+            return limits;
+        });
+        s.window.action("KENTOU")->trigger();
+        QTRY_VERIFY(panel.progress().isVisible());
+        QVERIFY(panel.cancel_button().isVisible());
+        QTest::mouseClick(&panel.cancel_button(), Qt::LeftButton);
+        QVERIFY(!s.window.form().analysing());
+        QVERIFY(!panel.progress().isVisible());
+        QVERIFY(!panel.graph().isVisible());
+
+        s.window.form().set_analysis_limits([] {
+            banzuri::LookLimits limits = banzuri::level_limits(banzuri::LEVEL4);
+            limits.nodes = 2000;
+            return limits;
+        });
+        s.window.action("KENTOU")->trigger();
+        QTRY_VERIFY(panel.graph().isVisible());
+        QVERIFY(!panel.progress().isVisible());
+        QCOMPARE(s.g().rec_index, 2);
+        QTest::mouseClick(&panel.graph(), Qt::LeftButton, {}, QPoint(2, 50));
+        QVERIFY(banzuri::testing::let_animation_finish(s.window));
+        QCOMPARE(s.g().rec_index, 0);
+        QCOMPARE(s.rows().currentRow(), 0);
+        s.key(QKeySequence(Qt::Key_End));
+        s.click(2, 7);
+        s.click(2, 6);
+        QVERIFY(!panel.graph().isVisible());  // a new move discards the look over the game
     }
 
     void hidingTheListIsRememberedInTheWindowSettings() {

@@ -127,10 +127,10 @@ class WindowTest : public QObject {
         QCOMPARE(captions(submenu(bar, "START2")->actions()), QStringList({"先手", "後手"}));
         QCOMPARE(captions(submenu(bar, "LEVEL")->actions()),
                  QStringList({"LEVEL1", "LEVEL2", "LEVEL3", "LEVEL4", "LEVEL5"}));
-        QCOMPARE(
-            captions(submenu(bar, "STOP")->actions()),
-            QStringList({"最初", "反転", "ヒント", "待った", "開始局面を表示", "最新の局面を表示",
-                         "棋譜を開く…", "棋譜を保存…", "局面をコピー", "前回の対局を再開"}));
+        QCOMPARE(captions(submenu(bar, "STOP")->actions()),
+                 QStringList({"最初", "反転", "ヒント", "待った", "開始局面を表示",
+                              "最新の局面を表示", "対局を検討", "棋譜を開く…", "棋譜を保存…",
+                              "局面をコピー", "前回の対局を再開"}));
         QCOMPARE(captions(submenu(bar, "OPTION")->actions()),
                  QStringList({"背景画", "移動指導", "経過時間", "BGM"}));
         QCOMPARE(captions(submenu(bar, "HAIKEI_GA")->actions()),

@@ -206,6 +206,8 @@ TEST_F(ShippedHelpPage, NamesEveryMenuItemByItsCaption) {
                                 "待った",
                                 "開始局面を表示",
                                 "最新の局面を表示",
+                                "対局を検討",
+                                "中止",
                                 "棋譜"})
         EXPECT_NE(page.find(std::string("<span class=\"menu\">") + caption + "</span>"),
                   std::string::npos)
@@ -223,13 +225,26 @@ TEST_F(ShippedHelpPage, ListsTheWholeHandicapLadderInOrder) {
 }
 
 TEST_F(ShippedHelpPage, QuotesTheMessagesThePlayerMeets) {
-    for (const char* message :
-         {"「対局」で始めて下さい", "新規に対局してください", "マウスの右をクリックして下さい",
-          "OKですか？", "できません", "対局途中ではできません", "反転後ではできません",
-          "続けますか？", "あなたの勝ちです", "保存する対局がありません",
-          "前回の対局は残っていません", "保存していない指し手があります。",
-          "待ったできる手がありません", "対局は終わっています。",
-          "コンピュータが考えている間は待ったできません", "▲先手の番", "△後手の番"})
+    for (const char* message : {"「対局」で始めて下さい",
+                                "新規に対局してください",
+                                "マウスの右をクリックして下さい",
+                                "OKですか？",
+                                "できません",
+                                "対局途中ではできません",
+                                "反転後ではできません",
+                                "続けますか？",
+                                "あなたの勝ちです",
+                                "保存する対局がありません",
+                                "前回の対局は残っていません",
+                                "保存していない指し手があります。",
+                                "待ったできる手がありません",
+                                "対局は終わっています。",
+                                "コンピュータが考えている間は待ったできません",
+                                "検討する指し手がありません",
+                                "疑問手",
+                                "悪手",
+                                "▲先手の番",
+                                "△後手の番"})
         EXPECT_NE(page.find(message), std::string::npos) << message;
     EXPECT_NE(page.find("Banzuri.ini"), std::string::npos);
 }
