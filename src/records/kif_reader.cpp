@@ -166,7 +166,7 @@ Declared declared_result(std::string_view text, Side mover) {
     const Side side = side_named(text);
     if (side == Side::none || !take(text, "の")) refuse("この終局には対応していません");
     if (text == "勝ち") {
-        if (side == mover) return {side, Ending::none};  // only a king taken gives this
+        if (side == mover) return {side, Ending::none};  // never so: refused when settled
         return {side, on_time ? Ending::loss_on_time : Ending::resignation};
     }
     if (on_time) refuse("この終局には対応していません");

@@ -3,6 +3,7 @@
 
 #include <fcntl.h>
 #include <spawn.h>
+#include <sys/file.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -60,9 +61,25 @@ inline std::filesystem::path peer_cache() {
 
 enum class PeerState { ready, unreachable, broken };
 
+// Holds a lock on the cache while it lives: tests run side by side install once.
+struct CacheLock {
+    explicit CacheLock(const std::filesystem::path& cache) {
+        std::filesystem::create_directories(cache);
+        fd = ::open((cache / ".install-lock").c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
+        if (fd >= 0) ::flock(fd, LOCK_EX);
+    }
+    ~CacheLock() {
+        if (fd >= 0) ::close(fd);
+    }
+    CacheLock(const CacheLock&) = delete;
+    CacheLock& operator=(const CacheLock&) = delete;
+    int fd = -1;
+};
+
 // Installs tsshogi 2 unless it is there. `why` says what went wrong otherwise.
 inline PeerState install_tsshogi(const std::filesystem::path& work, std::string& why) {
     const std::filesystem::path cache = peer_cache();
+    const CacheLock lock(cache);
     if (std::filesystem::exists(cache / "node_modules" / "tsshogi" / "package.json"))
         return PeerState::ready;
     if (run_program({"node", "--version"}, work).status != 0 ||
@@ -70,7 +87,6 @@ inline PeerState install_tsshogi(const std::filesystem::path& work, std::string&
         why = "node and npm are needed: bash scripts/setup.sh --test installs them";
         return PeerState::broken;
     }
-    std::filesystem::create_directories(cache);
     const Ran install = run_program(
         {"npm", "install", "--prefix", cache.string(), "--no-audit", "--no-fund", "tsshogi@2"},
         work);

@@ -146,7 +146,9 @@ TEST_F(TsshogiPeer, ReadsEveryRecordThisGameWritesWithTheSameMoves) {
     for (std::uint32_t seed = 1; seed <= 400; ++seed) {
         const GameRecord r = peer_game(seed, 150, c);
         const std::string name = "game-" + std::to_string(seed) + (seed % 4 ? ".kifu" : ".kif");
-        ASSERT_EQ(save_record(r, work_ / name), "") << name;
+        const std::optional<std::string> bytes = encode_record(r, work_ / name);
+        ASSERT_TRUE(bytes) << name;
+        std::ofstream(work_ / name, std::ios::binary) << *bytes;  // the bytes a save writes
         written[name] = r;
         args.push_back((work_ / name).string());
     }
