@@ -9,7 +9,7 @@ packages=(
   fonts-ipafont-mincho xdg-utils file
 )
 if [[ "${1:-}" == "--test" ]]; then
-  packages+=(desktop-file-utils appstream lintian)
+  packages+=(desktop-file-utils appstream lintian nodejs npm)
 fi
 
 missing=()

@@ -5,6 +5,7 @@
 #include "cli/analyse_command.h"
 #include "cli/commands.h"
 #include "cli/computer_commands.h"
+#include "cli/kif_command.h"
 #include "cli/match.h"
 #include "cli/record_command.h"
 
@@ -19,10 +20,12 @@ constexpr std::array kCommands = {
     Command{"bestmove", "SFEN [--level N] [--upper-first] [--movetime MS | --nodes N]",
             &command_bestmove},
     Command{"trace", "SFEN [--level N] [--upper-first] [--terms]", &command_trace},
-    Command{"selfplay", "--games N --seed S [--level L]", &command_selfplay},
-    Command{"match", "--levels A B --games N --seed S [--movetime MS | --nodes N]", &command_match},
+    Command{"selfplay", "--games N --seed S [--level L] [--kif DIR]", &command_selfplay},
+    Command{"match", "--levels A B --games N --seed S [--movetime MS | --nodes N] [--kif DIR]",
+            &command_match},
     Command{"record", "[--usi] FILE", &command_record},
     Command{"analyse", "FILE [--level 4|5] [--nodes N | --movetime MS]", &command_analyse},
+    Command{"kif", "[-o FILE] SFEN [MOVE...]", &command_kif},
 };
 
 std::string usage() {
@@ -48,7 +51,9 @@ Output help() {
                       "  -v, --version  show the version\n"
                       "exit status: 0 done; 1 selfplay found a move that lost or created a piece;\n"
                       "  2 bad input (one line \"banzuri-cli: <argument>: <why>\" on stderr);\n"
-                      "  3 the output could not be written (one line on stderr)\n",
+                      "  3 the output could not be written (one line on stderr)\n"
+                      "kif writes the game of the moves as a KIF record; selfplay and match with\n"
+                      "  --kif DIR keep every game as DIR/game-0001.kifu, ...\n",
                   ""};
 }
 

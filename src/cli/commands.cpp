@@ -32,7 +32,8 @@ std::string winner_name(const Game& game) {
 }
 
 // Length of the well-formed UTF-8 character of a printable character (U+00A0 and above, line
-// and paragraph separators excepted) at the start of `text`; 0 for anything else.
+// and paragraph separators and bidirectional controls excepted) at the start of `text`; 0 for
+// anything else.
 std::size_t printable_utf8_length(std::string_view text) {
     const auto lead = static_cast<unsigned char>(text[0]);
     const std::size_t length = lead >= 0xf0 ? 4 : lead >= 0xe0 ? 3 : lead >= 0xc2 ? 2 : 0;
@@ -46,6 +47,7 @@ std::size_t printable_utf8_length(std::string_view text) {
     const char32_t smallest[] = {0, 0, 0x80, 0x800, 0x10000};
     if (code < smallest[length] || code > 0x10ffff || (code >= 0xd800 && code <= 0xdfff)) return 0;
     if (code < 0xa0 || code == 0x2028 || code == 0x2029) return 0;
+    if ((code >= 0x202a && code <= 0x202e) || (code >= 0x2066 && code <= 0x2069)) return 0;
     return length;
 }
 
@@ -79,6 +81,12 @@ std::string printable(std::string_view text, std::size_t limit) {
 Output fail(std::string_view what, std::string_view why) {
     const std::string line = "banzuri-cli: " + std::string(what) + ": " + std::string(why);
     return Output{EXIT_BAD_INPUT, {}, printable(line, kLineBytes) + "\n"};
+}
+
+Output fail_output(std::string_view what, std::string_view why) {
+    Output out = fail(what, why);
+    out.status = EXIT_OUTPUT_FAILED;
+    return out;
 }
 
 std::string quoted(std::string_view argument) {

@@ -40,8 +40,12 @@ Output run(const Args& command_line);
 
 // A refusal: one line "banzuri-cli: <what>: <why>" on standard error, nothing on standard
 // output, exit status 2. The line is printable UTF-8 (control bytes and malformed UTF-8 as
-// \xNN) and at most ERROR_LINE_LIMIT bytes before its newline.
+// \xNN, bidirectional controls as \uNNNN; Japanese stays readable) and at most
+// ERROR_LINE_LIMIT bytes before its newline.
 Output fail(std::string_view what, std::string_view why);
+
+// The output could not be written: the same line, exit status 3.
+Output fail_output(std::string_view what, std::string_view why);
 
 // An argument as it may appear in a message: in double quotes, control and non-ASCII bytes
 // escaped, shortened when long.

@@ -5,6 +5,7 @@
 #include <random>
 #include <vector>
 
+#include "cli/game_files.h"
 #include "cli/options.h"
 #include "cli/players.h"
 #include "cli/sfen.h"
@@ -118,8 +119,8 @@ class Selfplay {
   public:
     explicit Selfplay(const SelfplayOptions& o) : o_(o), rng_(o.seed) {}
 
-    GameResult play() {
-        Game game;
+    GameResult play(Game& game) {
+        game = Game();
         game.start(MODE_COM, FIRST_PLAYER, FIRST_PLAYER);
         game.set_level(o_.level);
         GameResult r;
@@ -211,6 +212,8 @@ Output command_selfplay(const Args& args) {
     for (std::size_t i = 0; i < args.size(); ++i) {
         if (const auto why = read_games_or_seed("selfplay", args, i, run)) {
             if (!why->empty()) return refused(*why);
+        } else if (const auto dir = read_kif_dir("selfplay", args, i, o.kif_dir)) {
+            if (!dir->empty()) return refused(*dir);
         } else if (args[i] == "--level") {
             const auto n = whole_number(i + 1 < args.size() ? args[i + 1] : "", 1, 3);
             if (!n) return fail("selfplay: --level", "expected a level 1, 2 or 3");
@@ -233,8 +236,12 @@ Output selfplay(const SelfplayOptions& o) {
     int random_wins = 0;
     int unfinished = 0;
     long long total_moves = 0;
+    if (!o.kif_dir.empty())
+        if (std::string why = make_games_folder(o.kif_dir); !why.empty())
+            return fail_output("selfplay: --kif", why);
     for (int n = 1; n <= o.games; ++n) {
-        const GameResult r = play.play();
+        Game game;
+        const GameResult r = play.play(game);
         if (r.refused) {
             result.status = 1;
             result.err = "banzuri-cli: selfplay: game " + std::to_string(n) + ", move " +
@@ -259,8 +266,18 @@ Output selfplay(const SelfplayOptions& o) {
         } else {
             ++unfinished;
         }
-        result.out += "game " + std::to_string(n) + ": " + std::to_string(r.moves) +
-                      " moves, winner " + winner + "\n";
+        const std::string line = "game " + std::to_string(n) + ": " + std::to_string(r.moves) +
+                                 " moves, winner " + winner;
+        result.out += line + "\n";
+        if (o.kif_dir.empty()) continue;
+        const std::string note = "selfplay seed " + std::to_string(o.seed) + ", " + line;
+        if (std::string why =
+                write_record(played_record(game, "ランダム", "", note), game_file(o.kif_dir, n));
+            !why.empty()) {
+            Output failed = fail_output("selfplay", why);
+            failed.out = result.out;
+            return failed;
+        }
     }
     result.out += "games " + std::to_string(o.games) + ", computer " +
                   std::to_string(computer_wins) + ", random " + std::to_string(random_wins) +

@@ -20,7 +20,8 @@ Output command_trace(const Args& args);
 
 // selfplay --games N --seed S [--level L]: the computer (upper side) against a seeded random
 // mover (lower side, moving first) from the starting position, without waits. One line per
-// game and a summary; exit status 1 when a move breaks piece conservation.
+// game and a summary; exit status 1 when a move breaks piece conservation. With --kif DIR every
+// game is kept as DIR/game-0001.kifu, ...
 Output command_selfplay(const Args& args);
 
 struct SelfplayOptions {
@@ -28,6 +29,7 @@ struct SelfplayOptions {
     std::uint32_t seed = 1;
     int level = 3;
     int max_moves = 1000;  // a game still running after this many moves is left unfinished
+    std::string kif_dir;   // where every game is kept as game-0001.kifu, ...; empty: nowhere
 };
 
 Output selfplay(const SelfplayOptions& o);

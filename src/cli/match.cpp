@@ -6,6 +6,7 @@
 #include <random>
 #include <vector>
 
+#include "cli/game_files.h"
 #include "cli/options.h"
 #include "rules/game.h"
 
@@ -25,8 +26,8 @@ struct GameOutcome {
 // One game: `first` plays the lower side and moves first. Answers nothing when the rules
 // refuse a move a player chose.
 std::optional<GameOutcome> play_game(int first, int second, const MatchOptions& o,
-                                     std::mt19937& rng, ComputerState& scratch) {
-    Game game;
+                                     std::mt19937& rng, ComputerState& scratch, Game& game) {
+    game = Game();
     game.start(MODE_MAN, FIRST_PLAYER, FIRST_PLAYER);
     GameOutcome r;
     while (!game.decided() && r.plies < MATCH_MAX_PLIES) {
@@ -40,6 +41,7 @@ std::optional<GameOutcome> play_game(int first, int second, const MatchOptions& 
         }
         if (!m) {  // the side to move has nothing left and gives up
             r.outcome = lower ? Outcome::SECOND_WINS : Outcome::FIRST_WINS;
+            game.resign();
             return r;
         }
         if (!game.play(*m, 0)) return std::nullopt;  // recorded: repetitions are seen
@@ -101,11 +103,15 @@ Output play_match(const MatchOptions& o) {
     int draws = 0;
     const std::string a = level_name(o.level_a);
     const std::string b = level_name(o.level_b);
+    if (!o.kif_dir.empty())
+        if (std::string why = make_games_folder(o.kif_dir); !why.empty())
+            return fail_output("match: --kif", why);
     for (int n = 1; n <= o.games; ++n) {
         const bool a_first = n % 2 == 1;
+        Game game;
         const std::optional<GameOutcome> played =
-            a_first ? play_game(o.level_a, o.level_b, o, rng, scratch)
-                    : play_game(o.level_b, o.level_a, o, rng, scratch);
+            a_first ? play_game(o.level_a, o.level_b, o, rng, scratch, game)
+                    : play_game(o.level_b, o.level_a, o, rng, scratch, game);
         if (!played) {
             result.status = 1;
             result.err = "banzuri-cli: match: game " + std::to_string(n) +
@@ -122,8 +128,21 @@ Output play_match(const MatchOptions& o) {
         } else {
             ++draws;
         }
-        result.out += "game " + std::to_string(n) + ": A " + a + (a_first ? " first" : " second") +
-                      ", B " + b + ", " + std::to_string(r.plies) + " plies, " + verdict + "\n";
+        const std::string line = "game " + std::to_string(n) + ": A " + a +
+                                 (a_first ? " first" : " second") + ", B " + b + ", " +
+                                 std::to_string(r.plies) + " plies, " + verdict;
+        result.out += line + "\n";
+        if (o.kif_dir.empty()) continue;
+        const std::string first = a_first ? a + " (A)" : b + " (B)";
+        const std::string second = a_first ? b + " (B)" : a + " (A)";
+        const std::string note = "match seed " + std::to_string(o.seed) + ", " + line;
+        if (std::string why =
+                write_record(played_record(game, first, second, note), game_file(o.kif_dir, n));
+            !why.empty()) {
+            Output failed = fail_output("match", why);
+            failed.out = result.out;
+            return failed;
+        }
     }
     const double score = (wins + 0.5 * draws) / o.games;
     result.out += "games " + std::to_string(o.games) + ", A " + a + " vs B " + b + ": wins " +
@@ -142,6 +161,8 @@ Output command_match(const Args& args) {
             if (!why->empty()) return refused(*why);
         } else if (const auto limit = read_think_limit("match", args, i, o.think)) {
             if (!limit->empty()) return refused(*limit);
+        } else if (const auto dir = read_kif_dir("match", args, i, o.kif_dir)) {
+            if (!dir->empty()) return refused(*dir);
         } else if (args[i] == "--levels") {
             const auto x = whole_number(i + 1 < args.size() ? args[i + 1] : "", 1, LEVEL5);
             const auto y = whole_number(i + 2 < args.size() ? args[i + 2] : "", 1, LEVEL5);

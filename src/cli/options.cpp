@@ -59,6 +59,14 @@ std::optional<std::string> read_think_limit(const std::string& command, const Ar
     return std::string();
 }
 
+std::optional<std::string> read_kif_dir(const std::string& command, const Args& args,
+                                        std::size_t& i, std::string& out) {
+    if (args[i] != "--kif") return std::nullopt;
+    if (i + 1 >= args.size() || args[i + 1].empty()) return command + ": --kif|expected a folder";
+    out = args[++i];
+    return std::string();
+}
+
 Output refused(const std::string& what_why) {
     const auto bar = what_why.find('|');
     return fail(what_why.substr(0, bar), what_why.substr(bar + 1));

@@ -35,6 +35,10 @@ std::optional<std::string> read_games_or_seed(const std::string& command, const 
 std::optional<std::string> read_think_limit(const std::string& command, const Args& args,
                                             std::size_t& i, ThinkLimits& out);
 
+// "--kif DIR": the folder the games are kept in.
+std::optional<std::string> read_kif_dir(const std::string& command, const Args& args,
+                                        std::size_t& i, std::string& out);
+
 // The failure for a "what|why" refusal of the readers above.
 Output refused(const std::string& what_why);
 

@@ -50,7 +50,7 @@ Output command_record(const Args& args) {
     if (args.size() != (usi ? 2u : 1u)) return fail("record", "expected [--usi] FILE");
     const std::string& file = args.back();
     const records::LoadResult loaded = records::load_record(file);
-    if (!loaded.record) return fail("record " + cli::quoted(file), loaded.error);
+    if (!loaded.record) return fail("record", loaded.error);  // the error names the file
     return usi ? start_and_moves(*loaded.record) : final_position(*loaded.record);
 }
 

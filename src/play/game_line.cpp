@@ -40,7 +40,7 @@ LineRecord record_of_game_line(const Game& game, const LineFacts& facts) {
         records::lower_to_move_at_end(r) ? records::Side::lower : records::Side::upper;
     if (r.winner == records::Side::none && facts.resignation_winner == other(to_move)) {
         r.winner = facts.resignation_winner;
-        r.resigned = true;
+        r.ending = records::Ending::resignation;
     }
     if (r.winner != records::Side::none) r.ended = facts.now;
     return {std::move(r), {}};

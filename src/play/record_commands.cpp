@@ -70,13 +70,19 @@ void MainForm::show_record(const records::GameRecord& r, const std::vector<Recor
     records::replay(r, loaded);  // the record was checked before it came here
     loaded.set_level(game_.level());
     loaded.set_players(r.game_mode, r.start.lower_to_move ? FIRST_PLAYER : SECOND_PLAYER);
-    if (r.resigned) loaded.resign();
+    // The window knows one way to lose with the king on the board: the side to move gives up.
+    // Every ending the side to move lost is shown so; a draw or a win of the side to move
+    // leaves the game open.
+    const bool mover_lost = r.ending != records::Ending::none &&
+                            r.winner == records::ending_winner(records::Ending::resignation,
+                                                               records::lower_to_move_at_end(r));
+    if (mover_lost) loaded.resign();
     game_ = std::move(loaded);
     if (r.game_mode == MODE_COM && r.level >= 1 && r.level <= 5) choose_level(r.level);
     show_game();
 
     records_.started = r.started;
-    records_.resignation_winner = r.resigned ? r.winner : records::Side::none;
+    records_.resignation_winner = mover_lost ? r.winner : records::Side::none;
 
     painter_.画面_再描画();
     painter_.描画_手数(g.move_count, COLOUR_WHITE);

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <optional>
+#include <string>
 #include <vector>
 
 #include "rules/game_state.h"
@@ -39,6 +40,21 @@ struct RecordedMove {
     bool operator==(const RecordedMove&) const = default;
 };
 
+// How a game ended that no king decided, by the word of its closing line: the side to move
+// gave up (投了) or lost (詰み, 切れ負け or 時間切れ, 反則負け), won (反則勝ち, 入玉勝ち), or the
+// game was drawn (千日手, 持将棋). `none`: a king was taken, or the game was left unfinished.
+enum class Ending {
+    none,
+    resignation,
+    mate,
+    loss_on_time,
+    foul_loss,
+    foul_win,
+    entering_king,
+    repetition,
+    impasse,
+};
+
 struct GameRecord {
     StartPosition start;
     std::vector<RecordedMove> moves;
@@ -47,7 +63,11 @@ struct GameRecord {
     int game_mode = MODE_MAN;
     int level = 0;  // the computer's strength 1..5 against the computer, 0 between humans
     Side winner = Side::none;
-    bool resigned = false;  // the side to move after the last move gave the game up
+    Ending ending = Ending::none;
+    // The players' names when they are not those the mode and the level give, and a note.
+    std::string lower_name;
+    std::string upper_name;
+    std::string note;
     bool operator==(const GameRecord&) const = default;
 };
 
@@ -59,6 +79,14 @@ bool lower_moves(const StartPosition& start, std::size_t index);
 
 // Whether the side to move after all moves is the lower side.
 bool lower_to_move_at_end(const GameRecord& r);
+
+// The winner an ending gives when the side to move at the end is the lower side or not.
+Side ending_winner(Ending ending, bool lower_to_move);
+
+// The ending of a record: the side to move gave up.
+inline bool resigned(const GameRecord& r) {
+    return r.ending == Ending::resignation;
+}
 
 // A clock value in whole seconds (the clock shows whole seconds); NaN and negatives give 0.
 int whole_seconds(double seconds);

@@ -1,14 +1,41 @@
 #include "records/kif_reader.h"
 
+#include <array>
+#include <utility>
+
 #include "records/kif_board.h"
 #include "records/kif_format.h"
+#include "records/kif_handicaps.h"
 #include "records/kif_names.h"
 #include "records/kif_values.h"
 #include "records/replay.h"
+#include "records/text_encoding.h"
 
 namespace banzuri::records {
 
 namespace {
+
+// The words of closing lines and the endings they give; 中断 leaves the game open.
+constexpr std::array<std::pair<std::string_view, Ending>, 11> kClosingWords = {{
+    {"投了", Ending::resignation},
+    {"中断", Ending::none},
+    {"詰み", Ending::mate},
+    {"切れ負け", Ending::loss_on_time},
+    {"時間切れ", Ending::loss_on_time},
+    {"千日手", Ending::repetition},
+    {"持将棋", Ending::impasse},
+    {"反則勝ち", Ending::foul_win},
+    {"反則負け", Ending::foul_loss},
+    {"入玉勝ち", Ending::entering_king},
+    {"詰", Ending::mate},
+}};
+
+// What a result line ("まで…") says: the winner, or a draw or an unfinished game, and the ending
+// it gives when the moves do not say.
+struct Declared {
+    Side winner = Side::none;
+    Ending ending = Ending::none;
+};
 
 struct Reader {
     GameRecord r;
@@ -17,9 +44,13 @@ struct Reader {
     int board_rows = -1;      // -1 before the diagram, 0..9 inside it, 10 after it
     int handicap_line = 0;    // the line of a 手合割 other than 平手
     bool started = false;     // the start position is fixed and checked
-    bool finished = false;    // 投了 or 中断 was read
-    std::optional<Side> declared;
+    bool finished = false;    // a closing line was read
+    bool content = false;     // a move, a closing line, a result line or a diagram was read
+    std::optional<StartPosition> named;  // the start 手合割 names
+    std::optional<Declared> declared;
     int declared_line = 0;
+    std::string lower_name;
+    std::string upper_name;
     Game game;
     int last_x = 0;
     int last_y = 0;
@@ -39,11 +70,13 @@ void start_game(Reader& rd) {
     if (rd.started) return;
     if (rd.board_rows >= 0 && rd.board_rows < 10) refuse("盤面が終わっていません");
     if (rd.board_seen && rd.board_rows < 0) refuse("持駒はありますが盤面がありません");
-    if (!rd.board_seen && rd.handicap_line != 0) {
+    if (!rd.board_seen && rd.handicap_line != 0 && !rd.named) {
         rd.line = rd.handicap_line;
-        refuse("この手合割には対応していません（平手か盤面図で書いて下さい）");
+        refuse("この手合割には対応していません（盤面図で書いて下さい）");
     }
-    if (!rd.board_seen) {
+    if (!rd.board_seen && rd.named) {
+        rd.r.start = *rd.named;
+    } else if (!rd.board_seen) {
         const bool lower_first = rd.r.start.lower_to_move;
         rd.r.start = standard_start();
         rd.r.start.lower_to_move = lower_first;
@@ -54,6 +87,7 @@ void start_game(Reader& rd) {
 }
 
 void read_players(Reader& rd, std::string_view upper_name) {
+    rd.upper_name = upper_name;
     std::string_view rest = upper_name;
     if (take(rest, kComputerName) && rest.size() == 1 && rest[0] >= '1' && rest[0] <= '5') {
         rd.r.game_mode = MODE_COM;
@@ -73,8 +107,13 @@ void read_header(Reader& rd, std::string_view key, std::string_view value) {
         (key == "開始日時" ? rd.r.started : rd.r.ended) = d;
     } else if (key == "後手" || key == "上手") {
         read_players(rd, value);
+    } else if (key == "先手" || key == "下手") {
+        rd.lower_name = value;
+    } else if (key == "備考") {
+        rd.r.note = value;
     } else if (key == "手合割") {
         rd.handicap_line = value == "平手" ? 0 : rd.line;
+        rd.named = named_start(value);
     } else if (key.ends_with("の持駒")) {
         const bool lower = key.starts_with("先手") || key.starts_with("下手");
         if (!lower && !key.starts_with("後手") && !key.starts_with("上手")) return;
@@ -88,6 +127,7 @@ bool read_diagram_line(Reader& rd, std::string_view line) {
     if (line.starts_with("+-")) {
         if (rd.started || rd.board_rows >= 10) refuse("盤面が二つあります");
         if (rd.board_rows < 0) {
+            rd.content = true;
             rd.board_rows = 0;
             rd.board_seen = true;
             rd.r.start.board = Board{};
@@ -105,22 +145,48 @@ bool read_diagram_line(Reader& rd, std::string_view line) {
     return true;
 }
 
+Side side_named(std::string_view& text) {
+    for (std::string_view lower : {"先手", "下手"})
+        if (take(text, lower)) return Side::lower;
+    for (std::string_view upper : {"後手", "上手"})
+        if (take(text, upper)) return Side::upper;
+    return Side::none;
+}
+
+Side other_side(Side s) {
+    return s == Side::lower ? Side::upper : Side::lower;
+}
+
+// "中断", "千日手", "持将棋", "詰み", "先手の勝ち", "時間切れにより後手の勝ち", "先手の反則勝ち",
+// "後手の反則負け", "先手の入玉勝ち", with the side to move at the end `mover`.
+Declared declared_result(std::string_view text, Side mover) {
+    for (const auto& [word, ending] : kClosingWords)
+        if (text == word) return {ending_winner(ending, mover == Side::lower), ending};
+    const bool on_time = take(text, "時間切れにより");
+    const Side side = side_named(text);
+    if (side == Side::none || !take(text, "の")) refuse("この終局には対応していません");
+    if (text == "勝ち") {
+        if (side == mover) return {side, Ending::none};  // never so: refused when settled
+        return {side, on_time ? Ending::loss_on_time : Ending::resignation};
+    }
+    if (on_time) refuse("この終局には対応していません");
+    if (text == "反則勝ち") return {side, side == mover ? Ending::foul_win : Ending::foul_loss};
+    if (text == "反則負け")
+        return {other_side(side), side == mover ? Ending::foul_loss : Ending::foul_win};
+    if (text == "入玉勝ち" && side == mover) return {side, Ending::entering_king};
+    refuse("この終局には対応していません");
+}
+
 void read_result(Reader& rd, std::string_view text) {
     start_game(rd);
+    rd.content = true;
     std::size_t count = 0;
     const std::string_view rest = take_count_before(text, "手で", count);
     if (rest.data() == nullptr) refuse("終局の行が読めません");
     if (count != rd.r.moves.size())
         refuse("手数が指し手の数（" + std::to_string(rd.r.moves.size()) + "）と合いません");
-    if (rest == "中断") {
-        rd.declared = Side::none;
-    } else if (rest == "先手の勝ち" || rest == "下手の勝ち") {
-        rd.declared = Side::lower;
-    } else if (rest == "後手の勝ち" || rest == "上手の勝ち") {
-        rd.declared = Side::upper;
-    } else {
-        refuse("この終局には対応していません");
-    }
+    const Side mover = lower_to_move_at_end(rd.r) ? Side::lower : Side::upper;
+    rd.declared = declared_result(trimmed(rest), mover);
     rd.declared_line = rd.line;
 }
 
@@ -154,22 +220,29 @@ Move parse_move(const Reader& rd, std::string_view& text) {
     return m;
 }
 
+// A closing line: an ending's word with or without a time. False when the line is a move.
+bool read_closing(Reader& rd, std::string_view text) {
+    for (const auto& [word, ending] : kClosingWords) {
+        std::string_view rest = text;
+        if (!take(rest, word)) continue;
+        int seconds = 0;
+        int total = 0;
+        if (!parse_move_time(rest, seconds, total)) refuse("消費時間が読めません");
+        if (rd.game.decided()) refuse("勝負が付いた後の" + std::string(word) + "です");
+        rd.r.ending = ending;
+        rd.finished = true;
+        return true;
+    }
+    return false;
+}
+
 void read_move(Reader& rd, std::size_t number, std::string_view text) {
     start_game(rd);
+    rd.content = true;
     if (rd.finished) refuse("終局の後に指し手があります");
     if (number != rd.r.moves.size() + 1)
         refuse("手数が続いていません（" + std::to_string(rd.r.moves.size() + 1) + "手目のはず）");
-    if (take(text, "投了")) {
-        if (rd.game.decided()) refuse("勝負が付いた後の投了です");
-        rd.r.resigned = true;
-        rd.finished = true;
-        return;
-    }
-    if (take(text, "中断")) {
-        rd.finished = true;
-        return;
-    }
-    if (rd.r.moves.size() >= kMaxRecordMoves) refuse("指し手が多すぎます");
+    if (read_closing(rd, text)) return;
     const std::string move_shown = shown(text, 30);
     const bool lower = lower_moves(rd.r.start, rd.r.moves.size());
     RecordedMove rm;
@@ -213,15 +286,29 @@ bool read_line(Reader& rd, std::string_view line) {
     return true;
 }
 
+// The winner: a king taken, or the closing line; a result line alone gives the ending when the
+// moves leave the game open.
 void settle_result(Reader& rd) {
-    const Side taken = winner_of(rd.game);
-    Side winner = taken;
-    if (rd.r.resigned) winner = lower_to_move_at_end(rd.r) ? Side::upper : Side::lower;
-    if (rd.declared && *rd.declared != winner) {
+    const bool lower_to_move = lower_to_move_at_end(rd.r);
+    Side winner = winner_of(rd.game);
+    if (rd.r.ending != Ending::none) winner = ending_winner(rd.r.ending, lower_to_move);
+    const bool open = winner == Side::none && !rd.finished;
+    if (rd.declared && open && rd.declared->ending != Ending::none) {
+        rd.r.ending = rd.declared->ending;
+        winner = ending_winner(rd.r.ending, lower_to_move);
+    }
+    if (rd.declared && rd.declared->winner != winner) {
         rd.line = rd.declared_line;
         refuse("勝敗が指し手と合いません");
     }
     rd.r.winner = winner;
+}
+
+// The names are kept only when they are not those the mode and the level give.
+void settle_names(Reader& rd) {
+    GameRecord plain = rd.r;
+    if (rd.lower_name != lower_player(plain)) rd.r.lower_name = rd.lower_name;
+    if (rd.upper_name != upper_player(plain)) rd.r.upper_name = rd.upper_name;
 }
 
 }  // namespace
@@ -232,16 +319,23 @@ std::string TextProblem::text() const {
 
 std::string shown(std::string_view text, std::size_t limit) {
     std::string out;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        const auto byte = static_cast<unsigned char>(text[i]);
-        const bool starts_character = (byte & 0xC0) != 0x80;
-        if (starts_character && out.size() >= limit) return out + "…";
-        out += (byte < 0x20 || byte == 0x7f) ? '?' : text[i];
+    for (std::size_t at = 0; at < text.size();) {
+        if (out.size() >= limit) return out + "…";
+        const std::size_t length = utf8_length(text.substr(at));
+        const char32_t code = length == 0 ? 0 : code_point(text.substr(at, length));
+        if (length == 0 || is_control(code) || is_bidi_control(code)) {
+            out += escaped(text.substr(at, length == 0 ? 1 : length), code);
+            at += length == 0 ? 1 : length;
+            continue;
+        }
+        out += text.substr(at, length);
+        at += length;
     }
     return out;
 }
 
 KifResult read_kif(std::string_view text) {
+    take(text, "\xEF\xBB\xBF");  // a byte-order mark
     Reader rd;
     try {
         std::size_t start = 0;
@@ -256,7 +350,9 @@ KifResult read_kif(std::string_view text) {
         }
         rd.line = 0;
         start_game(rd);
+        if (!rd.content) refuse("棋譜がありません（指し手も盤面図もありません）");
         settle_result(rd);
+        settle_names(rd);
     } catch (const Refusal& refusal) {
         return KifResult{std::nullopt, TextProblem{rd.line, refusal.why}};
     }

@@ -23,15 +23,19 @@ struct KifResult {
     TextProblem problem;  // when there is no record
 };
 
-inline constexpr std::size_t kMaxRecordMoves = 10000;
 inline constexpr std::size_t kMaxLineBytes = 1000;
 
 // Comments (`#`, `*`, `&`), blank lines, CR LF line ends and header keys it does not know are
 // passed over; lines after the result line and from a variation ("変化：") on are not read.
+// 手合割 names the usual start or a named handicap (the upper side first) unless a diagram is
+// given; a closing line (投了, 詰み, 千日手, ...) or a result line alone gives the ending. A text
+// with no move, closing line, result line or diagram is refused. The number of moves is
+// bounded by the size of a record file alone.
 KifResult read_kif(std::string_view text);
 
-// At most `limit` bytes of a piece of the file for a message, cut at a character boundary,
-// control characters shown as "?".
+// About `limit` bytes of a piece of a file, or of a file name, for a message, cut at a
+// character boundary: control characters, bidirectional controls and bytes of malformed UTF-8
+// are written as "\x1b", "\u202e" or "\xff"; everything else, Japanese too, stays as it is.
 std::string shown(std::string_view text, std::size_t limit = 40);
 
 }  // namespace banzuri::records

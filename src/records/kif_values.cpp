@@ -57,9 +57,10 @@ void skip_weekday(std::string_view& text) {
     }
 }
 
-// "mm:ss" of a move or "hh:mm:ss" of a total, in seconds; -1 when not readable.
+// "mm:ss" of a move or "hh:mm:ss" of a total, in seconds; -1 when not readable. Every time a
+// record may hold (up to 100,000,000 seconds: 1666666 minutes, 27777 hours) is readable.
 int take_duration(std::string_view& text, bool with_hours) {
-    int first = take_digits(text, 6);
+    int first = take_digits(text, with_hours ? 5 : 7);
     if (first < 0 || !take_char(text, ':')) return -1;
     int second = take_digits(text, 2);
     if (second < 0 || second > 59) return -1;
@@ -67,7 +68,6 @@ int take_duration(std::string_view& text, bool with_hours) {
     if (!take_char(text, ':')) return -1;
     const int third = take_digits(text, 2);
     if (third < 0 || third > 59) return -1;
-    if (first > 9999) return -1;
     return (first * 60 + second) * 60 + third;
 }
 

@@ -4,11 +4,15 @@
 #include <cstdio>
 
 #include "records/kif_board.h"
+#include "records/kif_handicaps.h"
 #include "records/kif_names.h"
 
 namespace banzuri::records {
 
 namespace {
+
+// The width of the move field before the time, in screen columns.
+constexpr std::size_t kMoveColumns = 14;
 
 std::string date_text(const DateTime& d) {
     std::array<char, 64> text{};
@@ -28,27 +32,60 @@ std::size_t display_width(std::string_view text) {
     return width;
 }
 
-std::string move_line(std::size_t number, const RecordedMove& rm) {
+std::string numbered(std::size_t number, std::string text, int seconds, int total) {
     std::array<char, 32> prefix{};
     std::snprintf(prefix.data(), prefix.size(), "%4zu ", number);
-    std::string text = move_text(rm.move, rm.piece, rm.could_promote);
     const std::size_t width = display_width(text);
-    if (width < 14) text.append(14 - width, ' ');
-    return prefix.data() + text + time_text(rm.seconds, rm.total) + "\n";
+    text.append(width < kMoveColumns ? kMoveColumns - width : 1, ' ');
+    return prefix.data() + text + time_text(seconds, total) + "\n";
 }
 
-std::string resign_line(std::size_t number) {
-    std::array<char, 32> prefix{};
-    std::snprintf(prefix.data(), prefix.size(), "%4zu ", number);
-    return prefix.data() + std::string("投了\n");
+// A move line. A move without 成 does not promote, so a declined promotion is not marked: KIF
+// readers take "不成" for no move.
+std::string move_line(std::size_t number, const RecordedMove& rm) {
+    return numbered(number, move_text(rm.move, rm.piece, false), rm.seconds, rm.total);
+}
+
+// The mover's accumulated time before move `index`.
+int total_before(const GameRecord& r, std::size_t index) {
+    return index >= 2 ? r.moves[index - 2].total : 0;
+}
+
+// The closing line, taken by the side to move like a move with no time: the ending's word, or
+// 中断 for a game no king and no ending decided.
+std::string closing_line(const GameRecord& r) {
+    const std::size_t n = r.moves.size();
+    if (r.winner != Side::none && r.ending == Ending::none) return {};
+    return numbered(n + 1, std::string(ending_word(r.ending)), 0, total_before(r, n));
+}
+
+std::string side_title(const GameRecord& r, Side side) {
+    return std::string(side == Side::lower ? lower_title(r.start) : upper_title(r.start));
 }
 
 std::string result_line(const GameRecord& r) {
     const std::string head = "まで" + std::to_string(r.moves.size()) + "手で";
+    const Side mover = lower_to_move_at_end(r) ? Side::lower : Side::upper;
+    switch (r.ending) {
+        case Ending::mate:
+        case Ending::repetition:
+        case Ending::impasse:
+            return head + std::string(ending_word(r.ending)) + "\n";
+        case Ending::loss_on_time:
+            return head + "時間切れにより" + side_title(r, r.winner) + "の勝ち\n";
+        case Ending::foul_win:
+        case Ending::foul_loss:
+        case Ending::entering_king:
+            return head + side_title(r, mover) + "の" + std::string(ending_word(r.ending)) + "\n";
+        default:
+            break;
+    }
     if (r.winner == Side::none) return head + "中断\n";
-    const std::string_view side =
-        r.winner == Side::lower ? lower_title(r.start) : upper_title(r.start);
-    return head + std::string(side) + "の勝ち\n";
+    return head + side_title(r, r.winner) + "の勝ち\n";
+}
+
+std::string player_line(std::string_view title, const std::string& name) {
+    return std::string(title) + "：" + name + "\n";
 }
 
 std::string header(const GameRecord& r) {
@@ -56,12 +93,13 @@ std::string header(const GameRecord& r) {
     if (r.started) out += "開始日時：" + date_text(*r.started) + "\n";
     if (r.ended) out += "終了日時：" + date_text(*r.ended) + "\n";
     out += std::string(kRulesKey) + "：" + std::string(kRulesText) + "\n";
-    if (r.start == standard_start())
-        out += "手合割：平手\n";
-    else
-        out += board_diagram(r.start);
-    out += std::string(lower_title(r.start)) + "：" + lower_player(r) + "\n";
-    out += std::string(upper_title(r.start)) + "：" + upper_player(r) + "\n";
+    // A named start is named; a reader that does not know the name finds the diagram.
+    const std::string_view name = start_name(r.start);
+    if (!name.empty()) out += "手合割：" + std::string(name) + "\n";
+    if (!widely_known(name)) out += board_diagram(r.start);
+    out += player_line(lower_title(r.start), lower_player(r));
+    out += player_line(upper_title(r.start), upper_player(r));
+    if (!r.note.empty()) out += "備考：" + r.note + "\n";
     return out;
 }
 
@@ -76,12 +114,37 @@ std::string_view upper_title(const StartPosition& start) {
 }
 
 std::string lower_player(const GameRecord& r) {
+    if (!r.lower_name.empty()) return r.lower_name;
     return std::string(r.game_mode == MODE_COM ? kHumanName : kLowerHumanName);
 }
 
 std::string upper_player(const GameRecord& r) {
+    if (!r.upper_name.empty()) return r.upper_name;
     if (r.game_mode == MODE_COM) return std::string(kComputerName) + std::to_string(r.level);
     return std::string(kUpperHumanName);
+}
+
+std::string_view ending_word(Ending ending) {
+    switch (ending) {
+        case Ending::resignation:
+            return "投了";
+        case Ending::mate:
+            return "詰み";
+        case Ending::loss_on_time:
+            return "切れ負け";
+        case Ending::foul_loss:
+            return "反則負け";
+        case Ending::foul_win:
+            return "反則勝ち";
+        case Ending::entering_king:
+            return "入玉勝ち";
+        case Ending::repetition:
+            return "千日手";
+        case Ending::impasse:
+            return "持将棋";
+        default:
+            return "中断";
+    }
 }
 
 std::string move_text(const Move& m, int piece, bool could_promote) {
@@ -106,8 +169,7 @@ std::string write_kif(const GameRecord& r) {
     out += std::string(kMovesHeading) + "\n";
     for (std::size_t i = 0; i < r.moves.size(); ++i)
         out += move_line(i + 1, r.moves[i]);
-    if (r.resigned) out += resign_line(r.moves.size() + 1);
-    return out + result_line(r);
+    return out + closing_line(r) + result_line(r);
 }
 
 }  // namespace banzuri::records

@@ -67,6 +67,17 @@ std::optional<std::string> read_bounded(const std::filesystem::path& path, std::
     return bytes;
 }
 
+// Windows line ends, as programs that read Shift-JIS records expect.
+std::string with_crlf(std::string_view text) {
+    std::string out;
+    out.reserve(text.size() + text.size() / 16);
+    for (char c : text) {
+        if (c == '\n') out += '\r';
+        out += c;
+    }
+    return out;
+}
+
 }  // namespace
 
 std::optional<std::string> decode_record(std::string_view bytes, const std::filesystem::path& path,
@@ -88,7 +99,7 @@ std::optional<std::string> decode_record(std::string_view bytes, const std::file
 std::optional<std::string> encode_record(const GameRecord& r, const std::filesystem::path& path) {
     const std::string text = write_kif(r);
     if (!is_kif(path)) return text;
-    return utf8_to_cp932(text);
+    return utf8_to_cp932(with_crlf(text));
 }
 
 LoadResult load_record(const std::filesystem::path& path) {
@@ -109,6 +120,10 @@ std::string save_record(const GameRecord& r, const std::filesystem::path& path) 
                std::to_string(problem->move) + "手目: " + problem->why + "）";
     const std::optional<std::string> bytes = encode_record(r, path);
     if (!bytes) return quoted_name(path) + "を保存できません: Shift-JISで書けない文字があります";
+    // What is written must read back.
+    if (bytes->size() > kMaxRecordFileBytes)
+        return quoted_name(path) +
+               "を保存できません: 棋譜が大きすぎます（棋譜ファイルは4MiBまでです）";
     return files::write_file_atomically(path, *bytes);
 }
 

@@ -1,6 +1,7 @@
 // Record files: reading one (bounded size, UTF-8 or Shift-JIS) and writing one atomically.
-// ".kifu" is UTF-8; ".kif" is written in Shift-JIS (CP932) and read as UTF-8 when it has a
-// byte-order mark or is valid UTF-8, otherwise as CP932.
+// ".kifu" is UTF-8 with LF line ends; ".kif" is written in Shift-JIS (CP932) with CR LF and read
+// as UTF-8 when it has a byte-order mark or is valid UTF-8, otherwise as CP932. A record that
+// would be larger than a record file may be is not written, so every file written reads back.
 #pragma once
 
 #include <filesystem>

@@ -67,7 +67,8 @@ GameRecord record_of_game(const Game& game, RecordEnd end) {
     const Board& final_board = at_shown ? now.board : entries[count].board;
     const int winner = at_shown ? game.winner() : winner_by_kings(game, final_board);
     r.winner = side_of(game, winner);
-    r.resigned = r.winner != Side::none && winner_by_kings(game, final_board) == TURN_NONE;
+    if (r.winner != Side::none && winner_by_kings(game, final_board) == TURN_NONE)
+        r.ending = Ending::resignation;
     r.game_mode = game.mode();
     r.level = game.mode() == MODE_COM ? game.level() : 0;
     return r;

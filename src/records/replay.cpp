@@ -51,10 +51,10 @@ std::string check_move_fields(const RecordedMove& stored, const RecordedMove& pl
 std::optional<RecordProblem> check_result(const GameRecord& r, const Game& game) {
     const Side taken = winner_of(game);
     const std::size_t end = r.moves.size();
-    if (r.resigned) {
-        if (taken != Side::none) return RecordProblem{end, "玉を取った後に投了はできません"};
-        const Side expected = lower_to_move_at_end(r) ? Side::upper : Side::lower;
-        if (r.winner != expected) return RecordProblem{end, "投了した側が勝ちになっています"};
+    if (r.ending != Ending::none) {
+        if (taken != Side::none) return RecordProblem{end, "玉を取った後の終局の行です"};
+        if (r.winner != ending_winner(r.ending, lower_to_move_at_end(r)))
+            return RecordProblem{end, "終局の行と勝敗が合いません"};
         return std::nullopt;
     }
     if (r.winner != taken) return RecordProblem{end, "勝敗が指し手と合いません"};

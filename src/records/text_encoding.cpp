@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <cstdio>
 
 namespace banzuri::records {
 
@@ -87,6 +88,42 @@ std::optional<std::string> cp932_to_utf8(std::string_view bytes, std::size_t& ba
 std::optional<std::string> utf8_to_cp932(std::string_view text) {
     std::size_t bad = 0;
     return convert("CP932", "UTF-8", text, bad);
+}
+
+std::size_t utf8_length(std::string_view text) {
+    return text.empty() ? 0 : sequence_length(text, 0);
+}
+
+char32_t code_point(std::string_view character) {
+    const auto lead = static_cast<unsigned char>(character[0]);
+    if (character.size() == 1) return lead;
+    char32_t code = lead & (0x7F >> character.size());
+    for (std::size_t i = 1; i < character.size(); ++i)
+        code = (code << 6) | (static_cast<unsigned char>(character[i]) & 0x3F);
+    return code;
+}
+
+bool is_control(char32_t code) {
+    return code < 0x20 || (code >= 0x7F && code <= 0x9F);
+}
+
+bool is_bidi_control(char32_t code) {
+    return (code >= 0x202A && code <= 0x202E) || (code >= 0x2066 && code <= 0x2069);
+}
+
+std::string escaped(std::string_view bytes, char32_t code) {
+    char text[16];
+    if (code > 0xFF) {
+        std::snprintf(text, sizeof text, "\\u%04x", static_cast<unsigned>(code));
+        return text;
+    }
+    std::string out;
+    for (char c : bytes) {
+        std::snprintf(text, sizeof text, "\\x%02x",
+                      static_cast<unsigned>(static_cast<unsigned char>(c)));
+        out += text;
+    }
+    return out;
 }
 
 int line_at(std::string_view bytes, std::size_t offset) {

@@ -54,7 +54,7 @@ TEST_F(RecordCommand, SavedGamesReplayThroughPlayToTheSamePosition) {
         play_args.insert(play_args.begin(), "play");
         const Output played = run(play_args);
         ASSERT_EQ(played.status, 0) << played.err;
-        if (r.resigned)
+        if (resigned(r))
             EXPECT_EQ(lines_of(played.out).at(0), lines_of(final_position.out).at(0));
         else
             EXPECT_EQ(played.out, final_position.out) << seed;
@@ -73,7 +73,7 @@ TEST_F(RecordCommand, ThroughTheExecutable) {
     const testing::CliRun refused = testing::run_cli({"record", bad});
     EXPECT_EQ(refused.status, 2);
     EXPECT_EQ(refused.out, "");
-    EXPECT_EQ(refused.err, "banzuri-cli: record \"" + bad + "\": 「" + bad +
+    EXPECT_EQ(refused.err, "banzuri-cli: record: 「" + bad +
                                "」は棋譜として読めません: 4行目: 2手目「７五歩(73)」: "
                                "この局面では指せない手です\n");
 }

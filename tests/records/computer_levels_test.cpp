@@ -33,7 +33,7 @@ TEST(ComputerLevels, LevelsBeyondFiveAreRefused) {
     r.level = 6;
     Game game;
     EXPECT_TRUE(replay(r, game));
-    const KifResult read = read_kif("先手：あなた\n後手：コンピュータ LEVEL6\n");
+    const KifResult read = read_kif("先手：あなた\n後手：コンピュータ LEVEL6\nまで0手で中断\n");
     ASSERT_TRUE(read.record);
     EXPECT_EQ(read.record->game_mode, MODE_MAN) << "an unknown level is a person's name";
 }

@@ -82,7 +82,7 @@ inline records::GameRecord random_record(std::uint32_t seed, int variant, int ma
     }
     r.winner = records::winner_of(game);
     if (r.winner == records::Side::none && rng() % 3 == 0) {
-        r.resigned = true;
+        r.ending = records::Ending::resignation;
         r.winner = records::lower_to_move_at_end(r) ? records::Side::upper : records::Side::lower;
     }
     if (r.winner != records::Side::none) r.ended = records::DateTime{2024, 5, 30, 23, 59, 59};

@@ -91,3 +91,43 @@ TEST_F(RecordFile, SavingRefusesARecordThatDoesNotReplay) {
 
 }  // namespace
 }  // namespace banzuri::records
+
+namespace banzuri::records {
+namespace {
+
+TEST_F(RecordFile, KifIsShiftJisWithCrLfAndKifuIsUtf8WithLf) {
+    const GameRecord r = testing::random_record(11, 1, 30);
+    ASSERT_EQ(save_record(r, dir_ / "a.kif"), "");
+    ASSERT_EQ(save_record(r, dir_ / "a.kifu"), "");
+    const std::string kif = testing::slurp_file(dir_ / "a.kif");
+    const std::string kifu = testing::slurp_file(dir_ / "a.kifu");
+    EXPECT_EQ(std::count(kif.begin(), kif.end(), '\n'), std::count(kifu.begin(), kifu.end(), '\n'));
+    EXPECT_EQ(std::count(kif.begin(), kif.end(), '\r'), std::count(kif.begin(), kif.end(), '\n'));
+    EXPECT_EQ(kifu.find('\r'), std::string::npos);
+    EXPECT_EQ(load_record(dir_ / "a.kif").record, r);
+}
+
+TEST_F(RecordFile, FilesWithNoRecordAreRefusedInOneLine) {
+    for (const std::string bytes :
+         {"", "\xEF\xBB\xBF", "\xEF\xBB\xBF\r\n", "先手：山田\n後手：佐藤\n"}) {
+        put(dir_ / "empty.kifu", bytes);
+        const LoadResult loaded = load_record(dir_ / "empty.kifu");
+        ASSERT_FALSE(loaded.record) << bytes;
+        EXPECT_EQ(loaded.error, "「" + (dir_ / "empty.kifu").string() +
+                                    "」は棋譜として読めません: "
+                                    "棋譜がありません（指し手も盤面図もありません）");
+    }
+}
+
+TEST(ShownText, OnlyControlsBidiControlsAndBrokenBytesAreEscaped) {
+    EXPECT_EQ(shown("棋譜/対局.kif"), "棋譜/対局.kif");
+    EXPECT_EQ(shown("a\x1b[2Jb\x7f"), "a\\x1b[2Jb\\x7f");
+    EXPECT_EQ(shown("evil\u202Efik.kifu"), "evil\\u202efik.kifu");
+    EXPECT_EQ(shown("\u2066x\u2069\u202A"), "\\u2066x\\u2069\\u202a");
+    EXPECT_EQ(shown("\xff\xe3\x81"), "\\xff\\xe3\\x81");
+    EXPECT_EQ(shown("c1\xc2\x85"), "c1\\xc2\\x85");
+    EXPECT_EQ(shown("ああああ", 6), "ああ…");
+}
+
+}  // namespace
+}  // namespace banzuri::records

@@ -111,11 +111,13 @@ TEST(RecordOfGame, PromotionTakenAndDeclinedAndADrop) {
     EXPECT_EQ(r.moves[4].total, 15);
     EXPECT_EQ(r.moves[3].total, 2);
     EXPECT_EQ(r.winner, Side::none);
-    EXPECT_FALSE(r.resigned);
+    EXPECT_FALSE(resigned(r));
 
     const std::string text = write_kif(r);
     EXPECT_NE(text.find("   1 ７三銀成(74)"), std::string::npos) << text;
-    EXPECT_NE(text.find("   3 ３三銀不成(34)"), std::string::npos) << text;
+    EXPECT_NE(text.find("   3 ３三銀(34)    ( 0:04/00:00:05)\n"), std::string::npos)
+        << "a declined promotion is a move without 成\n"
+        << text;
     EXPECT_NE(text.find("   4 ５一玉(61)"), std::string::npos) << text;
     EXPECT_NE(text.find("   5 ５五金打"), std::string::npos) << text;
     expect_round_trip(game, r);
@@ -140,8 +142,8 @@ TEST(RecordOfGame, AHandicapStartWithTheUpperSideFirst) {
     ASSERT_EQ(r.moves.size(), 3u);
     EXPECT_EQ(r.moves[2].total, 6);
     const std::string text = write_kif(r);
-    EXPECT_NE(text.find("上手番"), std::string::npos) << text;
-    EXPECT_EQ(text.find("手合割：平手"), std::string::npos);
+    EXPECT_NE(text.find("手合割：二枚落ち\n"), std::string::npos) << text;
+    EXPECT_EQ(text.find("上手番"), std::string::npos) << "a named handicap needs no diagram";
     expect_round_trip(game, r);
 
     // Before any move the start is the position shown, with its side to move.
@@ -172,7 +174,7 @@ TEST(RecordOfGame, ShownPositionOrLineEndAndHowTheGameEnded) {
     GameRecord r = record_of_game(game, RecordEnd::SHOWN);
     EXPECT_EQ(r.moves.size(), 3u);
     EXPECT_EQ(r.winner, Side::lower);
-    EXPECT_FALSE(r.resigned) << "the king was taken";
+    EXPECT_FALSE(resigned(r)) << "the king was taken";
     expect_round_trip(game, r);
 
     // Stepped back: the position shown ends the record unless the whole line is asked for.
@@ -185,7 +187,7 @@ TEST(RecordOfGame, ShownPositionOrLineEndAndHowTheGameEnded) {
     r = record_of_game(game, RecordEnd::LINE_END);
     EXPECT_EQ(r.moves.size(), 3u);
     EXPECT_EQ(r.winner, Side::lower);
-    EXPECT_FALSE(r.resigned);
+    EXPECT_FALSE(resigned(r));
     EXPECT_EQ(check_record(r), std::nullopt);
 
     // Played on from there and given up by the side to move (the lower side).
@@ -194,9 +196,10 @@ TEST(RecordOfGame, ShownPositionOrLineEndAndHowTheGameEnded) {
     r = record_of_game(game, RecordEnd::LINE_END);
     EXPECT_EQ(r.moves.size(), 2u);
     EXPECT_EQ(r.winner, Side::upper);
-    EXPECT_TRUE(r.resigned);
+    EXPECT_TRUE(resigned(r));
     EXPECT_EQ(check_record(r), std::nullopt);
-    EXPECT_NE(write_kif(r).find("   3 投了\n"), std::string::npos);
+    EXPECT_NE(write_kif(r).find("   3 投了          ( 0:00/00:00:"), std::string::npos)
+        << write_kif(r);
 }
 
 }  // namespace
