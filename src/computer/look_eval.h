@@ -30,6 +30,9 @@ class Evaluator {
 
     // `t` are the threats of both sides in `p`, already found by the caller.
     int evaluate(const Position& p, const Threats& t) const;
+    // The same when the best capture the side to move can actually make (a move or a drop onto
+    // the square) is known: a threat on a square none of its pieces reaches counts for nothing.
+    int evaluate(const Position& p, const Threats& t, int own_reachable_best) const;
 
   private:
     int king_safety(const Position& p, int side) const;
