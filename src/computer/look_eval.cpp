@@ -26,7 +26,7 @@ int Evaluator::evaluate(const Position& p, const Threats& t, int own_reachable_b
     const SideThreats& own = t.of(side);
     const SideThreats& theirs = t.of(-side);
     int score = p.material() * side;
-    score += own_reachable_best * w_.threat_to_move_percent / 100;
+    score += own_threat(own_reachable_best);
     score -= theirs.best * w_.threat_against_percent / 100;
     if (theirs.king_squares >= 2) score -= w_.double_king_threat;
     score += king_safety(p, side) - king_safety(p, -side);

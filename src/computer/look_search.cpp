@@ -169,11 +169,14 @@ int Searcher::quiescence(int alpha, int beta, int ply, int qply) {
     const SideThreats& own = t.of(pos_.side());
     // The captures the side to move can make: a threat on a square that none of its pieces
     // reaches is worth nothing to it (a wall it cannot get behind stays shut).
+    // Standing at beta or above without any capture, the moves need not be generated.
+    const int standing = eval_.evaluate(pos_, t, 0);
+    if (standing >= beta) return standing;
     MoveList& list = lists_[static_cast<std::size_t>(ply)];
     list.size = 0;
     if (own.best != 0) pos_.generate_onto(own.gain, list);
     const int reachable = best_gain(list, own.gain);
-    const int stand = eval_.evaluate(pos_, t, reachable);
+    const int stand = standing + eval_.own_threat(reachable);
     if (stand >= beta || qply >= MAX_QUIESCENCE_PLY || ply >= MAX_PLY || reachable == 0)
         return stand;
     alpha = std::max(alpha, stand);
