@@ -18,11 +18,15 @@ int Evaluator::king_safety(const Position& p, int side) const {
 }
 
 int Evaluator::evaluate(const Position& p, const Threats& t) const {
+    return evaluate(p, t, t.of(p.side()).best);
+}
+
+int Evaluator::evaluate(const Position& p, const Threats& t, int own_reachable_best) const {
     const int side = p.side();
     const SideThreats& own = t.of(side);
     const SideThreats& theirs = t.of(-side);
     int score = p.material() * side;
-    score += own.best * w_.threat_to_move_percent / 100;
+    score += own_threat(own_reachable_best);
     score -= theirs.best * w_.threat_against_percent / 100;
     if (theirs.king_squares >= 2) score -= w_.double_king_threat;
     score += king_safety(p, side) - king_safety(p, -side);

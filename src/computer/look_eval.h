@@ -30,6 +30,11 @@ class Evaluator {
 
     // `t` are the threats of both sides in `p`, already found by the caller.
     int evaluate(const Position& p, const Threats& t) const;
+    // The same when the best capture the side to move can actually make (a move or a drop onto
+    // the square) is known: a threat on a square none of its pieces reaches counts for nothing.
+    int evaluate(const Position& p, const Threats& t, int own_reachable_best) const;
+    // What the side to move's best capture adds to the evaluation.
+    int own_threat(int gain) const { return gain * w_.threat_to_move_percent / 100; }
 
   private:
     int king_safety(const Position& p, int side) const;

@@ -57,6 +57,14 @@ int placed_cost(Move m) {
     return kPlacedCost[m.type][m.promote];
 }
 
+// The largest gain of the moves of the list.
+int best_gain(const MoveList& list, const std::array<int, SQUARES>& gain) {
+    int best = 0;
+    for (int i = 0; i < list.size; ++i)
+        best = std::max(best, gain[list.moves[static_cast<std::size_t>(i)].to]);
+    return best;
+}
+
 }  // namespace
 
 SearchMemory::SearchMemory(int table_bits)
@@ -159,13 +167,20 @@ int Searcher::quiescence(int alpha, int beta, int ply, int qply) {
     Threats& t = threats_[static_cast<std::size_t>(ply)];
     finder_.find(pos_, t);
     const SideThreats& own = t.of(pos_.side());
-    const int stand = eval_.evaluate(pos_, t);
-    if (stand >= beta || qply >= MAX_QUIESCENCE_PLY || ply >= MAX_PLY || own.best == 0)
+    // The captures the side to move can make: a threat on a square that none of its pieces
+    // reaches is worth nothing to it (a wall it cannot get behind stays shut).
+    // Standing at beta or above without any capture, the moves need not be generated.
+    const int standing = eval_.evaluate(pos_, t, 0);
+    if (standing >= beta) return standing;
+    MoveList& list = lists_[static_cast<std::size_t>(ply)];
+    list.size = 0;
+    if (own.best != 0) pos_.generate_onto(own.gain, list);
+    const int reachable = best_gain(list, own.gain);
+    const int stand = standing + eval_.own_threat(reachable);
+    if (stand >= beta || qply >= MAX_QUIESCENCE_PLY || ply >= MAX_PLY || reachable == 0)
         return stand;
     alpha = std::max(alpha, stand);
-    MoveList& list = lists_[static_cast<std::size_t>(ply)];
     auto& keys = keys_[static_cast<std::size_t>(ply)];
-    pos_.generate_onto(own.gain, list);
     // Capturing moves only; of the drops onto one square only the cheapest piece.
     int kept = 0;
     int last_drop_to = -1;

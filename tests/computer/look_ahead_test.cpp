@@ -99,6 +99,26 @@ TEST(LookAhead, AKeptTableGivesWhatAFreshOneGivesWhateverWasSearchedBefore) {
             }
 }
 
+// The score of a one-ply search by the upper side, with or without the side to move's threats
+// counting in the evaluation.
+int one_ply_score(const GameState& g, int threat_to_move_percent) {
+    LookLimits limits = budget(100000);
+    limits.max_depth = 1;
+    limits.weights.threat_to_move_percent = threat_to_move_percent;
+    return look_ahead(g, false, limits).score;
+}
+
+TEST(LookAhead, AThreatOnASquareTheSideCannotReachCountsForNothing) {
+    // The lower side would take the upper pawn on (5, 5) by arriving on (5, 4), but none of its
+    // pieces can get there: after any upper move the threat is worth nothing to it.
+    GameState g = empty_game();
+    g.set(1, 1, UPPER_OU);
+    g.set(9, 9, LOWER_OU);
+    g.set(5, 5, UPPER_HU);
+    g.set(5, 6, LOWER_HU);
+    EXPECT_EQ(one_ply_score(g, 50), one_ply_score(g, 0));
+}
+
 TEST(LookAhead, NoMoveWhenTheGameIsOverOrTheSideIsStuck) {
     GameState g = testing::start_game();
     g.winner = FIRST_PLAYER;
