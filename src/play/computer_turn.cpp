@@ -13,9 +13,7 @@ namespace banzuri {
 void MainForm::show_thinking() {
     painter_.消去_思考中();
     painter_.消去_移動結果(g.upper_order);
-    painter_.描画_数値(-1.5, 8.5, "思考中", COLOUR_BLACK, 0, 12);
-    painter_.描画_数値(-1.6, 8.4, "思考中", painter_.text_colour(), 0, 12);
-    painter_.描画_桝輪郭(painter_.board_colour(), 1, 8);
+    painter_.描画_思考中();
     thinking_shown_ = true;
 }
 

@@ -136,9 +136,8 @@ void MainForm::CANCEL_Click() {
 
 void MainForm::REVERSE_Click() {
     if (view_.handicap_shown) {
-        painter_.消去_ハンデレベル();
         game_.set_handicap_level(-game_.handicap_level());
-        painter_.描画_文字列(11, 1, game_.handicap_level(), COLOUR_WHITE, 10);
+        painter_.描画_ハンデレベル(game_.handicap_level());
     }
     view_.board_reversed = true;
     sel_.selection_state = 0;
