@@ -20,7 +20,8 @@ struct DrawOp {
     QString text;
     double size = 0;  // points
     bool bold = false;
-    QRect area;  // pixels of the client area at scale 1 that the operation may touch
+    bool shadow = false;  // a text's black shadow, offset by a pixel or two of the view
+    QRect area;           // pixels of the client area at scale 1 that the operation may touch
     bool opaque = false;
 };
 

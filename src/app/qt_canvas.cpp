@@ -239,8 +239,9 @@ void QtCanvas::render(const DrawOp& op, QPainter& painter) {
             painter.setFont(font);
             painter.setPen(palette_colour(op.code));
             const double ascent = metrics_at_96_dpi(font).ascent();
-            const QPointF baseline(device_x(twips_to_pixel(op.x1)),
-                                   device_y(twips_to_pixel(op.y1)) + ascent);
+            const int offset = op.shadow ? shadow_offset(scale_) : 0;
+            const QPointF baseline(device_x(twips_to_pixel(op.x1)) + offset,
+                                   device_y(twips_to_pixel(op.y1)) + ascent + offset);
             painter.drawText(baseline, op.text);
             break;
         }
@@ -324,10 +325,12 @@ void QtCanvas::fill_box(int colour, double x1, double y1, double x2, double y2) 
     record(std::move(op));
 }
 
-void QtCanvas::draw_text(const std::string& text, double x, double y, int colour, double size,
-                         bool bold) {
-    if (text.empty()) return;
-    DrawOp op = make_op(DrawOp::Kind::Text, colour, x, y, x, y);
+int QtCanvas::shadow_offset(double scale) {
+    return std::clamp(nearest(scale), 1, 2);
+}
+
+DrawOp QtCanvas::text_op(const std::string& text, double x, double y, double size, bool bold) {
+    DrawOp op = make_op(DrawOp::Kind::Text, COLOUR_BLACK, x, y, x, y);
     op.text = QString::fromStdString(text);
     op.size = size;
     op.bold = bold;
@@ -335,6 +338,22 @@ void QtCanvas::draw_text(const std::string& text, double x, double y, int colour
     const QRectF ink = metrics.boundingRect(op.text).translated(
         twips_to_pixel(x), twips_to_pixel(y) + metrics.ascent());
     op.area = ink.toAlignedRect().adjusted(-2, -2, 2, 2);  // room for smoothing and bold
+    return op;
+}
+
+void QtCanvas::draw_text(const std::string& text, double x, double y, int colour, double size,
+                         bool bold) {
+    if (text.empty()) return;
+    DrawOp op = text_op(text, x, y, size, bold);
+    op.code = colour;
+    record(std::move(op));
+}
+
+void QtCanvas::draw_shadow(const std::string& text, double x, double y, double size, bool bold) {
+    if (text.empty()) return;
+    DrawOp op = text_op(text, x, y, size, bold);
+    op.shadow = true;
+    op.area.adjust(0, 0, 2, 2);  // the offset, at most two pixels of a view at least as large
     record(std::move(op));
 }
 

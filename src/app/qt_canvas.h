@@ -34,7 +34,11 @@ class QtCanvas : public Canvas {
     void fill_box(int colour, double x1, double y1, double x2, double y2) override;
     void draw_text(const std::string& text, double x, double y, int colour, double size,
                    bool bold) override;
+    void draw_shadow(const std::string& text, double x, double y, double size, bool bold) override;
     void refresh() override;
+
+    // How far (device pixels, right and down) a text's shadow lies from the text at a scale.
+    static int shadow_offset(double scale);
 
     // The view in device pixels, with its device pixel ratio set.
     const QImage& image() const { return image_; }
@@ -77,6 +81,7 @@ class QtCanvas : public Canvas {
     static QFont text_font(double points, bool bold);
 
   private:
+    static DrawOp text_op(const std::string& text, double x, double y, double size, bool bold);
     void record(DrawOp op);
     void render(const DrawOp& op, QPainter& painter);
     void render_all();

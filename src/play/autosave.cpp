@@ -96,7 +96,7 @@ void MainForm::SAIKAI_Click() {
         return;
     }
     if (!may_replace_game(line, kResumeTitle)) return;
-    show_record(*loaded.record, line);
+    show_record(*loaded.record);
     records_.saved_line = line;
 }
 

@@ -13,9 +13,7 @@ namespace banzuri {
 void MainForm::show_thinking() {
     painter_.消去_思考中();
     painter_.消去_移動結果(g.upper_order);
-    painter_.描画_数値(-1.5, 8.5, "思考中", COLOUR_BLACK, 0, 12);
-    painter_.描画_数値(-1.6, 8.4, "思考中", painter_.text_colour(), 0, 12);
-    painter_.描画_桝輪郭(painter_.board_colour(), 1, 8);
+    painter_.描画_思考中();
     thinking_shown_ = true;
 }
 
@@ -58,7 +56,8 @@ Task MainForm::execute(PlayedMove m) {
 
 void MainForm::hand_over(const PlayedMove& m) {
     hide_thinking();
-    painter_.描画_移動結果(g.upper_order, m.move.to.x, m.move.to.y, m.placed, COLOUR_WHITE);
+    painter_.描画_移動結果(g.upper_order, m.move.to.x, m.move.to.y, m.placed, COLOUR_WHITE,
+                           m.move.is_drop());
     painter_.描画_桝輪郭(COLOUR_WHITE, m.move.to.x, m.move.to.y);
     show_game();  // the player's turn, the computer's clock with the seconds of its move
     clock_.move_seconds = 0;

@@ -58,6 +58,7 @@ void MainForm::Poll_Timer() {
     const std::optional<Move> move = worker_.collect().move;
     keep_polling();
     if (kind == Thinking::HINT) {
+        hide_hint_thinking();
         show_hint(move);
         return;
     }
@@ -80,6 +81,15 @@ void MainForm::HINT_Click() {
         return;
     }
     start_thinking(Thinking::HINT, g.turn == g.lower_order, LEVEL5);
+    show_thinking();
+    painter_.refresh();
+}
+
+// "思考中" goes, and the upper side's last move it stood in for comes back.
+void MainForm::hide_hint_thinking() {
+    hide_thinking();
+    show_move_text(true, 0);
+    painter_.refresh();
 }
 
 void MainForm::outline_hint(const Move& move, int colour) {

@@ -250,6 +250,7 @@ class MainForm {
     // the look-ahead levels and the hint
     enum class Thinking { NONE, MOVE, HINT };
     void start_thinking(Thinking kind, bool lower_side, int level);
+    void hide_hint_thinking();
     void show_hint(const std::optional<Move>& move);
     void outline_hint(const Move& move, int colour);
     void restore_selection_display();
@@ -288,6 +289,8 @@ class MainForm {
     void redraw_position();
     // After a full redraw: the move number and each side's last move up to the position shown.
     void show_last_moves();
+    void show_move_text(bool upper, int shown_before);
+    void show_move_texts_after_step(int from, bool upper_covered);
     // Redraws the board, hands, clocks, move number and move texts of the position the game
     // now stands at.
     void show_whole_position();
@@ -301,8 +304,8 @@ class MainForm {
     std::vector<RecordEntry> whole_line() const;
     LineRecord current_record() const;
     bool may_replace_game(const std::vector<RecordEntry>& replacement, const std::string& title);
-    void show_record(const records::GameRecord& r, const std::vector<RecordEntry>& line);
-    void show_last_move(const std::vector<RecordEntry>& line);
+    void show_record(const records::GameRecord& r);
+    void show_last_move();
     void keep_game_after_move();
     void keep_game();
     void check_old_autosave(const std::filesystem::path& file);

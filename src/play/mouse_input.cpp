@@ -242,7 +242,8 @@ Task MainForm::execute_human_move(int button) {
 
     painter_.描画_手数(game_.move_count(), COLOUR_WHITE);
     painter_.描画_移動結果(sel_.sel_piece >= UPPER_HU ? g.upper_order : g.lower_order,
-                           sel_.sel_to_x, sel_.sel_to_y, sel_.sel_piece, painter_.text_colour());
+                           sel_.sel_to_x, sel_.sel_to_y, sel_.sel_piece, painter_.text_colour(),
+                           result->played.move.is_drop());
     show_game();  // the turn passes and the mover's clock has the seconds of the move
     clock_.move_seconds = 0;
     keep_game_after_move();

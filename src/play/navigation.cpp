@@ -1,40 +1,20 @@
 // Stepping back and forth through the game record, back to the beginning, and the board flip.
 #include <algorithm>
 #include <cstddef>
-#include <utility>
+#include <vector>
 
 #include "play/main_form.h"
-#include "rules/promotion.h"
-#include "rules/record.h"
 
 namespace banzuri {
 
 namespace {
 
-std::size_t at(int n) {
-    return static_cast<std::size_t>(n);
-}
-
-struct Arrival {
-    bool found = false;
-    int x = 0;
-    int y = 0;
-    int code = EMPTY;
-};
-
-// The piece that arrived between two positions: the first square, columns outer and rows
-// inner, that holds a piece in `after` and something else in `before`.
-Arrival arrival(const Board& before, const Board& after) {
-    for (std::size_t x = 1; x <= 9; ++x)
-        for (std::size_t y = 1; y <= 9; ++y)
-            if (after[x][y] != EMPTY && after[x][y] != before[x][y])
-                return {true, static_cast<int>(x), static_cast<int>(y), after[x][y]};
-    return {};
-}
-
-// The side whose piece `code` is: the upper side for positive codes.
-int side_of(const GameState& g, int code) {
-    return code > 0 ? g.upper_order : g.lower_order;
+// The number of the latest move up to move `n` made with the upper side's pieces when `upper`,
+// the lower side's otherwise; 0 when that side has made none.
+int latest_move_of(const std::vector<PlayedMove>& moves, int n, bool upper) {
+    for (int k = std::min(n, static_cast<int>(moves.size())); k >= 1; --k)
+        if ((moves[static_cast<std::size_t>(k - 1)].placed > 0) == upper) return k;
+    return 0;
 }
 
 }  // namespace
@@ -57,25 +37,36 @@ void MainForm::redraw_position() {
 }
 
 void MainForm::show_last_moves() {
-    if (g.move_count <= 0) return;
-    painter_.描画_手数(g.move_count, COLOUR_WHITE);
-    bool upper_shown = false;
-    bool lower_shown = false;
-    for (int n = g.rec_index; n >= 1 && !(upper_shown && lower_shown); --n) {
-        if (at(n - 1) >= g.record.size() || (n < g.rec_index && at(n) >= g.record.size())) continue;
-        const Board& after = n == g.rec_index ? g.board : g.record[at(n)].board;
-        const Arrival moved = arrival(g.record[at(n - 1)].board, after);
-        if (!moved.found) continue;
-        const int side = side_of(g, moved.code);
-        bool& shown = side == g.upper_order ? upper_shown : lower_shown;
-        if (shown) continue;
-        painter_.描画_移動結果(side, moved.x, moved.y, moved.code, painter_.text_colour());
-        shown = true;
+    if (g.move_count > 0) painter_.描画_手数(g.move_count, COLOUR_WHITE);
+    show_move_text(true, 0);
+    show_move_text(false, 0);
+}
+
+// A side's text shows its latest move up to the position shown, or nothing when it has made
+// none; it is drawn only when that move is not `shown_before`, the one on the screen.
+void MainForm::show_move_text(bool upper, int shown_before) {
+    const int n = latest_move_of(game_.moves(), g.rec_index, upper);
+    const int side = upper ? g.upper_order : g.lower_order;
+    if (n == shown_before) return;
+    if (n == 0) {
+        painter_.消去_移動結果(side);
+        return;
     }
+    const PlayedMove& m = game_.moves()[static_cast<std::size_t>(n - 1)];
+    painter_.描画_移動結果(side, m.move.to.x, m.move.to.y, m.placed, painter_.text_colour(),
+                           m.move.is_drop());
+}
+
+// After a step from the position after move `from`: each side's text follows the position now
+// shown; the upper side's is drawn again when "思考中" took its place.
+void MainForm::show_move_texts_after_step(int from, bool upper_covered) {
+    const std::vector<PlayedMove>& moves = game_.moves();
+    show_move_text(true, upper_covered ? -1 : latest_move_of(moves, from, true));
+    show_move_text(false, latest_move_of(moves, from, false));
 }
 
 void MainForm::REPLAY_Click() {
-    const Board left = g.board;
+    const int from = g.rec_index;
     if (!game_.step_back()) {
         sound_.play(sound_.snd_forbidden());
         p.dialogs.message("できません", "戻る");
@@ -85,16 +76,15 @@ void MainForm::REPLAY_Click() {
     p.timer.set_enabled(false);
     restart_turn_clock();
     painter_.描画_将棋盤桝();
-    if (thinking_shown_) hide_thinking();
+    const bool covered = thinking_shown_;
+    if (covered) hide_thinking();
 
     show_game();
     show_clocks();
     redraw_position();
 
-    const Arrival taken_back = arrival(g.board, left);
     sound_.play(sound_.snd_piece());
-    // The side that made the move taken back is the side to move again.
-    painter_.消去_移動結果(taken_back.found ? side_of(g, taken_back.code) : g.turn);
+    show_move_texts_after_step(from, covered);
     painter_.描画_手数(g.move_count, COLOUR_WHITE);
 }
 
@@ -109,7 +99,9 @@ void MainForm::AFTER_Click() {
         p.dialogs.message("できません", "進む");
         return;
     }
-    if (thinking_shown_) hide_thinking();
+    const int from = g.rec_index;
+    const bool covered = thinking_shown_;
+    if (covered) hide_thinking();
     sel_.selection_state = 0;
     p.timer.set_enabled(false);
     restart_turn_clock();
@@ -120,12 +112,8 @@ void MainForm::AFTER_Click() {
     show_clocks();
     redraw_position();
 
-    int x = 0;
-    int y = 0;
-    int code = EMPTY;
-    const int found = 調査_移動結果(g, g.rec_index, x, y, code);
     sound_.play(sound_.snd_piece());
-    if (found == ON) painter_.描画_移動結果(side_of(g, code), x, y, code, painter_.text_colour());
+    show_move_texts_after_step(from, covered);
     painter_.描画_手数(g.move_count, COLOUR_WHITE);
 }
 
@@ -136,9 +124,8 @@ void MainForm::CANCEL_Click() {
 
 void MainForm::REVERSE_Click() {
     if (view_.handicap_shown) {
-        painter_.消去_ハンデレベル();
         game_.set_handicap_level(-game_.handicap_level());
-        painter_.描画_文字列(11, 1, game_.handicap_level(), COLOUR_WHITE, 10);
+        painter_.描画_ハンデレベル(game_.handicap_level());
     }
     view_.board_reversed = true;
     sel_.selection_state = 0;
@@ -146,6 +133,10 @@ void MainForm::REVERSE_Click() {
     game_.flip();
     show_game();
     redraw_position();
+    // The record starts anew from the turned board: no move of it has been made yet, and the
+    // squares the texts named have moved.
+    painter_.消去_移動結果(g.upper_order);
+    painter_.消去_移動結果(g.lower_order);
     sound_.play(sound_.snd_piece());
 }
 

@@ -27,7 +27,7 @@ void MainForm::background_click(MenuItem item, int code) {
     painter_.画面_再描画();
     show_last_moves();
     clock_.shown_second = NO_SECOND_SHOWN;  // the running clock shows its turn again at once
-    if (thinking_ == Thinking::MOVE) show_thinking();  // the redraw painted over the label
+    if (thinking_shown_) show_thinking();   // the redraw painted over the label
 }
 
 void MainForm::MIDORI_Click() {

@@ -46,25 +46,19 @@ bool MainForm::may_replace_game(const std::vector<RecordEntry>& replacement,
                                 title, Answer::NO);
 }
 
-// The piece that arrived in the last move of the line, as after a move just played.
-void MainForm::show_last_move(const std::vector<RecordEntry>& line) {
-    if (line.size() < 2) return;
-    const Board& before = line[line.size() - 2].board;
-    const Board& after = line.back().board;
-    for (std::size_t x = 1; x <= 9; ++x)
-        for (std::size_t y = 1; y <= 9; ++y)
-            if (after[x][y] != EMPTY && after[x][y] != before[x][y]) {
-                const int code = after[x][y];
-                painter_.描画_移動結果(code > 0 ? g.upper_order : g.lower_order,
-                                       static_cast<int>(x), static_cast<int>(y), code,
-                                       painter_.text_colour());
-                return;
-            }
+// The last move up to the position shown, as after a move just played.
+void MainForm::show_last_move() {
+    const std::vector<PlayedMove>& moves = game_.moves();
+    const int n = std::min(g.rec_index, static_cast<int>(moves.size()));
+    if (n < 1) return;
+    const PlayedMove& m = moves[static_cast<std::size_t>(n - 1)];
+    painter_.描画_移動結果(m.placed > 0 ? g.upper_order : g.lower_order, m.move.to.x, m.move.to.y,
+                           m.placed, painter_.text_colour(), m.move.is_drop());
 }
 
 // Shows a checked record as a game just played: the final position, every earlier one in the
 // record for 戻/進/最初, the same players, and play going on from here.
-void MainForm::show_record(const records::GameRecord& r, const std::vector<RecordEntry>& line) {
+void MainForm::show_record(const records::GameRecord& r) {
     初期設定();
     Game loaded;
     records::replay(r, loaded);  // the record was checked before it came here
@@ -86,7 +80,7 @@ void MainForm::show_record(const records::GameRecord& r, const std::vector<Recor
 
     painter_.画面_再描画();
     painter_.描画_手数(g.move_count, COLOUR_WHITE);
-    show_last_move(line);
+    show_last_move();
     clock_.turn_start_time = p.clock.time_of_day();
     clock_.move_seconds = 0;
     if (g.winner == TURN_NONE && checked(MenuItem::KEIKA)) p.timer.set_enabled(true);
@@ -131,7 +125,7 @@ void MainForm::KIFU_HIRAKU_Click() {
         return;
     }
     if (!may_replace_game(line, kOpenTitle)) return;
-    show_record(*loaded.record, line);
+    show_record(*loaded.record);
     records_.saved_line = line;
 }
 

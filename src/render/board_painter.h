@@ -47,14 +47,22 @@ class BoardPainter {
     // ---- status and move overlays -----------------------------------------------------------
     void tile(double gx, double gy);  // repaint one cell with the background picture
     void 描画_桝_数値();
+    // "N手目": the number ends before its suffix, which moves right for numbers of more than
+    // three digits; the cells (13, 3) to (16, 3) are cleared first.
     void 描画_手数(int number, int colour);
+    // The level replaces the one shown: "LEVEL" and the digit's cells are cleared first.
     void 描画_レベル(int level);
     void 描画_ハンデレベル(int handicap);
+    // Clears the label's row and puts back the banner above it, whose bottom edge reaches into
+    // that row.
     void 消去_ハンデレベル();
     void 描画_所有時間(int side, double seconds);
     void 消去_所有時間(int side);
+    // "思考中" with its shadow where the upper side's last move is shown.
+    void 描画_思考中();
     void 消去_思考中();
-    void 描画_移動結果(int side, int x, int y, int code, int colour);
+    // The move text "３ 六 歩"; a drop's piece name is followed by "打".
+    void 描画_移動結果(int side, int x, int y, int code, int colour, bool drop = false);
     void 消去_移動結果(int side);
     void 描画_移動駒種類(double gx, double gy, const std::string& text, int colour);
     void 描画_移動可能桝色(int fx, int fy, int colour, int code);
@@ -82,9 +90,10 @@ class BoardPainter {
 
   private:
     void draw_hand_slot(double slot_x, int row, int piece, int count);
+    // A text over its shadow, the text's own top-left corner at (gx, gy).
     void shadowed_text(double gx, double gy, const std::string& text, int colour, double size);
     void shadowed_number(double gx, double gy, int value, int colour, int mode, double size);
-    void shadowed_move_text(double gx, double gy, const std::string& text, int colour);
+    void shadowed_label(double gx, double gy, int code, int colour, double size);
 
     Canvas& canvas_;
     const GameState& g_;

@@ -10,8 +10,8 @@ constexpr int kHandKinds = 7;
 constexpr double kCountSize = 14;
 }  // namespace
 
-// One hand slot: clears the slot and its count cell, then shows the piece and its count (black
-// shadow, then light red 0.1 cell up and to the left).
+// One hand slot: clears the slot and its count cell, then shows the piece and its count
+// (light red over its shadow).
 void BoardPainter::draw_hand_slot(double slot_x, int row, int piece, int count) {
     描画_絵(PIC_BLANK, slot_x, row);
     描画_絵(options_.background(), slot_x + 1, row);
@@ -19,8 +19,7 @@ void BoardPainter::draw_hand_slot(double slot_x, int row, int piece, int count) 
     if (count <= 0) return;
     描画_絵(piece, slot_x, row);
     描画_桝輪郭(board_colour_, slot_x, row);
-    描画_数値(slot_x + 1.1, row + 0.3, count, COLOUR_BLACK, 0, kCountSize);
-    描画_数値(slot_x + 1, row + 0.2, count, COLOUR_LIGHT_RED, 0, kCountSize);
+    shadowed_number(slot_x + 1, row + 0.2, count, COLOUR_LIGHT_RED, 0, kCountSize);
 }
 
 void BoardPainter::描画_盤() {

@@ -21,6 +21,11 @@ class Canvas {
     // are painted. Size in points.
     virtual void draw_text(const std::string& text, double x, double y, int colour, double size,
                            bool bold) = 0;
+    // The black shadow of a text whose glyphs draw_text puts at (x, y): the same glyphs,
+    // one pixel down and to the right at the client area's own size, in proportion when the
+    // view is larger, but never more than two pixels, so it stays a shadow at any size.
+    virtual void draw_shadow(const std::string& text, double x, double y, double size,
+                             bool bold) = 0;
     // Shows what has been drawn at once, even while a handler blocks.
     virtual void refresh() = 0;
 };

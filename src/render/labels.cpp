@@ -71,6 +71,12 @@ std::string kanji_numeral(int value) {
     return kKanjiNumerals[static_cast<std::size_t>(value)];
 }
 
+std::string number_text(int value, int mode) {
+    if (mode != 0) return kanji_numeral(value);
+    // A number takes the place of its sign: a blank before it, or the minus sign.
+    return value < 0 ? std::to_string(value) : std::string(" ").append(std::to_string(value));
+}
+
 bool has_picture(int code) {
     if (is_piece(code)) return true;
     switch (code) {

@@ -1,5 +1,6 @@
 // Status texts and move overlays around the board: labels, move number, level, handicap,
 // clocks, last-move texts, reachable squares and the blinking piece.
+#include <algorithm>
 #include <string>
 
 #include "render/board_painter.h"
@@ -12,33 +13,30 @@ namespace banzuri {
 namespace {
 
 constexpr int kMoveNumberSuffix = 99;  // label code of "手目"
+constexpr double kSuffixColumn = 13.8;
+// How far the suffix moves right for each digit beyond three: a little more than a digit.
+constexpr double kSuffixStepPerDigit = 0.25;
 
-// The front column of the move number: longer numbers start further left.
+int digit_count(int number) {
+    int digits = 1;
+    for (long long n = number < 0 ? -static_cast<long long>(number) : number; n >= 10; n /= 10)
+        ++digits;
+    return digits;
+}
+
+// The column of the move number: longer numbers start further left, up to three digits.
 double move_number_column(int number) {
     if (number < 10) return 13.2;
     if (number < 100) return 13.1;
     return 13;
 }
 
+// The suffix stays put up to three digits and makes room for every digit beyond them.
+double suffix_column(int number) {
+    return kSuffixColumn + kSuffixStepPerDigit * std::max(0, digit_count(number) - 3);
+}
+
 }  // namespace
-
-// A text with its black shadow 0.1 cell down and to the right.
-void BoardPainter::shadowed_text(double gx, double gy, const std::string& text, int colour,
-                                 double size) {
-    描画_数値(gx + 0.1, gy + 0.1, text, COLOUR_BLACK, 0, size);
-    描画_数値(gx, gy, text, colour, 0, size);
-}
-
-void BoardPainter::shadowed_number(double gx, double gy, int value, int colour, int mode,
-                                   double size) {
-    描画_数値(gx + 0.1, gy + 0.1, value, COLOUR_BLACK, mode, size);
-    描画_数値(gx, gy, value, colour, mode, size);
-}
-
-void BoardPainter::shadowed_move_text(double gx, double gy, const std::string& text, int colour) {
-    描画_移動駒種類(gx + 0.1, gy + 0.1, text, COLOUR_BLACK);
-    描画_移動駒種類(gx, gy, text, colour);
-}
 
 void BoardPainter::tile(double gx, double gy) {
     描画_絵(options_.background(), gx, gy);
@@ -55,30 +53,35 @@ void BoardPainter::描画_桝_数値() {
     }
 }
 
+// The cells reach to the window's right edge, room for a number of any length.
 void BoardPainter::描画_手数(int number, int /*colour*/) {
-    tile(13, 3);
-    tile(14, 3);
+    for (int gx = 13; gx <= 16; ++gx)
+        tile(gx, 3);
     描画_桝輪郭(board_colour_, 11, 3);
     shadowed_number(move_number_column(number), 3.3, number, COLOUR_WHITE, 0, 12);
-    描画_文字列(13.9, 3.2, kMoveNumberSuffix, COLOUR_BLACK, 10);
-    描画_文字列(13.8, 3.1, kMoveNumberSuffix, COLOUR_WHITE, 10);
+    shadowed_label(suffix_column(number), 3.1, kMoveNumberSuffix, COLOUR_WHITE, 10);
 }
 
 void BoardPainter::描画_レベル(int level) {
+    tile(-2, 0);
+    tile(-1, 0);
     描画_数値(-1.5, 0.1, "LEVEL", COLOUR_WHITE, 0, 10);
     描画_数値(-0.5, 0, level, COLOUR_WHITE, 0, 12);
 }
 
 void BoardPainter::描画_ハンデレベル(int handicap) {
     消去_ハンデレベル();
-    描画_文字列(11.1, 1.1, handicap, COLOUR_BLACK, 10);
-    描画_文字列(11, 1, handicap, COLOUR_WHITE, 10);
+    shadowed_label(11, 1, handicap, COLOUR_WHITE, 10);
 }
 
-// The label reaches about two and a half cells to the right of its cell, shadow included.
+// The label reaches about two and a half cells to the right of its cell, shadow included; the
+// banner above reaches into the same row. Both rows under the banner are tiled afresh and the
+// banner drawn again, as its rounded corners let the tiles show through.
 void BoardPainter::消去_ハンデレベル() {
-    for (int gx = 11; gx <= 13; ++gx)
-        tile(gx, 1);
+    for (int gy = 1; gy >= 0; --gy)
+        for (int gx = 11; gx <= 15; ++gx)
+            tile(gx, gy);
+    描画_絵(PIC_TITLE, 11, 0);
 }
 
 void BoardPainter::描画_所有時間(int side, double seconds) {
@@ -103,6 +106,11 @@ void BoardPainter::消去_所有時間(int side) {
     }
 }
 
+void BoardPainter::描画_思考中() {
+    shadowed_text(-1.6, 8.4, "思考中", text_colour_, 12);
+    描画_桝輪郭(board_colour_, 1, 8);
+}
+
 // "思考中" covers cell -2 and most of cell -1.
 void BoardPainter::消去_思考中() {
     tile(-2, 8);
@@ -110,7 +118,7 @@ void BoardPainter::消去_思考中() {
     描画_桝輪郭(board_colour_, -1, 7);
 }
 
-void BoardPainter::描画_移動結果(int side, int x, int y, int code, int colour) {
+void BoardPainter::描画_移動結果(int side, int x, int y, int code, int colour, bool drop) {
     消去_移動結果(side);
     double file_x = 0;
     double gy = 0;
@@ -123,9 +131,10 @@ void BoardPainter::描画_移動結果(int side, int x, int y, int code, int col
     } else {
         return;
     }
-    shadowed_move_text(file_x, gy, 文字列変換(10 - x), colour);
-    shadowed_move_text(file_x + 0.4, gy, 文字列変換(1000 + y), colour);
-    shadowed_move_text(file_x + 1.0, gy, 文字列変換(code), colour);
+    const std::string name = 文字列変換(code);
+    shadowed_text(file_x, gy, 文字列変換(10 - x), colour, 12);
+    shadowed_text(file_x + 0.4, gy, 文字列変換(1000 + y), colour, 12);
+    shadowed_text(file_x + 1.0, gy, drop && !name.empty() ? name + "打" : name, colour, 12);
     if (side == g_.upper_order) 描画_桝輪郭(board_colour_, 1, 8);
 }
 

@@ -7,6 +7,12 @@
 
 namespace banzuri {
 
+namespace {
+// A label's text starts this far (twips) right of and below its grid position.
+constexpr double kLabelDx = 120;
+constexpr double kLabelDy = 160;
+}  // namespace
+
 BoardPainter::BoardPainter(Canvas& canvas, const GameState& g, const ViewState& view,
                            const Options& options)
     : canvas_(canvas), g_(g), view_(view), options_(options) {}
@@ -29,10 +35,7 @@ void BoardPainter::描画_四角形(double gx, double gy, double dx, double dy, 
 }
 
 void BoardPainter::描画_数値(double gx, double gy, int value, int colour, int mode, double size) {
-    // A number takes the place of its sign: a blank before it, or the minus sign.
-    const std::string digits =
-        value < 0 ? std::to_string(value) : std::string(" ").append(std::to_string(value));
-    const std::string text = mode == 0 ? digits : kanji_numeral(value);
+    const std::string text = number_text(value, mode);
     if (text.empty()) return;
     canvas_.draw_text(text, grid_x(gx), grid_y(gy), colour, size, font_bold_);
 }
@@ -46,7 +49,26 @@ void BoardPainter::描画_数値(double gx, double gy, const std::string& text, 
 void BoardPainter::描画_文字列(double gx, double gy, int code, int colour, double size) {
     const std::string text = label_text(code);
     if (text.empty()) return;
-    canvas_.draw_text(text, grid_x(gx) + 120, grid_y(gy) + 160, colour, size, font_bold_);
+    canvas_.draw_text(text, grid_x(gx) + kLabelDx, grid_y(gy) + kLabelDy, colour, size, font_bold_);
+}
+
+void BoardPainter::shadowed_label(double gx, double gy, int code, int colour, double size) {
+    const std::string text = label_text(code);
+    if (text.empty()) return;
+    canvas_.draw_shadow(text, grid_x(gx) + kLabelDx, grid_y(gy) + kLabelDy, size, font_bold_);
+    描画_文字列(gx, gy, code, colour, size);
+}
+
+void BoardPainter::shadowed_text(double gx, double gy, const std::string& text, int colour,
+                                 double size) {
+    if (text.empty()) return;
+    canvas_.draw_shadow(text, grid_x(gx), grid_y(gy), size, font_bold_);
+    描画_数値(gx, gy, text, colour, 0, size);
+}
+
+void BoardPainter::shadowed_number(double gx, double gy, int value, int colour, int mode,
+                                   double size) {
+    shadowed_text(gx, gy, number_text(value, mode), colour, size);
 }
 
 void BoardPainter::refresh() {

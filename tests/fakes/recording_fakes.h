@@ -69,6 +69,10 @@ class FakeCanvas : public Canvas {
         log_.push_back("text \"" + text + "\" " + num(x) + " " + num(y) + " c" + num(colour) +
                        " s" + num(size) + (bold ? " bold" : ""));
     }
+    void draw_shadow(const std::string& text, double x, double y, double size, bool bold) override {
+        log_.push_back("shadow \"" + text + "\" " + num(x) + " " + num(y) + " s" + num(size) +
+                       (bold ? " bold" : ""));
+    }
     void refresh() override { log_.push_back("refresh"); }
 
   private:

@@ -247,6 +247,25 @@ TEST_F(ShippedHelpPage, QuotesTheMessagesThePlayerMeets) {
                                 "△後手の番"})
         EXPECT_NE(page.find(message), std::string::npos) << message;
     EXPECT_NE(page.find("Banzuri.ini"), std::string::npos);
+    // The warnings of a file that cannot be written stand in the table of messages.
+    const std::size_t table = page.find("<section id=\"messages\">");
+    ASSERT_NE(table, std::string::npos);
+    for (const char* warning : {"<td class=\"msg\">設定ファイル「Banzuri.ini」に書き込めません。",
+                                "<td class=\"msg\">対局を自動保存できません。"})
+        EXPECT_NE(page.find(warning, table), std::string::npos) << warning;
+}
+
+// The keys the page lists are the keys it speaks of: nowhere does it say the keyboard is not
+// used, and every key named elsewhere is in the table of keys.
+TEST_F(ShippedHelpPage, SpeaksOfTheKeysItsTableLists) {
+    EXPECT_EQ(page.find("キーボードは使いません"), std::string::npos);
+    const std::size_t keys = page.find("<section id=\"keys\">");
+    ASSERT_NE(keys, std::string::npos);
+    const std::string table = page.substr(keys, page.find("</section>", keys) - keys);
+    const std::regex kbd("<kbd>([^<]*)</kbd>");
+    for (std::sregex_iterator it(page.begin(), page.end(), kbd), end; it != end; ++it)
+        EXPECT_NE(table.find("<kbd>" + (*it)[1].str() + "</kbd>"), std::string::npos)
+            << (*it)[1].str();
 }
 
 TEST(HelpPageChecker, FindsUnbalancedTags) {

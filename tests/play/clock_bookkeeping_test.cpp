@@ -105,7 +105,7 @@ TEST(ClockTick, RedrawsOncePerWholeSecondFromTheFirstAndNotAfterTheEnd) {
     w.clock.now += 0.3;
     w.log.clear();
     w.form.Timer1_Timer();
-    EXPECT_EQ(w.lines("text \"00:00:00\"").size(), 2u) << "the upper side's first second";
+    EXPECT_EQ(w.lines("text \"00:00:00\"").size(), 1u) << "the upper side's first second";
     w.clock.now += 0.8;
     w.form.Timer1_Timer();
     w.form.Timer1_Timer();
@@ -145,7 +145,7 @@ TEST(ClockTick, AMoveAfterAStepBackSetsTheClockGoingAgain) {
     w.clock.now += 2.5;
     w.log.clear();
     w.form.Timer1_Timer();
-    EXPECT_EQ(w.lines("text \"00:00:02\"").size(), 2u) << "the upper side's clock counts";
+    EXPECT_EQ(w.lines("text \"00:00:02\"").size(), 1u) << "the upper side's clock counts";
 
     w.set_checked(MenuItem::KEIKA, false);  // with the display off it stays stopped
     w.form.REPLAY_Click();

@@ -407,11 +407,15 @@ TEST_F(Game, FlipRedrawsTheHandicapLabelNegated) {
     form().REVERSE_Click();
     EXPECT_EQ(g().handicap_level, -3);
     // The old label and its shadow go under the background tiles of its whole place, on any
-    // background; the new one is drawn at (11, 1), offset by 120, 160 twips.
-    ASSERT_GE(w.log.size(), 4u);
-    EXPECT_EQ(std::vector<std::string>(w.log.begin(), w.log.begin() + 4),
+    // background, and the banner is put back above it; the new one is drawn at (11, 1), offset
+    // by 120, 160 twips, over its shadow.
+    ASSERT_GE(w.log.size(), 13u);
+    EXPECT_EQ(std::vector<std::string>(w.log.begin(), w.log.begin() + 3),
               (std::vector<std::string>{"picture 12 8065 790", "picture 12 8680 790",
-                                        "picture 12 9295 790",
+                                        "picture 12 9295 790"}));
+    EXPECT_EQ(std::vector<std::string>(w.log.begin() + 10, w.log.begin() + 13),
+              (std::vector<std::string>{"picture 5 8065 100",
+                                        "shadow \"ﾊﾝﾃﾞｨｷｬｯﾌﾟ:２段\" 8185 950 s10 bold",
                                         "text \"ﾊﾝﾃﾞｨｷｬｯﾌﾟ:２段\" 8185 950 c15 s10 bold"}));
     EXPECT_TRUE(w.lines("fill").empty());
 }

@@ -1,7 +1,10 @@
+#include <grp.h>
 #include <gtest/gtest.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include <algorithm>
+#include <functional>
 
 #include "play_fixture.h"
 #include "settings/backgrounds.h"
@@ -182,19 +185,45 @@ TEST(OptionMenu, GuidanceStillOutlinesAfterPlayingAgainWhenTheFileCannotBeWritte
     EXPECT_EQ(std::count(w.log.begin(), w.log.end(), box_line(COLOUR_WHITE, 7, 6)), 1);
 }
 
+// What went wrong in a check run as an ordinary user: a bit for each expectation not met.
+enum Problem { WARNINGS = 1, CHECK_MARK = 2, NOT_RUN = 64 };
+
+// Runs `check` where folder permissions hold: as this process, or when the tests run as root
+// (who may write into any folder) in a child process that becomes the user "nobody" first.
+// Answers the problems it found.
+int as_ordinary_user(const std::function<int()>& check) {
+    if (::geteuid() != 0) return check();
+    const pid_t child = ::fork();
+    if (child == 0) {
+        constexpr uid_t kNobody = 65534;
+        const bool dropped =
+            ::setgroups(0, nullptr) == 0 && ::setgid(kNobody) == 0 && ::setuid(kNobody) == 0;
+        ::_exit(dropped ? check() : NOT_RUN);
+    }
+    int status = 0;
+    if (child < 0 || ::waitpid(child, &status, 0) != child || !WIFEXITED(status)) return NOT_RUN;
+    return WEXITSTATUS(status);
+}
+
 TEST(OptionMenu, AReadOnlyFolderWarnsOnceAtStartUpAndKeepsTheOldFile) {
-    if (::geteuid() == 0) GTEST_SKIP() << "root writes into read-only folders";
     FakeWindow w;
     write_settings(w, settings_lines(SJIS_UCHU, "OFF", "ON", "OFF"));
-    std::filesystem::permissions(
-        w.folder, std::filesystem::perms::owner_read | std::filesystem::perms::owner_exec);
-    w.form.Form_Load();
-    w.form.RENGA_Click();
-    w.form.BGM_Click();
-    EXPECT_EQ(w.lines("warning").size(), 1u);
-    EXPECT_TRUE(w.form.checked(MenuItem::RENGA));
+    using std::filesystem::perms;
+    std::filesystem::permissions(settings_path(w),
+                                 perms::owner_read | perms::group_read | perms::others_read);
+    std::filesystem::permissions(w.folder, perms::owner_read | perms::owner_exec |
+                                               perms::group_read | perms::group_exec |
+                                               perms::others_read | perms::others_exec);
+    const int problems = as_ordinary_user([&w] {
+        w.form.Form_Load();
+        w.form.RENGA_Click();
+        w.form.BGM_Click();
+        return (w.lines("warning").size() == 1 ? 0 : WARNINGS) |
+               (w.form.checked(MenuItem::RENGA) ? 0 : CHECK_MARK);
+    });
+    EXPECT_EQ(problems, 0);
     EXPECT_EQ(read_settings(w), settings_lines(SJIS_UCHU, "OFF", "ON", "OFF"));
-    std::filesystem::permissions(w.folder, std::filesystem::perms::owner_all);
+    std::filesystem::permissions(w.folder, perms::owner_all);
 }
 
 TEST(OptionMenu, NoFileAndNoWayToWriteOneStillGivesTheDefaults) {

@@ -97,5 +97,76 @@ TEST(ScreenTexts, AfterAFlipTheMoveNumberGoesOnFromTheMovesPlayed) {
     EXPECT_FALSE(contains(w.log, "text \" 1\" 9418 2377 c15 s12 bold"));
 }
 
+// A move text's digit in front: the lower side's file at the upper right, the upper side's at
+// the lower left.
+std::string lower_file(const std::string& digit) {
+    return "text \"" + digit + "\" 8926 1756 c15 s12 bold";
+}
+std::string upper_file(const std::string& digit) {
+    return "text \"" + digit + "\" 316 5896 c15 s12 bold";
+}
+const std::string kLowerTextCell = "picture 6 8680 1480";
+
+// True when, after the last tile of a text's place, the log draws `line`.
+bool drawn_after_last_tile(const Log& log, const std::string& tile, const std::string& line) {
+    return contains(after_last(log, tile), line);
+}
+
+TEST(ScreenTexts, StepsShowTheMoveThatLedToThePositionShown) {
+    PlayWindow w;
+    three_moves(w);
+    w.log.clear();
+    w.form.REPLAY_Click();
+    w.form.REPLAY_Click();  // after ３六歩: the upper side has not moved yet
+    ASSERT_EQ(w.g().rec_index, 1);
+    EXPECT_TRUE(drawn_after_last_tile(w.log, kLowerTextCell, lower_file("３")));
+    EXPECT_TRUE(contains(w.log, kUpperTextCell[1]));
+    EXPECT_FALSE(drawn_after_last_tile(w.log, kUpperTextCell[1], upper_file("７")));
+
+    w.log.clear();
+    w.form.AFTER_Click();  // ７四歩 comes back; ３六歩 stays as it is
+    EXPECT_TRUE(contains(w.log, upper_file("７")));
+    EXPECT_TRUE(contains(w.log, "text \"四\" 562 5896 c15 s12 bold"));
+    EXPECT_FALSE(contains(w.log, kLowerTextCell));
+    w.form.AFTER_Click();
+    EXPECT_TRUE(drawn_after_last_tile(w.log, kLowerTextCell, lower_file("８")));
+}
+
+TEST(ScreenTexts, AFlipClearsBothMoveTextsForGood) {
+    PlayWindow w;
+    three_moves(w);
+    w.log.clear();
+    w.form.REVERSE_Click();
+    EXPECT_TRUE(contains(w.log, kUpperTextCell[0]));
+    EXPECT_TRUE(contains(w.log, kUpperTextCell[1]));
+    EXPECT_TRUE(contains(w.log, kLowerTextCell));
+    EXPECT_TRUE(w.lines("text").empty()) << "no text names a square the flip moved";
+    w.log.clear();
+    w.form.TATAMI_Click();
+    EXPECT_FALSE(contains(w.log, lower_file("８")));
+    EXPECT_FALSE(contains(w.log, upper_file("７")));
+}
+
+TEST(ScreenTexts, ADropIsWrittenWithUchi) {
+    PlayWindow w;
+    w.lay_out(Position::standard().put(4, 9, EMPTY).lower_hand(KIND_KIN, 1));
+    w.form.START_Click();
+    w.log.clear();
+    w.click(HAND_LOWER_COLUMN, KIND_KIN + 2);
+    w.click(5, 5);
+    ASSERT_EQ(w.g().at(5, 5), LOWER_KIN);
+    const std::string name = "text \"金打\" 9541 1756 c15 s12 bold";
+    EXPECT_TRUE(contains(w.log, lower_file("５")));
+    EXPECT_TRUE(contains(w.log, name));
+    EXPECT_TRUE(contains(w.log, "shadow \"金打\" 9541 1756 s12 bold"));
+    w.form.REPLAY_Click();
+    w.log.clear();
+    w.form.AFTER_Click();
+    EXPECT_TRUE(contains(w.log, name)) << "stepping onto the drop names it again";
+    w.log.clear();
+    w.form.TATAMI_Click();
+    EXPECT_TRUE(contains(w.log, name)) << "and so does a full redraw";
+}
+
 }  // namespace
 }  // namespace banzuri

@@ -71,11 +71,11 @@ TEST(BoardView, LowerHandShowsCountsAsTwoLayerNumbers) {
         std::vector<std::string>(w.log.begin(), w.log.begin() + 5),
         (testing::Log{"picture 0 8065 2170", "picture 8 8680 2170", "box 2 8065 2170 8680 2860",
                       "picture -10 8065 2170", "box 2 8065 2170 8680 2860"}));
-    const auto texts = w.of_kind("text");
+    const auto texts = w.layers();
     ASSERT_EQ(texts.size(), 4u);
-    EXPECT_TEXT_AT(texts[0], " 18", 12.1, 3.3, COLOUR_BLACK, 14);
+    EXPECT_SHADOW_AT(texts[0], " 18", 12, 3.2, 14);
     EXPECT_TEXT_AT(texts[1], " 18", 12, 3.2, COLOUR_LIGHT_RED, 14);
-    EXPECT_TEXT_AT(texts[2], " 1", 12.1, 9.3, COLOUR_BLACK, 14);
+    EXPECT_SHADOW_AT(texts[2], " 1", 12, 9.2, 14);
     EXPECT_TEXT_AT(texts[3], " 1", 12, 9.2, COLOUR_LIGHT_RED, 14);
     EXPECT_TRUE(w.has_picture(LOWER_SYA, 11, 9));
     // Empty slots keep the blank square and no number.
@@ -94,9 +94,9 @@ TEST(BoardView, UpperHandReadsRookToPawnDownwardsAndRestoresTheBoardEdge) {
     EXPECT_TRUE(w.has_picture(UPPER_SYA, -1, 1));
     EXPECT_TRUE(w.has_picture(UPPER_HU, -1, 7));
     EXPECT_FALSE(w.has_picture(UPPER_KIN, -1, 3));
-    const auto texts = w.of_kind("text");
+    const auto texts = w.layers();
     ASSERT_EQ(texts.size(), 4u);
-    EXPECT_TEXT_AT(texts[0], " 2", 0.1, 1.3, COLOUR_BLACK, 14);
+    EXPECT_SHADOW_AT(texts[0], " 2", 0, 1.2, 14);
     EXPECT_TEXT_AT(texts[1], " 2", 0, 1.2, COLOUR_LIGHT_RED, 14);
     EXPECT_TEXT_AT(texts[3], " 3", 0, 7.2, COLOUR_LIGHT_RED, 14);
     // Every row ends with the left edge of the board square beside the count cell.
@@ -137,7 +137,7 @@ TEST(ScreenRedraw, PlainGameDrawsNoLevelNoHandicapAndNoClocks) {
     EXPECT_EQ(w.log.front(), "picture 6 -545 -1280");
     EXPECT_EQ(w.log.back(), "picture 5 8065 100");
     // Labels: 9 file numbers and 9 rank numerals, each with its shadow.
-    EXPECT_EQ(w.of_kind("text").size(), 36u);
+    EXPECT_EQ(w.layers().size(), 36u);
     EXPECT_TRUE(w.painter.font_bold());
 }
 
@@ -153,7 +153,7 @@ TEST(ScreenRedraw, ComputerGameWithHandicapAndClocksShowsThemAllBeforeTheTitle) 
     w.options.set_elapsed(true);
     w.painter.画面_再描画();
     std::vector<std::string> texts;
-    for (const auto& t : w.of_kind("text"))
+    for (const auto& t : w.layers())
         if (t.text.find(':') != std::string::npos || t.text == "LEVEL" ||
             (t.text == " 2" && testing::near(t.x, X(-0.5))) ||
             t.text.find("ﾊﾝﾃﾞｨｷｬｯﾌﾟ") != std::string::npos)

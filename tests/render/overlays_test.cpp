@@ -12,18 +12,21 @@ using testing::Probe;
 using testing::X;
 using testing::Y;
 
-const testing::Log kHandicapPlace = {"picture 6 8065 790", "picture 6 8680 790",
-                                     "picture 6 9295 790"};
+// The label's row and the banner's row under the banner, tiled afresh, and the banner.
+const testing::Log kHandicapPlace = {
+    "picture 6 8065 790",  "picture 6 8680 790",  "picture 6 9295 790", "picture 6 9910 790",
+    "picture 6 10525 790", "picture 6 8065 100",  "picture 6 8680 100", "picture 6 9295 100",
+    "picture 6 9910 100",  "picture 6 10525 100", "picture 5 8065 100"};
 
 TEST(SquareNumbers, FilesCountFromTheRightAndRanksInKanjiAllBold) {
     Probe w;
     EXPECT_FALSE(w.painter.font_bold());
     w.painter.描画_桝_数値();
-    const auto texts = w.of_kind("text");
+    const auto texts = w.layers();
     ASSERT_EQ(texts.size(), 36u);
-    EXPECT_TEXT_AT(texts[0], " 9", 1.2, 0.5, COLOUR_BLACK, 16);
+    EXPECT_SHADOW_AT(texts[0], " 9", 1.1, 0.4, 16);
     EXPECT_TEXT_AT(texts[1], " 9", 1.1, 0.4, COLOUR_LIGHT_YELLOW, 16);
-    EXPECT_TEXT_AT(texts[2], "一", 10.2, 1.4, COLOUR_BLACK, 12);
+    EXPECT_SHADOW_AT(texts[2], "一", 10.1, 1.3, 12);
     EXPECT_TEXT_AT(texts[3], "一", 10.1, 1.3, COLOUR_LIGHT_YELLOW, 12);
     EXPECT_TEXT_AT(texts[33], " 1", 9.1, 0.4, COLOUR_LIGHT_YELLOW, 16);
     EXPECT_TEXT_AT(texts[35], "九", 10.1, 9.3, COLOUR_LIGHT_YELLOW, 12);
@@ -39,18 +42,19 @@ TEST(MoveNumber, EndsAtAboutTheSamePlaceWhateverItsDigits) {
     for (auto [number, front] : {std::pair{9, 13.2}, {10, 13.1}, {99, 13.1}, {100, 13.0}}) {
         Probe w;
         w.painter.描画_手数(number, COLOUR_LIGHT_RED);
-        EXPECT_EQ(std::vector<std::string>(w.log.begin(), w.log.begin() + 3),
-                  (testing::Log{"picture 6 9295 2170", "picture 6 9910 2170",
-                                "box 2 8065 2170 8680 2860"}));
-        const auto texts = w.of_kind("text");
+        EXPECT_EQ(
+            std::vector<std::string>(w.log.begin(), w.log.begin() + 5),
+            (testing::Log{"picture 6 9295 2170", "picture 6 9910 2170", "picture 6 10525 2170",
+                          "picture 6 11140 2170", "box 2 8065 2170 8680 2860"}));
+        const auto texts = w.layers();
         ASSERT_EQ(texts.size(), 4u);
         const std::string digits = std::string(" ").append(std::to_string(number));
-        EXPECT_TEXT_AT(texts[0], digits, front + 0.1, 3.4, COLOUR_BLACK, 12);
+        EXPECT_SHADOW_AT(texts[0], digits, front, 3.3, 12);
         EXPECT_TEXT_AT(texts[1], digits, front, 3.3, COLOUR_WHITE, 12);
         EXPECT_EQ(texts[2].text, "手目");
-        EXPECT_NEAR(texts[2].x, X(13.9) + 120, 0.01);
-        EXPECT_NEAR(texts[2].y, Y(3.2) + 160, 0.01);
-        EXPECT_EQ(texts[2].code, COLOUR_BLACK);
+        EXPECT_EQ(texts[2].kind, "shadow");
+        EXPECT_NEAR(texts[2].x, X(13.8) + 120, 0.01);
+        EXPECT_NEAR(texts[2].y, Y(3.1) + 160, 0.01);
         EXPECT_NEAR(texts[3].x, X(13.8) + 120, 0.01);
         EXPECT_EQ(texts[3].code, COLOUR_WHITE);  // the caller's colour is not used
         EXPECT_EQ(texts[3].size, 10);
@@ -64,24 +68,28 @@ TEST(LevelAndHandicap, LevelIsOneLayerAndHandicapLabelsFollowTheLadder) {
     ASSERT_EQ(texts.size(), 2u);
     EXPECT_TEXT_AT(texts[0], "LEVEL", -1.5, 0.1, COLOUR_WHITE, 10);
     EXPECT_TEXT_AT(texts[1], " 3", -0.5, 0, COLOUR_WHITE, 12);
-    EXPECT_EQ(w.of_kind("picture").size(), 0u);
+    // The cells of "LEVEL" and the digit are cleared first: a new level is never drawn over
+    // the old one.
+    EXPECT_EQ(w.log.front(), "picture 6 70 100");
+    EXPECT_EQ(w.of_kind("picture").size(), 2u);
 
     w.clear();
     w.painter.描画_ハンデレベル(-10);
-    ASSERT_EQ(w.log.size(), 5u);
-    // The label is about two and a half cells wide: its whole place is tiled first.
-    EXPECT_EQ(std::vector<std::string>(w.log.begin(), w.log.begin() + 3), kHandicapPlace);
-    texts = w.of_kind("text");
+    ASSERT_EQ(w.log.size(), 13u);
+    // The label is about two and a half cells wide: its whole row is tiled first, and the
+    // banner above goes back on fresh tiles.
+    EXPECT_EQ(std::vector<std::string>(w.log.begin(), w.log.begin() + 11), kHandicapPlace);
+    texts = w.layers();
+    EXPECT_EQ(texts[0].kind, "shadow");
     EXPECT_EQ(texts[0].text, "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:名人");
-    EXPECT_NEAR(texts[0].x, X(11.1) + 120, 0.01);
-    EXPECT_NEAR(texts[0].y, Y(1.1) + 160, 0.01);
-    EXPECT_EQ(texts[0].code, COLOUR_BLACK);
+    EXPECT_NEAR(texts[0].x, X(11) + 120, 0.01);
+    EXPECT_NEAR(texts[0].y, Y(1) + 160, 0.01);
     EXPECT_NEAR(texts[1].x, X(11) + 120, 0.01);
     EXPECT_EQ(texts[1].code, COLOUR_WHITE);
 
     w.clear();
     w.painter.描画_ハンデレベル(10);
-    EXPECT_EQ(w.of_kind("text")[1].text, "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:12級");
+    EXPECT_EQ(w.of_kind("text")[0].text, "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:12級");
     w.clear();
     w.painter.描画_ハンデレベル(11);
     EXPECT_EQ(w.log, kHandicapPlace);
@@ -100,18 +108,18 @@ TEST(Clocks, EachSideErasesItsPlaceThenDrawsTwoLayers) {
     w.painter.描画_所有時間(w.g.lower_order, 3725);
     EXPECT_EQ(std::vector<std::string>(w.log.begin(), w.log.begin() + 3),
               (testing::Log{"picture 6 9295 6310", "picture 6 9910 6310", "picture 6 10525 6310"}));
-    auto texts = w.of_kind("text");
+    auto texts = w.layers();
     ASSERT_EQ(texts.size(), 2u);
-    EXPECT_TEXT_AT(texts[0], "01:02:05", 13.1, 9.3, COLOUR_BLACK, 12);
+    EXPECT_SHADOW_AT(texts[0], "01:02:05", 13, 9.2, 12);
     EXPECT_TEXT_AT(texts[1], "01:02:05", 13, 9.2, COLOUR_WHITE, 12);
 
     w.clear();
     w.painter.描画_所有時間(w.g.upper_order, 0);
     EXPECT_EQ(std::vector<std::string>(w.log.begin(), w.log.begin() + 3),
               (testing::Log{"picture 6 70 6310", "picture 6 685 6310", "picture 6 1300 6310"}));
-    texts = w.of_kind("text");
+    texts = w.layers();
     ASSERT_EQ(texts.size(), 2u);
-    EXPECT_TEXT_AT(texts[0], "00:00:00", -1.5, 9.3, COLOUR_BLACK, 12);
+    EXPECT_SHADOW_AT(texts[0], "00:00:00", -1.6, 9.2, 12);
     EXPECT_TEXT_AT(texts[1], "00:00:00", -1.6, 9.2, COLOUR_WHITE, 12);
     EXPECT_EQ(w.log.back(), "box 2 1915 6310 2530 7000");
 
@@ -125,13 +133,13 @@ TEST(MoveText, LowerSidesMoveAppearsAtTheUpperRight) {
     w.painter.描画_移動結果(w.g.lower_order, 7, 6, LOWER_HU, w.painter.text_colour());
     EXPECT_EQ(std::vector<std::string>(w.log.begin(), w.log.begin() + 3),
               (testing::Log{"picture 6 8680 1480", "picture 6 9295 1480", "picture 6 9910 1480"}));
-    const auto texts = w.of_kind("text");
+    const auto texts = w.layers();
     ASSERT_EQ(texts.size(), 6u);
-    EXPECT_TEXT_AT(texts[0], "３", 12.5, 2.5, COLOUR_BLACK, 12);
+    EXPECT_SHADOW_AT(texts[0], "３", 12.4, 2.4, 12);
     EXPECT_TEXT_AT(texts[1], "３", 12.4, 2.4, COLOUR_WHITE, 12);
-    EXPECT_TEXT_AT(texts[2], "六", 12.9, 2.5, COLOUR_BLACK, 12);
+    EXPECT_SHADOW_AT(texts[2], "六", 12.8, 2.4, 12);
     EXPECT_TEXT_AT(texts[3], "六", 12.8, 2.4, COLOUR_WHITE, 12);
-    EXPECT_TEXT_AT(texts[4], "歩", 13.5, 2.5, COLOUR_BLACK, 12);
+    EXPECT_SHADOW_AT(texts[4], "歩", 13.4, 2.4, 12);
     EXPECT_TEXT_AT(texts[5], "歩", 13.4, 2.4, COLOUR_WHITE, 12);
     EXPECT_EQ(w.of_kind("box").size(), 0u);
 }
@@ -143,9 +151,9 @@ TEST(MoveText, UpperSidesMoveAppearsAtTheLowerLeftAndMendsTheBoardEdge) {
     EXPECT_EQ(std::vector<std::string>(w.log.begin(), w.log.begin() + 5),
               (testing::Log{"picture 6 70 5620", "picture 6 685 5620", "picture 6 1300 5620",
                             "box 2 685 4930 1300 5620", "box 2 1915 5620 2530 6310"}));
-    const auto texts = w.of_kind("text");
+    const auto texts = w.layers();
     ASSERT_EQ(texts.size(), 6u);
-    EXPECT_TEXT_AT(texts[0], "９", -1.5, 8.5, COLOUR_BLACK, 12);
+    EXPECT_SHADOW_AT(texts[0], "９", -1.6, 8.4, 12);
     EXPECT_TEXT_AT(texts[1], "９", -1.6, 8.4, COLOUR_LIGHT_YELLOW, 12);
     EXPECT_TEXT_AT(texts[3], "九", -1.2, 8.4, COLOUR_LIGHT_YELLOW, 12);
     EXPECT_TEXT_AT(texts[5], "飛成", -0.6, 8.4, COLOUR_LIGHT_YELLOW, 12);

@@ -13,7 +13,7 @@
 namespace banzuri::testing {
 
 struct DrawCall {
-    std::string kind;  // "picture", "box", "fill", "text" or "refresh"
+    std::string kind;  // "picture", "box", "fill", "text", "shadow" or "refresh"
     int code = 0;      // picture code or palette colour
     std::string text;
     double x = 0;
@@ -43,6 +43,10 @@ class PreciseCanvas : public FakeCanvas {
                    bool bold) override {
         calls.push_back({"text", colour, text, x, y, 0, 0, size, bold});
         FakeCanvas::draw_text(text, x, y, colour, size, bold);
+    }
+    void draw_shadow(const std::string& text, double x, double y, double size, bool bold) override {
+        calls.push_back({"shadow", COLOUR_BLACK, text, x, y, 0, 0, size, bold});
+        FakeCanvas::draw_shadow(text, x, y, size, bold);
     }
     void refresh() override {
         calls.push_back({"refresh", 0, "", 0, 0, 0, 0, 0, false});
@@ -93,6 +97,13 @@ struct Probe : PainterWindow<PreciseCanvas> {
             if (call.kind == kind) out.push_back(call);
         return out;
     }
+    // The texts and their shadows in the order drawn.
+    std::vector<DrawCall> layers() const {
+        std::vector<DrawCall> out;
+        for (const auto& call : canvas.calls)
+            if (call.kind == "text" || call.kind == "shadow") out.push_back(call);
+        return out;
+    }
     // True when a picture of `code` sits at the corner of cell (gx, gy).
     bool has_picture(int code, double gx, double gy) const {
         for (const auto& call : canvas.calls)
@@ -115,6 +126,16 @@ struct Probe : PainterWindow<PreciseCanvas> {
         EXPECT_NEAR((call_).x, ::banzuri::testing::X(gx_), 0.01) << #gx_; \
         EXPECT_NEAR((call_).y, ::banzuri::testing::Y(gy_), 0.01) << #gy_; \
         EXPECT_EQ((call_).code, colour_);                                 \
+        EXPECT_EQ((call_).size, size_);                                   \
+    } while (false)
+
+// Expects the shadow of a text whose front is drawn at the given grid position and size.
+#define EXPECT_SHADOW_AT(call_, text_, gx_, gy_, size_)                   \
+    do {                                                                  \
+        EXPECT_EQ((call_).kind, "shadow");                                \
+        EXPECT_EQ((call_).text, text_);                                   \
+        EXPECT_NEAR((call_).x, ::banzuri::testing::X(gx_), 0.01) << #gx_; \
+        EXPECT_NEAR((call_).y, ::banzuri::testing::Y(gy_), 0.01) << #gy_; \
         EXPECT_EQ((call_).size, size_);                                   \
     } while (false)
 
