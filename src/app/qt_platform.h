@@ -24,6 +24,8 @@ class QtDialogs : public Dialogs {
     void message(const std::string& text, const std::string& title) override;
     bool ask_yes_no(const std::string& text, const std::string& title) override;
     void warning(const std::string& text, const std::string& title) override;
+    std::optional<std::size_t> choose(const std::string& text, const std::string& title,
+                                      const std::vector<std::string>& items) override;
 
     // From now on warnings wait until show_held_warnings().
     void hold_warnings() { holding_ = true; }

@@ -223,7 +223,9 @@ TEST_F(ShippedHelpPage, QuotesTheMessagesThePlayerMeets) {
          {"「対局」で始めて下さい", "新規に対局してください", "マウスの右をクリックして下さい",
           "OKですか？", "できません", "対局途中ではできません", "反転後ではできません",
           "続けますか？", "あなたの勝ちです", "保存する対局がありません",
-          "前回の対局は残っていません", "保存していない指し手があります。"})
+          "前回の対局は残っていません", "保存していない指し手があります。",
+          "再開する対局を選んでください。",
+          "ほかに開いているウィンドウが多すぎるため、この対局は自動保存できません。"})
         EXPECT_NE(page.find(message), std::string::npos) << message;
     EXPECT_NE(page.find("Banzuri.ini"), std::string::npos);
 }
