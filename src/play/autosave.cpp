@@ -35,14 +35,20 @@ void MainForm::keep_game_after_move() {
     keep_game();
 }
 
-// The first free place, taken for as long as the program runs; stale temporary files of
-// killed writes are cleared from every place. The folder is made (private) when missing.
-void MainForm::choose_autosave_place() {
-    if (records_.autosave_chosen || records_.state_dir.empty()) return;
-    records_.autosave_chosen = true;
-    files::make_private_folder(records_.state_dir);  // a failure shows in the first write
+// At start: the temporary files killed writes left in any place, a minute old at least. Nothing
+// is made: a game only started writes nothing.
+void MainForm::clear_stale_autosave_files() {
+    if (records_.state_dir.empty()) return;
     for (int place = 1; place <= AUTOSAVE_PLACES; ++place)
         files::remove_stale_temporary_files(records_.state_dir / autosave_name(place));
+}
+
+// Before the first write: the first free place, taken for as long as the program runs. The
+// folder is made (private) when missing.
+void MainForm::choose_autosave_place() {
+    if (records_.autosave_chosen) return;
+    records_.autosave_chosen = true;
+    files::make_private_folder(records_.state_dir);  // a failure shows in the first write
     for (int place = 1; place <= AUTOSAVE_PLACES; ++place) {
         files::FileLock lock(records_.state_dir / autosave_lock_name(place));
         if (lock.busy()) continue;  // another window's
@@ -66,14 +72,14 @@ void MainForm::warn_no_autosave_place() {
 void MainForm::keep_game() {
     if (records_.state_dir.empty()) return;
     if (!records_.started) records_.started = local_now();
-    choose_autosave_place();
-    const std::filesystem::path file = records_.autosave_file;
-    if (file.empty()) return warn_no_autosave_place();
-    check_old_autosave(file);
     const LineRecord record = current_record();
     // A line that is no record (a position laid out by hand without a king, say) has nothing
     // to keep; the last game stays as it was.
     if (!record.record) return;
+    choose_autosave_place();
+    const std::filesystem::path file = records_.autosave_file;
+    if (file.empty()) return warn_no_autosave_place();
+    check_old_autosave(file);
     files::make_private_folder(records_.state_dir);
     const std::string error = records::save_record(*record.record, file);
     if (error.empty()) {
@@ -120,7 +126,6 @@ std::optional<std::filesystem::path> MainForm::choose_saved_game() {
 }
 
 void MainForm::SAIKAI_Click() {
-    choose_autosave_place();  // so that this window's own file is known
     if (const std::optional<std::filesystem::path> file = choose_saved_game()) resume_from(*file);
 }
 
@@ -130,7 +135,7 @@ void MainForm::resume_from(const std::filesystem::path& file) {
         loaded.record ? records::to_entries(*loaded.record) : std::vector<RecordEntry>{};
     if (line.empty()) {
         sound_.play(sound_.snd_forbidden());
-        // Set aside now; when it was this window's own, the next move writes a new file.
+        // Set aside now; when it was this window's own, its next move writes a new file.
         if (file == records_.autosave_file) records_.autosave_checked = true;
         const std::string why = loaded.record ? "棋譜の指し手を再現できません" : loaded.error;
         p.dialogs.warning("前回の対局のファイルが壊れていて再開できません。\n" + why + "\n" +

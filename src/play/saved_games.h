@@ -1,6 +1,6 @@
 // The places of the autosave in the state folder. Each running window keeps its game in a place
-// of its own, "last-game.kifu" for the first, "last-game-2.kifu" and on for windows opened
-// beside it, and holds that place's lock file for as long as it runs, so that two windows never
+// of its own, the first free one of "last-game.kifu", "last-game-2.kifu", ..., and holds that
+// place's lock file from its first write for as long as it runs, so that two windows never
 // write over each other's game.
 #pragma once
 

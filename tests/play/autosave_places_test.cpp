@@ -189,7 +189,11 @@ TEST_F(AutosavePlaces, StaleTemporaryFilesOfEveryPlaceGoAtStartYoungOnesStay) {
 }
 
 TEST_F(AutosavePlaces, ANewStateFolderIsPrivateAndWhatStandsInItsPlaceIsLeftAlone) {
-    { Window(state).play(1); }
+    {
+        Window w(state);
+        EXPECT_FALSE(fs::exists(state));  // only started, the game writes nothing
+        w.play(1);
+    }
     EXPECT_EQ(mode_of(state), 0700u);
 
     // A file where the folder should be: the autosave fails and says so; the file is as it was.
