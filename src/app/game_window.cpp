@@ -4,7 +4,9 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QElapsedTimer>
+#include <QHBoxLayout>
 #include <QKeyEvent>
+#include <QMenu>
 #include <QMenuBar>
 #include <QShowEvent>
 #include <QTimer>
@@ -16,6 +18,8 @@
 namespace banzuri::app {
 
 namespace {
+
+constexpr const char* kMovesKey = "view/moves";
 
 bool is_input(const QEvent* event) {
     switch (event->type()) {
@@ -60,7 +64,16 @@ GameWindow::GameWindow(std::filesystem::path files_dir, QString window_settings_
         canvas_,
         [this](int button, double x, double y, std::uint64_t time) { press(button, x, y, time); },
         this);
-    setCentralWidget(board_);
+    panel_ =
+        new MoveListPanel([this](int row) { run([this, row] { form_->show_position(row); }); });
+    auto* central = new QWidget(this);
+    auto* layout = new QHBoxLayout(central);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->addWidget(board_, 1);
+    layout->addWidget(panel_);
+    setCentralWidget(central);
+    panel_->setVisible(memory_.flag(kMovesKey, true));
     dialogs_.set_before_box([this] { show_drawn(); });
     canvas_.set_refresh_handler([this] {
         const QRegion drawn = canvas_.take_drawn();
@@ -72,7 +85,8 @@ GameWindow::GameWindow(std::filesystem::path files_dir, QString window_settings_
     full_screen->setShortcut(FULL_SCREEN_KEY);
     connect(full_screen, &QAction::triggered, this, [this] { toggle_full_screen(); });
     addAction(full_screen);
-    resize(board_->sizeHint() + QSize(0, menuBar()->sizeHint().height()));
+    add_view_menu();
+    resize(size_for_board(board_->sizeHint()));
     const WindowState remembered = memory_.recall();
     if (!remembered.size.isEmpty()) resize(remembered.size);
     normal_size_ = size();
@@ -103,6 +117,37 @@ void GameWindow::build_menus() {
         },
         [this] { run([this] { form_->MATCH_MAN_Click(); }); });
     assign_shortcuts(*this);
+}
+
+void GameWindow::add_view_menu() {
+    auto* moves = new QAction(QStringLiteral("棋譜"), this);
+    moves->setObjectName(QStringLiteral("VIEW_MOVES"));
+    moves->setCheckable(true);
+    moves->setChecked(moves_shown());
+    connect(moves, &QAction::toggled, this, [this](bool on) { show_moves(on); });
+    if (auto* other = findChild<QMenu*>(QStringLiteral("SONOTA")))
+        other->insertAction(other->actions().value(0), moves);
+    refresh_moves();
+}
+
+QSize GameWindow::size_for_board(QSize board) const {
+    const int panel = panel_->isHidden() ? 0 : MoveListPanel::WIDTH;
+    return board + QSize(panel, menuBar()->sizeHint().height());
+}
+
+void GameWindow::show_moves(bool shown) {
+    if (shown == moves_shown()) return;
+    panel_->setVisible(shown);
+    memory_.set_flag(kMovesKey, shown);
+    if (QAction* item = action("VIEW_MOVES")) item->setChecked(shown);
+    // The board keeps its size: the window grows or shrinks by the list.
+    const int change = shown ? MoveListPanel::WIDTH : -MoveListPanel::WIDTH;
+    if (!isFullScreen() && !isMaximized()) resize(size() + QSize(change, 0));
+    refresh_moves();
+}
+
+void GameWindow::refresh_moves() {
+    if (!panel_->isHidden()) panel_->show_list(move_list_of(form_->game()));
 }
 
 void GameWindow::show_as_remembered() {
@@ -147,7 +192,10 @@ bool GameWindow::run(const std::function<void()>& handler) {
     handler();
     gate_.end(elapsed.elapsed());
     // What the handler drew reaches the screen now, refreshed or not.
-    if (!quitting_) show_drawn();
+    if (!quitting_) {
+        show_drawn();
+        refresh_moves();
+    }
     if (close_pending_ && !quitting_) {
         close_pending_ = false;
         run([this] { form_->Form_Unload(); });

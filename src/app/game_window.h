@@ -9,6 +9,7 @@
 
 #include "app/board_widget.h"
 #include "app/input_gate.h"
+#include "app/move_list_panel.h"
 #include "app/qt_canvas.h"
 #include "app/qt_file_chooser.h"
 #include "app/qt_platform.h"
@@ -40,6 +41,12 @@ class GameWindow : public QMainWindow {
 
     MainForm& form() { return *form_; }
     BoardWidget& board() { return *board_; }
+    MoveListPanel& move_list() { return *panel_; }
+    // The move list beside the board is shown (その他 → 棋譜); the choice is remembered.
+    bool moves_shown() const { return !panel_->isHidden(); }
+    void show_moves(bool shown);
+    // The window's size for a board area of `board`, the menu bar and the move list included.
+    QSize size_for_board(QSize board) const;
     QtCanvas& canvas() { return canvas_; }
     QAction* action(const char* name) const;
     bool quitting() const { return quitting_; }
@@ -57,6 +64,9 @@ class GameWindow : public QMainWindow {
 
   private:
     void build_menus();
+    void add_view_menu();
+    // The move list follows the game after every handler.
+    void refresh_moves();
     void bind(QAction* action, void (MainForm::*handler)(), std::optional<MenuItem> check);
     // Runs one game handler unless another is still running; true when it ran.
     bool run(const std::function<void()>& handler);
@@ -84,6 +94,7 @@ class GameWindow : public QMainWindow {
     QtClipboard clipboard_;
     std::unique_ptr<MainForm> form_;
     BoardWidget* board_ = nullptr;
+    MoveListPanel* panel_ = nullptr;
     InputGate gate_;
     bool quitting_ = false;
     bool close_pending_ = false;  // the window was closed while a handler was running

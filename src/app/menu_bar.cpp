@@ -55,6 +55,10 @@ void position_commands(Builder& b, QMenuBar& bar) {
     b.command(*stop, "REVERSE", "反転", &MainForm::REVERSE_Click);
     b.command(*stop, "HINT", "ヒント", &MainForm::HINT_Click);
     stop->addSeparator();
+    b.command(*stop, "MATTA", "待った", &MainForm::MATTA_Click);
+    b.command(*stop, "FIRST_POSITION", "開始局面を表示", &MainForm::FIRST_POSITION_Click);
+    b.command(*stop, "LATEST_POSITION", "最新の局面を表示", &MainForm::LATEST_POSITION_Click);
+    stop->addSeparator();
     b.command(*stop, "KIFU_HIRAKU", "棋譜を開く…", &MainForm::KIFU_HIRAKU_Click);
     b.command(*stop, "KIFU_HOZON", "棋譜を保存…", &MainForm::KIFU_HOZON_Click);
     b.command(*stop, "KYOKUMEN_COPY", "局面をコピー", &MainForm::KYOKUMEN_COPY_Click);

@@ -26,10 +26,12 @@ void label_buttons_in_japanese(QMessageBox& box) {
 
 QMessageBox::StandardButton show_box(QWidget* parent, QMessageBox::Icon icon,
                                      const std::string& text, const std::string& title,
-                                     QMessageBox::StandardButtons buttons) {
+                                     QMessageBox::StandardButtons buttons,
+                                     QMessageBox::StandardButton preferred) {
     QMessageBox box(icon, QString::fromStdString(title), QString::fromStdString(text), buttons,
                     parent);
     label_buttons_in_japanese(box);
+    if (preferred != QMessageBox::NoButton) box.setDefaultButton(preferred);
     return static_cast<QMessageBox::StandardButton>(box.exec());
 }
 
@@ -37,17 +39,19 @@ QMessageBox::StandardButton show_box(QWidget* parent, QMessageBox::Icon icon,
 
 QMessageBox::StandardButton QtDialogs::open_box(QMessageBox::Icon icon, const std::string& text,
                                                 const std::string& title,
-                                                QMessageBox::StandardButtons buttons) {
+                                                QMessageBox::StandardButtons buttons,
+                                                QMessageBox::StandardButton preferred) {
     if (before_box_) before_box_();
-    return show_box(parent_, icon, text, title, buttons);
+    return show_box(parent_, icon, text, title, buttons, preferred);
 }
 
 void QtDialogs::message(const std::string& text, const std::string& title) {
     open_box(QMessageBox::NoIcon, text, title, QMessageBox::Ok);
 }
 
-bool QtDialogs::ask_yes_no(const std::string& text, const std::string& title) {
-    return open_box(QMessageBox::NoIcon, text, title, QMessageBox::Yes | QMessageBox::No) ==
+bool QtDialogs::ask_yes_no(const std::string& text, const std::string& title, Answer preferred) {
+    return open_box(QMessageBox::NoIcon, text, title, QMessageBox::Yes | QMessageBox::No,
+                    preferred == Answer::NO ? QMessageBox::No : QMessageBox::Yes) ==
            QMessageBox::Yes;
 }
 

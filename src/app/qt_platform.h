@@ -22,7 +22,8 @@ class QtDialogs : public Dialogs {
   public:
     explicit QtDialogs(QWidget* parent) : parent_(parent) {}
     void message(const std::string& text, const std::string& title) override;
-    bool ask_yes_no(const std::string& text, const std::string& title) override;
+    using Dialogs::ask_yes_no;
+    bool ask_yes_no(const std::string& text, const std::string& title, Answer preferred) override;
     void warning(const std::string& text, const std::string& title) override;
     std::optional<std::size_t> choose(const std::string& text, const std::string& title,
                                       const std::vector<std::string>& items) override;
@@ -36,9 +37,10 @@ class QtDialogs : public Dialogs {
     void set_before_box(std::function<void()> before) { before_box_ = std::move(before); }
 
   private:
-    QMessageBox::StandardButton open_box(QMessageBox::Icon icon, const std::string& text,
-                                         const std::string& title,
-                                         QMessageBox::StandardButtons buttons);
+    QMessageBox::StandardButton open_box(
+        QMessageBox::Icon icon, const std::string& text, const std::string& title,
+        QMessageBox::StandardButtons buttons,
+        QMessageBox::StandardButton preferred = QMessageBox::NoButton);
 
     QWidget* parent_;
     std::function<void()> before_box_;

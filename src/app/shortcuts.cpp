@@ -8,7 +8,9 @@ const std::vector<std::pair<const char*, QKeySequence>>& command_shortcuts() {
     static const std::vector<std::pair<const char*, QKeySequence>> table = {
         {"REPLAY", QKeySequence(Qt::Key_Left)},               // 戻
         {"AFTER", QKeySequence(Qt::Key_Right)},               // 進
-        {"CANCEL", QKeySequence(Qt::Key_Home)},               // 最初
+        {"FIRST_POSITION", QKeySequence(Qt::Key_Home)},       // 開始局面を表示
+        {"LATEST_POSITION", QKeySequence(Qt::Key_End)},       // 最新の局面を表示
+        {"MATTA", QKeySequence(Qt::CTRL | Qt::Key_Z)},        // 待った
         {"REVERSE", QKeySequence(Qt::CTRL | Qt::Key_R)},      // 反転
         {"KAISETU", QKeySequence(Qt::Key_F1)},                // 解説
         {"START", QKeySequence(Qt::Key_F2)},                  // 対局(人間) → スタート

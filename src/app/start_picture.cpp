@@ -13,7 +13,7 @@ namespace {
 // Platform pieces the redraw never uses.
 struct QuietDialogs : Dialogs {
     void message(const std::string&, const std::string&) override {}
-    bool ask_yes_no(const std::string&, const std::string&) override { return false; }
+    bool ask_yes_no(const std::string&, const std::string&, Answer) override { return false; }
     void warning(const std::string&, const std::string&) override {}
     std::optional<std::size_t> choose(const std::string&, const std::string&,
                                       const std::vector<std::string>&) override {

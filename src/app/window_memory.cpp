@@ -37,4 +37,12 @@ void WindowMemory::remember(const WindowState& state) const {
     settings->setValue(QStringLiteral("window/fullScreen"), state.full_screen);
 }
 
+bool WindowMemory::flag(const char* key, bool fallback) const {
+    return open(file_)->value(QString::fromUtf8(key), fallback).toBool();
+}
+
+void WindowMemory::set_flag(const char* key, bool value) const {
+    open(file_)->setValue(QString::fromUtf8(key), value);
+}
+
 }  // namespace banzuri::app

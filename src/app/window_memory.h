@@ -20,6 +20,9 @@ class WindowMemory {
 
     WindowState recall() const;
     void remember(const WindowState& state) const;
+    // A choice of what the window shows ("view/moves", ...), `fallback` when none was made.
+    bool flag(const char* key, bool fallback) const;
+    void set_flag(const char* key, bool value) const;
 
   private:
     QString file_;

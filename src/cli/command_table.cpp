@@ -2,6 +2,7 @@
 #include <array>
 
 #include "build_info.h"
+#include "cli/analyse_command.h"
 #include "cli/commands.h"
 #include "cli/computer_commands.h"
 #include "cli/match.h"
@@ -21,6 +22,7 @@ constexpr std::array kCommands = {
     Command{"selfplay", "--games N --seed S [--level L]", &command_selfplay},
     Command{"match", "--levels A B --games N --seed S [--movetime MS | --nodes N]", &command_match},
     Command{"record", "[--usi] FILE", &command_record},
+    Command{"analyse", "FILE [--level 4|5] [--nodes N | --movetime MS]", &command_analyse},
 };
 
 std::string usage() {

@@ -163,8 +163,8 @@ class Selfplay {
 
 // The look-ahead levels: the side to move of the SFEN, what the search saw, and its move.
 Output look_ahead_bestmove(const Position& p, const SearchOptions& o) {
-    const LookResult r =
-        look_ahead(p.game.position(), p.lower_to_move(), look_limits(o.level, o.think));
+    const LookResult r = look_ahead(p.game.position(), p.lower_to_move(),
+                                    look_limits(o.level, o.think), session_table());
     std::string score = "cp " + std::to_string(r.score);
     if (r.score > MATE_BOUND) score = "mate " + std::to_string(MATE_SCORE - r.score);
     if (r.score < -MATE_BOUND) score = "mate -" + std::to_string(MATE_SCORE + r.score);

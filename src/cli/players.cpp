@@ -46,6 +46,11 @@ GameState turned_round(const GameState& g) {
     return t;
 }
 
+LookTable& session_table() {
+    static LookTable table;
+    return table;
+}
+
 LookLimits look_limits(int level, const ThinkLimits& t) {
     LookLimits limits = level_limits(level);
     const int factor = level == LEVEL5 && t.level5_thinks_longer ? LEVEL5_FACTOR : 1;
@@ -62,7 +67,7 @@ LookLimits look_limits(int level, const ThinkLimits& t) {
 std::optional<Move> computer_move(const GameState& g, bool lower_side, int level,
                                   const ThinkLimits& t, ComputerState& scratch) {
     if (level <= 3) return one_ply(g, lower_side, level, scratch);
-    return look_ahead(g, lower_side, look_limits(level, t)).move;
+    return look_ahead(g, lower_side, look_limits(level, t), session_table()).move;
 }
 
 }  // namespace banzuri::cli

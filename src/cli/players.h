@@ -21,6 +21,9 @@ struct ThinkLimits {
 
 LookLimits look_limits(int level, const ThinkLimits& t);
 
+// The look-ahead's table of this run of the tool, made on first use and kept for every search.
+LookTable& session_table();
+
 // The move the level chooses for the lower or the upper side of `g`, or nothing when it has
 // none.
 std::optional<Move> computer_move(const GameState& g, bool lower_side, int level,

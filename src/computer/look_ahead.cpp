@@ -39,26 +39,35 @@ std::vector<std::uint64_t> earlier_positions(const GameState& g, int side) {
 
 }  // namespace
 
+LookTable::LookTable() : memory_(std::make_unique<look::SearchMemory>()) {}
+
+LookTable::~LookTable() = default;
+
 LookLimits level_limits(int level) {
     LookLimits limits;
     limits.nodes = level == LEVEL5 ? LEVEL5_NODES : LEVEL4_NODES;
     return limits;
 }
 
-LookResult look_ahead(const GameState& g, bool lower_side, const LookLimits& limits) {
+LookResult look_ahead(const GameState& g, bool lower_side, const LookLimits& limits,
+                      LookTable& table) {
     LookResult result;
     if (g.winner != TURN_NONE) return result;
     look::Position root;
     root.load(g, lower_side ? look::LOWER : look::UPPER);
-    // The searcher's tables are large: kept on the heap, one per search.
     auto searcher = std::make_unique<look::Searcher>(
-        root, limits, earlier_positions(g, lower_side ? look::LOWER : look::UPPER));
+        root, limits, earlier_positions(g, lower_side ? look::LOWER : look::UPPER), table.memory());
     searcher->run();
     if (!searcher->best().none()) result.move = move_of(searcher->best());
     result.depth = searcher->depth();
     result.nodes = searcher->nodes();
     result.score = searcher->score();
     return result;
+}
+
+LookResult look_ahead(const GameState& g, bool lower_side, const LookLimits& limits) {
+    LookTable table;
+    return look_ahead(g, lower_side, limits, table);
 }
 
 LookResult hint(const GameState& g, bool lower_side, std::function<bool()> should_stop) {

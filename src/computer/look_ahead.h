@@ -8,6 +8,7 @@
 #include <atomic>
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <optional>
 
 #include "computer/look_eval.h"
@@ -46,13 +47,35 @@ struct LookResult {
 inline constexpr int MATE_SCORE = 30000;
 inline constexpr int MATE_BOUND = 29000;
 
+namespace look {
+struct SearchMemory;
+}
+
+// The search's table and buffers, made once (about 16 MiB, touched only as searches reach it)
+// and kept for the searches of one player: a window's worker, a command-line session. Each
+// search starts afresh in it, so a move never depends on the searches before it. One search
+// at a time.
+class LookTable {
+  public:
+    LookTable();
+    ~LookTable();
+    LookTable(const LookTable&) = delete;
+    LookTable& operator=(const LookTable&) = delete;
+    look::SearchMemory& memory() { return *memory_; }
+
+  private:
+    std::unique_ptr<look::SearchMemory> memory_;
+};
+
 // The node budget of LEVEL4 or LEVEL5 (any other level gets LEVEL4's).
 LookLimits level_limits(int level);
 
 // The move the look-ahead search chooses for the lower or the upper side in `g` (board and
 // hands are read, and the positions of the record before rec_index, which it avoids meeting
 // again; whose turn `g` says is not). Safe to call from a worker thread on a copy
-// of the game state.
+// of the game state. The first form searches in `table`; the second makes a table of its own.
+LookResult look_ahead(const GameState& g, bool lower_side, const LookLimits& limits,
+                      LookTable& table);
 LookResult look_ahead(const GameState& g, bool lower_side, const LookLimits& limits);
 
 // The move LEVEL5 would play for the side to move; the game passes a deadline of

@@ -9,7 +9,6 @@ namespace banzuri::look {
 namespace {
 
 constexpr int INFINITE_SCORE = 32000;
-constexpr int TABLE_BITS = 20;
 constexpr int KEY_TABLE_MOVE = 1 << 30;
 constexpr int KEY_CAPTURE = 1 << 24;
 constexpr int KEY_KILLER = 1 << 22;
@@ -60,19 +59,27 @@ int placed_cost(Move m) {
 
 }  // namespace
 
+SearchMemory::SearchMemory(int table_bits)
+    : table(table_bits),
+      lists(MAX_PLY + 2),
+      keys(MAX_PLY + 2),
+      pickers(MAX_PLY + 2),
+      threats(MAX_PLY + 2) {}
+
 Searcher::Searcher(const Position& root, const LookLimits& limits,
-                   std::vector<std::uint64_t> earlier)
+                   std::vector<std::uint64_t> earlier, SearchMemory& memory)
     : pos_(root),
       limits_(limits),
       eval_(limits.weights),
-      table_(TABLE_BITS),
-      lists_(MAX_PLY + 2),
-      keys_(MAX_PLY + 2),
-      pickers_(MAX_PLY + 2),
-      threats_(MAX_PLY + 2),
+      table_(memory.table),
+      lists_(memory.lists),
+      keys_(memory.keys),
+      pickers_(memory.pickers),
+      threats_(memory.threats),
       history_(2 * (SQUARES + 8) * SQUARES, 0),
       earlier_(std::move(earlier)) {
     std::sort(earlier_.begin(), earlier_.end());
+    table_.new_search();
 }
 
 // The position at `ply` stood on the board before: earlier on the path or in the game.

@@ -1,4 +1,5 @@
-// The look-ahead searcher: one object per search, owning its position, table and buffers.
+// The look-ahead searcher: one object per search, owning its position, over the table and
+// buffers kept from one search to the next.
 #pragma once
 
 #include <array>
@@ -14,10 +15,25 @@ namespace banzuri::look {
 inline constexpr int MAX_PLY = 96;
 inline constexpr int MAX_QUIESCENCE_PLY = 8;
 
+inline constexpr int TABLE_BITS = 20;
+
+// What a search needs besides its position, large enough to be made once and kept: the
+// transposition table and the move lists, keys, pickers and threats of every ply.
+struct SearchMemory {
+    explicit SearchMemory(int table_bits = TABLE_BITS);
+    Table table;
+    std::vector<MoveList> lists;
+    std::vector<MoveKeys> keys;
+    std::vector<Picker> pickers;
+    std::vector<Threats> threats;
+};
+
 class Searcher {
   public:
-    // `earlier` are the hashes of the positions the game went through before the root.
-    Searcher(const Position& root, const LookLimits& limits, std::vector<std::uint64_t> earlier);
+    // `earlier` are the hashes of the positions the game went through before the root. The
+    // search starts a new generation of `memory`'s table; nothing of an earlier search counts.
+    Searcher(const Position& root, const LookLimits& limits, std::vector<std::uint64_t> earlier,
+             SearchMemory& memory);
 
     // Iterative deepening from the root; the best move of the deepest completed iteration
     // (or of the one stopped, once its first move was searched).
@@ -43,11 +59,11 @@ class Searcher {
     LookLimits limits_;
     Evaluator eval_;
     ThreatFinder finder_;
-    Table table_;
-    std::vector<MoveList> lists_;
-    std::vector<MoveKeys> keys_;
-    std::vector<Picker> pickers_;
-    std::vector<Threats> threats_;
+    Table& table_;
+    std::vector<MoveList>& lists_;
+    std::vector<MoveKeys>& keys_;
+    std::vector<Picker>& pickers_;
+    std::vector<Threats>& threats_;
     std::array<std::array<Move, 2>, MAX_PLY + 1> killers_{};
     std::vector<int> history_;
     std::vector<std::uint64_t> earlier_;             // sorted

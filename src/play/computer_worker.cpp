@@ -15,7 +15,7 @@ void ComputerWorker::start(GameState g, bool lower_side, LookLimits limits) {
     result_ = {};
     limits.stop = &stop_;
     thread_ = std::thread([this, state = std::move(g), lower_side, limits = std::move(limits)] {
-        result_ = look_ahead(state, lower_side, limits);
+        result_ = look_ahead(state, lower_side, limits, table_);
         done_.store(true, std::memory_order_release);
     });
 }

@@ -41,6 +41,7 @@ class ComputerWorker {
     std::atomic<bool> stop_{false};
     std::atomic<bool> done_{false};
     LookResult result_;
+    LookTable table_;  // kept for the window's life, used by one search at a time
 };
 
 }  // namespace banzuri

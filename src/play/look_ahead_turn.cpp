@@ -111,12 +111,12 @@ void MainForm::restore_selection_display() {
 
 bool MainForm::runs_while_thinking(Command handler) {
     static const Command allowed[] = {
-        &MainForm::LEVEL1_Click, &MainForm::LEVEL2_Click,   &MainForm::LEVEL3_Click,
-        &MainForm::LEVEL4_Click, &MainForm::LEVEL5_Click,   &MainForm::MIDORI_Click,
-        &MainForm::TATAMI_Click, &MainForm::TAKE_Click,     &MainForm::UCHU_Click,
-        &MainForm::RENGA_Click,  &MainForm::SIDOU_Click,    &MainForm::KEIKA_Click,
-        &MainForm::BGM_Click,    &MainForm::KAISETU_Click,  &MainForm::VER_Click,
-        &MainForm::OWARI_Click,  &MainForm::MATCH_MAN_Click};
+        &MainForm::LEVEL1_Click, &MainForm::LEVEL2_Click,    &MainForm::LEVEL3_Click,
+        &MainForm::LEVEL4_Click, &MainForm::LEVEL5_Click,    &MainForm::MIDORI_Click,
+        &MainForm::TATAMI_Click, &MainForm::TAKE_Click,      &MainForm::UCHU_Click,
+        &MainForm::RENGA_Click,  &MainForm::SIDOU_Click,     &MainForm::KEIKA_Click,
+        &MainForm::BGM_Click,    &MainForm::KAISETU_Click,   &MainForm::VER_Click,
+        &MainForm::OWARI_Click,  &MainForm::MATCH_MAN_Click, &MainForm::MATTA_Click};
     for (Command c : allowed)
         if (c == handler) return true;
     return false;

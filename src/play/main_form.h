@@ -13,6 +13,7 @@
 //   play/look_ahead_turn.cpp  the look-ahead levels on the worker thread, and the hint
 //   play/game_end.cpp         end of a game and shutdown
 //   play/navigation.cpp       stepping through the record and flipping the board
+//   play/take_back.cpp        待った, and showing any position of the line
 //   play/handicap.cpp         the handicap ladder
 //   play/option_menu.cpp      the option menu
 //   play/help_menu.cpp        the help page and the about box
@@ -117,6 +118,16 @@ class MainForm {
     void KIFU_HOZON_Click();
     void KYOKUMEN_COPY_Click();
     void SAIKAI_Click();
+    // 局面 → "待った": against the computer back to before the player's last move, between
+    // people one move; refused once the game is decided or while the computer thinks.
+    void MATTA_Click();
+    // The first and the latest position of the line (Home and End), as ← and → would reach
+    // them; the game goes on from the latest.
+    void FIRST_POSITION_Click();
+    void LATEST_POSITION_Click();
+    // Shows position n of the line (the move list's row n), as stepping would; the game is not
+    // changed. Refused with the forbidden sound while the computer thinks or a move is animated.
+    void show_position(int n);
     // The about box's "ホームページ" button; false when the page could not be opened (the box
     // then stays open).
     bool HOMEPAGE_Click();
@@ -255,6 +266,9 @@ class MainForm {
     void redraw_position();
     // After a full redraw: the move number and each side's last move up to the position shown.
     void show_last_moves();
+    // Redraws the board, hands, clocks, move number and move texts of the position the game
+    // now stands at.
+    void show_whole_position();
 
     // handicap ladder
     bool ladder_allowed();

@@ -41,8 +41,9 @@ bool MainForm::may_replace_game(const std::vector<RecordEntry>& replacement,
     if (line.size() < 2 || same_positions(line, records_.saved_line) ||
         same_positions(line, replacement))
         return true;
+    // Enter keeps the game: discarding moves takes a deliberate はい.
     return p.dialogs.ask_yes_no("保存していない指し手があります。\nこの対局をやめて開きますか？",
-                                title);
+                                title, Answer::NO);
 }
 
 // The piece that arrived in the last move of the line, as after a move just played.

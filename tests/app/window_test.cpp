@@ -111,7 +111,8 @@ class WindowTest : public QObject {
         QVERIFY(QTest::qWaitForWindowExposed(&s.window));
         QCOMPARE(s.window.windowTitle(), QStringLiteral("Banzuri"));
         QCOMPARE(s.window.board().size(), QSize(765, 546));
-        QVERIFY(s.window.menuBar()->geometry().bottom() < s.window.board().geometry().top());
+        QVERIFY(s.window.menuBar()->geometry().bottom() <
+                s.window.board().mapTo(&s.window, QPoint(0, 0)).y());
         QCOMPARE(s.window.board().grab().size(), QSize(765, 546));
     }
 
@@ -126,15 +127,16 @@ class WindowTest : public QObject {
         QCOMPARE(captions(submenu(bar, "START2")->actions()), QStringList({"先手", "後手"}));
         QCOMPARE(captions(submenu(bar, "LEVEL")->actions()),
                  QStringList({"LEVEL1", "LEVEL2", "LEVEL3", "LEVEL4", "LEVEL5"}));
-        QCOMPARE(captions(submenu(bar, "STOP")->actions()),
-                 QStringList({"最初", "反転", "ヒント", "棋譜を開く…", "棋譜を保存…",
-                              "局面をコピー", "前回の対局を再開"}));
+        QCOMPARE(
+            captions(submenu(bar, "STOP")->actions()),
+            QStringList({"最初", "反転", "ヒント", "待った", "開始局面を表示", "最新の局面を表示",
+                         "棋譜を開く…", "棋譜を保存…", "局面をコピー", "前回の対局を再開"}));
         QCOMPARE(captions(submenu(bar, "OPTION")->actions()),
                  QStringList({"背景画", "移動指導", "経過時間", "BGM"}));
         QCOMPARE(captions(submenu(bar, "HAIKEI_GA")->actions()),
                  QStringList({"緑", "畳", "竹", "宇宙", "煉瓦"}));
         QCOMPARE(captions(submenu(bar, "SONOTA")->actions()),
-                 QStringList({"解説", "バージョン情報"}));
+                 QStringList({"棋譜", "解説", "バージョン情報"}));
         for (QAction* a : s.window.findChildren<QAction*>())
             QVERIFY(a->isEnabled());
         for (const char* name : {"LEVEL1", "LEVEL2", "LEVEL3", "LEVEL4", "LEVEL5", "MIDORI",
@@ -402,7 +404,7 @@ class WindowTest : public QObject {
                      .lower_hand(banzuri::KIND_KIN, 1));
         s.trigger("START");
         const auto resize = [&s](QSize size) {
-            s.window.resize(size + QSize(0, s.window.menuBar()->height()));
+            s.window.resize(s.window.size_for_board(size));
             QTRY_COMPARE(s.window.board().size(), size);
         };
         resize(QSize(1530, 1092));
@@ -437,7 +439,7 @@ class WindowTest : public QObject {
         const auto burst = [&](QSize last) {
             for (int step = 4; step >= 0; --step) {
                 const QSize size = last - QSize(30 * step, 20 * step);
-                s.window.resize(size + QSize(0, s.window.menuBar()->height()));
+                s.window.resize(s.window.size_for_board(size));
                 QTRY_COMPARE(board.size(), size);
                 board.repaint();
             }
@@ -519,10 +521,16 @@ class WindowTest : public QObject {
         Session s;
         QVERIFY(QTest::qWaitForWindowExposed(&s.window));
         const QList<std::pair<const char*, QKeySequence>> keys = {
-            {"REPLAY", QKeySequence(Qt::Key_Left)},  {"AFTER", QKeySequence(Qt::Key_Right)},
-            {"CANCEL", QKeySequence(Qt::Key_Home)},  {"REVERSE", QKeySequence("Ctrl+R")},
-            {"KAISETU", QKeySequence(Qt::Key_F1)},   {"START", QKeySequence(Qt::Key_F2)},
-            {"KIFU_HIRAKU", QKeySequence("Ctrl+O")}, {"KIFU_HOZON", QKeySequence("Ctrl+S")}};
+            {"REPLAY", QKeySequence(Qt::Key_Left)},
+            {"AFTER", QKeySequence(Qt::Key_Right)},
+            {"FIRST_POSITION", QKeySequence(Qt::Key_Home)},
+            {"LATEST_POSITION", QKeySequence(Qt::Key_End)},
+            {"MATTA", QKeySequence("Ctrl+Z")},
+            {"REVERSE", QKeySequence("Ctrl+R")},
+            {"KAISETU", QKeySequence(Qt::Key_F1)},
+            {"START", QKeySequence(Qt::Key_F2)},
+            {"KIFU_HIRAKU", QKeySequence("Ctrl+O")},
+            {"KIFU_HOZON", QKeySequence("Ctrl+S")}};
         for (const auto& [name, key] : keys) {
             QAction* action = s.window.action(name);
             QCOMPARE(action->shortcut(), key);

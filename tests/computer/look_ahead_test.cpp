@@ -81,6 +81,24 @@ TEST(LookAhead, SameBudgetSameMoveAndNodes) {
     EXPECT_GT(moving_piece(g, false, *upper.move), 0);
 }
 
+TEST(LookAhead, AKeptTableGivesWhatAFreshOneGivesWhateverWasSearchedBefore) {
+    GameState start = testing::start_game();
+    GameState later = start;
+    later.set(3, 7, EMPTY);
+    later.set(3, 6, LOWER_HU);
+    later.hand_own[KIND_KIN] = 1;
+    LookTable kept;
+    for (int round = 0; round < 2; ++round)
+        for (const GameState* g : {&start, &later})
+            for (const bool lower : {true, false}) {
+                const LookResult fresh = look_ahead(*g, lower, budget(12000));
+                const LookResult reused = look_ahead(*g, lower, budget(12000), kept);
+                EXPECT_EQ(fresh.move, reused.move) << round << lower;
+                EXPECT_EQ(fresh.score, reused.score) << round << lower;
+                EXPECT_EQ(fresh.depth, reused.depth) << round << lower;
+            }
+}
+
 TEST(LookAhead, NoMoveWhenTheGameIsOverOrTheSideIsStuck) {
     GameState g = testing::start_game();
     g.winner = FIRST_PLAYER;

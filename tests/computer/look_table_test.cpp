@@ -39,5 +39,33 @@ TEST(LookTable, AShallowerBoundKeepsTheDeeperResultAndAMovelessOneKeepsTheMove) 
     EXPECT_EQ(table.probe(9)->bound, BOUND_EXACT);
 }
 
+TEST(LookTable, ANewSearchSeesNothingOfTheSearchesBefore) {
+    Table table(10);
+    table.store(9, 55, 10, 6, BOUND_EXACT);
+    table.new_search();
+    EXPECT_EQ(table.probe(9), nullptr) << "an earlier search's entry reads as empty";
+    table.store(9, 0, -5, 1, BOUND_UPPER);
+    ASSERT_NE(table.probe(9), nullptr) << "and is replaced whatever its depth";
+    EXPECT_EQ(table.probe(9)->depth, 1);
+    EXPECT_EQ(table.probe(9)->move, 0u) << "an earlier search's move is not carried over";
+    EXPECT_EQ(table.probe(9)->score, -5);
+}
+
+TEST(LookTable, GenerationsRunOutIntoAClearedTableNotAnOldEntry) {
+    Table table(4);  // four index bits: generations 1 to 15
+    table.store(3, 21, 7, 2, BOUND_LOWER);
+    for (int search = 0; search < 14; ++search) {
+        table.new_search();
+        EXPECT_EQ(table.probe(3), nullptr) << "search " << search;
+    }
+    EXPECT_EQ(table.generation(), 15u);
+    table.new_search();
+    EXPECT_EQ(table.generation(), 1u) << "the generation the old entry was written in";
+    EXPECT_EQ(table.probe(3), nullptr) << "the wrap cleared the table";
+    table.store(3 + 16 * 5, 4, 1, 1, BOUND_EXACT);
+    EXPECT_EQ(table.probe(3 + 16 * 5)->move, 4u) << "keys differing above the index still count";
+    EXPECT_EQ(table.probe(3), nullptr);
+}
+
 }  // namespace
 }  // namespace banzuri::look

@@ -82,8 +82,10 @@ class FakeDialogs : public Dialogs {
         log_.push_back("message [" + title + "] " + text);
         if (on_message) on_message();
     }
-    bool ask_yes_no(const std::string& text, const std::string& title) override {
+    using Dialogs::ask_yes_no;
+    bool ask_yes_no(const std::string& text, const std::string& title, Answer preferred) override {
         log_.push_back("ask [" + title + "] " + text);
+        preferred_answers.push_back(preferred);
         bool answer = false;
         if (!answers.empty()) {
             answer = answers.front();
@@ -109,6 +111,7 @@ class FakeDialogs : public Dialogs {
     }
     std::deque<bool> answers;                        // answers to ask_yes_no, No when empty
     std::deque<std::optional<std::size_t>> choices;  // answers to choose, cancelled when empty
+    std::vector<Answer> preferred_answers;           // the button Enter would press, per question
     std::function<void()> on_message;
 
   private:

@@ -202,7 +202,11 @@ TEST_F(ShippedHelpPage, NamesEveryMenuItemByItsCaption) {
                                 "棋譜を開く…",
                                 "棋譜を保存…",
                                 "局面をコピー",
-                                "前回の対局を再開"})
+                                "前回の対局を再開",
+                                "待った",
+                                "開始局面を表示",
+                                "最新の局面を表示",
+                                "棋譜"})
         EXPECT_NE(page.find(std::string("<span class=\"menu\">") + caption + "</span>"),
                   std::string::npos)
             << caption;
@@ -224,6 +228,8 @@ TEST_F(ShippedHelpPage, QuotesTheMessagesThePlayerMeets) {
           "OKですか？", "できません", "対局途中ではできません", "反転後ではできません",
           "続けますか？", "あなたの勝ちです", "保存する対局がありません",
           "前回の対局は残っていません", "保存していない指し手があります。",
+          "待ったできる手がありません", "対局は終わっています。",
+          "コンピュータが考えている間は待ったできません", "▲先手の番", "△後手の番",
           "再開する対局を選んでください。",
           "ほかに開いているウィンドウが多すぎるため、この対局は自動保存できません。"})
         EXPECT_NE(page.find(message), std::string::npos) << message;

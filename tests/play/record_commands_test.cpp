@@ -199,6 +199,8 @@ TEST_F(Records, OpeningOverUnsavedMovesAsksFirst) {
     EXPECT_EQ(a.boxes(),
               std::vector<std::string>{"ask [棋譜を開く] 保存していない指し手があります。\n"
                                        "この対局をやめて開きますか？"});
+    EXPECT_EQ(a.dialogs.preferred_answers, std::vector<Answer>{Answer::NO})
+        << "Enter keeps the unsaved game";
     EXPECT_EQ(a.form.state().move_count, 5);
     a.dialogs.answers.push_back(true);
     a.files.answers.push_back(file("other.kifu"));
