@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the game needs to build, run and test; quick when all are there.
-# With --test also the tools that only the tests and CI use (package checks).
+# With --test also the tools that only the tests and CI use (package checks, libFuzzer).
 set -euo pipefail
 
 packages=(
@@ -9,7 +9,7 @@ packages=(
   fonts-ipafont-mincho xdg-utils file
 )
 if [[ "${1:-}" == "--test" ]]; then
-  packages+=(desktop-file-utils appstream lintian nodejs npm)
+  packages+=(desktop-file-utils appstream lintian nodejs npm libclang-rt-14-dev)
 fi
 
 missing=()

@@ -1,6 +1,7 @@
 #include "app/qt_platform.h"
 
 #include <QAbstractButton>
+#include <QInputDialog>
 #include <QMessageBox>
 #include <QString>
 #include <QTime>
@@ -60,6 +61,25 @@ void QtDialogs::warning(const std::string& text, const std::string& title) {
         return;
     }
     open_box(QMessageBox::Warning, text, title, QMessageBox::Ok);
+}
+
+std::optional<std::size_t> QtDialogs::choose(const std::string& text, const std::string& title,
+                                             const std::vector<std::string>& items) {
+    if (before_box_) before_box_();
+    QStringList labels;
+    for (const std::string& item : items)
+        labels << QString::fromStdString(item);
+    QInputDialog box(parent_);
+    box.setWindowTitle(QString::fromStdString(title));
+    box.setLabelText(QString::fromStdString(text));
+    box.setComboBoxItems(labels);
+    box.setComboBoxEditable(false);
+    box.setOkButtonText(QString::fromUtf8("OK"));
+    box.setCancelButtonText(QString::fromUtf8("キャンセル"));
+    if (box.exec() != QDialog::Accepted) return std::nullopt;
+    const qsizetype at = labels.indexOf(box.textValue());
+    if (at < 0) return std::nullopt;
+    return static_cast<std::size_t>(at);
 }
 
 void QtDialogs::show_held_warnings() {

@@ -25,6 +25,8 @@ class QtDialogs : public Dialogs {
     using Dialogs::ask_yes_no;
     bool ask_yes_no(const std::string& text, const std::string& title, Answer preferred) override;
     void warning(const std::string& text, const std::string& title) override;
+    std::optional<std::size_t> choose(const std::string& text, const std::string& title,
+                                      const std::vector<std::string>& items) override;
 
     // From now on warnings wait until show_held_warnings().
     void hold_warnings() { holding_ = true; }

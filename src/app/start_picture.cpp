@@ -15,6 +15,10 @@ struct QuietDialogs : Dialogs {
     void message(const std::string&, const std::string&) override {}
     bool ask_yes_no(const std::string&, const std::string&, Answer) override { return false; }
     void warning(const std::string&, const std::string&) override {}
+    std::optional<std::size_t> choose(const std::string&, const std::string&,
+                                      const std::vector<std::string>&) override {
+        return std::nullopt;
+    }
 };
 struct NoMenu : MenuView {
     void show_checked(MenuItem, bool) override {}

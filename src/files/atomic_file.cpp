@@ -109,6 +109,11 @@ std::string reason_of(int error_number) {
     }
 }
 
+std::string read_reason_of(int error_number) {
+    if (error_number == EACCES || error_number == EPERM) return "読む権限がありません";
+    return reason_of(error_number);
+}
+
 std::string write_file_atomically(const std::filesystem::path& path, std::string_view bytes) {
     if (path.filename().empty()) return failure(path, EISDIR);
     // Renaming over a file needs only the folder's permission: a file the player made read-only

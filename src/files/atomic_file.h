@@ -20,8 +20,12 @@ namespace banzuri::files {
 // replaced, although the folder alone would allow the rename.
 std::string write_file_atomically(const std::filesystem::path& path, std::string_view bytes);
 
-// A reason for an errno value, in Japanese.
+// A reason for an errno value of a failed write, in Japanese.
 std::string reason_of(int error_number);
+
+// The same for a failed read: a file that may not be read says so, not that it may not be
+// written.
+std::string read_reason_of(int error_number);
 
 // The temporary files of write_file_atomically() for `path` are named "." + file name + "." +
 // six letters or digits. One that a killed write left behind is this old at least before it is

@@ -1,7 +1,10 @@
 // The window's modal message boxes, as the game's components see them.
 #pragma once
 
+#include <cstddef>
+#include <optional>
 #include <string>
+#include <vector>
 
 namespace banzuri {
 
@@ -21,6 +24,10 @@ class Dialogs {
     }
     // Modal box with an OK button and the warning (exclamation) icon.
     virtual void warning(const std::string& text, const std::string& title) = 0;
+    // Modal box listing `items`, the first one picked, with OK and キャンセル buttons and no
+    // icon; the index of the item picked, or nothing when cancelled.
+    virtual std::optional<std::size_t> choose(const std::string& text, const std::string& title,
+                                              const std::vector<std::string>& items) = 0;
 };
 
 }  // namespace banzuri

@@ -1,11 +1,14 @@
 // The game in progress is kept in the state folder after every move, written atomically, so
 // that "前回の対局を再開" brings it back after the window was closed, the program crashed or
-// the power failed. A damaged file is reported and set aside, never deleted.
-#include <sys/stat.h>
-
+// the power failed. A damaged file is reported and set aside, never deleted. Each running
+// window keeps its game in a place of its own (play/saved_games.h), and 前回の対局を再開 offers
+// the kept games, the most recent first.
 #include <system_error>
 
+#include "files/atomic_file.h"
+#include "files/private_folder.h"
 #include "play/main_form.h"
+#include "play/saved_games.h"
 #include "records/entries.h"
 #include "records/record_file.h"
 
@@ -22,13 +25,7 @@ std::string aside_text(const std::filesystem::path& aside) {
     return "このファイルは「" + aside.string() + "」に移して残してあります。";
 }
 
-// The folder and its missing parents, new ones readable by the user alone.
-void make_state_folder(const std::filesystem::path& folder) {
-    std::error_code error;
-    if (std::filesystem::is_directory(folder, error)) return;
-    std::filesystem::create_directories(folder, error);
-    ::chmod(folder.c_str(), 0700);  // a folder that stays as it was fails the write, reported there
-}
+const std::string kChooseText = "再開する対局を選んでください。\n新しいものが先頭です。";
 
 }  // namespace
 
@@ -38,16 +35,52 @@ void MainForm::keep_game_after_move() {
     keep_game();
 }
 
+// At start: the temporary files killed writes left in any place, a minute old at least. Nothing
+// is made: a game only started writes nothing.
+void MainForm::clear_stale_autosave_files() {
+    if (records_.state_dir.empty()) return;
+    for (int place = 1; place <= AUTOSAVE_PLACES; ++place)
+        files::remove_stale_temporary_files(records_.state_dir / autosave_name(place));
+}
+
+// Before the first write: the first free place, taken for as long as the program runs. The
+// folder is made (private) when missing.
+void MainForm::choose_autosave_place() {
+    if (records_.autosave_chosen) return;
+    records_.autosave_chosen = true;
+    files::make_private_folder(records_.state_dir);  // a failure shows in the first write
+    for (int place = 1; place <= AUTOSAVE_PLACES; ++place) {
+        files::FileLock lock(records_.state_dir / autosave_lock_name(place));
+        if (lock.busy()) continue;  // another window's
+        // Free, or not lockable at all (a folder that cannot be written, say: its write
+        // reports the problem); never a place another window holds.
+        records_.autosave_file = records_.state_dir / autosave_name(place);
+        records_.autosave_lock = std::move(lock);
+        return;
+    }
+}
+
+void MainForm::warn_no_autosave_place() {
+    if (records_.autosave_warned) return;
+    records_.autosave_warned = true;
+    p.dialogs.warning(
+        "ほかに開いているウィンドウが多すぎるため、この対局は自動保存できません。\n"
+        "対局はそのまま続けられます。",
+        kAutosaveTitle);
+}
+
 void MainForm::keep_game() {
     if (records_.state_dir.empty()) return;
     if (!records_.started) records_.started = local_now();
-    const std::filesystem::path file = records_.state_dir / AUTOSAVE_FILE_NAME;
-    check_old_autosave(file);
     const LineRecord record = current_record();
     // A line that is no record (a position laid out by hand without a king, say) has nothing
     // to keep; the last game stays as it was.
     if (!record.record) return;
-    make_state_folder(records_.state_dir);
+    choose_autosave_place();
+    const std::filesystem::path file = records_.autosave_file;
+    if (file.empty()) return warn_no_autosave_place();
+    check_old_autosave(file);
+    files::make_private_folder(records_.state_dir);
     const std::string error = records::save_record(*record.record, file);
     if (error.empty()) {
         records_.autosave_warned = false;
@@ -73,22 +106,37 @@ void MainForm::check_old_autosave(const std::filesystem::path& file) {
                       kAutosaveTitle);
 }
 
-void MainForm::SAIKAI_Click() {
-    const std::filesystem::path file = records_.state_dir.empty()
-                                           ? std::filesystem::path{}
-                                           : records_.state_dir / AUTOSAVE_FILE_NAME;
-    std::error_code error;
-    if (file.empty() || !std::filesystem::exists(file, error)) {
+// The game to resume: the one kept, or the one chosen when several windows kept theirs;
+// nothing when there is none (said here) or the choice was cancelled.
+std::optional<std::filesystem::path> MainForm::choose_saved_game() {
+    const std::vector<SavedGame> games =
+        records_.state_dir.empty() ? std::vector<SavedGame>{} : saved_games(records_.state_dir);
+    if (games.empty()) {
         sound_.play(sound_.snd_forbidden());
         p.dialogs.message("前回の対局は残っていません", kResumeTitle);
-        return;
+        return std::nullopt;
     }
+    if (games.size() == 1) return games.front().file;
+    std::vector<std::string> labels;
+    for (const SavedGame& game : games)
+        labels.push_back(saved_game_label(game));
+    const std::optional<std::size_t> chosen = p.dialogs.choose(kChooseText, kResumeTitle, labels);
+    if (!chosen || *chosen >= games.size()) return std::nullopt;
+    return games[*chosen].file;
+}
+
+void MainForm::SAIKAI_Click() {
+    if (const std::optional<std::filesystem::path> file = choose_saved_game()) resume_from(*file);
+}
+
+void MainForm::resume_from(const std::filesystem::path& file) {
     const records::LoadResult loaded = records::load_record(file);
     const std::vector<RecordEntry> line =
         loaded.record ? records::to_entries(*loaded.record) : std::vector<RecordEntry>{};
     if (line.empty()) {
         sound_.play(sound_.snd_forbidden());
-        records_.autosave_checked = true;  // set aside now; the next move writes a new file
+        // Set aside now; when it was this window's own, its next move writes a new file.
+        if (file == records_.autosave_file) records_.autosave_checked = true;
         const std::string why = loaded.record ? "棋譜の指し手を再現できません" : loaded.error;
         p.dialogs.warning("前回の対局のファイルが壊れていて再開できません。\n" + why + "\n" +
                               aside_text(set_aside(file)),

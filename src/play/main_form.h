@@ -309,6 +309,11 @@ class MainForm {
     void keep_game_after_move();
     void keep_game();
     void check_old_autosave(const std::filesystem::path& file);
+    void clear_stale_autosave_files();
+    void choose_autosave_place();
+    void warn_no_autosave_place();
+    std::optional<std::filesystem::path> choose_saved_game();
+    void resume_from(const std::filesystem::path& file);
 
     // options
     void 読込_環境設定ファイル();

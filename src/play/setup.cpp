@@ -47,6 +47,7 @@ void MainForm::Form_Load() {
     sel_.selection_state = 0;
     読込_環境設定ファイル();
     初期設定();
+    clear_stale_autosave_files();
 }
 
 void MainForm::START_Click() {

@@ -40,7 +40,7 @@ bool is_kifu(const std::filesystem::path& path) {
 std::optional<std::string> read_bounded(const std::filesystem::path& path, std::string& why) {
     const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0) {
-        why = files::reason_of(errno);
+        why = files::read_reason_of(errno);
         return std::nullopt;
     }
     struct stat st {};
@@ -54,7 +54,7 @@ std::optional<std::string> read_bounded(const std::filesystem::path& path, std::
     while (bytes.size() <= kMaxRecordFileBytes) {
         const ssize_t got = ::read(fd, buffer, sizeof buffer);
         if (got < 0 && errno == EINTR) continue;
-        if (got < 0) why = files::reason_of(errno);
+        if (got < 0) why = files::read_reason_of(errno);
         if (got <= 0) break;
         bytes.append(buffer, static_cast<std::size_t>(got));
     }

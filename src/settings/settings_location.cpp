@@ -1,9 +1,8 @@
 #include "settings/settings_location.h"
 
-#include <sys/stat.h>
-
-#include <cerrno>
 #include <system_error>
+
+#include "files/private_folder.h"
 
 namespace banzuri::settings {
 
@@ -35,13 +34,7 @@ std::filesystem::path settings_folder(const SettingsPlaces& places) {
 }
 
 bool make_settings_folder(const std::filesystem::path& folder) {
-    std::filesystem::path made;
-    for (const auto& part : folder) {
-        made /= part;
-        if (::mkdir(made.c_str(), 0700) != 0 && errno != EEXIST) return false;
-    }
-    std::error_code error;
-    return std::filesystem::is_directory(folder, error);
+    return files::make_private_folder(folder) == 0;
 }
 
 }  // namespace banzuri::settings

@@ -2,7 +2,10 @@
 // on the offscreen platform.
 #include <QAbstractButton>
 #include <QApplication>
+#include <QComboBox>
+#include <QDialogButtonBox>
 #include <QFile>
+#include <QInputDialog>
 #include <QMessageBox>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -54,6 +57,38 @@ class DialogsTest : public QObject {
                  QStringList{QStringLiteral("OK")});
         QCOMPARE(captions_of([&] { dialogs.warning("警告", "Banzuri.ini"); }, QMessageBox::Ok),
                  QStringList{QStringLiteral("OK")});
+    }
+
+    // The list box: Japanese buttons, the first item picked at first, the one picked answered.
+    void theChoiceBoxAnswersTheItemPicked() {
+        QtDialogs dialogs(nullptr);
+        const std::vector<std::string> items{
+            "4手・最後の指し手 2024/05/01 09:05（last-game.kifu）",
+            "6手・最後の指し手 2024/05/01 08:00（last-game-2.kifu）"};
+        for (const int pick : {1, 0, -1}) {
+            QStringList captions;
+            QString first;
+            QTimer::singleShot(0, [&] {
+                auto* box = qobject_cast<QInputDialog*>(QApplication::activeModalWidget());
+                if (box == nullptr) return;
+                auto* buttons = box->findChild<QDialogButtonBox*>();
+                for (QAbstractButton* button : buttons->buttons())
+                    captions << button->text();
+                captions.sort();
+                first = box->textValue();
+                if (pick < 0) return box->reject();
+                box->findChild<QComboBox*>()->setCurrentIndex(pick);
+                box->accept();
+            });
+            const std::optional<std::size_t> chosen =
+                dialogs.choose("再開する対局を選んでください。", "前回の対局を再開", items);
+            QCOMPARE(captions, (QStringList{QStringLiteral("OK"), QStringLiteral("キャンセル")}));
+            QCOMPARE(first, QString::fromStdString(items[0]));
+            if (pick < 0)
+                QVERIFY(!chosen);
+            else
+                QCOMPARE(chosen, std::optional<std::size_t>(static_cast<std::size_t>(pick)));
+        }
     }
 
     void openerSuccessIsItsExitStatus() {

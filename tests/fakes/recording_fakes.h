@@ -100,8 +100,22 @@ class FakeDialogs : public Dialogs {
     void warning(const std::string& text, const std::string& title) override {
         log_.push_back("warning [" + title + "] " + text);
     }
-    std::deque<bool> answers;               // answers to ask_yes_no, No when empty
-    std::vector<Answer> preferred_answers;  // the button Enter would press, per question
+    std::optional<std::size_t> choose(const std::string& text, const std::string& title,
+                                      const std::vector<std::string>& items) override {
+        std::string line = "choose [" + title + "] " + text;
+        for (const std::string& item : items)
+            line += "\n- " + item;
+        log_.push_back(line);
+        std::optional<std::size_t> choice;
+        if (!choices.empty()) {
+            choice = choices.front();
+            choices.pop_front();
+        }
+        return choice;
+    }
+    std::deque<bool> answers;                        // answers to ask_yes_no, No when empty
+    std::deque<std::optional<std::size_t>> choices;  // answers to choose, cancelled when empty
+    std::vector<Answer> preferred_answers;           // the button Enter would press, per question
     std::function<void()> on_message;
 
   private:
