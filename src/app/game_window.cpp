@@ -12,6 +12,7 @@
 #include "app/about_box.h"
 #include "app/menu_bar.h"
 #include "app/shortcuts.h"
+#include "app/view_options.h"
 
 namespace banzuri::app {
 
@@ -49,7 +50,7 @@ GameWindow::GameWindow(std::filesystem::path files_dir, QString window_settings_
       frames_([this] { frame(); }),
       app_control_([this] { quit_now(); }, [this] { show_about(); }),
       application_quit_([] { QCoreApplication::quit(); }),
-      memory_(std::move(window_settings_file)) {
+      memory_(window_settings_file) {
     if (state_dir.empty()) state_dir = files_dir;
     form_ = std::make_unique<MainForm>(
         Platform{canvas_, dialogs_, clock_, timer_, menu_view_, sound_, browser_, app_control_,
@@ -60,6 +61,12 @@ GameWindow::GameWindow(std::filesystem::path files_dir, QString window_settings_
         canvas_,
         [this](int button, double x, double y, std::uint64_t time) { press(button, x, y, time); },
         this);
+    board_->set_pointer_handlers(
+        [this](double x, double y) { run([this, x, y] { form_->Form_MouseMove(x, y); }); },
+        [this](int button, double x, double y) {
+            run([this, button, x, y] { form_->Form_MouseUp(button, x, y); });
+        },
+        [this] { return form_->dragged_piece(); });
     setCentralWidget(board_);
     dialogs_.set_before_box([this] { show_drawn(); });
     canvas_.set_refresh_handler([this] {
@@ -67,6 +74,9 @@ GameWindow::GameWindow(std::filesystem::path files_dir, QString window_settings_
         if (!drawn.isEmpty()) board_->show_drawn(drawn, true);
     });
     build_menus();
+    add_last_move_option(*menuBar(), window_settings_file, [this](bool on) {
+        run([this, on] { form_->set_last_move_highlight(on); });
+    });
     auto* full_screen = new QAction(this);
     full_screen->setObjectName(QStringLiteral("FULL_SCREEN"));
     full_screen->setShortcut(FULL_SCREEN_KEY);
