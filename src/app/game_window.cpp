@@ -61,9 +61,19 @@ GameWindow::GameWindow(std::filesystem::path files_dir, QString window_settings_
         canvas_,
         [this](int button, double x, double y, std::uint64_t time) { press(button, x, y, time); },
         this);
+    // A pointer's move only draws; a release is a handler only when it drops a dragged piece,
+    // so that the presses the gate drops stay measured from the handlers of presses.
     board_->set_pointer_handlers(
-        [this](double x, double y) { run([this, x, y] { form_->Form_MouseMove(x, y); }); },
+        [this](double x, double y) {
+            if (quitting_ || gate_.busy()) return;
+            form_->Form_MouseMove(x, y);
+            show_drawn();
+        },
         [this](int button, double x, double y) {
+            if (form_->dragged_piece() == EMPTY) {
+                form_->Form_MouseUp(button, x, y);  // a click's release: nothing is dragged
+                return;
+            }
             run([this, button, x, y] { form_->Form_MouseUp(button, x, y); });
         },
         [this] { return form_->dragged_piece(); });

@@ -24,7 +24,9 @@ int MainForm::dragged_piece() const {
 
 void MainForm::Form_MouseUp(int button, double x, double y) {
     const DragState drag = std::exchange(drag_, {});
-    if (!drag.armed || button != MOUSE_LEFT || quitting_ || thinking() || animating()) return;
+    if (!drag.armed || !drag.moved || button != MOUSE_LEFT || quitting_ || thinking() ||
+        animating())
+        return;
     const int cx = cell_of(x, board_left, cell_width);
     const int cy = cell_of(y, board_top, cell_height);
     if (cx == drag.from_x && cy == drag.from_y) return;  // a click: wait for the second one

@@ -102,7 +102,8 @@ class MainForm {
     // The pointer moved to (x, y): the capture preview follows it, and a piece picked up by
     // the press is being dragged.
     void Form_MouseMove(double x, double y);
-    // The button pressed on a piece was let go on (x, y): another square is the move there.
+    // The button pressed on a piece was let go on (x, y): after the pointer has left the
+    // piece's cell, another square is the move there; any release ends the drag.
     void Form_MouseUp(int button, double x, double y);
     void Form_KeyPress(int key);
     void Form_Unload();

@@ -166,6 +166,8 @@ TEST(Dragging, ReleasingOnAnotherSquareMovesAndOnTheSameSquareKeepsThePick) {
     w.click(3, 3);
     w.form.Form_MouseUp(MOUSE_LEFT, centre_x(3), centre_y(3));
     EXPECT_EQ(w.selection().selection_state, 1);
+    w.point(4, 4);
+    EXPECT_EQ(w.form.dragged_piece(), EMPTY) << "after a click's release nothing is dragged";
     w.click(3, 4);
     EXPECT_EQ(w.g().at(3, 4), UPPER_HU);
 
