@@ -3,6 +3,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 
+#include "app/pictures.h"
 #include "play/main_form.h"
 
 namespace banzuri::app {
@@ -25,9 +26,17 @@ BoardWidget::BoardWidget(QtCanvas& canvas, PressHandler on_press, QWidget* paren
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
     setAttribute(Qt::WA_OpaquePaintEvent);
     setFocusPolicy(Qt::StrongFocus);
+    setMouseTracking(true);  // the capture preview follows the pointer without a press
     settle_timer_.setSingleShot(true);
     settle_timer_.setInterval(kSettleMilliseconds);
     connect(&settle_timer_, &QTimer::timeout, this, [this] { settle(); });
+}
+
+void BoardWidget::set_pointer_handlers(MoveHandler on_move, ReleaseHandler on_release,
+                                       DraggedPiece dragged) {
+    on_move_ = std::move(on_move);
+    on_release_ = std::move(on_release);
+    dragged_ = std::move(dragged);
 }
 
 void BoardWidget::resizeEvent(QResizeEvent* event) {
@@ -87,6 +96,44 @@ void BoardWidget::paintEvent(QPaintEvent* event) {
     const QRectF source(area.topLeft() * image.devicePixelRatio(),
                         area.size() * image.devicePixelRatio());
     painter.drawImage(area, image, source);
+    paint_dragged(painter);
+}
+
+// The dragged piece, at the board's scale, centred under the pointer.
+void BoardWidget::paint_dragged(QPainter& painter) {
+    const int code = dragged_ ? dragged_() : EMPTY;
+    drag_shown_ = code != EMPTY;
+    if (!drag_shown_) return;
+    const QSize natural = picture_size(code);
+    const double scale = canvas_.scale() / devicePixelRatioF();
+    const QSizeF size(natural.width() * scale, natural.height() * scale);
+    const QImage image =
+        paint_code_picture(code, (size * devicePixelRatioF()).toSize().expandedTo(QSize(1, 1)));
+    painter.setOpacity(0.85);
+    painter.drawImage(QRectF(pointer_ - QPointF(size.width() / 2, size.height() / 2), size), image);
+    painter.setOpacity(1);
+}
+
+void BoardWidget::mouseMoveEvent(QMouseEvent* event) {
+    event->accept();
+    pointer_ = event->position();
+    if (!on_move_ || canvas_.view_pending()) return;
+    const QPointF at = canvas_.to_twips(pointer_);
+    on_move_(at.x(), at.y());
+    const bool dragging = dragged_ && dragged_() != EMPTY;
+    if (dragging || drag_shown_) update();
+}
+
+void BoardWidget::mouseReleaseEvent(QMouseEvent* event) {
+    const int button = game_button(event->button());
+    event->accept();
+    pointer_ = event->position();
+    if (button != 0 && on_release_) {
+        settle();
+        const QPointF at = canvas_.to_twips(pointer_);
+        on_release_(button, at.x(), at.y());
+    }
+    if (drag_shown_) update();
 }
 
 void BoardWidget::mousePressEvent(QMouseEvent* event) {

@@ -18,7 +18,14 @@ class BoardWidget : public QWidget {
     // button: 1 left, 2 right; x, y in twips of the client area; the event's timestamp.
     using PressHandler = std::function<void(int button, double x, double y, std::uint64_t time)>;
 
+    // The pointer's moves (pressed or not) and releases, in twips of the client area.
+    using MoveHandler = std::function<void(double x, double y)>;
+    using ReleaseHandler = std::function<void(int button, double x, double y)>;
+    // The piece code drawn under the pointer while it is dragged; EMPTY for none.
+    using DraggedPiece = std::function<int()>;
+
     BoardWidget(QtCanvas& canvas, PressHandler on_press, QWidget* parent = nullptr);
+    void set_pointer_handlers(MoveHandler on_move, ReleaseHandler on_release, DraggedPiece dragged);
 
     QSize sizeHint() const override { return {CLIENT_WIDTH_PIXELS, CLIENT_HEIGHT_PIXELS}; }
 
@@ -34,13 +41,21 @@ class BoardWidget : public QWidget {
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
 
   private:
     void settle();
     void paint_stretched(QPainter& painter);
+    void paint_dragged(QPainter& painter);
 
     QtCanvas& canvas_;
     PressHandler on_press_;
+    MoveHandler on_move_;
+    ReleaseHandler on_release_;
+    DraggedPiece dragged_;
+    QPointF pointer_;          // where the pointer last was (logical pixels)
+    bool drag_shown_ = false;  // a dragged piece is on the screen
     int paint_count_ = 0;
     QTimer settle_timer_;
     bool stretched_shown_ = false;  // some of the screen shows a stretched picture

@@ -14,6 +14,7 @@
 #include "app/about_box.h"
 #include "app/menu_bar.h"
 #include "app/shortcuts.h"
+#include "app/view_options.h"
 
 namespace banzuri::app {
 
@@ -53,7 +54,7 @@ GameWindow::GameWindow(std::filesystem::path files_dir, QString window_settings_
       frames_([this] { frame(); }),
       app_control_([this] { quit_now(); }, [this] { show_about(); }),
       application_quit_([] { QCoreApplication::quit(); }),
-      memory_(std::move(window_settings_file)) {
+      memory_(window_settings_file) {
     if (state_dir.empty()) state_dir = files_dir;
     form_ = std::make_unique<MainForm>(
         Platform{canvas_, dialogs_, clock_, timer_, menu_view_, sound_, browser_, app_control_,
@@ -64,6 +65,22 @@ GameWindow::GameWindow(std::filesystem::path files_dir, QString window_settings_
         canvas_,
         [this](int button, double x, double y, std::uint64_t time) { press(button, x, y, time); },
         this);
+    // A pointer's move only draws; a release is a handler only when it drops a dragged piece,
+    // so that the presses the gate drops stay measured from the handlers of presses.
+    board_->set_pointer_handlers(
+        [this](double x, double y) {
+            if (quitting_ || gate_.busy()) return;
+            form_->Form_MouseMove(x, y);
+            show_drawn();
+        },
+        [this](int button, double x, double y) {
+            if (form_->dragged_piece() == EMPTY) {
+                form_->Form_MouseUp(button, x, y);  // a click's release: nothing is dragged
+                return;
+            }
+            run([this, button, x, y] { form_->Form_MouseUp(button, x, y); });
+        },
+        [this] { return form_->dragged_piece(); });
     panel_ = new MoveListPanel([this](int row) { run([this, row] { form_->show_position(row); }); },
                                [this] { run([this] { form_->cancel_analysis(); }); });
     auto* central = new QWidget(this);
@@ -80,6 +97,9 @@ GameWindow::GameWindow(std::filesystem::path files_dir, QString window_settings_
         if (!drawn.isEmpty()) board_->show_drawn(drawn, true);
     });
     build_menus();
+    add_last_move_option(*menuBar(), window_settings_file, [this](bool on) {
+        run([this, on] { form_->set_last_move_highlight(on); });
+    });
     auto* full_screen = new QAction(this);
     full_screen->setObjectName(QStringLiteral("FULL_SCREEN"));
     full_screen->setShortcut(FULL_SCREEN_KEY);

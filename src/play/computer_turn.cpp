@@ -48,7 +48,7 @@ Task MainForm::execute(PlayedMove m) {
     const Move& move = m.move;
     駒移動(move.is_drop() ? HAND_UPPER_COLUMN : move.from.x,
            move.is_drop() ? move.drop : move.from.y, move.to.x, move.to.y, m.placed);
-    painter_.描画_桝輪郭(COLOUR_WHITE, move.to.x, move.to.y);
+    painter_.描画_桝輪郭(COLOUR_MARK_GUIDANCE, move.to.x, move.to.y);
     co_await 待ち時間(0.5);
     sound_.play(sound_.snd_piece());
     p.timer.set_enabled(false);
@@ -58,8 +58,9 @@ void MainForm::hand_over(const PlayedMove& m) {
     hide_thinking();
     painter_.描画_移動結果(g.upper_order, m.move.to.x, m.move.to.y, m.placed, COLOUR_WHITE,
                            m.move.is_drop());
-    painter_.描画_桝輪郭(COLOUR_WHITE, m.move.to.x, m.move.to.y);
+    painter_.描画_桝輪郭(COLOUR_MARK_GUIDANCE, m.move.to.x, m.move.to.y);
     show_game();  // the player's turn, the computer's clock with the seconds of its move
+    painter_.描画_最終手();
     clock_.move_seconds = 0;
     start_turn_clock();
     if (checked(MenuItem::KEIKA)) p.timer.set_enabled(true);
@@ -101,7 +102,7 @@ Task MainForm::play_computer_move(std::optional<Move> best) {
     co_await record_and_show(m);
     co_await execute(m);
     co_await captures_after_move(result->captures);
-    painter_.描画_桝輪郭(COLOUR_WHITE, m.move.to.x, m.move.to.y);
+    painter_.描画_桝輪郭(COLOUR_MARK_GUIDANCE, m.move.to.x, m.move.to.y);
     painter_.描画_手数(game_.move_count(), COLOUR_WHITE);
     keep_game_after_move();
     if (game_.decided()) {

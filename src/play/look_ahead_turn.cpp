@@ -16,7 +16,7 @@ namespace banzuri {
 namespace {
 
 // The hint's outlines: the colour of move guidance, seen whether guidance is on or not.
-constexpr int HINT_COLOUR = COLOUR_WHITE;
+constexpr int HINT_COLOUR = COLOUR_MARK_GUIDANCE;
 
 // The grid cell a move of the side starts from: the square, or the hand slot of a drop.
 Square source_cell(const Move& m, bool lower) {
@@ -117,7 +117,7 @@ void MainForm::restore_selection_display() {
     painter_.描画_移動可能桝色(sel_.sel_from_x, sel_.sel_from_y, painter_.guidance_colour(),
                                sel_.sel_piece);
     const bool own = (g.turn == g.lower_order) == (sel_.sel_piece <= LOWER_HU);
-    painter_.描画_桝輪郭(own ? COLOUR_LIGHT_RED : painter_.guidance_colour(), sel_.sel_from_x,
+    painter_.描画_桝輪郭(own ? COLOUR_MARK_PICKED : painter_.guidance_colour(), sel_.sel_from_x,
                          sel_.sel_from_y);
 }
 
@@ -139,6 +139,7 @@ void MainForm::command(Command handler) {
         sound_.play(sound_.snd_forbidden());
         return;
     }
+    clear_capture_preview();
     (this->*handler)();
 }
 

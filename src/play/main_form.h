@@ -7,6 +7,9 @@
 //   play/setup.cpp            start-up and the game menu
 //   play/moves.cpp            carrying out a move and the animated captures
 //   play/mouse_input.cpp      the two-click move input
+//   play/drag_drop.cpp        moving a piece by dragging it, the promotion question
+//   play/capture_preview.cpp  the pieces a move pointed at would take
+//   play/last_move.cpp        the last move's squares marked
 //   play/clocks.cpp           the timer tick
 //   play/animation.cpp        the pauses of an animation on the event loop
 //   play/computer_turn.cpp    the computer's move
@@ -61,6 +64,21 @@ struct Selection {
     int sel_piece = EMPTY;
 };
 
+// The pieces a move onto the square pointed at would take, as they are marked on the board.
+struct CapturePreview {
+    bool shown = false;
+    Square to;                    // the square pointed at
+    std::vector<Square> squares;  // the pieces that move would take
+};
+
+// A press that picked a piece up, so that its release elsewhere moves it there.
+struct DragState {
+    bool armed = false;  // the press picked up the piece on its own cell
+    int from_x = 0;      // the cell pressed
+    int from_y = 0;
+    bool moved = false;  // the pointer has left that cell with the button down
+};
+
 // The clock of the move being thought about.
 struct TurnClock {
     double turn_start_time = 0;  // time of day at which the turn started
@@ -84,6 +102,12 @@ class MainForm {
     // ---- events and menu commands -------------------------------------------------------
     void Form_Load();
     void Form_MouseDown(int button, int shift, double x, double y);
+    // The pointer moved to (x, y): the capture preview follows it, and a piece picked up by
+    // the press is being dragged.
+    void Form_MouseMove(double x, double y);
+    // The button pressed on a piece was let go on (x, y): after the pointer has left the
+    // piece's cell, another square is the move there; any release ends the drag.
+    void Form_MouseUp(int button, double x, double y);
     void Form_KeyPress(int key);
     void Form_Unload();
     void Timer1_Timer();
@@ -156,6 +180,8 @@ class MainForm {
     // How the look-ahead levels and the hint bound their search: the game gives each level its
     // think time (`timed_limits`, the default); an embedder that needs every run to pick the
     // same move gives node budgets instead. Takes effect from the next search.
+    // The last move's squares are marked (the window remembers the choice).
+    void set_last_move_highlight(bool on);
     void set_think_limits(std::function<LookLimits(int level)> limits) {
         think_limits_ = std::move(limits);
     }
@@ -169,6 +195,10 @@ class MainForm {
     const Game& game() const { return game_; }
     const ViewState& view() const { return view_; }
     const Selection& selection() const { return sel_; }
+    const CapturePreview& capture_preview() const { return preview_; }
+    // The piece drawn under the pointer while it is dragged; EMPTY when none is.
+    int dragged_piece() const;
+    bool last_move_highlight() const { return view_.last_move_highlight; }
     const TurnClock& turn_clock() const { return clock_; }
     // The clock timer is running: its ticks draw the seconds of the turn.
     bool clock_running() const { return p.timer.enabled(); }
@@ -214,7 +244,7 @@ class MainForm {
     // moves and animated captures
     void 初期設定();
     // The window shows the game as it now stands.
-    void show_game() { g = game_.position(); }
+    void show_game();
     // The move the selection names, promoting when `button` asks for it and it may.
     Move selected_move(int button) const;
     void 駒移動(int fx, int fy, int tx, int ty, int piece);
@@ -283,6 +313,13 @@ class MainForm {
     Task finish_against_computer();
     void finish_between_people();
 
+    // the capture preview and dragging
+    void clear_capture_preview();
+    void show_capture_preview(int cx, int cy);
+    std::optional<Move> pointed_move(int cx, int cy) const;
+    Task drop_dragged(int cx, int cy);
+    void arm_drag(int button, double x, double y);
+
     // navigation
     void restart_turn_clock();
     void show_clocks();
@@ -334,6 +371,8 @@ class MainForm {
     BoardPainter painter_;
     ComputerState computer;  // influence tables and best score of the last search
     Selection sel_;
+    CapturePreview preview_;
+    DragState drag_;
     TurnClock clock_;
     bool quitting_ = false;  // set once the program has been asked to end
     RecordKeeping records_;

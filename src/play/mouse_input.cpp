@@ -1,9 +1,8 @@
 // The two-click move input: the first click picks a piece up (on the board or in a hand), the
 // second names its destination; the move is then recorded, carried out, captured around,
 // timed and handed over.
-#include <cmath>
-
 #include "play/main_form.h"
+#include "play/pointer_cell.h"
 #include "render/time_text.h"
 #include "rules/movement.h"
 #include "rules/promotion.h"
@@ -21,17 +20,6 @@ bool movers_piece(const GameState& g, int code) {
 bool opponents_piece(const GameState& g, int code) {
     return (g.turn == g.lower_order && code >= UPPER_HU) ||
            (g.turn == g.upper_order && code <= LOWER_HU);
-}
-
-bool on_board(int cx, int cy) {
-    return cx >= 1 && cx <= BOARD_SIZE && cy >= 1 && cy <= BOARD_SIZE;
-}
-
-// Cells far outside the window all mean "no target".
-int cell_of(double twips, double origin, double size) {
-    const double cell = std::floor((twips - origin) / size);
-    if (!(cell > -100 && cell < 100)) return -100;  // also for a position that is no number
-    return static_cast<int>(cell);
 }
 
 // The order of the side whose opponent has lost its king, or TURN_NONE while both stand.
@@ -53,7 +41,7 @@ void MainForm::pick_from_board(int cx, int cy) {
     painter_.描画_移動可能桝色(cx, cy, painter_.guidance_colour(), code);
     if (movers_piece(g, code)) {
         sel_.selection_state = 1;
-        painter_.描画_桝輪郭(COLOUR_LIGHT_RED, cx, cy);
+        painter_.描画_桝輪郭(COLOUR_MARK_PICKED, cx, cy);
     } else if (opponents_piece(g, code)) {
         painter_.描画_桝輪郭(painter_.guidance_colour(), cx, cy);
     }
@@ -66,7 +54,7 @@ void MainForm::repick(int code) {
     sel_.sel_piece = code;
     painter_.描画_移動可能桝色(sel_.sel_from_x, sel_.sel_from_y, painter_.guidance_colour(),
                                sel_.sel_piece);
-    painter_.描画_桝輪郭(COLOUR_LIGHT_RED, sel_.sel_from_x, sel_.sel_from_y);
+    painter_.描画_桝輪郭(COLOUR_MARK_PICKED, sel_.sel_from_x, sel_.sel_from_y);
 }
 
 // A destination on an opponent piece drops the selection and inspects that piece instead.
@@ -81,7 +69,7 @@ void MainForm::inspect_instead(int code) {
 // Shows a hand piece picked up: red for the side to move, the guidance colour otherwise.
 void MainForm::show_hand_pick(int own_order) {
     if (g.turn == own_order) {
-        painter_.描画_桝輪郭(COLOUR_LIGHT_RED, sel_.sel_from_x, sel_.sel_from_y);
+        painter_.描画_桝輪郭(COLOUR_MARK_PICKED, sel_.sel_from_x, sel_.sel_from_y);
         painter_.描画_移動可能桝色(sel_.sel_from_x, sel_.sel_from_y, painter_.guidance_colour(),
                                    sel_.sel_piece);
     } else if (g.turn == -own_order) {
@@ -134,7 +122,10 @@ void MainForm::Form_MouseDown(int button, int /*shift*/, double x, double y) {
     // Presses while the computer thinks or a move is animated are dropped.
     if (quitting_ || thinking() || animating()) return;
     if (button != MOUSE_LEFT && button != MOUSE_RIGHT) return;  // only these two act
+    clear_capture_preview();
+    drag_ = {};
     run(mouse_down(button, x, y));
+    arm_drag(button, x, y);
 }
 
 Task MainForm::mouse_down(int button, double x, double y) {
@@ -245,6 +236,7 @@ Task MainForm::execute_human_move(int button) {
                            sel_.sel_to_x, sel_.sel_to_y, sel_.sel_piece, painter_.text_colour(),
                            result->played.move.is_drop());
     show_game();  // the turn passes and the mover's clock has the seconds of the move
+    painter_.描画_最終手();
     clock_.move_seconds = 0;
     keep_game_after_move();
 

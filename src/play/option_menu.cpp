@@ -9,7 +9,7 @@ void MainForm::読込_環境設定ファイル() {
     const LoadedOptions loaded = options_.読込_環境設定ファイル();
     if (loaded.background) painter_.描画_背景(*loaded.background);
     // From the options held: after a failed write the file no longer says what they are.
-    painter_.set_guidance_colour(options_.guidance() ? COLOUR_WHITE : COLOUR_GREEN);
+    painter_.set_guidance_colour(options_.guidance() ? COLOUR_MARK_GUIDANCE : COLOUR_GREEN);
     if (loaded.music) play_music(*loaded.music);
     if (loaded.write_back) options_.書込_環境設定ファイル();
 }
@@ -57,7 +57,7 @@ void MainForm::SIDOU_Click() {
         painter_.set_guidance_colour(painter_.grid_colour());
     } else {
         options_.set_guidance(true);
-        painter_.set_guidance_colour(COLOUR_WHITE);
+        painter_.set_guidance_colour(COLOUR_MARK_GUIDANCE);
     }
     options_.書込_環境設定ファイル();
 }

@@ -4,6 +4,8 @@
 // message boxes are the game's).
 #pragma once
 
+#include <array>
+#include <optional>
 #include <string>
 
 #include "render/canvas.h"
@@ -16,8 +18,10 @@ namespace banzuri {
 
 // What the window shows beyond the game itself: kept by the window, read by the painter.
 struct ViewState {
-    bool handicap_shown = false;  // the handicap level is on the screen (the ladder was used)
-    bool board_reversed = false;  // the board has been flipped since the game was set up
+    bool handicap_shown = false;      // the handicap level is on the screen (the ladder was used)
+    bool board_reversed = false;      // the board has been flipped since the game was set up
+    bool last_move_highlight = true;  // the squares of the last move are marked
+    std::optional<Move> last_move;    // the move that led to the position shown
 };
 
 class BoardPainter {
@@ -73,6 +77,17 @@ class BoardPainter {
     // Outlines every square and hand slot in the grid colour, which removes shown destinations.
     void redraw_all_outlines();
 
+    // ---- marks on squares (render/marks.cpp) ----------------------------------------------
+    // A cell (board square or hand slot) carries a mark drawn by 描画_桝輪郭.
+    bool marked(int gx, int gy) const;
+    // The cell as it was before any mark: its last picture and its outline in the grid colour.
+    void restore_cell(int gx, int gy);
+    // Marks the from and to squares (a drop: the to square) of the view's last move when the
+    // highlight is on, after taking away the marks of the last move marked before.
+    void 描画_最終手();
+    // The number of pieces a move onto (gx, gy) would take, written on that empty square.
+    void 描画_取り数(int gx, int gy, int count);
+
     // ---- the animation frames of a capture ------------------------------------------------
     // One picture on (x, y) with its outline, shown at once.
     void frame(int picture, int x, int y);
@@ -89,6 +104,11 @@ class BoardPainter {
     bool font_bold() const { return font_bold_; }
 
   private:
+    static constexpr int kMarkColumns = 13;  // cells -1..11
+    static constexpr int kMarkRows = 11;     // rows 0..10
+    static int cell_index(double gx, double gy);
+    void note_picture(int code, double gx, double gy);
+    void outline_last_move(int colour);
     void draw_hand_slot(double slot_x, int row, int piece, int count);
     // A text over its shadow, the text's own top-left corner at (gx, gy).
     void shadowed_text(double gx, double gy, const std::string& text, int colour, double size);
@@ -104,6 +124,10 @@ class BoardPainter {
     int guidance_colour_ = COLOUR_GREEN;
     int text_colour_ = COLOUR_WHITE;
     bool font_bold_ = false;
+    // What each cell beside and on the board last showed, and whether a mark lies on it.
+    std::array<int, kMarkColumns * kMarkRows> cell_picture_{};
+    std::array<bool, kMarkColumns * kMarkRows> cell_marked_{};
+    std::optional<Move> marked_last_move_;  // the last move as it was marked
 };
 
 }  // namespace banzuri

@@ -34,12 +34,14 @@ void BoardPainter::描画_盤() {
             描画_桝輪郭(board_colour_, x, y);
         }
     }
+    描画_最終手();
 }
 
 void BoardPainter::描画_将棋盤桝() {
     for (int x = 1; x <= BOARD_SIZE; ++x)
         for (int y = 1; y <= BOARD_SIZE; ++y)
             描画_桝輪郭(grid_colour_, x, y);
+    描画_最終手();
 }
 
 void BoardPainter::描画_自持盤() {

@@ -8,10 +8,23 @@ namespace banzuri {
 
 // Palette indexes.
 inline constexpr int COLOUR_BLACK = 0;
+inline constexpr int COLOUR_NAVY = 1;
 inline constexpr int COLOUR_GREEN = 2;
 inline constexpr int COLOUR_LIGHT_RED = 12;
 inline constexpr int COLOUR_LIGHT_YELLOW = 14;
+inline constexpr int COLOUR_MAROON = 4;
+inline constexpr int COLOUR_PURPLE = 5;
 inline constexpr int COLOUR_WHITE = 15;
+
+// Marks on squares: outlines three pixels wide (at the natural size) in dark inks that stand
+// out from the pale wood of the squares on every background.
+inline constexpr int COLOUR_MARK_PICKED = COLOUR_MAROON;     // the piece picked up
+inline constexpr int COLOUR_MARK_GUIDANCE = COLOUR_NAVY;     // destinations, inspected, hint
+inline constexpr int COLOUR_MARK_LAST_MOVE = COLOUR_PURPLE;  // the move that led here
+inline constexpr int COLOUR_MARK_CAPTURE = COLOUR_BLACK;     // what a move would take
+// The inner lines of a mark lie this many twips (one pixel) inside each other.
+inline constexpr double MARK_LINE_TWIPS = 15;
+inline constexpr int MARK_LINES = 3;
 
 // Grid geometry in twips: cell (gx, gy) has its corner at X = board_left + gx * cell_width,
 // Y = board_top + gy * cell_height.

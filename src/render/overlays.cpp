@@ -168,7 +168,7 @@ void BoardPainter::描画_移動可能桝色(int fx, int fy, int colour, int cod
 void BoardPainter::blink_frame(int shown, int x, int y) {
     描画_絵(shown, x, y);
     描画_桝輪郭(board_colour_, x, y);
-    if (options_.guidance()) 描画_桝輪郭(COLOUR_LIGHT_RED, x, y);
+    if (options_.guidance()) 描画_桝輪郭(COLOUR_MARK_PICKED, x, y);
     refresh();
 }
 
@@ -190,6 +190,7 @@ void BoardPainter::redraw_all_outlines() {
         描画_桝輪郭(grid_colour_, -1, y);
     for (int y = 3; y <= 9; ++y)
         描画_桝輪郭(grid_colour_, 11, y);
+    描画_最終手();
 }
 
 void BoardPainter::frame(int picture, int x, int y) {

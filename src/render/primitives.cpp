@@ -20,12 +20,7 @@ BoardPainter::BoardPainter(Canvas& canvas, const GameState& g, const ViewState& 
 void BoardPainter::描画_絵(int code, double gx, double gy) {
     if (!has_picture(code)) return;
     canvas_.draw_picture(code, grid_x(gx), grid_y(gy));
-}
-
-void BoardPainter::描画_桝輪郭(int colour, double gx, double gy) {
-    const double x = grid_x(gx);
-    const double y = grid_y(gy);
-    canvas_.draw_box(colour, x, y, x + cell_width, y + cell_height);
+    note_picture(code, gx, gy);
 }
 
 void BoardPainter::描画_四角形(double gx, double gy, double dx, double dy, int colour) {

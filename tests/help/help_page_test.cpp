@@ -192,6 +192,7 @@ TEST_F(ShippedHelpPage, NamesEveryMenuItemByItsCaption) {
                                 "宇宙",
                                 "煉瓦",
                                 "移動指導",
+                                "最終手を強調",
                                 "経過時間",
                                 "BGM",
                                 "その他",

@@ -34,7 +34,7 @@ void computer_to_move(FakeWindow& w, Position position, int level = 1) {
 }
 
 const std::string kOutline18 = "box 2 1915 5620 2530 6310";  // square (1,8), board colour
-const std::string kWhite44 = "box 15 3760 2860 4375 3550";   // square (4,4), white
+const std::string kWhite44 = "box 1 3760 2860 4375 3550";    // square (4,4), guidance ink
 const std::string kThinkingShadow = "shadow \"思考中\" 316 5896 s12 bold";
 const std::string kThinking = "text \"思考中\" 316 5896 c15 s12 bold";
 

@@ -120,7 +120,7 @@ TEST(LookAheadLevels, ComputerMoveThinksOnTheWorkerThenPlaysLikeTheOnePlyCompute
     EXPECT_EQ(w.g().record[0].board[expected->from.x][expected->from.y], piece)
         << "the position before the move is recorded";
     EXPECT_TRUE(w.has("dsPlay " + num(kPiece)));
-    EXPECT_TRUE(w.has(box_line(COLOUR_WHITE, expected->to.x, expected->to.y)));
+    EXPECT_TRUE(w.has(box_line(COLOUR_MARK_GUIDANCE, expected->to.x, expected->to.y)));
     EXPECT_FALSE(w.lines("sleep 0.5").empty()) << "the pause after the move";
 }
 
@@ -236,21 +236,22 @@ TEST(Hint, ShowsTheMoveOutlinedAndNamedAndChangesNothing) {
     ASSERT_TRUE(w.form.thinking());
     w.wait_for_computer();
 
-    const std::vector<std::string> expected = {
-        box_line(COLOUR_WHITE, HAND_LOWER_COLUMN, 7),  // the gold's hand slot
-        box_line(COLOUR_WHITE, 1, 2),                  // where it goes
-        "refresh",
-        "message [ヒント] ９二金打",
-        box_line(COLOUR_GREEN, HAND_LOWER_COLUMN, 7),
-        box_line(COLOUR_GREEN, 1, 2),
-    };
+    std::vector<std::string> expected =
+        testing::mark_lines(COLOUR_MARK_GUIDANCE, HAND_LOWER_COLUMN, 7);
+    for (const std::string& line :
+         testing::mark_lines(COLOUR_MARK_GUIDANCE, 1, 2))  // where it goes
+        expected.push_back(line);
+    for (const std::string& line :
+         {std::string("refresh"), std::string("message [ヒント] ９二金打"),
+          box_line(COLOUR_GREEN, HAND_LOWER_COLUMN, 7), box_line(COLOUR_GREEN, 1, 2)})
+        expected.push_back(line);
     // From the first outline on: the thinking label has come and gone before it.
     std::vector<std::string> seen;
     for (const std::string& line : w.log)
         if (line.rfind("box ", 0) == 0 || line == "refresh" || line.rfind("message", 0) == 0)
             if (!seen.empty() || line == expected.front()) seen.push_back(line);
     ASSERT_GE(seen.size(), expected.size());
-    EXPECT_EQ(std::vector<std::string>(seen.begin(), seen.begin() + 6), expected);
+    EXPECT_EQ(std::vector<std::string>(seen.begin(), seen.begin() + 10), expected);
     EXPECT_TRUE(w.state_is(before));
     for (int i = 0; i < 3; ++i)
         EXPECT_EQ(w.g().record[static_cast<std::size_t>(i)].board,
@@ -291,7 +292,7 @@ TEST(Hint, KeepsAPickedUpPieceShownAndAnswersForTheUpperSideToo) {
     w.wait_for_computer();
     EXPECT_EQ(w.form.selection().selection_state, 1);
     EXPECT_EQ(w.log.back(), "refresh");
-    EXPECT_TRUE(w.has(box_line(COLOUR_LIGHT_RED, 2, 1))) << "the pick is outlined again";
+    EXPECT_TRUE(w.has(box_line(COLOUR_MARK_PICKED, 2, 1))) << "the pick is outlined again";
 
     w.click(3, 1);  // the gold steps aside: the upper side to move, its own hint
     ASSERT_EQ(w.g().turn, w.g().upper_order);

@@ -68,7 +68,7 @@ TEST(MouseRefusals, DestinationOnAnOpponentPieceInspectsIt) {
     ASSERT_FALSE(w.log.empty());
     EXPECT_EQ(w.log.front(), "dsPlay 2");
     EXPECT_TRUE(w.has(box_line(w.form.painter().grid_colour(), 7, 7)));
-    EXPECT_EQ(w.log.back(), box_line(COLOUR_WHITE, 7, 3));
+    EXPECT_EQ(w.log.back(), box_line(COLOUR_MARK_GUIDANCE, 7, 3));
     EXPECT_EQ(w.form.selection().selection_state, 0);
     EXPECT_EQ(w.g().move_count, 0);
 }
@@ -154,10 +154,10 @@ TEST(SelectionMachine, OpponentPieceIsInspectedThenOwnPieceIsPicked) {
     Input w;
     w.click(3, 3);
     EXPECT_EQ(w.form.selection().selection_state, 0);
-    EXPECT_EQ(w.log.back(), box_line(COLOUR_WHITE, 3, 3));
+    EXPECT_EQ(w.log.back(), box_line(COLOUR_MARK_GUIDANCE, 3, 3));
     w.click(3, 7);
     EXPECT_EQ(w.form.selection().selection_state, 1);
-    EXPECT_EQ(w.log.back(), box_line(COLOUR_LIGHT_RED, 3, 7));
+    EXPECT_EQ(w.log.back(), box_line(COLOUR_MARK_PICKED, 3, 7));
     EXPECT_EQ(w.form.selection().sel_piece, LOWER_HU);
 }
 
@@ -167,8 +167,10 @@ TEST(SelectionMachine, ClickingAnotherOwnPieceMovesTheRedOutlineSilently) {
     w.log.clear();
     w.click(8, 8);
     EXPECT_EQ(w.count("dsPlay 2"), 0);
-    EXPECT_EQ(w.log.front(), box_line(w.form.painter().grid_colour(), 7, 7));
-    EXPECT_EQ(w.log.back(), box_line(COLOUR_LIGHT_RED, 8, 8));
+    // The mark leaves (7, 7): its pawn drawn again under the grid outline.
+    EXPECT_EQ(w.log[0], "picture " + testing::num(LOWER_HU) + " 5605 4930");
+    EXPECT_EQ(w.log[1], box_line(w.form.painter().grid_colour(), 7, 7));
+    EXPECT_EQ(w.log.back(), box_line(COLOUR_MARK_PICKED, 8, 8));
     EXPECT_EQ(w.form.selection().selection_state, 1);
     EXPECT_EQ(w.form.selection().sel_piece, LOWER_SYA);
     EXPECT_EQ(w.form.selection().sel_from_x, 8);
@@ -219,7 +221,7 @@ TEST(SelectionMachine, HandPieceOfTheSideNotToMoveIsOnlyShown) {
     w.lay_out(Position::standard().put(1, 3, EMPTY).upper_hand(KIND_HU, 1));
     w.click(-1, 7);
     EXPECT_EQ(w.form.selection().selection_state, 1);
-    EXPECT_TRUE(w.has(box_line(COLOUR_WHITE, -1, 7)));
+    EXPECT_TRUE(w.has(box_line(COLOUR_MARK_GUIDANCE, -1, 7)));
     w.log.clear();
     w.click(5, 5);
     EXPECT_EQ(w.log, Log{"dsPlay 2"});
@@ -231,9 +233,12 @@ TEST(SelectionMachine, MoveClearsTheOutlinesRecordsAndPassesTheTurn) {
     w.click(7, 7);
     w.log.clear();
     w.click(7, 6);
-    ASSERT_GE(w.log.size(), 2u);
-    EXPECT_EQ(w.log[0], box_line(w.form.painter().grid_colour(), 7, 7));
-    EXPECT_EQ(w.log[1], box_line(w.form.painter().grid_colour(), 7, 6));
+    ASSERT_GE(w.log.size(), 4u);
+    // Each mark leaves with the picture under it: the pawn, then the empty destination.
+    EXPECT_EQ(w.log[0], "picture " + testing::num(LOWER_HU) + " 5605 4930");
+    EXPECT_EQ(w.log[1], box_line(w.form.painter().grid_colour(), 7, 7));
+    EXPECT_EQ(w.log[2], "picture " + testing::num(EMPTY) + " 5605 4240");
+    EXPECT_EQ(w.log[3], box_line(w.form.painter().grid_colour(), 7, 6));
     EXPECT_EQ(w.count("dsPlay 3"), 1);
     EXPECT_EQ(w.form.selection().selection_state, 0);
     EXPECT_EQ(w.g().move_count, 1);
@@ -244,7 +249,7 @@ TEST(SelectionMachine, MoveClearsTheOutlinesRecordsAndPassesTheTurn) {
 
     w.click(3, 3);  // now the upper side picks its own piece
     EXPECT_EQ(w.form.selection().selection_state, 1);
-    EXPECT_EQ(w.log.back(), box_line(COLOUR_LIGHT_RED, 3, 3));
+    EXPECT_EQ(w.log.back(), box_line(COLOUR_MARK_PICKED, 3, 3));
 }
 
 TEST(Drops, UpperHandPawnClickedOnRowSevenLeavesAsKindOne) {
@@ -253,7 +258,7 @@ TEST(Drops, UpperHandPawnClickedOnRowSevenLeavesAsKindOne) {
     ASSERT_EQ(w.g().turn, w.g().upper_order);
     w.click(-1, 7);
     EXPECT_EQ(w.form.selection().sel_piece, UPPER_HU);
-    EXPECT_TRUE(w.has(box_line(COLOUR_LIGHT_RED, -1, 7)));
+    EXPECT_TRUE(w.has(box_line(COLOUR_MARK_PICKED, -1, 7)));
     w.click(5, 5);
     EXPECT_EQ(w.g().move_count, 1);
     EXPECT_EQ(w.form.selection().sel_from_x, -1);
@@ -265,7 +270,7 @@ TEST(Drops, LowerHandPawnClickedOnRowThreeLeavesFromRowThree) {
     w.lay_out(Position::kings().lower_hand(KIND_HU, 1));
     w.click(11, 3);
     EXPECT_EQ(w.form.selection().sel_piece, LOWER_HU);
-    EXPECT_TRUE(w.has(box_line(COLOUR_LIGHT_RED, 11, 3)));
+    EXPECT_TRUE(w.has(box_line(COLOUR_MARK_PICKED, 11, 3)));
     w.click(5, 5);
     EXPECT_EQ(w.g().move_count, 1);
     EXPECT_EQ(w.form.selection().sel_from_x, 11);

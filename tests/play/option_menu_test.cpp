@@ -78,7 +78,7 @@ TEST(OptionMenu, GuidanceOffRedrawsEveryOutlineInTheGridColour) {
     StartedWindow w;
     w.form.SIDOU_Click();
     EXPECT_EQ(w.form.options().guidance(), 1);
-    EXPECT_EQ(w.form.painter().guidance_colour(), COLOUR_WHITE);
+    EXPECT_EQ(w.form.painter().guidance_colour(), COLOUR_MARK_GUIDANCE);
     EXPECT_TRUE(w.lines("box").empty());
     w.form.SIDOU_Click();
     EXPECT_EQ(w.form.options().guidance(), 0);
@@ -182,7 +182,7 @@ TEST(OptionMenu, GuidanceStillOutlinesAfterPlayingAgainWhenTheFileCannotBeWritte
     w.log.clear();
     w.form.Form_MouseDown(MOUSE_LEFT, 0, board_left + 7.5 * cell_width,
                           board_top + 7.5 * cell_height);
-    EXPECT_EQ(std::count(w.log.begin(), w.log.end(), box_line(COLOUR_WHITE, 7, 6)), 1);
+    EXPECT_EQ(std::count(w.log.begin(), w.log.end(), box_line(COLOUR_MARK_GUIDANCE, 7, 6)), 1);
 }
 
 // What went wrong in a check run as an ordinary user: a bit for each expectation not met.

@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <string>
+#include <vector>
 
 #include "fakes/recording_platform.h"
 
@@ -20,6 +21,20 @@ inline std::string box_line(int colour, int gx, int gy) {
     const double y = board_top + gy * cell_height;
     return "box " + num(colour) + " " + num(x) + " " + num(y) + " " + num(x + cell_width) + " " +
            num(y + cell_height);
+}
+
+// A mark on cell (cx, cy): its two inner outlines, then its outer one.
+inline std::vector<std::string> mark_lines(int colour, int gx, int gy) {
+    std::vector<std::string> lines;
+    const double x = board_left + gx * cell_width;
+    const double y = board_top + gy * cell_height;
+    for (int line = MARK_LINES - 1; line >= 1; --line) {
+        const double in = line * MARK_LINE_TWIPS;
+        lines.push_back("box " + num(colour) + " " + num(x + in) + " " + num(y + in) + " " +
+                        num(x + cell_width - in) + " " + num(y + cell_height - in));
+    }
+    lines.push_back(box_line(colour, gx, gy));
+    return lines;
 }
 
 struct PlayWindow : FakeWindow {

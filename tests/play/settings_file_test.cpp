@@ -39,7 +39,7 @@ TEST(SettingsFile, AFileOfTheWindowsProgramReadsTheSameInAnyOrder) {
     EXPECT_EQ(w.form.options().background(), BG_UCHU);
     EXPECT_TRUE(w.form.checked(MenuItem::SIDOU));
     EXPECT_EQ(w.form.options().guidance(), 1);
-    EXPECT_EQ(w.form.painter().guidance_colour(), COLOUR_WHITE);
+    EXPECT_EQ(w.form.painter().guidance_colour(), COLOUR_MARK_GUIDANCE);
     EXPECT_FALSE(w.form.checked(MenuItem::KEIKA));
     EXPECT_TRUE(w.form.checked(MenuItem::BGM));
     EXPECT_EQ(w.lines("dsPlayLooping"), (Log{"dsPlayLooping 0"}));

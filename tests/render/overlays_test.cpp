@@ -189,27 +189,33 @@ TEST(Reach, GuidanceOnOutlinesEveryLegalDestinationAfterTheGrid) {
     Probe w;
     初期配置(w.g);
     w.options.set_guidance(ON);
-    w.painter.描画_移動可能桝色(5, 7, COLOUR_WHITE, LOWER_HU);
-    ASSERT_EQ(w.log.size(), 82u);
-    EXPECT_EQ(w.log.back(), "box 15 4375 4240 4990 4930");  // square (5, 6)
+    w.painter.描画_移動可能桝色(5, 7, COLOUR_MARK_GUIDANCE, LOWER_HU);
+    ASSERT_EQ(w.log.size(), 81u + MARK_LINES);  // a mark: three outlines one pixel apart
+    EXPECT_EQ(w.log[81], "box 1 4405 4270 4960 4900");
+    EXPECT_EQ(w.log[82], "box 1 4390 4255 4975 4915");
+    EXPECT_EQ(w.log.back(), "box 1 4375 4240 4990 4930");  // square (5, 6), its outer line last
 
     w.clear();
     w.painter.描画_移動可能桝色(2, 8, COLOUR_WHITE, LOWER_KAKU);  // boxed in by its own pawns
-    EXPECT_EQ(w.log.size(), 81u);
+    // Only the marked square (5, 6) is given its picture back before its grid outline.
+    EXPECT_EQ(w.log.size(), 82u);
+    EXPECT_EQ(w.of_kind("picture").size(), 1u);
 }
 
 TEST(Reach, DropsFromTheHandAskTheRules) {
     Probe w;
     w.options.set_guidance(ON);
-    w.painter.描画_移動可能桝色(HAND_LOWER_COLUMN, 3 + 3, COLOUR_WHITE, LOWER_GIN);
-    EXPECT_EQ(w.of_kind("box").size(), 81u + 81u);  // a silver may be dropped anywhere empty
+    w.painter.描画_移動可能桝色(HAND_LOWER_COLUMN, 3 + 3, COLOUR_MARK_GUIDANCE, LOWER_GIN);
+    EXPECT_EQ(w.of_kind("box").size(),
+              81u + 81u * MARK_LINES);  // a silver may be dropped anywhere empty
 
     // The upper hand's pawn slot: never onto the last row, never beside a pawn of its own.
     w.clear();
     w.g.set(5, 2, UPPER_HU);
     調査_2歩フラグ設定(w.g);
-    w.painter.描画_移動可能桝色(HAND_UPPER_COLUMN, 8 - KIND_HU, COLOUR_WHITE, UPPER_HU);
-    EXPECT_EQ(w.of_kind("box").size(), 81u + 81u - 9u - 8u);
+    w.painter.描画_移動可能桝色(HAND_UPPER_COLUMN, 8 - KIND_HU, COLOUR_MARK_GUIDANCE, UPPER_HU);
+    // The grid outlines give back the pictures under the silver's marks first.
+    EXPECT_EQ(w.of_kind("box").size(), 81u + (81u - 9u - 8u) * MARK_LINES);
 
     // The hand slots are drops of their kind for the rules; a square stays a square.
     EXPECT_EQ(rules_source(HAND_LOWER_COLUMN, KIND_GIN + 2), (Square{DROP_COLUMN, KIND_GIN}));
@@ -225,12 +231,13 @@ TEST(Blink, AFrameShowsThePieceOrNothingOutlinedAtOnce) {
                                    "picture 110 3760 790", "box 2 3760 790 4375 1480", "refresh"}));
 }
 
-TEST(Blink, GuidanceAddsARedOutline) {
+TEST(Blink, GuidanceAddsTheMarkOfThePiecePickedUp) {
     Probe w;
     w.options.set_guidance(true);
     w.painter.blink_frame(UPPER_KIN, HAND_UPPER_COLUMN, 3);
     EXPECT_EQ(w.log, (testing::Log{"picture 110 685 2170", "box 2 685 2170 1300 2860",
-                                   "box 12 685 2170 1300 2860", "refresh"}));
+                                   "box 4 715 2200 1270 2830", "box 4 700 2185 1285 2845",
+                                   "box 4 685 2170 1300 2860", "refresh"}));
 }
 
 TEST(StripBelowTheBoard, LabelsThenTilesWithTheBottomEdgeRestored) {
