@@ -23,8 +23,14 @@ namespace {
 
 struct QuietDialogs : banzuri::Dialogs {
     void message(const std::string&, const std::string&) override {}
-    bool ask_yes_no(const std::string&, const std::string&) override { return false; }
+    bool ask_yes_no(const std::string&, const std::string&, banzuri::Answer) override {
+        return false;
+    }
     void warning(const std::string&, const std::string&) override {}
+    std::optional<std::size_t> choose(const std::string&, const std::string&,
+                                      const std::vector<std::string>&) override {
+        return std::nullopt;
+    }
 };
 struct NoMenu : banzuri::MenuView {
     void show_checked(banzuri::MenuItem, bool) override {}
