@@ -9,7 +9,12 @@ packages=(
   fonts-ipafont-mincho xdg-utils file
 )
 if [[ "${1:-}" == "--test" ]]; then
-  packages+=(desktop-file-utils appstream lintian nodejs npm libclang-rt-14-dev)
+  packages+=(desktop-file-utils appstream lintian libclang-rt-14-dev)
+  # The peer test runs tsshogi under Node.js: Debian's node and npm, unless a Node.js is there
+  # already with its own npm (Debian's npm cannot be installed beside that one).
+  if ! command -v node >/dev/null || ! command -v npm >/dev/null; then
+    packages+=(nodejs npm)
+  fi
 fi
 
 missing=()
