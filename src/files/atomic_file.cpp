@@ -11,6 +11,8 @@
 #include <optional>
 #include <system_error>
 
+#include "files/shown_text.h"
+
 namespace banzuri::files {
 
 namespace {
@@ -23,7 +25,7 @@ constexpr std::string_view NAME_LETTERS =
 constexpr std::size_t NAME_LETTER_COUNT = 6;
 
 std::string failure(const std::filesystem::path& path, int error_number) {
-    return "「" + path.string() + "」を保存できません: " + reason_of(error_number);
+    return "「" + shown_path(path.string()) + "」を保存できません: " + reason_of(error_number);
 }
 
 // 0, or the errno of the write that failed.

@@ -22,7 +22,7 @@ const std::string kAutosaveTitle = "自動保存";
 // What happened to a damaged file: where it went, or that it stayed.
 std::string aside_text(const std::filesystem::path& aside) {
     if (aside.empty()) return "このファイルは移せなかったので、そのまま残してあります。";
-    return "このファイルは「" + aside.string() + "」に移して残してあります。";
+    return "このファイルは「" + files::shown_path(aside.string()) + "」に移して残してあります。";
 }
 
 const std::string kChooseText = "再開する対局を選んでください。\n新しいものが先頭です。";

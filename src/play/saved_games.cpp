@@ -38,7 +38,11 @@ std::string autosave_name(int place) {
 }
 
 std::string autosave_lock_name(int place) {
-    return "." + autosave_name(place) + ".lock";
+    // Appended piece by piece: GCC 12's -O3 warns falsely of "." + std::string.
+    std::string name(".");
+    name += autosave_name(place);
+    name += ".lock";
+    return name;
 }
 
 std::vector<SavedGame> saved_games(const std::filesystem::path& state_dir) {

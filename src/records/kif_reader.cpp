@@ -317,23 +317,6 @@ std::string TextProblem::text() const {
     return line > 0 ? std::to_string(line) + "行目: " + why : why;
 }
 
-std::string shown(std::string_view text, std::size_t limit) {
-    std::string out;
-    for (std::size_t at = 0; at < text.size();) {
-        if (out.size() >= limit) return out + "…";
-        const std::size_t length = utf8_length(text.substr(at));
-        const char32_t code = length == 0 ? 0 : code_point(text.substr(at, length));
-        if (length == 0 || is_control(code) || is_bidi_control(code)) {
-            out += escaped(text.substr(at, length == 0 ? 1 : length), code);
-            at += length == 0 ? 1 : length;
-            continue;
-        }
-        out += text.substr(at, length);
-        at += length;
-    }
-    return out;
-}
-
 KifResult read_kif(std::string_view text) {
     take(text, "\xEF\xBB\xBF");  // a byte-order mark
     Reader rd;

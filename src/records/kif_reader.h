@@ -2,6 +2,8 @@
 // moves with their times and the result line. Every move is played through the rules.
 #pragma once
 
+#include "files/shown_text.h"
+
 #include <optional>
 #include <string>
 #include <string_view>
@@ -33,9 +35,7 @@ inline constexpr std::size_t kMaxLineBytes = 1000;
 // bounded by the size of a record file alone.
 KifResult read_kif(std::string_view text);
 
-// About `limit` bytes of a piece of a file, or of a file name, for a message, cut at a
-// character boundary: control characters, bidirectional controls and bytes of malformed UTF-8
-// are written as "\x1b", "\u202e" or "\xff"; everything else, Japanese too, stays as it is.
-std::string shown(std::string_view text, std::size_t limit = 40);
+// Pieces of files and file names in messages, escaped (files/shown_text.h).
+using files::shown;
 
 }  // namespace banzuri::records

@@ -17,22 +17,6 @@ std::optional<std::string> cp932_to_utf8(std::string_view bytes, std::size_t& ba
 // UTF-8 to CP932; nothing when a character has no CP932 form.
 std::optional<std::string> utf8_to_cp932(std::string_view text);
 
-// The length of the well-formed UTF-8 character at the start of `text`; 0 when it is malformed.
-std::size_t utf8_length(std::string_view text);
-
-// The code point of one well-formed UTF-8 character.
-char32_t code_point(std::string_view character);
-
-// C0 and C1 control characters and DEL.
-bool is_control(char32_t code);
-
-// The bidirectional embeddings, overrides and isolates U+202A..U+202E and U+2066..U+2069.
-bool is_bidi_control(char32_t code);
-
-// A character or a malformed byte as text: "\u202e" for a code point above U+00FF (the
-// bidirectional controls), "\xNN" for each byte otherwise.
-std::string escaped(std::string_view bytes, char32_t code);
-
 // The 1-based line of a byte offset.
 int line_at(std::string_view bytes, std::size_t offset);
 

@@ -95,6 +95,17 @@ TEST_F(AtomicFile, AFailureNamesTheFileAndTheReasonAndKeepsTheOldOne) {
     EXPECT_EQ(reason_of(EIO), "エラー（Input/output error）");
 }
 
+// A name that would garble or reorder the message is escaped there; Japanese stays readable.
+TEST_F(AtomicFile, AFailureShowsControlBidiAndMalformedBytesOfTheNameEscaped) {
+    const fs::path missing = dir_ / "無い\x1b[2J" /
+                             ("対局\u202E"
+                              "\xff"
+                              ".kifu");
+    EXPECT_EQ(write_file_atomically(missing, "x"),
+              "「" + dir_.string() + "/無い\\x1b[2J/対局\\u202e\\xff.kifu」を保存できません: " +
+                  "ファイルかフォルダがありません");
+}
+
 TEST_F(AtomicFile, AReplacedFileKeepsItsPermissionsAndANewOneFollowsTheUmask) {
     const auto path = dir_ / "game.kifu";
     put(path, "old");
