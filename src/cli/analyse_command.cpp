@@ -52,7 +52,10 @@ std::string read_options(const Args& args, AnalyseOptions& o) {
 std::string analysis_line(int number, const MoveVerdict& v) {
     std::string line = std::to_string(number) + " " + to_usi(v.move) + " " + pawns_text(v.before) +
                        " " + pawns_text(v.after) + " best " + (v.best ? to_usi(*v.best) : "-");
-    if (v.mark != MoveMark::none) line += " " + mark_text(v.mark);
+    if (v.mark != MoveMark::none) {  // appended apart: GCC 12's -O3 warns falsely of " " + s
+        line += ' ';
+        line += mark_text(v.mark);
+    }
     return line + "\n";
 }
 
