@@ -102,8 +102,10 @@ GameRecord peer_game(std::uint32_t seed, int max_moves, Coverage& c) {
 
 std::string usi_moves(const GameRecord& r) {
     std::string text;
-    for (const RecordedMove& m : r.moves)
-        text += (text.empty() ? "" : " ") + cli::to_usi(m.move);
+    for (const RecordedMove& m : r.moves) {
+        if (!text.empty()) text += ' ';
+        text += cli::to_usi(m.move);
+    }
     return text;
 }
 
