@@ -12,6 +12,7 @@
 #include "app/game_window.h"
 #include "app/qt_canvas.h"
 #include "app/start_picture.h"
+#include "contrast.h"
 #include "render/board_painter.h"
 #include "settings/backgrounds.h"
 #include "settings/options.h"
@@ -36,19 +37,8 @@ struct NoMenu : banzuri::MenuView {
     void show_checked(banzuri::MenuItem, bool) override {}
 };
 
-double channel_to_linear(int c) {
-    const double v = c / 255.0;
-    return v <= 0.04045 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
-}
-
-double luminance(QColor c) {
-    return 0.2126 * channel_to_linear(c.red()) + 0.7152 * channel_to_linear(c.green()) +
-           0.0722 * channel_to_linear(c.blue());
-}
-
-double contrast(double l1, double l2) {
-    return (std::max(l1, l2) + 0.05) / (std::min(l1, l2) + 0.05);
-}
+using banzuri::testing::contrast;
+using banzuri::testing::luminance;
 
 // The start window on one background, drawn by a painter that can then mark its squares.
 struct Board {

@@ -8,6 +8,7 @@
 
 #include "app/qt_canvas.h"
 #include "app/start_picture.h"
+#include "contrast.h"
 #include "fakes/recording_fakes.h"
 #include "picture_art.h"
 #include "render/board_painter.h"
@@ -44,19 +45,8 @@ QImage client_at_scale_one(const QtCanvas& canvas) {
         .convertToFormat(QImage::Format_RGB32);
 }
 
-double channel_to_linear(int c) {
-    const double v = c / 255.0;
-    return v <= 0.04045 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
-}
-
-double luminance(QColor c) {
-    return 0.2126 * channel_to_linear(c.red()) + 0.7152 * channel_to_linear(c.green()) +
-           0.0722 * channel_to_linear(c.blue());
-}
-
-double contrast(double l1, double l2) {
-    return (std::max(l1, l2) + 0.05) / (std::min(l1, l2) + 0.05);
-}
+using banzuri::testing::contrast;
+using banzuri::testing::luminance;
 
 // Mean relative luminance of a picture.
 double mean_luminance(const QImage& image) {
