@@ -40,15 +40,8 @@ class AnalyseCommand : public ::testing::Test {
 };
 
 TEST_F(AnalyseCommand, AMoveThatLetsTheKingBeTakenIsMarkedABlunder) {
-    // The lower king on (5, 7) beside an upper gold on (6, 7); the gold on (4, 6) takes it by
-    // stepping to (4, 7) unless the lower side sees to it, and the lower side pushes a pawn.
-    GameState g = testing::empty_game();
-    g.set(9, 1, UPPER_OU);
-    g.set(5, 7, LOWER_OU);
-    g.set(6, 7, UPPER_KIN);
-    g.set(4, 6, UPPER_KIN);
-    g.set(1, 7, LOWER_HU);
-    g.set(2, 8, LOWER_KIN);
+    // The lower side pushes a pawn and the upper gold takes the lower king.
+    const GameState g = testing::king_left_to_capture();
     const std::string file =
         saved("blunder.kifu", g, {Move::board(1, 7, 1, 6), Move::board(4, 6, 4, 7)});
     const testing::CliRun r = testing::run_cli({"analyse", file, "--nodes", "20000"});

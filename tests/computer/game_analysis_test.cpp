@@ -24,13 +24,7 @@ AnalysisControl budget(std::int64_t nodes) {
 // stepping down to (4, 7) unless the lower side sees to it. The lower side instead pushes a
 // pawn far away, and the upper side takes the king.
 Game blunder_game() {
-    GameState g = testing::empty_game();
-    g.set(9, 1, UPPER_OU);
-    g.set(5, 7, LOWER_OU);
-    g.set(6, 7, UPPER_KIN);
-    g.set(4, 6, UPPER_KIN);
-    g.set(1, 7, LOWER_HU);
-    g.set(2, 8, LOWER_KIN);
+    const GameState g = testing::king_left_to_capture();
     Game game;
     game.set_position(g.board, g.hand_own, g.hand_enemy, true);
     game.play(Move::board(1, 7, 1, 6), 1.0);

@@ -23,6 +23,20 @@ inline GameState empty_game() {
 }
 
 // The starting position after the initial setup, lower side first between two humans.
+// The lower king on (5, 7) beside an upper gold on (6, 7); the upper gold on (4, 6) takes it by
+// stepping to (4, 7) unless the lower side, to move, sees to it. A lower pawn stands on (1, 7)
+// to be pushed instead: the blunder the analysis tests look for.
+inline GameState king_left_to_capture() {
+    GameState g = empty_game();
+    g.set(9, 1, UPPER_OU);
+    g.set(5, 7, LOWER_OU);
+    g.set(6, 7, UPPER_KIN);
+    g.set(4, 6, UPPER_KIN);
+    g.set(1, 7, LOWER_HU);
+    g.set(2, 8, LOWER_KIN);
+    return g;
+}
+
 inline GameState start_game() {
     GameState g = empty_game();
     初期設定(g);
