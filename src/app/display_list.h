@@ -13,7 +13,7 @@
 namespace banzuri::app {
 
 struct DrawOp {
-    enum class Kind { Picture, Box, Fill, Text };
+    enum class Kind { Picture, Box, Fill, Tint, Text };
     Kind kind = Kind::Fill;
     int code = 0;                           // picture code, or the palette colour of the others
     double x1 = 0, y1 = 0, x2 = 0, y2 = 0;  // twips: a corner, and for boxes the other one

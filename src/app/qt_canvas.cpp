@@ -20,6 +20,8 @@ namespace {
 // Logical 96 dpi: a point is 96/72 pixels.
 constexpr int kDotsPerMeter = 3780;
 const QRect kClient(0, 0, CLIENT_WIDTH_PIXELS, CLIENT_HEIGHT_PIXELS);
+// How strongly a wash colours what lies under it, out of 255: the wood stays wood.
+constexpr int kTintAlpha = 70;
 
 constexpr std::array<QRgb, 16> kPalette = {
     qRgb(0, 0, 0),       qRgb(0, 0, 128),   qRgb(0, 128, 0),   qRgb(0, 128, 128),
@@ -215,11 +217,15 @@ void QtCanvas::render(const DrawOp& op, QPainter& painter) {
             break;
         }
         case DrawOp::Kind::Fill:
+        case DrawOp::Kind::Tint: {
+            QColor colour = palette_colour(op.code);
+            if (op.kind == DrawOp::Kind::Tint) colour.setAlpha(kTintAlpha);
             painter.fillRect(
                 QRect(QPoint(device_x(a.left()), device_y(a.top())),
                       QPoint(device_x(a.right() + 1) - 1, device_y(a.bottom() + 1) - 1)),
-                palette_colour(op.code));
+                colour);
             break;
+        }
         case DrawOp::Kind::Box: {
             // Every edge of the outline is as wide as one scaled pixel, rounded.
             const int line = std::max(1, nearest(scale_));
@@ -322,6 +328,12 @@ void QtCanvas::fill_box(int colour, double x1, double y1, double x2, double y2) 
     DrawOp op = make_op(DrawOp::Kind::Fill, colour, x1, y1, x2, y2);
     op.area = pixel_rect(x1, y1, x2, y2);
     op.opaque = true;
+    record(std::move(op));
+}
+
+void QtCanvas::tint_box(int colour, double x1, double y1, double x2, double y2) {
+    DrawOp op = make_op(DrawOp::Kind::Tint, colour, x1, y1, x2, y2);
+    op.area = pixel_rect(x1, y1, x2, y2);
     record(std::move(op));
 }
 

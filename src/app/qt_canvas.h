@@ -32,6 +32,7 @@ class QtCanvas : public Canvas {
     void draw_picture(int code, double x, double y) override;
     void draw_box(int colour, double x1, double y1, double x2, double y2) override;
     void fill_box(int colour, double x1, double y1, double x2, double y2) override;
+    void tint_box(int colour, double x1, double y1, double x2, double y2) override;
     void draw_text(const std::string& text, double x, double y, int colour, double size,
                    bool bold) override;
     void draw_shadow(const std::string& text, double x, double y, double size, bool bold) override;

@@ -108,7 +108,7 @@ class BoardPainter {
     static constexpr int kMarkRows = 11;     // rows 0..10
     static int cell_index(double gx, double gy);
     void note_picture(int code, double gx, double gy);
-    void outline_last_move(int colour);
+    void mark_last_move_square(int gx, int gy);
     void draw_hand_slot(double slot_x, int row, int piece, int count);
     // A text over its shadow, the text's own top-left corner at (gx, gy).
     void shadowed_text(double gx, double gy, const std::string& text, int colour, double size);

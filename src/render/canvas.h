@@ -17,6 +17,9 @@ class Canvas {
     virtual void draw_box(int colour, double x1, double y1, double x2, double y2) = 0;
     // Filled rectangle (x1, y1)-(x2, y2), edges included.
     virtual void fill_box(int colour, double x1, double y1, double x2, double y2) = 0;
+    // A wash of the colour over the rectangle (x1, y1)-(x2, y2), edges included: what lies
+    // under it still shows through, tinted.
+    virtual void tint_box(int colour, double x1, double y1, double x2, double y2) = 0;
     // UTF-8 text whose first character cell has its top-left corner at (x, y); only the glyphs
     // are painted. Size in points.
     virtual void draw_text(const std::string& text, double x, double y, int colour, double size,

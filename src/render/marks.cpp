@@ -1,5 +1,5 @@
 // Marks on squares: outlines three pixels wide that stand out from the wood, the last move's
-// squares, and a cell given back its picture once its mark goes.
+// squares washed in its colour, and a cell given back its picture once its mark goes.
 #include <string>
 
 #include "render/board_painter.h"
@@ -49,11 +49,15 @@ void BoardPainter::restore_cell(int gx, int gy) {
     描画_桝輪郭(grid_colour_, gx, gy);
 }
 
-void BoardPainter::outline_last_move(int colour) {
-    if (!marked_last_move_) return;
-    const Move& m = *marked_last_move_;
-    if (!m.is_drop()) 描画_桝輪郭(colour, m.from.x, m.from.y);
-    描画_桝輪郭(colour, m.to.x, m.to.y);
+// The square's own picture first, so that the wash never darkens twice, then the wash and the
+// outline over it.
+void BoardPainter::mark_last_move_square(int gx, int gy) {
+    const int i = cell_index(gx, gy);
+    const double x = grid_x(gx);
+    const double y = grid_y(gy);
+    if (i >= 0) canvas_.draw_picture(cell_picture_[static_cast<std::size_t>(i)], x, y);
+    canvas_.tint_box(COLOUR_MARK_LAST_MOVE, x, y, x + cell_width, y + cell_height);
+    描画_桝輪郭(COLOUR_MARK_LAST_MOVE, gx, gy);
 }
 
 void BoardPainter::描画_最終手() {
@@ -65,7 +69,9 @@ void BoardPainter::描画_最終手() {
     marked_last_move_.reset();
     if (!view_.last_move_highlight || !view_.last_move) return;
     marked_last_move_ = view_.last_move;
-    outline_last_move(COLOUR_MARK_LAST_MOVE);
+    const Move& m = *marked_last_move_;
+    if (!m.is_drop()) mark_last_move_square(m.from.x, m.from.y);
+    mark_last_move_square(m.to.x, m.to.y);
 }
 
 void BoardPainter::描画_取り数(int gx, int gy, int count) {

@@ -126,6 +126,33 @@ class MarksTest : public QObject {
             }
     }
 
+    // The last move's squares are washed in its colour, the wood still showing through; marked
+    // again they do not darken, and turned off they are exactly as before.
+    void theLastMoveWashesItsSquaresOnceAndLeavesNoTrace() {
+        for (const int background : kBackgrounds) {
+            Board b(background, QSize(765, 546));
+            const QImage before = b.canvas.image().copy();
+            const QPoint middle = b.device(banzuri::grid_x(5.5), banzuri::grid_y(5.5));
+            b.view.last_move = banzuri::Move::board(5, 6, 5, 5);
+            b.painter.描画_最終手();
+            const QImage washed = b.canvas.image().copy();
+            const QColor wood = before.pixelColor(middle);
+            const QColor tinted = washed.pixelColor(middle);
+            const QColor ink = banzuri::app::palette_colour(banzuri::COLOUR_MARK_LAST_MOVE);
+            const auto toward_ink = [&](int from, int to, int target) {
+                return std::abs(target - to) < std::abs(target - from);
+            };
+            QVERIFY(toward_ink(wood.red(), tinted.red(), ink.red()) ||
+                    toward_ink(wood.green(), tinted.green(), ink.green()));
+            QVERIFY(b.width_of_mark(5, 5, ink) >= 3);
+            b.painter.描画_最終手();
+            QVERIFY(b.canvas.image() == washed);
+            b.view.last_move_highlight = false;
+            b.painter.描画_最終手();
+            QVERIFY(b.canvas.image() == before);
+        }
+    }
+
     void theLastMoveOptionIsRememberedInTheWindowSettings() {
         QTemporaryDir dir;
         const QString conf = dir.filePath("window.conf");

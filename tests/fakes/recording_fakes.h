@@ -64,6 +64,10 @@ class FakeCanvas : public Canvas {
         log_.push_back("fill " + num(colour) + " " + num(x1) + " " + num(y1) + " " + num(x2) + " " +
                        num(y2));
     }
+    void tint_box(int colour, double x1, double y1, double x2, double y2) override {
+        log_.push_back("tint " + num(colour) + " " + num(x1) + " " + num(y1) + " " + num(x2) + " " +
+                       num(y2));
+    }
     void draw_text(const std::string& text, double x, double y, int colour, double size,
                    bool bold) override {
         log_.push_back("text \"" + text + "\" " + num(x) + " " + num(y) + " c" + num(colour) +
