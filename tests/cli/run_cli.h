@@ -29,6 +29,33 @@ inline std::string slurp(const std::filesystem::path& file) {
     return buffer.str();
 }
 
+// Runs `args` (the program first, looked up on PATH when its name has no slash) with standard
+// input from /dev/null and its output into the two files; its exit status, or -1 when it did
+// not exit normally or could not be started.
+inline int spawn_and_wait(std::vector<std::string> args, const std::string& out_file,
+                          const std::string& err_file) {
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_addopen(&actions, 0, "/dev/null", O_RDONLY, 0);
+    posix_spawn_file_actions_addopen(&actions, 1, out_file.c_str(), O_WRONLY | O_CREAT | O_TRUNC,
+                                     0600);
+    posix_spawn_file_actions_addopen(&actions, 2, err_file.c_str(), O_WRONLY | O_CREAT | O_TRUNC,
+                                     0600);
+    std::vector<char*> argv;
+    for (auto& a : args)
+        argv.push_back(a.data());
+    argv.push_back(nullptr);
+    int status = -1;
+    pid_t pid = 0;
+    if (posix_spawnp(&pid, argv[0], &actions, nullptr, argv.data(), environ) == 0) {
+        int wstatus = 0;
+        waitpid(pid, &wstatus, 0);
+        if (WIFEXITED(wstatus)) status = WEXITSTATUS(wstatus);
+    }
+    posix_spawn_file_actions_destroy(&actions);
+    return status;
+}
+
 // Standard output goes to `stdout_path` when one is given (then `out` stays empty).
 inline CliRun run_cli(const std::vector<std::string>& args, const std::string& stdout_path = {}) {
     static int counter = 0;
@@ -38,29 +65,11 @@ inline CliRun run_cli(const std::vector<std::string>& args, const std::string& s
     std::filesystem::create_directories(dir);
     const std::string out_file = (dir / "out").string();
     const std::string err_file = (dir / "err").string();
-
-    posix_spawn_file_actions_t actions;
-    posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_addopen(&actions, 1,
-                                     stdout_path.empty() ? out_file.c_str() : stdout_path.c_str(),
-                                     O_WRONLY | O_CREAT | O_TRUNC, 0600);
-    posix_spawn_file_actions_addopen(&actions, 2, err_file.c_str(), O_WRONLY | O_CREAT | O_TRUNC,
-                                     0600);
     std::vector<std::string> all = {BANZURI_CLI};
     all.insert(all.end(), args.begin(), args.end());
-    std::vector<char*> argv;
-    for (auto& a : all)
-        argv.push_back(a.data());
-    argv.push_back(nullptr);
-
     CliRun result;
-    pid_t pid = 0;
-    if (posix_spawn(&pid, BANZURI_CLI, &actions, nullptr, argv.data(), environ) == 0) {
-        int wstatus = 0;
-        waitpid(pid, &wstatus, 0);
-        if (WIFEXITED(wstatus)) result.status = WEXITSTATUS(wstatus);
-    }
-    posix_spawn_file_actions_destroy(&actions);
+    result.status =
+        spawn_and_wait(std::move(all), stdout_path.empty() ? out_file : stdout_path, err_file);
     result.out = slurp(out_file);
     result.err = slurp(err_file);
     std::error_code ignored;

@@ -2,9 +2,7 @@
 #pragma once
 
 #include <fcntl.h>
-#include <spawn.h>
 #include <sys/file.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
 #include <cstdlib>
@@ -16,36 +14,14 @@
 
 namespace banzuri::testing {
 
-struct Ran {
-    int status = -1;
-    std::string out;
-    std::string err;
-};
+using Ran = CliRun;
 
 // Runs a program found on PATH; its output goes to files in `work`.
 inline Ran run_program(const std::vector<std::string>& args, const std::filesystem::path& work) {
     const std::string out_file = (work / "program.out").string();
     const std::string err_file = (work / "program.err").string();
-    posix_spawn_file_actions_t actions;
-    posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_addopen(&actions, 0, "/dev/null", O_RDONLY, 0);
-    posix_spawn_file_actions_addopen(&actions, 1, out_file.c_str(), O_WRONLY | O_CREAT | O_TRUNC,
-                                     0600);
-    posix_spawn_file_actions_addopen(&actions, 2, err_file.c_str(), O_WRONLY | O_CREAT | O_TRUNC,
-                                     0600);
-    std::vector<std::string> all = args;
-    std::vector<char*> argv;
-    for (auto& a : all)
-        argv.push_back(a.data());
-    argv.push_back(nullptr);
     Ran result;
-    pid_t pid = 0;
-    if (posix_spawnp(&pid, argv[0], &actions, nullptr, argv.data(), environ) == 0) {
-        int wstatus = 0;
-        waitpid(pid, &wstatus, 0);
-        if (WIFEXITED(wstatus)) result.status = WEXITSTATUS(wstatus);
-    }
-    posix_spawn_file_actions_destroy(&actions);
+    result.status = spawn_and_wait(args, out_file, err_file);
     result.out = slurp(out_file);
     result.err = slurp(err_file);
     return result;
