@@ -100,6 +100,10 @@ GameWindow::GameWindow(std::filesystem::path files_dir, QString window_settings_
     add_last_move_option(*menuBar(), window_settings_file, [this](bool on) {
         run([this, on] { form_->set_last_move_highlight(on); });
     });
+    add_piece_set_option(*menuBar(), window_settings_file, [this](PieceSet set) {
+        canvas_.set_piece_set(set);
+        show_drawn();
+    });
     auto* full_screen = new QAction(this);
     full_screen->setObjectName(QStringLiteral("FULL_SCREEN"));
     full_screen->setShortcut(FULL_SCREEN_KEY);

@@ -1,6 +1,7 @@
 #include "app/view_options.h"
 
 #include <QAction>
+#include <QActionGroup>
 #include <QMenu>
 #include <QSettings>
 #include <memory>
@@ -10,6 +11,8 @@ namespace banzuri::app {
 namespace {
 
 const QString kLastMoveKey = QStringLiteral("view/lastMove");
+const QString kPiecesKey = QStringLiteral("view/pieces");
+const QString kInternational = QStringLiteral("international");
 
 std::unique_ptr<QSettings> open(const QString& file) {
     if (file.isEmpty())
@@ -34,6 +37,33 @@ void add_last_move_option(QMenuBar& bar, const QString& settings_file,
         open(settings_file)->setValue(kLastMoveKey, on);
         apply(on);
     });
+}
+
+void add_piece_set_option(QMenuBar& bar, const QString& settings_file,
+                          const std::function<void(PieceSet)>& apply) {
+    auto* option = bar.findChild<QMenu*>(QStringLiteral("OPTION"));
+    if (option == nullptr) return;
+    auto* menu = new QMenu(QStringLiteral("駒の絵"), option);
+    menu->setObjectName(QStringLiteral("PIECES"));
+    option->addMenu(menu);
+    auto* group = new QActionGroup(menu);
+    const bool international = open(settings_file)->value(kPiecesKey).toString() == kInternational;
+    const auto item = [&](const char* name, const QString& caption, PieceSet set, bool on) {
+        auto* action = new QAction(caption, group);
+        action->setObjectName(QString::fromUtf8(name));
+        action->setCheckable(true);
+        action->setChecked(on);
+        menu->addAction(action);
+        QObject::connect(action, &QAction::triggered, menu, [settings_file, apply, set] {
+            open(settings_file)
+                ->setValue(kPiecesKey, set == PieceSet::INTERNATIONAL ? kInternational
+                                                                      : QStringLiteral("kanji"));
+            apply(set);
+        });
+    };
+    item("PIECES_KANJI", QStringLiteral("漢字"), PieceSet::KANJI, !international);
+    item("PIECES_INTERNATIONAL", QStringLiteral("国際"), PieceSet::INTERNATIONAL, international);
+    apply(international ? PieceSet::INTERNATIONAL : PieceSet::KANJI);
 }
 
 }  // namespace banzuri::app

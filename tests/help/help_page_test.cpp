@@ -134,8 +134,8 @@ TEST_F(ShippedHelpPage, WorksOfflineWithItsOwnStylesheet) {
 
 TEST_F(ShippedHelpPage, ShowsOnlyPicturesOfThePictureSetWithSizesAndTexts) {
     const std::regex picture(
-        "Banzuri_files/((SITA|UE)_((HU|KYOU|KEI|GIN|KAKU|SYA)_[01]|KIN|OU)|KARA_MASU|PA1|PA2|"
-        "KANBAN)\\.png");
+        "Banzuri_files/((INTL_)?(SITA|UE)_((HU|KYOU|KEI|GIN|KAKU|SYA)_[01]|KIN|OU)|KARA_MASU|PA1|"
+        "PA2|KANBAN)\\.png");
     int pictures = 0;
     for (const Tag& tag : tags) {
         if (tag.name != "img") continue;
@@ -146,6 +146,23 @@ TEST_F(ShippedHelpPage, ShowsOnlyPicturesOfThePictureSetWithSizesAndTexts) {
         EXPECT_NE(attribute(tag.text, "height"), "\x01") << tag.text;
     }
     EXPECT_GT(pictures, 81) << "the starting position and the capture diagrams";
+}
+
+// Every piece of the movement table stands with its kanji and its international picture side
+// by side, promoted pieces too.
+TEST_F(ShippedHelpPage, ShowsEveryPieceInBothSets) {
+    const std::size_t table = page.find("<table class=\"list pieces\">");
+    ASSERT_NE(table, std::string::npos);
+    for (const char* name : {"OU", "SYA_0", "SYA_1", "KAKU_0", "KAKU_1", "KIN", "GIN_0", "GIN_1",
+                             "KEI_0", "KEI_1", "KYOU_0", "KYOU_1", "HU_0", "HU_1"}) {
+        const std::string kanji = std::string("Banzuri_files/SITA_") + name + ".png";
+        const std::string international = std::string("Banzuri_files/INTL_SITA_") + name + ".png";
+        const std::size_t at = page.find("<img src=\"" + kanji + "\"", table);
+        ASSERT_NE(at, std::string::npos) << name;
+        const std::size_t next = page.find("<img", at + 1);
+        const std::string expected = "<img src=\"" + international + "\"";
+        EXPECT_EQ(page.compare(next, expected.size(), expected), 0) << name;
+    }
 }
 
 TEST_F(ShippedHelpPage, EveryLinkLeadsToASectionOfThePage) {
@@ -193,6 +210,9 @@ TEST_F(ShippedHelpPage, NamesEveryMenuItemByItsCaption) {
                                 "煉瓦",
                                 "移動指導",
                                 "最終手を強調",
+                                "駒の絵",
+                                "漢字",
+                                "国際",
                                 "経過時間",
                                 "BGM",
                                 "その他",
