@@ -6,7 +6,7 @@ set -euo pipefail
 packages=(
   build-essential clang cmake ninja-build pkg-config clang-format
   qt6-base-dev libgl-dev libsdl2-mixer-dev libgtest-dev libgmock-dev
-  fonts-ipafont-mincho xdg-utils file
+  fonts-ipafont-mincho fonts-dejavu-core xdg-utils file
 )
 if [[ "${1:-}" == "--test" ]]; then
   packages+=(desktop-file-utils appstream lintian libclang-rt-14-dev)
