@@ -6,6 +6,8 @@
 #include <QSettings>
 #include <memory>
 
+#include "app/translation.h"
+
 namespace banzuri::app {
 
 namespace {
@@ -27,7 +29,8 @@ void add_last_move_option(QMenuBar& bar, const QString& settings_file,
                           const std::function<void(bool)>& apply) {
     auto* option = bar.findChild<QMenu*>(QStringLiteral("OPTION"));
     if (option == nullptr) return;
-    auto* action = new QAction(QStringLiteral("最終手を強調"), option);
+    auto* action = new QAction(option);
+    set_caption(*action, MENU_CONTEXT, "最終手を強調");
     action->setObjectName(QStringLiteral("LAST_MOVE"));
     action->setCheckable(true);
     action->setChecked(open(settings_file)->value(kLastMoveKey, true).toBool());
@@ -43,13 +46,15 @@ void add_piece_set_option(QMenuBar& bar, const QString& settings_file,
                           const std::function<void(PieceSet)>& apply) {
     auto* option = bar.findChild<QMenu*>(QStringLiteral("OPTION"));
     if (option == nullptr) return;
-    auto* menu = new QMenu(QStringLiteral("駒の絵"), option);
+    auto* menu = new QMenu(option);
+    set_caption(*menu, MENU_CONTEXT, "駒の絵");
     menu->setObjectName(QStringLiteral("PIECES"));
     option->addMenu(menu);
     auto* group = new QActionGroup(menu);
     const bool international = open(settings_file)->value(kPiecesKey).toString() == kInternational;
-    const auto item = [&](const char* name, const QString& caption, PieceSet set, bool on) {
-        auto* action = new QAction(caption, group);
+    const auto item = [&](const char* name, const char* caption, PieceSet set, bool on) {
+        auto* action = new QAction(group);
+        set_caption(*action, MENU_CONTEXT, caption);
         action->setObjectName(QString::fromUtf8(name));
         action->setCheckable(true);
         action->setChecked(on);
@@ -61,8 +66,8 @@ void add_piece_set_option(QMenuBar& bar, const QString& settings_file,
             apply(set);
         });
     };
-    item("PIECES_KANJI", QStringLiteral("漢字"), PieceSet::KANJI, !international);
-    item("PIECES_INTERNATIONAL", QStringLiteral("国際"), PieceSet::INTERNATIONAL, international);
+    item("PIECES_KANJI", "漢字", PieceSet::KANJI, !international);
+    item("PIECES_INTERNATIONAL", "国際", PieceSet::INTERNATIONAL, international);
     apply(international ? PieceSet::INTERNATIONAL : PieceSet::KANJI);
 }
 

@@ -137,7 +137,8 @@ class WindowTest : public QObject {
         QCOMPARE(captions(submenu(bar, "HAIKEI_GA")->actions()),
                  QStringList({"緑", "畳", "竹", "宇宙", "煉瓦"}));
         QCOMPARE(captions(submenu(bar, "SONOTA")->actions()),
-                 QStringList({"棋譜", "解説", "バージョン情報"}));
+                 QStringList({"棋譜", "解説", "バージョン情報", "言語 (Language)"}));
+        QCOMPARE(captions(submenu(bar, "LANGUAGE")->actions()), QStringList({"日本語", "English"}));
         for (QAction* a : s.window.findChildren<QAction*>())
             QVERIFY(a->isEnabled());
         for (const char* name : {"LEVEL1", "LEVEL2", "LEVEL3", "LEVEL4", "LEVEL5", "MIDORI",

@@ -1,0 +1,167 @@
+// The window's language: Japanese with no choice made, English from その他 → 言語 at once and
+// back, the game going on meanwhile; the choice kept in window.conf, never in Banzuri.ini; the
+// English translation complete.
+#include <QFile>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QXmlStreamReader>
+#include <QtTest>
+
+#include "app/game_window.h"
+#include "app/translation.h"
+#include "window_driver.h"
+
+using banzuri::Language;
+using banzuri::app::GameWindow;
+
+namespace {
+
+// Kana, kanji, CJK punctuation and full-width forms: what an English player could not read.
+bool has_japanese(const QString& text) {
+    static const QRegularExpression japanese(
+        QStringLiteral("[\\x{3000}-\\x{30ff}\\x{3400}-\\x{9fff}\\x{ff00}-\\x{ffef}]"));
+    return japanese.match(text).hasMatch();
+}
+
+// Every caption of the menu bar, by the action's name (menus by their own name).
+QMap<QString, QString> captions(const QMenuBar& bar) {
+    QMap<QString, QString> out;
+    for (const QAction* action : bar.findChildren<QAction*>()) {
+        if (action->isSeparator() || action->text().isEmpty()) continue;
+        const auto* menu = action->menu();
+        const QString name = menu != nullptr ? menu->objectName() : action->objectName();
+        out.insert(name, action->text());
+    }
+    return out;
+}
+
+QByteArray file_bytes(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+struct Session {
+    explicit Session(QString conf_file) : conf(std::move(conf_file)) {
+        window.set_application_quit([] {});
+        window.load();
+        window.show();
+    }
+    ~Session() { banzuri::app::use_language(Language::JAPANESE); }
+    QTemporaryDir dir;
+    QString conf;
+    banzuri::testing::DialogAnswerer boxes;
+    GameWindow window{std::filesystem::path(dir.path().toStdString()), conf, {}, {}};
+
+    void click(int cx, int cy) {
+        QTest::mouseClick(&window.board(), Qt::LeftButton, {}, banzuri::testing::cell_pixel(cx, cy),
+                          5000);
+        QVERIFY(banzuri::testing::let_animation_finish(window));
+    }
+};
+
+}  // namespace
+
+class LanguageTest : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void withNoChoiceEveryCaptionIsJapaneseWhateverLangSays() {
+        QTemporaryDir conf_dir;
+        const QString conf = conf_dir.filePath("window.conf");
+        qputenv("LANG", "en_US.UTF-8");
+        qputenv("LANGUAGE", "en");
+        QCOMPARE(banzuri::app::remembered_language(conf), Language::JAPANESE);
+        Session s(conf);
+        QCOMPARE(banzuri::app::language_in_use(), Language::JAPANESE);
+        QVERIFY(s.window.action("LANGUAGE_JA")->isChecked());
+        QVERIFY(!s.window.action("LANGUAGE_EN")->isChecked());
+        const auto shown = captions(*s.window.menuBar());
+        QCOMPARE(shown.value("TAIKYOKU"), QStringLiteral("対局"));
+        QCOMPARE(shown.value("OPTION"), QStringLiteral("ｵﾌﾟｼｮﾝ"));
+        QCOMPARE(shown.value("LANGUAGE"), QStringLiteral("言語 (Language)"));
+        QCOMPARE(s.window.action("REPLAY")->toolTip(), QStringLiteral("戻 (Left)"));
+        QVERIFY(!QSettings(conf, QSettings::IniFormat).contains("view/language"));
+    }
+
+    void englishAtOnceMidGameAndBackToTheSameJapanese() {
+        QTemporaryDir conf_dir;
+        const QString conf = conf_dir.filePath("window.conf");
+        Session s(conf);
+        QVERIFY(QTest::qWaitForWindowExposed(&s.window));
+        const auto japanese = captions(*s.window.menuBar());
+        QTest::keyClick(&s.window, Qt::Key_F2);
+        s.click(7, 7);
+        s.click(7, 6);
+        QCOMPARE(static_cast<int>(s.window.form().game().moves().size()), 1);
+        const QByteArray ini = file_bytes(s.dir.filePath("Banzuri.ini"));
+        const banzuri::GameState before = s.window.form().state();
+
+        s.window.action("LANGUAGE_EN")->trigger();
+        QCOMPARE(banzuri::app::language_in_use(), Language::ENGLISH);
+        QVERIFY(s.window.action("LANGUAGE_EN")->isChecked());
+        const auto english = captions(*s.window.menuBar());
+        QCOMPARE(english.keys(), japanese.keys());
+        for (auto it = english.begin(); it != english.end(); ++it) {
+            if (it.key() == "LANGUAGE_JA") continue;  // 日本語 is named in its own words
+            QVERIFY2(!has_japanese(it.value()), qPrintable(it.key() + ": " + it.value()));
+        }
+        QCOMPARE(english.value("TAIKYOKU"), QStringLiteral("Game"));
+        QCOMPARE(english.value("LANGUAGE"), QStringLiteral("Language"));
+        QCOMPARE(english.value("LANGUAGE_JA"), QStringLiteral("日本語"));
+        QCOMPARE(s.window.action("REPLAY")->toolTip(), QStringLiteral("Back (Left)"));
+        QCOMPARE(s.window.move_list().cancel_button().text(), QStringLiteral("Cancel"));
+        // The game goes on as it was; the settings file is not touched.
+        QCOMPARE(static_cast<int>(s.window.form().game().moves().size()), 1);
+        QVERIFY(s.window.form().state().board == before.board);
+        QCOMPARE(file_bytes(s.dir.filePath("Banzuri.ini")), ini);
+        QCOMPARE(QSettings(conf, QSettings::IniFormat).value("view/language").toString(),
+                 QStringLiteral("en"));
+        QCOMPARE(banzuri::app::remembered_language(conf), Language::ENGLISH);
+
+        s.window.action("LANGUAGE_JA")->trigger();
+        QCOMPARE(captions(*s.window.menuBar()), japanese);
+        QCOMPARE(s.window.action("REPLAY")->toolTip(), QStringLiteral("戻 (Left)"));
+        QCOMPARE(s.window.move_list().cancel_button().text(), QStringLiteral("中止"));
+        QCOMPARE(banzuri::app::remembered_language(conf), Language::JAPANESE);
+    }
+
+    // The English translation has an entry for every text, none unfinished or empty, and none
+    // an English player could not read.
+    void theEnglishTranslationIsComplete() {
+        QFile ts(QStringLiteral(BANZURI_SOURCE_DIR "/translations/banzuri_en.ts"));
+        QVERIFY(ts.open(QIODevice::ReadOnly));
+        QXmlStreamReader xml(&ts);
+        int messages = 0;
+        QString source;
+        while (!xml.atEnd()) {
+            xml.readNext();
+            if (!xml.isStartElement()) continue;
+            if (xml.name() == QLatin1String("source")) source = xml.readElementText();
+            if (xml.name() != QLatin1String("translation")) continue;
+            ++messages;
+            QVERIFY2(xml.attributes().value("type").isEmpty(), qPrintable(source));
+            const QString translation = xml.readElementText();
+            QVERIFY2(!translation.trimmed().isEmpty(), qPrintable(source));
+            QVERIFY2(!has_japanese(translation), qPrintable(translation));
+        }
+        QVERIFY(!xml.hasError());
+        QVERIFY(messages > 60);
+    }
+
+    void theProgramCarriesItsTranslationWithoutAFolder() {
+        QVERIFY(banzuri::app::use_language(Language::ENGLISH));
+        QCOMPARE(QCoreApplication::translate(banzuri::app::MENU_CONTEXT, "対局"),
+                 QStringLiteral("Game"));
+        QCOMPARE(QCoreApplication::translate(banzuri::app::MENU_CONTEXT, "進"),
+                 QStringLiteral("Forward"));
+        QVERIFY(banzuri::app::use_language(Language::JAPANESE));
+        QCOMPARE(QCoreApplication::translate(banzuri::app::MENU_CONTEXT, "対局"),
+                 QStringLiteral("対局"));
+    }
+};
+
+QTEST_MAIN(LanguageTest)
+#include "language_test.moc"
