@@ -131,7 +131,10 @@ GameWindow::~GameWindow() {
 }
 
 void GameWindow::load() {
-    run([this] { form_->Form_Load(); });
+    run([this] {
+        form_->set_language(language_in_use());  // nothing to do for Japanese
+        form_->Form_Load();
+    });
 }
 
 QAction* GameWindow::action(const char* name) const {
@@ -191,6 +194,11 @@ void GameWindow::choose_language(Language language) {
     if (use_language(language, translations_folder_)) remember_language(window_settings_, language);
     // At once; Qt's own notice of the change follows from the event loop.
     retranslate();
+    // The game's own texts: the board's labels and move texts are drawn again.
+    if (!quitting_ && !run([this] { form_->set_language(language_in_use()); })) {
+        // A handler is running: the game follows as soon as it has ended.
+        QTimer::singleShot(0, this, [this] { choose_language(language_in_use()); });
+    }
 }
 
 void GameWindow::retranslate() {
@@ -223,7 +231,7 @@ void GameWindow::show_moves(bool shown) {
 
 void GameWindow::refresh_moves() {
     if (panel_->isHidden()) return;
-    panel_->show_list(move_list_of(form_->game(), form_->analysis()));
+    panel_->show_list(move_list_of(form_->game(), form_->analysis(), form_->language()));
     panel_->show_progress(form_->analysing(), form_->analysis_done(), form_->analysis_total());
 }
 

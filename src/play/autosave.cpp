@@ -16,7 +16,6 @@ namespace banzuri {
 
 namespace {
 
-const std::string kResumeTitle = "前回の対局を再開";
 const std::string kAutosaveTitle = "自動保存";
 
 // What happened to a damaged file: where it went, or that it stayed.
@@ -113,14 +112,15 @@ std::optional<std::filesystem::path> MainForm::choose_saved_game() {
         records_.state_dir.empty() ? std::vector<SavedGame>{} : saved_games(records_.state_dir);
     if (games.empty()) {
         sound_.play(sound_.snd_forbidden());
-        p.dialogs.message("前回の対局は残っていません", kResumeTitle);
+        p.dialogs.message(t(TextId::NO_LAST_GAME), t(TextId::TITLE_RESUME));
         return std::nullopt;
     }
     if (games.size() == 1) return games.front().file;
     std::vector<std::string> labels;
     for (const SavedGame& game : games)
         labels.push_back(saved_game_label(game));
-    const std::optional<std::size_t> chosen = p.dialogs.choose(kChooseText, kResumeTitle, labels);
+    const std::optional<std::size_t> chosen =
+        p.dialogs.choose(kChooseText, t(TextId::TITLE_RESUME), labels);
     if (!chosen || *chosen >= games.size()) return std::nullopt;
     return games[*chosen].file;
 }
@@ -140,10 +140,10 @@ void MainForm::resume_from(const std::filesystem::path& file) {
         const std::string why = loaded.record ? "棋譜の指し手を再現できません" : loaded.error;
         p.dialogs.warning("前回の対局のファイルが壊れていて再開できません。\n" + why + "\n" +
                               aside_text(set_aside(file)),
-                          kResumeTitle);
+                          t(TextId::TITLE_RESUME));
         return;
     }
-    if (!may_replace_game(line, kResumeTitle)) return;
+    if (!may_replace_game(line, t(TextId::TITLE_RESUME))) return;
     show_record(*loaded.record);
     records_.saved_line = line;
 }

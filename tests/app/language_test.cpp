@@ -2,6 +2,8 @@
 // back, the game going on meanwhile; the choice kept in window.conf, never in Banzuri.ini; the
 // English translation complete.
 #include <QFile>
+#include <QLabel>
+#include <QListWidget>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRegularExpression>
@@ -113,6 +115,10 @@ class LanguageTest : public QObject {
         QCOMPARE(english.value("LANGUAGE_JA"), QStringLiteral("日本語"));
         QCOMPARE(s.window.action("REPLAY")->toolTip(), QStringLiteral("Back (Left)"));
         QCOMPARE(s.window.move_list().cancel_button().text(), QStringLiteral("Cancel"));
+        // The game's own texts follow: the move list and the board's labels.
+        QCOMPARE(s.window.form().language(), Language::ENGLISH);
+        QCOMPARE(s.window.move_list().turn_label().text(), QStringLiteral("△White to move"));
+        QCOMPARE(s.window.move_list().rows().item(1)->text(), QStringLiteral("   1 ▲P-3f"));
         // The game goes on as it was; the settings file is not touched.
         QCOMPARE(static_cast<int>(s.window.form().game().moves().size()), 1);
         QVERIFY(s.window.form().state().board == before.board);
@@ -125,6 +131,8 @@ class LanguageTest : public QObject {
         QCOMPARE(captions(*s.window.menuBar()), japanese);
         QCOMPARE(s.window.action("REPLAY")->toolTip(), QStringLiteral("戻 (Left)"));
         QCOMPARE(s.window.move_list().cancel_button().text(), QStringLiteral("中止"));
+        QCOMPARE(s.window.form().language(), Language::JAPANESE);
+        QCOMPARE(s.window.move_list().turn_label().text(), QStringLiteral("△後手の番"));
         QCOMPARE(banzuri::app::remembered_language(conf), Language::JAPANESE);
     }
 
