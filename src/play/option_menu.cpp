@@ -33,6 +33,8 @@ void MainForm::background_click(MenuItem item, int code) {
 void MainForm::set_language(Language language) {
     if (language == view_.language) return;
     view_.language = language;
+    options_.set_language(language);
+    sound_.set_language(language);
     // Every label and move text again, as after a change of background; the game is untouched.
     painter_.画面_再描画();
     show_last_moves();

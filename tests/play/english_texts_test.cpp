@@ -3,6 +3,8 @@
 // game, and back in Japanese the screen is drawn exactly as before.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <filesystem>
 #include <string>
 
 #include "play/move_list.h"
@@ -127,6 +129,27 @@ TEST(EnglishTexts, SwitchingMidGameKeepsTheGameAndJapaneseComesBackExactly) {
     w.log.clear();
     w.form.TATAMI_Click();
     EXPECT_EQ(w.log, japanese);
+}
+
+// Chosen before start-up, as the window does: the warnings of the start are English too.
+TEST(EnglishTexts, NoSoundSystemAndASettingsFileThatCannotBeWritten) {
+    testing::FakeWindow w;
+    w.sound.device_ok = false;
+    std::filesystem::create_directory(w.folder / "Banzuri.ini");
+    w.form.set_language(Language::ENGLISH);
+    w.write_sound_files();
+    w.form.Form_Load();
+    w.form.TAKE_Click();
+    expect_english(w.log);
+    const auto has = [&w](const std::string& line) {
+        return std::find(w.log.begin(), w.log.end(), line) != w.log.end();
+    };
+    EXPECT_TRUE(
+        has("warning [Banzuri.dll] No sound device could be opened. The game plays "
+            "without sound."));
+    EXPECT_TRUE(
+        has("warning [Banzuri.ini] The settings file Banzuri.ini cannot be written.\n"
+            "Your changes last until the game ends."));
 }
 
 TEST(EnglishTexts, TheMoveListInWesternNotation) {
