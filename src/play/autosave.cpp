@@ -113,7 +113,7 @@ std::optional<std::filesystem::path> MainForm::choose_saved_game() {
     if (games.size() == 1) return games.front().file;
     std::vector<std::string> labels;
     for (const SavedGame& game : games)
-        labels.push_back(saved_game_label(game));
+        labels.push_back(saved_game_label(game, view_.language));
     const std::optional<std::size_t> chosen =
         p.dialogs.choose(t(TextId::CHOOSE_GAME), t(TextId::TITLE_RESUME), labels);
     if (!chosen || *chosen >= games.size()) return std::nullopt;
