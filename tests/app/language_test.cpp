@@ -136,6 +136,23 @@ class LanguageTest : public QObject {
         QCOMPARE(banzuri::app::remembered_language(conf), Language::JAPANESE);
     }
 
+    // The boxes and the file dialogs a player meets in English.
+    void englishBoxesAndFileDialogs() {
+        QTemporaryDir conf_dir;
+        Session s(conf_dir.filePath("window.conf"));
+        QVERIFY(QTest::qWaitForWindowExposed(&s.window));
+        s.window.action("LANGUAGE_EN")->trigger();
+        s.click(5, 5);                              // no game yet
+        s.window.action("KIFU_HIRAKU")->trigger();  // cancelled: no file is given
+        s.window.action("KIFU_HOZON")->trigger();   // nothing to save
+        QCOMPARE(s.boxes.seen.size(), 3);
+        QVERIFY(s.boxes.seen[0].startsWith("Start|Start a game from the Game menu first.|"));
+        QVERIFY2(s.boxes.seen[1].startsWith("Open Record|Open|"), qPrintable(s.boxes.seen[1]));
+        QVERIFY(s.boxes.seen[2].startsWith("Save Record|There is no game to save.|"));
+        for (const QString& seen : s.boxes.seen)
+            QVERIFY2(!has_japanese(seen), qPrintable(seen));
+    }
+
     // The English translation has an entry for every text, none unfinished or empty, and none
     // an English player could not read.
     void theEnglishTranslationIsComplete() {
