@@ -72,11 +72,10 @@ void add_analysis(MoveList& list, const GameAnalysis& analysis, Language languag
         const MoveVerdict& verdict = analysis.moves[n];
         list.scores.push_back(verdict.after);
         if (verdict.mark != MoveMark::none && n + 1 < list.rows.size())
-            list.rows[n + 1] +=
-                text(TextId::LIST_GAP, language) +
-                (language == Language::ENGLISH
-                     ? std::string(verdict.mark == MoveMark::blunder ? "blunder" : "dubious")
-                     : mark_text(verdict.mark));
+            list.rows[n + 1] += text(TextId::LIST_GAP, language) +
+                                text(verdict.mark == MoveMark::blunder ? TextId::MARK_BLUNDER
+                                                                       : TextId::MARK_DUBIOUS,
+                                     language);
     }
 }
 

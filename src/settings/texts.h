@@ -73,6 +73,8 @@ namespace banzuri {
     X(LIST_COLON, "：", ": ")                                                                                          \
     X(LIST_GAP, "　", "   ")                                                                                           \
     X(LIST_START_ROW, "開始局面", "Start position")                                                                    \
+    X(MARK_DUBIOUS, "疑問手", "dubious")                                                                               \
+    X(MARK_BLUNDER, "悪手", "blunder")                                                                                 \
     X(TITLE_AUTOSAVE, "自動保存", "Autosave")                                                                          \
     X(ASIDE_KEPT_IN_PLACE, "このファイルは移せなかったので、そのまま残してあります。",                                 \
       "The file could not be moved and has been left where it was.")                                                   \

@@ -152,6 +152,13 @@ TEST(EnglishTexts, NoSoundSystemAndASettingsFileThatCannotBeWritten) {
             "Your changes last until the game ends."));
 }
 
+// The marks of a look over the game are the analysis's own words in Japanese.
+TEST(EnglishTexts, AnalysisMarksInBothLanguages) {
+    EXPECT_EQ(text(TextId::MARK_DUBIOUS, Language::JAPANESE), mark_text(MoveMark::dubious));
+    EXPECT_EQ(text(TextId::MARK_BLUNDER, Language::JAPANESE), mark_text(MoveMark::blunder));
+    EXPECT_EQ(text(TextId::MARK_BLUNDER, Language::ENGLISH), "blunder");
+}
+
 TEST(EnglishTexts, TheMoveListInWesternNotation) {
     PlayWindow w;
     w.start_people_game();
