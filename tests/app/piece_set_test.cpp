@@ -127,15 +127,6 @@ class PieceSetTest : public QObject {
         }
     }
 
-    void theLetterIsTheWesternNotationsAndOthersHaveNone() {
-        QString letters;
-        for (const QString& kind : kKinds)
-            letters += banzuri::pictures::international_symbol(kind);
-        QCOMPARE(letters, QStringLiteral("PPLLNNSSGBBRRK"));
-        QVERIFY(banzuri::pictures::international_symbol("KIN_1").isEmpty());
-        QVERIFY(banzuri::pictures::reach_marks("KARA_MASU").empty());
-    }
-
     void promotedPiecesAreRedAndTheOthersBlack() {
         for (const QString side : {"SITA_", "UE_"})
             for (const QString& kind : kKinds) {

@@ -7,6 +7,7 @@
 #include <filesystem>
 #include <string>
 
+#include "japanese.h"
 #include "play/move_list.h"
 #include "play_fixture.h"
 
@@ -17,20 +18,7 @@ using testing::Log;
 using testing::PlayWindow;
 using testing::Position;
 
-// Hiragana, katakana (half-width too), kanji, CJK punctuation and full-width forms.
-bool has_japanese(const std::string& text) {
-    for (std::size_t i = 0; i + 2 < text.size(); ++i) {
-        const auto c = static_cast<unsigned char>(text[i]);
-        if (c < 0xE3 || c > 0xEF) continue;
-        const unsigned code = ((c & 0x0Fu) << 12) |
-                              ((static_cast<unsigned char>(text[i + 1]) & 0x3Fu) << 6) |
-                              (static_cast<unsigned char>(text[i + 2]) & 0x3Fu);
-        if ((code >= 0x3000 && code <= 0x30FF) || (code >= 0x3400 && code <= 0x9FFF) ||
-            (code >= 0xFF00 && code <= 0xFFEF))
-            return true;
-    }
-    return false;
-}
+using testing::has_japanese;
 
 // What a player reads: boxes, questions, warnings and the texts drawn.
 bool read_by_player(const std::string& line) {

@@ -20,19 +20,6 @@ TEST(WesternNotation, MovesDropsPromotionsAndDeclinedPromotions) {
     EXPECT_EQ(western_move_text(Move::board(5, 3, 5, 4), EMPTY, false), "");
 }
 
-TEST(WesternNotation, EveryPieceHasItsLetter) {
-    const std::pair<int, const char*> letters[] = {
-        {LOWER_HU, "P"},         {LOWER_HU_NARI, "+P"},   {UPPER_KYOU, "L"},
-        {UPPER_KYOU_NARI, "+L"}, {LOWER_KEI, "N"},        {LOWER_KEI_NARI, "+N"},
-        {UPPER_GIN, "S"},        {UPPER_GIN_NARI, "+S"},  {LOWER_KIN, "G"},
-        {UPPER_KAKU, "B"},       {UPPER_KAKU_NARI, "+B"}, {LOWER_SYA, "R"},
-        {LOWER_SYA_NARI, "+R"},  {UPPER_OU, "K"}};
-    for (const auto& [code, letter] : letters)
-        EXPECT_EQ(western_piece_letter(code), letter) << code;
-    EXPECT_EQ(western_piece_letter(LOWER_KIN_NARI), "");
-    EXPECT_EQ(western_piece_letter(0), "");
-}
-
 TEST(EnglishLabels, RanksHandicapsAndTheMoveNumber) {
     EXPECT_EQ(number_text(1, 1, Language::ENGLISH), "a");
     EXPECT_EQ(number_text(9, 1, Language::ENGLISH), "i");

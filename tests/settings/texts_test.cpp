@@ -5,25 +5,13 @@
 #include <set>
 #include <string>
 
+#include "japanese.h"
 #include "settings/texts.h"
 
 namespace banzuri {
 namespace {
 
-// Hiragana, katakana (half-width too), kanji, CJK punctuation and full-width forms.
-bool has_japanese(const std::string& text) {
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        const auto c = static_cast<unsigned char>(text[i]);
-        if (c < 0xE3 || c > 0xEF || i + 2 >= text.size()) continue;
-        const unsigned code = ((c & 0x0Fu) << 12) |
-                              ((static_cast<unsigned char>(text[i + 1]) & 0x3Fu) << 6) |
-                              (static_cast<unsigned char>(text[i + 2]) & 0x3Fu);
-        if ((code >= 0x3000 && code <= 0x30FF) || (code >= 0x3400 && code <= 0x9FFF) ||
-            (code >= 0xFF00 && code <= 0xFFEF))
-            return true;
-    }
-    return false;
-}
+using testing::has_japanese;
 
 TEST(TextCatalogue, EveryEntryHasBothLanguagesAndTheEnglishHasNoJapanese) {
     std::set<std::string> names;
@@ -56,15 +44,6 @@ TEST(TextCatalogue, JapaneseIsTheGamesOwnWording) {
     EXPECT_EQ(text(TextId::TITLE_HANDICAP, Language::JAPANESE), "ﾊﾝﾃﾞｨｷｬｯﾌﾟ設定");
     EXPECT_EQ(text(TextId::THINKING, Language::JAPANESE), "思考中");
     EXPECT_EQ(text(TextId::MOVE_NUMBER_SUFFIX, Language::JAPANESE), "手目");
-}
-
-TEST(TextCatalogue, LanguagesByTheirCodes) {
-    EXPECT_EQ(language_of_code("en"), Language::ENGLISH);
-    EXPECT_EQ(language_of_code("ja"), Language::JAPANESE);
-    EXPECT_EQ(language_of_code("EN"), std::nullopt);
-    EXPECT_EQ(language_of_code(""), std::nullopt);
-    EXPECT_STREQ(code_of_language(Language::ENGLISH), "en");
-    EXPECT_STREQ(code_of_language(Language::JAPANESE), "ja");
 }
 
 }  // namespace
