@@ -60,9 +60,13 @@ configure_file(${CMAKE_SOURCE_DIR}/dist/${BANZURI_APP_ID}.metainfo.xml.in
 install(TARGETS banzuri banzuri-cli RUNTIME DESTINATION ${BANZURI_INSTALL_GAMESDIR})
 set(sounds その他.wav 禁止.wav 駒打音.wav 終局.wav 消滅.wav BGM.wav)
 list(TRANSFORM sounds PREPEND ${BANZURI_RUN_DIR}/)
-install(FILES ${sounds} ${BANZURI_RUN_DIR}/Banzuri.htm DESTINATION ${BANZURI_INSTALL_DATADIR})
+install(FILES ${sounds} ${BANZURI_RUN_DIR}/Banzuri.htm ${BANZURI_RUN_DIR}/Banzuri-en.htm
+        DESTINATION ${BANZURI_INSTALL_DATADIR})
+install(FILES ${BANZURI_QM_FILES} DESTINATION ${BANZURI_INSTALL_DATADIR}/translations)
 # Only the pictures the help page shows.
 file(READ ${CMAKE_SOURCE_DIR}/src/help/Banzuri.htm help_page)
+file(READ ${CMAKE_SOURCE_DIR}/src/help/Banzuri-en.htm english_help_page)
+string(APPEND help_page "${english_help_page}")
 string(REGEX MATCHALL "Banzuri_files/[A-Za-z0-9_]+\\.png" help_pictures "${help_page}")
 list(REMOVE_DUPLICATES help_pictures)
 list(TRANSFORM help_pictures PREPEND ${BANZURI_RUN_DIR}/)

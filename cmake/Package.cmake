@@ -18,8 +18,9 @@ set(CPACK_DEBIAN_PACKAGE_SECTION games)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "https://banzuri.example.org/")
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-# Not found by shlibdeps: the font the board is drawn with, Qt's Japanese texts, the opener of
-# the help page.
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-ipafont-mincho, qt6-translations-l10n, xdg-utils")
+# Not found by shlibdeps: the fonts the board and the international pieces are drawn with,
+# Qt's Japanese texts, the opener of the help page.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS
+    "fonts-ipafont-mincho, fonts-dejavu-core, qt6-translations-l10n, xdg-utils")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 include(CPack)

@@ -5,8 +5,8 @@ set -euo pipefail
 
 packages=(
   build-essential clang cmake ninja-build pkg-config clang-format
-  qt6-base-dev libgl-dev libsdl2-mixer-dev libgtest-dev libgmock-dev
-  fonts-ipafont-mincho xdg-utils file
+  qt6-base-dev qt6-l10n-tools libgl-dev libsdl2-mixer-dev libgtest-dev libgmock-dev
+  fonts-ipafont-mincho fonts-dejavu-core xdg-utils file
 )
 if [[ "${1:-}" == "--test" ]]; then
   packages+=(desktop-file-utils appstream lintian libclang-rt-14-dev)

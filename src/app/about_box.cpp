@@ -1,6 +1,7 @@
 #include "app/about_box.h"
 
 #include <QColor>
+#include <QCoreApplication>
 #include <QFont>
 #include <QLinearGradient>
 #include <QPainter>
@@ -40,8 +41,9 @@ void paint_version(QPainter& painter) {
     font.setLetterSpacing(QFont::PercentageSpacing, 96);
     painter.setFont(font);
     painter.setPen(QColor(58, 28, 8));
-    painter.drawText(QRectF(204, 54, 120, 16), Qt::AlignCenter,
-                     QStringLiteral("バージョン ") + QString::fromUtf8(VERSION));
+    painter.drawText(
+        QRectF(204, 54, 120, 16), Qt::AlignCenter,
+        QCoreApplication::translate("AboutBox", "バージョン %1").arg(QString::fromUtf8(VERSION)));
 }
 
 // A picture of natural size `rect` painted at the device pixels it covers.
@@ -76,11 +78,11 @@ AboutBox::AboutBox(std::function<bool()> open_homepage, QWidget* parent)
     : QDialog(parent),
       open_homepage_(std::move(open_homepage)),
       picture_(picture(devicePixelRatioF())) {
-    setWindowTitle(QStringLiteral("バージョン情報"));
+    setWindowTitle(QCoreApplication::translate("AboutBox", "バージョン情報"));
     setModal(true);
     setFixedSize(kWidth, kHeight);
 
-    homepage_ = new QPushButton(QStringLiteral("ホームページ"), this);
+    homepage_ = new QPushButton(QCoreApplication::translate("AboutBox", "ホームページ"), this);
     homepage_->setObjectName(QStringLiteral("homepage"));
     homepage_->setGeometry(kHomepageButton);
     homepage_->setAutoDefault(false);

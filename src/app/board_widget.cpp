@@ -107,8 +107,8 @@ void BoardWidget::paint_dragged(QPainter& painter) {
     const QSize natural = picture_size(code);
     const double scale = canvas_.scale() / devicePixelRatioF();
     const QSizeF size(natural.width() * scale, natural.height() * scale);
-    const QImage image =
-        paint_code_picture(code, (size * devicePixelRatioF()).toSize().expandedTo(QSize(1, 1)));
+    const QImage image = paint_code_picture(
+        code, (size * devicePixelRatioF()).toSize().expandedTo(QSize(1, 1)), canvas_.piece_set());
     painter.setOpacity(0.85);
     painter.drawImage(QRectF(pointer_ - QPointF(size.width() / 2, size.height() / 2), size), image);
     painter.setOpacity(1);

@@ -4,6 +4,8 @@
 #include <QFile>
 #include <QGuiApplication>
 #include <QIcon>
+#include <cstdio>
+#include <cstdlib>
 
 #include "build_info.h"
 
@@ -39,8 +41,24 @@ StartOptions read_command_line(const QCoreApplication& application) {
     QCommandLineOption check_start(QStringLiteral("check-start"));
     check_start.setFlags(QCommandLineOption::HiddenFromHelp);
     parser.addOption(check_start);
+    QCommandLineOption language(
+        QStringLiteral("language"),
+        QStringLiteral("表示の言語 (ja: 日本語, en: English)。この起動のときだけ使われます。"),
+        QStringLiteral("ja|en"));
+    parser.addOption(language);
     parser.process(application);
-    return StartOptions{parser.isSet(check_start)};
+    StartOptions options{parser.isSet(check_start), std::nullopt};
+    if (parser.isSet(language)) {
+        const QString code = parser.value(language);
+        options.language = language_of_code(code.toStdString());
+        if (!options.language) {
+            std::fprintf(stderr,
+                         "banzuri: --language: ja か en を指定してください (ja or en): %s\n",
+                         qPrintable(code));
+            std::exit(1);
+        }
+    }
+    return options;
 }
 
 std::filesystem::path executable_folder() {

@@ -1,9 +1,12 @@
 // The game's name, version and icon for the desktop, and its command line:
-//   banzuri [--help | --version]
+//   banzuri [--help | --version | --language en|ja]
 #pragma once
 
 #include <QCoreApplication>
 #include <filesystem>
+#include <optional>
+
+#include "settings/language.h"
 
 namespace banzuri::app {
 
@@ -19,6 +22,8 @@ struct StartOptions {
     // After start-up, report the folders and files found and close the window as a player
     // would. For checking an installation; not listed by --help.
     bool check_start = false;
+    // --language: the language of this run, whatever the window remembers.
+    std::optional<Language> language;
 };
 
 // Reads the command line of `application`. Answers --help and --version, or a bad option, on

@@ -1,5 +1,6 @@
 #include "app/eval_graph.h"
 
+#include <QCoreApplication>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPainterPath>
@@ -12,7 +13,8 @@ EvalGraph::EvalGraph(std::function<void(int row)> on_clicked, QWidget* parent)
     : QWidget(parent), on_clicked_(std::move(on_clicked)) {
     setObjectName(QStringLiteral("EVAL_GRAPH"));
     setFixedHeight(110);
-    setToolTip(QStringLiteral("形勢(上が▲/手前の有利)。クリックでその局面を表示"));
+    setToolTip(QCoreApplication::translate("MoveList",
+                                           "形勢(上が▲/手前の有利)。クリックでその局面を表示"));
 }
 
 void EvalGraph::show_scores(const std::vector<double>& scores, int shown) {

@@ -1,6 +1,7 @@
 #include "app/game_window.h"
 
 #include <QAction>
+#include <QActionGroup>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QElapsedTimer>
@@ -14,6 +15,7 @@
 #include "app/about_box.h"
 #include "app/menu_bar.h"
 #include "app/shortcuts.h"
+#include "app/translation.h"
 #include "app/view_options.h"
 
 namespace banzuri::app {
@@ -54,7 +56,9 @@ GameWindow::GameWindow(std::filesystem::path files_dir, QString window_settings_
       frames_([this] { frame(); }),
       app_control_([this] { quit_now(); }, [this] { show_about(); }),
       application_quit_([] { QCoreApplication::quit(); }),
-      memory_(window_settings_file) {
+      memory_(window_settings_file),
+      window_settings_(window_settings_file),
+      translations_folder_(QString::fromStdString((files_dir / "translations").string())) {
     if (state_dir.empty()) state_dir = files_dir;
     form_ = std::make_unique<MainForm>(
         Platform{canvas_, dialogs_, clock_, timer_, menu_view_, sound_, browser_, app_control_,
@@ -100,12 +104,17 @@ GameWindow::GameWindow(std::filesystem::path files_dir, QString window_settings_
     add_last_move_option(*menuBar(), window_settings_file, [this](bool on) {
         run([this, on] { form_->set_last_move_highlight(on); });
     });
+    add_piece_set_option(*menuBar(), window_settings_file, [this](PieceSet set) {
+        canvas_.set_piece_set(set);
+        show_drawn();
+    });
     auto* full_screen = new QAction(this);
     full_screen->setObjectName(QStringLiteral("FULL_SCREEN"));
     full_screen->setShortcut(FULL_SCREEN_KEY);
     connect(full_screen, &QAction::triggered, this, [this] { toggle_full_screen(); });
     addAction(full_screen);
     add_view_menu();
+    add_language_menu();
     resize(size_for_board(board_->sizeHint()));
     const WindowState remembered = memory_.recall();
     if (!remembered.size.isEmpty()) resize(remembered.size);
@@ -122,7 +131,10 @@ GameWindow::~GameWindow() {
 }
 
 void GameWindow::load() {
-    run([this] { form_->Form_Load(); });
+    run([this] {
+        form_->set_language(language_in_use());  // nothing to do for Japanese
+        form_->Form_Load();
+    });
 }
 
 QAction* GameWindow::action(const char* name) const {
@@ -140,7 +152,8 @@ void GameWindow::build_menus() {
 }
 
 void GameWindow::add_view_menu() {
-    auto* moves = new QAction(QStringLiteral("棋譜"), this);
+    auto* moves = new QAction(this);
+    set_caption(*moves, MENU_CONTEXT, "棋譜");
     moves->setObjectName(QStringLiteral("VIEW_MOVES"));
     moves->setCheckable(true);
     moves->setChecked(moves_shown());
@@ -148,6 +161,56 @@ void GameWindow::add_view_menu() {
     if (auto* other = findChild<QMenu*>(QStringLiteral("SONOTA")))
         other->insertAction(other->actions().value(0), moves);
     refresh_moves();
+}
+
+void GameWindow::add_language_menu() {
+    auto* other = findChild<QMenu*>(QStringLiteral("SONOTA"));
+    if (other == nullptr) return;
+    auto* menu = new QMenu(other);
+    set_caption(*menu, MENU_CONTEXT, "言語 (Language)");
+    menu->setObjectName(QStringLiteral("LANGUAGE"));
+    other->addMenu(menu);
+    auto* group = new QActionGroup(menu);
+    // Each language is named in its own words, whatever the language in use.
+    const auto item = [&](const char* name, const QString& caption, Language language) {
+        auto* action = new QAction(caption, group);
+        action->setObjectName(QString::fromUtf8(name));
+        action->setCheckable(true);
+        menu->addAction(action);
+        connect(action, &QAction::triggered, this, [this, language] { choose_language(language); });
+    };
+    item("LANGUAGE_JA", QStringLiteral("日本語"), Language::JAPANESE);
+    item("LANGUAGE_EN", QStringLiteral("English"), Language::ENGLISH);
+    show_language();
+}
+
+void GameWindow::show_language() {
+    const bool english = language_in_use() == Language::ENGLISH;
+    if (QAction* ja = action("LANGUAGE_JA")) ja->setChecked(!english);
+    if (QAction* en = action("LANGUAGE_EN")) en->setChecked(english);
+}
+
+void GameWindow::choose_language(Language language) {
+    if (use_language(language, translations_folder_)) remember_language(window_settings_, language);
+    // At once; Qt's own notice of the change follows from the event loop.
+    retranslate();
+    // The game's own texts: the board's labels and move texts are drawn again.
+    if (!quitting_ && !run([this] { form_->set_language(language_in_use()); })) {
+        // A handler is running: the game follows as soon as it has ended.
+        QTimer::singleShot(0, this, [this] { choose_language(language_in_use()); });
+    }
+}
+
+void GameWindow::retranslate() {
+    retranslate_captions(*this);
+    assign_shortcuts(*this);
+    panel_->retranslate();
+    show_language();
+}
+
+void GameWindow::changeEvent(QEvent* event) {
+    QMainWindow::changeEvent(event);
+    if (event->type() == QEvent::LanguageChange) retranslate();
 }
 
 QSize GameWindow::size_for_board(QSize board) const {
@@ -168,7 +231,7 @@ void GameWindow::show_moves(bool shown) {
 
 void GameWindow::refresh_moves() {
     if (panel_->isHidden()) return;
-    panel_->show_list(move_list_of(form_->game(), form_->analysis()));
+    panel_->show_list(move_list_of(form_->game(), form_->analysis(), form_->language()));
     panel_->show_progress(form_->analysing(), form_->analysis_done(), form_->analysis_total());
 }
 

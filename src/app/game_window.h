@@ -17,6 +17,7 @@
 #include "app/url_opener.h"
 #include "app/window_memory.h"
 #include "play/main_form.h"
+#include "settings/language.h"
 
 namespace banzuri::app {
 
@@ -61,10 +62,18 @@ class GameWindow : public QMainWindow {
     void showEvent(QShowEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
+    // A change of language gives every caption again in the new language.
+    void changeEvent(QEvent* event) override;
 
   private:
     void build_menus();
     void add_view_menu();
+    // その他 → 言語 (Language) → 日本語 / English: switches at once and is remembered.
+    void add_language_menu();
+    void choose_language(Language language);
+    void show_language();
+    // Every caption of the window again, in the language in use.
+    void retranslate();
     // The move list follows the game after every handler.
     void refresh_moves();
     void bind(QAction* action, void (MainForm::*handler)(), std::optional<MenuItem> check);
@@ -100,7 +109,9 @@ class GameWindow : public QMainWindow {
     bool close_pending_ = false;  // the window was closed while a handler was running
     std::function<void()> application_quit_;
     WindowMemory memory_;
-    QSize normal_size_;  // the window's size when last not full screen
+    QString window_settings_;      // where the window's choices are kept
+    QString translations_folder_;  // the game's .qm files, beside its other data
+    QSize normal_size_;            // the window's size when last not full screen
 };
 
 }  // namespace banzuri::app

@@ -11,6 +11,7 @@
 #include "app/display_check.h"
 #include "app/game_window.h"
 #include "app/start_check.h"
+#include "app/translation.h"
 
 int main(int argc, char* argv[]) {
     banzuri::app::set_application_identity();
@@ -31,7 +32,10 @@ int main(int argc, char* argv[]) {
     const banzuri::app::StartOptions options = banzuri::app::read_command_line(*application);
     banzuri::app::set_window_icon();
     const auto folders = banzuri::app::find_game_folders(banzuri::app::executable_folder());
-    banzuri::app::load_japanese_qt_texts();
+    // Japanese unless --language or the player's earlier choice says otherwise.
+    banzuri::app::use_language(
+        options.language.value_or(banzuri::app::remembered_language({})),
+        QString::fromStdString((folders.data_dir / "translations").string()));
     banzuri::app::GameWindow window(folders.data_dir, {}, folders.settings_dir, folders.state_dir);
     std::optional<banzuri::app::StartCheck> check;
     if (options.check_start) check.emplace(window);

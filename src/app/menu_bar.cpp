@@ -3,6 +3,8 @@
 #include <QMenu>
 #include <QString>
 
+#include "app/translation.h"
+
 namespace banzuri::app {
 
 namespace {
@@ -12,7 +14,8 @@ struct Builder {
 
     QAction* command(QWidget& menu, const char* name, const char* caption, Handler handler,
                      std::optional<MenuItem> check = std::nullopt) {
-        auto* action = new QAction(QString::fromUtf8(caption), &menu);
+        auto* action = new QAction(&menu);
+        set_caption(*action, MENU_CONTEXT, caption);
         action->setObjectName(QString::fromUtf8(name));
         if (check) action->setCheckable(true);
         menu.addAction(action);
@@ -21,7 +24,8 @@ struct Builder {
     }
 
     static QMenu* submenu(QWidget& parent, const char* name, const char* caption) {
-        auto* menu = new QMenu(QString::fromUtf8(caption), &parent);
+        auto* menu = new QMenu(&parent);
+        set_caption(*menu, MENU_CONTEXT, caption);
         menu->setObjectName(QString::fromUtf8(name));
         if (auto* bar = qobject_cast<QMenuBar*>(&parent)) {
             bar->addMenu(menu);

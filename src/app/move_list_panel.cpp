@@ -1,5 +1,6 @@
 #include "app/move_list_panel.h"
 
+#include <QCoreApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QListWidget>
@@ -49,8 +50,8 @@ MoveListPanel::MoveListPanel(std::function<void(int row)> on_row_clicked,
     auto* running = new QHBoxLayout;
     progress_ = new QProgressBar(this);
     progress_->setObjectName(QStringLiteral("ANALYSIS_PROGRESS"));
-    progress_->setFormat(QStringLiteral("検討中 %v/%m"));
-    cancel_ = new QPushButton(QStringLiteral("中止"), this);
+    progress_->setFormat(QCoreApplication::translate("MoveList", "検討中 %v/%m"));
+    cancel_ = new QPushButton(QCoreApplication::translate("MoveList", "中止"), this);
     cancel_->setObjectName(QStringLiteral("ANALYSIS_CANCEL"));
     cancel_->setFocusPolicy(Qt::NoFocus);
     connect(cancel_, &QPushButton::clicked, this,
@@ -86,6 +87,13 @@ void MoveListPanel::show_list(const MoveList& list) {
         rows_->setCurrentRow(list.shown);
         rows_->scrollToItem(rows_->item(list.shown));
     }
+}
+
+void MoveListPanel::retranslate() {
+    progress_->setFormat(QCoreApplication::translate("MoveList", "検討中 %v/%m"));
+    cancel_->setText(QCoreApplication::translate("MoveList", "中止"));
+    graph_->setToolTip(QCoreApplication::translate(
+        "MoveList", "形勢(上が▲/手前の有利)。クリックでその局面を表示"));
 }
 
 }  // namespace banzuri::app

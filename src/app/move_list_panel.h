@@ -32,6 +32,8 @@ class MoveListPanel : public QWidget {
     void show_list(const MoveList& list);
     // The progress of the look over the game, with its button, while it runs.
     void show_progress(bool running, int done, int total);
+    // Its own captions again, in the language now in use.
+    void retranslate();
 
     EvalGraph& graph() { return *graph_; }
     QProgressBar& progress() { return *progress_; }

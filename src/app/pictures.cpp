@@ -2,7 +2,6 @@
 
 #include <cstdlib>
 
-#include "picture_art.h"
 #include "render/pictures.h"
 #include "rules/pieces.h"
 #include "settings/backgrounds.h"
@@ -106,15 +105,15 @@ QSize picture_size(int code) {
     return name.isEmpty() ? QSize() : pictures::natural_size(name);
 }
 
-QImage paint_code_picture(int code, QSize device) {
+QImage paint_code_picture(int code, QSize device, PieceSet set) {
     const QString name = picture_name(code);
-    return name.isEmpty() ? QImage() : pictures::paint_picture(name, device);
+    return name.isEmpty() ? QImage() : pictures::paint_picture(name, device, set);
 }
 
-QImage load_picture(const QString& name, qreal ratio) {
+QImage load_picture(const QString& name, qreal ratio, PieceSet set) {
     const QSize natural = pictures::natural_size(name);
     if (natural.isEmpty()) return {};
-    QImage image = pictures::paint_picture(name, (QSizeF(natural) * ratio).toSize());
+    QImage image = pictures::paint_picture(name, (QSizeF(natural) * ratio).toSize(), set);
     image.setDevicePixelRatio(ratio);
     return image;
 }

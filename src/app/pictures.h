@@ -6,6 +6,8 @@
 #include <QString>
 #include <QStringList>
 
+#include "picture_art.h"
+
 namespace banzuri::app {
 
 // Resource name ("SITA_HU_0", "KARA_MASU", "HAIKEI_TAKE", ...) of the picture drawn for
@@ -18,11 +20,14 @@ const QStringList& picture_names();
 // Natural size in pixels of the picture drawn for `code`; empty for codes without one.
 QSize picture_size(int code);
 
-// The picture drawn for `code`, painted at exactly `device` pixels. Null for codes without one.
-QImage paint_code_picture(int code, QSize device);
+using pictures::PieceSet;
+
+// The picture drawn for `code`, painted at exactly `device` pixels, a piece with the faces of
+// `set`. Null for codes without one.
+QImage paint_code_picture(int code, QSize device, PieceSet set = PieceSet::KANJI);
 
 // The named picture at `ratio` device pixels per pixel, with its device pixel ratio set so
 // that it is drawn at its natural size. Null for unknown names.
-QImage load_picture(const QString& name, qreal ratio);
+QImage load_picture(const QString& name, qreal ratio, PieceSet set = PieceSet::KANJI);
 
 }  // namespace banzuri::app

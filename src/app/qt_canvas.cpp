@@ -177,6 +177,13 @@ void QtCanvas::set_view(QSize size, qreal ratio) {
     render_all();
 }
 
+void QtCanvas::set_piece_set(PieceSet set) {
+    if (set == piece_set_) return;
+    piece_set_ = set;
+    pictures_.clear();
+    if (!image_.isNull()) render_all();
+}
+
 QPointF QtCanvas::to_twips(QPointF point) {
     settle();
     const QPointF device = point * ratio_ - QPointF(client_.topLeft());
@@ -197,7 +204,7 @@ const QImage& QtCanvas::picture(int code, QSize device) {
                      static_cast<unsigned long long>(device.height());
     auto found = pictures_.find(key);
     if (found == pictures_.end()) {
-        QImage image = paint_code_picture(code, device);
+        QImage image = paint_code_picture(code, device, piece_set_);
         // Opaque pictures are copied, not blended, onto the view.
         if (code != PIC_TITLE && !image.isNull()) image.convertTo(QImage::Format_RGB32);
         found = pictures_.emplace(key, std::move(image)).first;

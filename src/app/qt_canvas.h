@@ -13,6 +13,7 @@
 #include <unordered_map>
 
 #include "app/display_list.h"
+#include "app/pictures.h"
 #include "render/canvas.h"
 #include "render/geometry.h"
 
@@ -78,6 +79,10 @@ class QtCanvas : public Canvas {
     // Operations kept for drawing the view again.
     std::size_t recorded() const { return list_.size(); }
 
+    // The faces the pieces are drawn with; a change draws the view again.
+    void set_piece_set(PieceSet set);
+    PieceSet piece_set() const { return piece_set_; }
+
     // The window font at a size in points and a weight.
     static QFont text_font(double points, bool bold);
 
@@ -103,6 +108,7 @@ class QtCanvas : public Canvas {
     std::function<void()> on_refresh_;
     QRegion drawn_;  // logical pixels of the view
     std::unordered_map<unsigned long long, QImage> pictures_;
+    PieceSet piece_set_ = PieceSet::KANJI;
 };
 
 }  // namespace banzuri::app

@@ -5,9 +5,7 @@
 #include <QClipboard>
 #include <QDir>
 #include <QFileInfo>
-#include <QLibraryInfo>
 #include <QMessageBox>
-#include <QTranslator>
 
 namespace banzuri::app {
 
@@ -16,11 +14,12 @@ namespace {
 const char* const kRecordFilter = "棋譜ファイル (*.kifu *.kif *.KIFU *.KIF)";
 const char* const kAnyFilter = "すべてのファイル (*)";
 
+// A label of the dialogs in the language in use.
 QString text(const char* utf8) {
-    return QString::fromUtf8(utf8);
+    return QCoreApplication::translate("FileDialog", utf8);
 }
 
-void label_in_japanese(QFileDialog& dialog, const char* accept) {
+void label_in_language(QFileDialog& dialog, const char* accept) {
     dialog.setLabelText(QFileDialog::LookIn, text("場所:"));
     dialog.setLabelText(QFileDialog::FileName, text("ファイル名:"));
     dialog.setLabelText(QFileDialog::FileType, text("種類:"));
@@ -28,13 +27,12 @@ void label_in_japanese(QFileDialog& dialog, const char* accept) {
     dialog.setLabelText(QFileDialog::Reject, text("キャンセル"));
 }
 
-// Asks in Japanese before a file is replaced; Qt's own question may not be.
+// Asks in the language in use before a file is replaced; Qt's own question may not.
 bool may_replace(QWidget* parent, const QString& file, const QString& title) {
     if (!QFileInfo::exists(file)) return true;
-    QMessageBox box(
-        QMessageBox::NoIcon, title,
-        text("「") + QFileInfo(file).fileName() + text("」はもうあります。置き換えますか？"),
-        QMessageBox::Yes | QMessageBox::No, parent);
+    QMessageBox box(QMessageBox::NoIcon, title,
+                    text("「%1」はもうあります。置き換えますか？").arg(QFileInfo(file).fileName()),
+                    QMessageBox::Yes | QMessageBox::No, parent);
     box.button(QMessageBox::Yes)->setText(text("はい"));
     box.button(QMessageBox::No)->setText(text("いいえ"));
     box.setDefaultButton(QMessageBox::No);
@@ -58,7 +56,7 @@ std::optional<std::filesystem::path> QtFileChooser::choose_file_to_open(const st
     dialog.setObjectName(QStringLiteral("OPEN_RECORD"));
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::ExistingFile);
-    label_in_japanese(dialog, "開く");
+    label_in_language(dialog, "開く");
     return run(dialog);
 }
 
@@ -72,7 +70,7 @@ std::optional<std::filesystem::path> QtFileChooser::choose_file_to_save(
     dialog.setFileMode(QFileDialog::AnyFile);
     dialog.setDefaultSuffix(QStringLiteral("kifu"));
     dialog.setOption(QFileDialog::DontConfirmOverwrite);
-    label_in_japanese(dialog, "保存");
+    label_in_language(dialog, "保存");
     for (;;) {
         std::optional<std::filesystem::path> file = run(dialog);
         if (!file || may_replace(parent_, QString::fromStdString(file->string()),
@@ -83,16 +81,6 @@ std::optional<std::filesystem::path> QtFileChooser::choose_file_to_save(
 
 void QtClipboard::set_text(const std::string& copied) {
     QApplication::clipboard()->setText(QString::fromStdString(copied));
-}
-
-void load_japanese_qt_texts() {
-    auto* translator = new QTranslator(qApp);
-    if (translator->load(QStringLiteral("qtbase_ja"),
-                         QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
-        QCoreApplication::installTranslator(translator);
-    } else {
-        delete translator;
-    }
 }
 
 }  // namespace banzuri::app

@@ -32,7 +32,4 @@ class QtClipboard : public Clipboard {
     void set_text(const std::string& text) override;
 };
 
-// Qt's own texts (in its dialogs) in Japanese when the translations are installed.
-void load_japanese_qt_texts();
-
 }  // namespace banzuri::app

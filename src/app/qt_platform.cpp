@@ -1,6 +1,7 @@
 #include "app/qt_platform.h"
 
 #include <QAbstractButton>
+#include <QCoreApplication>
 #include <QInputDialog>
 #include <QMessageBox>
 #include <QString>
@@ -15,13 +16,14 @@ namespace banzuri::app {
 
 namespace {
 
-// The buttons read as a Japanese player expects, whatever language Qt itself runs in.
-void label_buttons_in_japanese(QMessageBox& box) {
+// The buttons read as a player of the language in use expects, whatever language Qt itself
+// runs in.
+void label_buttons(QMessageBox& box) {
     const std::pair<QMessageBox::StandardButton, const char*> captions[] = {
         {QMessageBox::Yes, "はい"}, {QMessageBox::No, "いいえ"}, {QMessageBox::Ok, "OK"}};
     for (const auto& [which, caption] : captions)
         if (QAbstractButton* button = box.button(which))
-            button->setText(QString::fromUtf8(caption));
+            button->setText(QCoreApplication::translate("MessageBox", caption));
 }
 
 QMessageBox::StandardButton show_box(QWidget* parent, QMessageBox::Icon icon,
@@ -30,7 +32,7 @@ QMessageBox::StandardButton show_box(QWidget* parent, QMessageBox::Icon icon,
                                      QMessageBox::StandardButton preferred) {
     QMessageBox box(icon, QString::fromStdString(title), QString::fromStdString(text), buttons,
                     parent);
-    label_buttons_in_japanese(box);
+    label_buttons(box);
     if (preferred != QMessageBox::NoButton) box.setDefaultButton(preferred);
     return static_cast<QMessageBox::StandardButton>(box.exec());
 }
@@ -75,7 +77,7 @@ std::optional<std::size_t> QtDialogs::choose(const std::string& text, const std:
     box.setComboBoxItems(labels);
     box.setComboBoxEditable(false);
     box.setOkButtonText(QString::fromUtf8("OK"));
-    box.setCancelButtonText(QString::fromUtf8("キャンセル"));
+    box.setCancelButtonText(QCoreApplication::translate("MessageBox", "キャンセル"));
     if (box.exec() != QDialog::Accepted) return std::nullopt;
     const qsizetype at = labels.indexOf(box.textValue());
     if (at < 0) return std::nullopt;

@@ -8,6 +8,8 @@
 namespace banzuri {
 
 inline constexpr const char* HELP_PAGE_FILE = "Banzuri.htm";
+// The help page in English, beside the Japanese one.
+inline constexpr const char* ENGLISH_HELP_PAGE_FILE = "Banzuri-en.htm";
 // The maker's home page, chosen when the game is configured (BANZURI_HOME_PAGE).
 #ifndef BANZURI_HOME_PAGE
 #define BANZURI_HOME_PAGE "https://banzuri.example.org/"

@@ -8,8 +8,6 @@ namespace banzuri {
 
 namespace {
 
-const std::string kAnalysisTitle = "対局を検討";
-
 // The game's line: its moves up to the latest position.
 std::vector<PlayedMove> line_moves(const Game& game) {
     const auto& moves = game.moves();
@@ -36,7 +34,7 @@ void MainForm::KENTOU_Click() {
     std::vector<PlayedMove> line = line_moves(game_);
     if (line.empty()) {
         sound_.play(sound_.snd_forbidden());
-        p.dialogs.message("検討する指し手がありません", kAnalysisTitle);
+        p.dialogs.message(t(TextId::NOTHING_TO_ANALYSE), t(TextId::TITLE_ANALYSIS));
         return;
     }
     analysis_ = {};

@@ -16,16 +16,13 @@ namespace banzuri {
 
 namespace {
 
-const std::string kResumeTitle = "前回の対局を再開";
-const std::string kAutosaveTitle = "自動保存";
-
 // What happened to a damaged file: where it went, or that it stayed.
-std::string aside_text(const std::filesystem::path& aside) {
-    if (aside.empty()) return "このファイルは移せなかったので、そのまま残してあります。";
-    return "このファイルは「" + files::shown_path(aside.string()) + "」に移して残してあります。";
+std::string aside_text(const std::filesystem::path& aside, Language language) {
+    if (aside.empty()) return text(TextId::ASIDE_KEPT_IN_PLACE, language);
+    std::string out = text(TextId::ASIDE_MOVED_TO, language);
+    out.replace(out.find("%1"), 2, files::shown_path(aside.string()));
+    return out;
 }
-
-const std::string kChooseText = "再開する対局を選んでください。\n新しいものが先頭です。";
 
 }  // namespace
 
@@ -63,10 +60,7 @@ void MainForm::choose_autosave_place() {
 void MainForm::warn_no_autosave_place() {
     if (records_.autosave_warned) return;
     records_.autosave_warned = true;
-    p.dialogs.warning(
-        "ほかに開いているウィンドウが多すぎるため、この対局は自動保存できません。\n"
-        "対局はそのまま続けられます。",
-        kAutosaveTitle);
+    p.dialogs.warning(t(TextId::TOO_MANY_WINDOWS), t(TextId::TITLE_AUTOSAVE));
 }
 
 void MainForm::keep_game() {
@@ -88,8 +82,8 @@ void MainForm::keep_game() {
     }
     if (records_.autosave_warned) return;  // once until it works again
     records_.autosave_warned = true;
-    p.dialogs.warning("対局を自動保存できません。\n" + error + "\n対局はそのまま続けられます。",
-                      kAutosaveTitle);
+    p.dialogs.warning(t(TextId::AUTOSAVE_FAILED) + error + t(TextId::GAME_GOES_ON),
+                      t(TextId::TITLE_AUTOSAVE));
 }
 
 // Before the first write of a run: an autosave that does not read is set aside, so that the
@@ -101,9 +95,9 @@ void MainForm::check_old_autosave(const std::filesystem::path& file) {
     if (!std::filesystem::exists(file, error)) return;
     const records::LoadResult loaded = records::load_record(file);
     if (loaded.record) return;
-    p.dialogs.warning("前回の対局のファイルが壊れていました。\n" + loaded.error + "\n" +
-                          aside_text(set_aside(file)),
-                      kAutosaveTitle);
+    p.dialogs.warning(t(TextId::LAST_GAME_DAMAGED) + loaded.error + "\n" +
+                          aside_text(set_aside(file), view_.language),
+                      t(TextId::TITLE_AUTOSAVE));
 }
 
 // The game to resume: the one kept, or the one chosen when several windows kept theirs;
@@ -113,14 +107,15 @@ std::optional<std::filesystem::path> MainForm::choose_saved_game() {
         records_.state_dir.empty() ? std::vector<SavedGame>{} : saved_games(records_.state_dir);
     if (games.empty()) {
         sound_.play(sound_.snd_forbidden());
-        p.dialogs.message("前回の対局は残っていません", kResumeTitle);
+        p.dialogs.message(t(TextId::NO_LAST_GAME), t(TextId::TITLE_RESUME));
         return std::nullopt;
     }
     if (games.size() == 1) return games.front().file;
     std::vector<std::string> labels;
     for (const SavedGame& game : games)
-        labels.push_back(saved_game_label(game));
-    const std::optional<std::size_t> chosen = p.dialogs.choose(kChooseText, kResumeTitle, labels);
+        labels.push_back(saved_game_label(game, view_.language));
+    const std::optional<std::size_t> chosen =
+        p.dialogs.choose(t(TextId::CHOOSE_GAME), t(TextId::TITLE_RESUME), labels);
     if (!chosen || *chosen >= games.size()) return std::nullopt;
     return games[*chosen].file;
 }
@@ -137,13 +132,13 @@ void MainForm::resume_from(const std::filesystem::path& file) {
         sound_.play(sound_.snd_forbidden());
         // Set aside now; when it was this window's own, its next move writes a new file.
         if (file == records_.autosave_file) records_.autosave_checked = true;
-        const std::string why = loaded.record ? "棋譜の指し手を再現できません" : loaded.error;
-        p.dialogs.warning("前回の対局のファイルが壊れていて再開できません。\n" + why + "\n" +
-                              aside_text(set_aside(file)),
-                          kResumeTitle);
+        const std::string why = loaded.record ? t(TextId::RECORD_DOES_NOT_REPLAY) : loaded.error;
+        p.dialogs.warning(t(TextId::LAST_GAME_UNREADABLE) + why + "\n" +
+                              aside_text(set_aside(file), view_.language),
+                          t(TextId::TITLE_RESUME));
         return;
     }
-    if (!may_replace_game(line, kResumeTitle)) return;
+    if (!may_replace_game(line, t(TextId::TITLE_RESUME))) return;
     show_record(*loaded.record);
     records_.saved_line = line;
 }

@@ -31,7 +31,7 @@ void MainForm::resign() {
     show_game();
     records_.resignation_winner = records::Side::lower;
     keep_game();
-    終了("あなた");
+    終了(TextId::WIN_YOU);
 }
 
 Task MainForm::record_and_show(PlayedMove m) {
@@ -109,7 +109,7 @@ Task MainForm::play_computer_move(std::optional<Move> best) {
         show_game();
         hide_thinking();  // the label goes whatever the outcome of the turn
         painter_.消去_移動結果(g.upper_order);
-        終了("ｺﾝﾋﾟｭｰﾀ");
+        終了(TextId::WIN_COMPUTER);
         co_return;
     }
     hand_over(m);

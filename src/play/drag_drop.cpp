@@ -40,7 +40,8 @@ Task MainForm::drop_dragged(int cx, int cy) {
     int button = MOUSE_LEFT;
     const std::optional<Move> move = pointed_move(cx, cy);
     if (move && game_.promotion_of(*move) != EMPTY &&
-        (game_.must_promote(*move) || p.dialogs.ask_yes_no("成りますか？", "成り")))
+        (game_.must_promote(*move) ||
+         p.dialogs.ask_yes_no(t(TextId::PROMOTE_QUESTION), t(TextId::TITLE_PROMOTION))))
         button = MOUSE_RIGHT;
     co_await mouse_board_click(button, cx, cy);
 }

@@ -15,10 +15,10 @@ void MainForm::terminate() {
     p.app.quit();
 }
 
-void MainForm::終了(const std::string& winner_name) {
+void MainForm::終了(TextId winner) {
     sound_.play(sound_.snd_game_end());
-    p.dialogs.message(winner_name + "の勝ちです", "終了");
-    if (p.dialogs.ask_yes_no("続けますか？", "再ゲーム")) {
+    p.dialogs.message(t(winner), t(TextId::TITLE_END));
+    if (p.dialogs.ask_yes_no(t(TextId::PLAY_AGAIN), t(TextId::TITLE_PLAY_AGAIN))) {
         Form_Load();  // back to the start-up state; sounds and music are kept
     } else {
         terminate();

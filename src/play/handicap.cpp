@@ -32,12 +32,12 @@ constexpr std::array<Rung, 20> kRungs = {{
 }};
 
 // Why the ladder cannot be used now.
-std::string handicap_message(int reason) {
+std::string handicap_message(int reason, Language language) {
     switch (reason) {
         case 2:
-            return "対局途中ではできません";
+            return text(TextId::HANDICAP_DURING_GAME, language);
         case 3:
-            return "反転後ではできません";
+            return text(TextId::HANDICAP_AFTER_FLIP, language);
         default:
             return "";
     }
@@ -65,8 +65,10 @@ bool MainForm::ladder_allowed() {
 }
 
 void MainForm::描画_メッセージ(int message) {
-    p.dialogs.message(handicap_message(message) + "\n\n" + "局面→最初にして下さい",
-                      "ﾊﾝﾃﾞｨｷｬｯﾌﾟ設定");
+    std::string shown = handicap_message(message, view_.language);
+    shown += "\n\n";
+    shown += t(TextId::HANDICAP_START_OVER);
+    p.dialogs.message(shown, t(TextId::TITLE_HANDICAP));
 }
 
 // Moves to `level` through the square (x, y), which then holds `content`.

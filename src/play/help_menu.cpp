@@ -24,8 +24,11 @@ bool open_in_browser(UrlOpener& browser, const std::string& address) {
 }  // namespace
 
 void MainForm::KAISETU_Click() {
-    const std::filesystem::path page = start_dir_ / HELP_PAGE_FILE;
     std::error_code error;
+    // In English the English page, where it is installed; otherwise the Japanese one.
+    std::filesystem::path page = start_dir_ / ENGLISH_HELP_PAGE_FILE;
+    if (view_.language != Language::ENGLISH || !std::filesystem::is_regular_file(page, error))
+        page = start_dir_ / HELP_PAGE_FILE;
     if (!std::filesystem::is_regular_file(page, error)) return;  // no help page: nothing to show
     open_in_browser(p.browser, file_url(page));
 }

@@ -24,8 +24,11 @@ Square source_cell(const Move& m, bool lower) {
     return lower ? Square{HAND_LOWER_COLUMN, m.drop + 2} : Square{HAND_UPPER_COLUMN, 8 - m.drop};
 }
 
-// The move in the usual notation without its origin: "７六歩", "５五歩打", "２二角成".
-std::string hint_text(const GameState& g, bool lower, const Move& m) {
+// The move in the usual notation without its origin: "７六歩", "５五歩打", "２二角成"; in
+// English in Western notation: "P-7f", "P*5e", "B-2b+".
+std::string hint_text(const GameState& g, bool lower, const Move& m, Language language) {
+    if (language == Language::ENGLISH)
+        return western_move_text(m, moving_piece(g, lower, m), may_promote(g, lower, m));
     std::string text = records::move_text(m, moving_piece(g, lower, m), may_promote(g, lower, m));
     const std::size_t origin = text.find('(');
     if (origin != std::string::npos) text.erase(origin);
@@ -72,12 +75,12 @@ void MainForm::HINT_Click() {
     }
     if (g.winner != TURN_NONE) {
         sound_.play(sound_.snd_forbidden());
-        p.dialogs.message("新規に対局してください", "終局");
+        p.dialogs.message(t(TextId::NEW_GAME_PLEASE), t(TextId::TITLE_GAME_OVER));
         return;
     }
     if (g.turn == TURN_NONE) {
         sound_.play(sound_.snd_forbidden());
-        p.dialogs.message("「対局」で始めて下さい", "開始");
+        p.dialogs.message(t(TextId::START_FIRST), t(TextId::TITLE_START));
         return;
     }
     start_thinking(Thinking::HINT, g.turn == g.lower_order, LEVEL5);
@@ -100,12 +103,13 @@ void MainForm::outline_hint(const Move& move, int colour) {
 
 void MainForm::show_hint(const std::optional<Move>& move) {
     if (!move) {
-        p.dialogs.message("指せる手がありません", "ヒント");
+        p.dialogs.message(t(TextId::NO_MOVE_TO_PLAY), t(TextId::TITLE_HINT));
         return;
     }
     outline_hint(*move, HINT_COLOUR);
     painter_.refresh();
-    p.dialogs.message(hint_text(g, g.turn == g.lower_order, *move), "ヒント");
+    p.dialogs.message(hint_text(g, g.turn == g.lower_order, *move, view_.language),
+                      t(TextId::TITLE_HINT));
     outline_hint(*move, painter_.grid_colour());
     restore_selection_display();
     painter_.refresh();

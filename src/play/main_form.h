@@ -182,6 +182,10 @@ class MainForm {
     // same move gives node budgets instead. Takes effect from the next search.
     // The last move's squares are marked (the window remembers the choice).
     void set_last_move_highlight(bool on);
+    // The language of the texts the game shows; the screen is drawn again in it at once and the
+    // game is not changed.
+    void set_language(Language language);
+    Language language() const { return view_.language; }
     void set_think_limits(std::function<LookLimits(int level)> limits) {
         think_limits_ = std::move(limits);
     }
@@ -291,7 +295,9 @@ class MainForm {
     void keep_polling();
 
     // game end
-    void 終了(const std::string& winner_name);
+    void 終了(TextId winner);
+    // A text of the catalogue in the language chosen.
+    const std::string& t(TextId id) const { return text(id, view_.language); }
     void 終了処理();
     void terminate();
 

@@ -103,7 +103,7 @@ void MainForm::pick_from_upper_hand(int cy) {
 Task MainForm::finish_against_computer() {
     p.timer.set_enabled(false);
     if (存在チェック_駒(g, UPPER_OU) == OFF) {
-        終了("あなた");
+        終了(TextId::WIN_YOU);
         co_return;
     }
     co_await com_ban();
@@ -114,8 +114,8 @@ void MainForm::finish_between_people() {
     // A step through the record stopped the clock; the next move sets it going again.
     if (checked(MenuItem::KEIKA)) p.timer.set_enabled(true);
     const int winner = winner_by_kings(g);
-    if (winner == FIRST_PLAYER) 終了("先手");
-    if (winner == SECOND_PLAYER) 終了("後手");
+    if (winner == FIRST_PLAYER) 終了(TextId::WIN_FIRST);
+    if (winner == SECOND_PLAYER) 終了(TextId::WIN_SECOND);
 }
 
 void MainForm::Form_MouseDown(int button, int /*shift*/, double x, double y) {
@@ -130,18 +130,18 @@ void MainForm::Form_MouseDown(int button, int /*shift*/, double x, double y) {
 
 Task MainForm::mouse_down(int button, double x, double y) {
     if (g.winner != TURN_NONE) {
-        p.dialogs.message("新規に対局してください", "終局");
+        p.dialogs.message(t(TextId::NEW_GAME_PLEASE), t(TextId::TITLE_GAME_OVER));
         co_return;
     }
     const int cx = cell_of(x, board_left, cell_width);
     const int cy = cell_of(y, board_top, cell_height);
     if (g.turn == TURN_NONE) {
         sound_.play(sound_.snd_forbidden());
-        p.dialogs.message("「対局」で始めて下さい", "開始");
+        p.dialogs.message(t(TextId::START_FIRST), t(TextId::TITLE_START));
         co_return;
     }
     if (g.game_mode == MODE_COM && g.turn == g.upper_order) {
-        p.dialogs.message("OKですか？", "再開(COM)");
+        p.dialogs.message(t(TextId::COMPUTER_MOVES_NOW), t(TextId::TITLE_RESUME_COMPUTER));
         co_await com_ban();
         // The same click goes on against the new position once the player is to move.
         if (quitting_ || thinking() || g.winner != TURN_NONE || g.turn != g.lower_order) co_return;
@@ -179,7 +179,7 @@ Task MainForm::mouse_board_click(int button, int cx, int cy) {
     }
     if (button == MOUSE_LEFT && 移動後チェック(sel_.sel_to_y, sel_.sel_piece) == OFF) {
         sound_.play(sound_.snd_forbidden());
-        p.dialogs.message("マウスの右をクリックして下さい", "成り");
+        p.dialogs.message(t(TextId::CLICK_RIGHT), t(TextId::TITLE_PROMOTION));
         co_return;
     }
     co_await execute_human_move(button);

@@ -8,6 +8,7 @@
 
 #include "computer/game_analysis.h"
 #include "rules/game.h"
+#include "settings/language.h"
 
 namespace banzuri {
 
@@ -24,7 +25,9 @@ struct MoveList {
     bool operator==(const MoveList&) const = default;
 };
 
-MoveList move_list_of(const Game& game, const GameAnalysis* analysis = nullptr);
+// The texts in `language`; in English the moves are in Western notation ("P-7f").
+MoveList move_list_of(const Game& game, const GameAnalysis* analysis = nullptr,
+                      Language language = Language::JAPANESE);
 
 // The caption of row 0.
 inline constexpr const char* START_ROW = "開始局面";

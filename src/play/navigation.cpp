@@ -69,7 +69,7 @@ void MainForm::REPLAY_Click() {
     const int from = g.rec_index;
     if (!game_.step_back()) {
         sound_.play(sound_.snd_forbidden());
-        p.dialogs.message("できません", "戻る");
+        p.dialogs.message(t(TextId::CANNOT_BACK), t(TextId::TITLE_BACK));
         return;
     }
     sel_.selection_state = 0;
@@ -91,12 +91,12 @@ void MainForm::REPLAY_Click() {
 void MainForm::AFTER_Click() {
     if (!game_.running()) {
         sound_.play(sound_.snd_forbidden());
-        p.dialogs.message("「対局」で始めて下さい", "開始");
+        p.dialogs.message(t(TextId::START_FIRST), t(TextId::TITLE_START));
         return;
     }
     if (!game_.step_forward()) {
         sound_.play(sound_.snd_forbidden());
-        p.dialogs.message("できません", "進む");
+        p.dialogs.message(t(TextId::CANNOT_FORWARD), t(TextId::TITLE_FORWARD));
         return;
     }
     const int from = g.rec_index;

@@ -30,6 +30,18 @@ void MainForm::background_click(MenuItem item, int code) {
     if (thinking_shown_) show_thinking();   // the redraw painted over the label
 }
 
+void MainForm::set_language(Language language) {
+    if (language == view_.language) return;
+    view_.language = language;
+    options_.set_language(language);
+    sound_.set_language(language);
+    // Every label and move text again, as after a change of background; the game is untouched.
+    painter_.画面_再描画();
+    show_last_moves();
+    clock_.shown_second = NO_SECOND_SHOWN;
+    if (thinking_shown_) show_thinking();
+}
+
 void MainForm::MIDORI_Click() {
     background_click(MenuItem::MIDORI, BG_MIDORI);
 }

@@ -11,12 +11,7 @@
 
 namespace banzuri {
 
-namespace {
-
-const std::string kOpenTitle = "棋譜を開く";
-const std::string kSaveTitle = "棋譜を保存";
-
-}  // namespace
+namespace {}  // namespace
 
 // The game up to its latest position (kept after stepping back), each position with its
 // clocks.
@@ -42,8 +37,7 @@ bool MainForm::may_replace_game(const std::vector<RecordEntry>& replacement,
         same_positions(line, replacement))
         return true;
     // Enter keeps the game: discarding moves takes a deliberate はい.
-    return p.dialogs.ask_yes_no("保存していない指し手があります。\nこの対局をやめて開きますか？",
-                                title, Answer::NO);
+    return p.dialogs.ask_yes_no(t(TextId::UNSAVED_MOVES), title, Answer::NO);
 }
 
 // The last move up to the position shown, as after a move just played.
@@ -90,41 +84,43 @@ void MainForm::show_record(const records::GameRecord& r) {
 void MainForm::KIFU_HOZON_Click() {
     if (g.turn == TURN_NONE) {
         sound_.play(sound_.snd_forbidden());
-        p.dialogs.message("保存する対局がありません", kSaveTitle);
+        p.dialogs.message(t(TextId::NOTHING_TO_SAVE), t(TextId::TITLE_SAVE_RECORD));
         return;
     }
     const LineRecord record = current_record();
     if (!record.record) {
         sound_.play(sound_.snd_forbidden());
-        p.dialogs.warning("この対局は棋譜にできません（" + record.problem + "）", kSaveTitle);
+        p.dialogs.warning("この対局は棋譜にできません（" + record.problem + "）",
+                          t(TextId::TITLE_SAVE_RECORD));
         return;
     }
     const records::DateTime named = record.record->started.value_or(local_now());
     const std::optional<std::filesystem::path> file =
-        p.files.choose_file_to_save(kSaveTitle, suggested_record_name(named));
+        p.files.choose_file_to_save(t(TextId::TITLE_SAVE_RECORD), suggested_record_name(named));
     if (!file) return;
     const std::string error = records::save_record(*record.record, *file);
     if (!error.empty()) {
         sound_.play(sound_.snd_forbidden());
-        p.dialogs.warning(error + "\n対局はそのまま続けられます。", kSaveTitle);
+        p.dialogs.warning(error + t(TextId::GAME_GOES_ON), t(TextId::TITLE_SAVE_RECORD));
         return;
     }
     records_.saved_line = whole_line();
 }
 
 void MainForm::KIFU_HIRAKU_Click() {
-    const std::optional<std::filesystem::path> file = p.files.choose_file_to_open(kOpenTitle);
+    const std::optional<std::filesystem::path> file =
+        p.files.choose_file_to_open(t(TextId::TITLE_OPEN_RECORD));
     if (!file) return;
     const records::LoadResult loaded = records::load_record(*file);
     const std::vector<RecordEntry> line =
         loaded.record ? records::to_entries(*loaded.record) : std::vector<RecordEntry>{};
     if (line.empty()) {
         sound_.play(sound_.snd_forbidden());
-        const std::string why = loaded.record ? "棋譜の指し手を再現できません" : loaded.error;
-        p.dialogs.warning(why + "\n表示中の対局はそのままです。", kOpenTitle);
+        const std::string why = loaded.record ? t(TextId::RECORD_DOES_NOT_REPLAY) : loaded.error;
+        p.dialogs.warning(why + t(TextId::GAME_SHOWN_STAYS), t(TextId::TITLE_OPEN_RECORD));
         return;
     }
-    if (!may_replace_game(line, kOpenTitle)) return;
+    if (!may_replace_game(line, t(TextId::TITLE_OPEN_RECORD))) return;
     show_record(*loaded.record);
     records_.saved_line = line;
 }

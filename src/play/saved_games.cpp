@@ -63,14 +63,24 @@ std::vector<SavedGame> saved_games(const std::filesystem::path& state_dir) {
     return games;
 }
 
-std::string saved_game_label(const SavedGame& game) {
+std::string saved_game_label(const SavedGame& game, Language language) {
     const records::DateTime& w = game.written;
     char when[64];
     std::snprintf(when, sizeof when, "%04d/%02d/%02d %02d:%02d", w.year % 10000, w.month % 100,
                   w.day % 100, w.hour % 100, w.minute % 100);
-    const std::string what = game.moves ? std::to_string(*game.moves) + "手・最後の指し手 " + when
-                                        : std::string("読めないファイル・最後の書き込み ") + when;
-    return what + "（" + game.file.filename().string() + "）";
+    const bool english = language == Language::ENGLISH;
+    std::string what;
+    if (game.moves) {
+        what = std::to_string(*game.moves);
+        what += english ? " moves, last move " : "手・最後の指し手 ";
+    } else {
+        what = english ? "unreadable file, last written " : "読めないファイル・最後の書き込み ";
+    }
+    what += when;
+    what += english ? " (" : "（";
+    what += game.file.filename().string();
+    what += english ? ")" : "）";
+    return what;
 }
 
 }  // namespace banzuri

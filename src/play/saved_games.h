@@ -4,6 +4,8 @@
 // write over each other's game.
 #pragma once
 
+#include "settings/language.h"
+
 #include <filesystem>
 #include <optional>
 #include <string>
@@ -29,7 +31,8 @@ struct SavedGame {
 // The games kept in the places of `state_dir`, the most recently written first.
 std::vector<SavedGame> saved_games(const std::filesystem::path& state_dir);
 
-// "12手・最後の指し手 2024/05/01 10:00（last-game-2.kifu）", for choosing one.
-std::string saved_game_label(const SavedGame& game);
+// "12手・最後の指し手 2024/05/01 10:00（last-game-2.kifu）", for choosing one; in English
+// "12 moves, last move 2024/05/01 10:00 (last-game-2.kifu)".
+std::string saved_game_label(const SavedGame& game, Language language = Language::JAPANESE);
 
 }  // namespace banzuri

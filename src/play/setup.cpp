@@ -69,15 +69,15 @@ void MainForm::START_Click() {
         // that keeps its moves for 進.
         if (game_.line_end() == game_.record_index()) game_.set_record_last(0);
         show_game();
-        p.dialogs.message("先手の番です", " ");
+        p.dialogs.message(t(TextId::FIRST_TO_MOVE), " ");
         return;
     }
     game_.set_mode(MODE_MAN);
     show_game();
     if (g.turn == FIRST_PLAYER) {
-        p.dialogs.message("先手の番です", " ");
+        p.dialogs.message(t(TextId::FIRST_TO_MOVE), " ");
     } else if (g.turn == SECOND_PLAYER) {
-        p.dialogs.message("後手の番です", " ");
+        p.dialogs.message(t(TextId::SECOND_TO_MOVE), " ");
     }
 }
 
@@ -101,7 +101,7 @@ void MainForm::SENTE_Click() {
         // The player moves now and counts as the first player from here.
         game_.start(MODE_COM, FIRST_PLAYER, FIRST_PLAYER);
         show_game();
-        p.dialogs.message("MANの番です", fresh ? " " : "対局");
+        p.dialogs.message(t(TextId::YOUR_MOVE), fresh ? std::string(" ") : t(TextId::TITLE_GAME));
     } else {
         run(com_ban());
     }
@@ -124,7 +124,7 @@ void MainForm::GOTE_Click() {
         run(com_ban());  // the computer's first move hands the turn to the player
     } else if (game_.lower_to_move()) {
         // The player's turn goes on: the seconds already spent on it still count.
-        p.dialogs.message("MANの番です", "対局");
+        p.dialogs.message(t(TextId::YOUR_MOVE), t(TextId::TITLE_GAME));
     } else {
         run(com_ban());
     }

@@ -8,8 +8,6 @@ namespace banzuri {
 
 namespace {
 
-const std::string kTakeBackTitle = "待った";
-
 // How many moves 待った takes back from the end of the line: one between people; against the
 // computer, back to before the player's (the lower side's) last move. 0 when there is none.
 int moves_to_take_back(const Game& game) {
@@ -30,17 +28,17 @@ void MainForm::MATTA_Click() {
         sound_.play(sound_.snd_forbidden());
         return;
     }
-    const char* refusal = nullptr;
+    const std::string* refusal = nullptr;
     const int count = moves_to_take_back(game_);
     if (thinking())
-        refusal = "コンピュータが考えている間は待ったできません";
+        refusal = &t(TextId::TAKE_BACK_THINKING);
     else if (game_.decided())
-        refusal = "対局は終わっています。\n戻・進で棋譜を見ることができます";
+        refusal = &t(TextId::TAKE_BACK_OVER);
     else if (!game_.running() || count == 0)
-        refusal = "待ったできる手がありません";
+        refusal = &t(TextId::TAKE_BACK_NONE);
     if (refusal != nullptr) {
         sound_.play(sound_.snd_forbidden());
-        p.dialogs.message(refusal, kTakeBackTitle);
+        p.dialogs.message(*refusal, t(TextId::TITLE_TAKE_BACK));
         return;
     }
     game_.go_to(game_.line_end());

@@ -13,6 +13,7 @@
 #include "render/labels.h"
 #include "rules/game_state.h"
 #include "settings/options.h"
+#include "settings/texts.h"
 
 namespace banzuri {
 
@@ -22,6 +23,7 @@ struct ViewState {
     bool board_reversed = false;      // the board has been flipped since the game was set up
     bool last_move_highlight = true;  // the squares of the last move are marked
     std::optional<Move> last_move;    // the move that led to the position shown
+    Language language = Language::JAPANESE;  // of the labels and move texts drawn
 };
 
 class BoardPainter {

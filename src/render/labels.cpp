@@ -5,6 +5,7 @@
 #include "render/pictures.h"
 #include "rules/pieces.h"
 #include "settings/backgrounds.h"
+#include "settings/texts.h"
 
 namespace banzuri {
 
@@ -16,6 +17,15 @@ constexpr std::array<const char*, 21> kHandicapLabels = {
     "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:２級", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:３級", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:４級", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:５級", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:６級",
     "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:７級", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:８級", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:９級", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:10級", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:11級",
     "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:12級"};
+
+// The same ladder for English players: the professional rank, then dan and kyu grades.
+constexpr std::array<const char*, 21> kEnglishHandicapLabels = {
+    "Handicap: Meijin", "Handicap: 8 dan", "Handicap: 7 dan",  "Handicap: 6 dan",
+    "Handicap: 5 dan",  "Handicap: 4 dan", "Handicap: 3 dan",  "Handicap: 2 dan",
+    "Handicap: 1 dan",  "Handicap: 1 kyu", "Handicap: 2 kyu",  "Handicap: 3 kyu",
+    "Handicap: 4 kyu",  "Handicap: 5 kyu", "Handicap: 6 kyu",  "Handicap: 7 kyu",
+    "Handicap: 8 kyu",  "Handicap: 9 kyu", "Handicap: 10 kyu", "Handicap: 11 kyu",
+    "Handicap: 12 kyu"};
 
 constexpr std::array<const char*, 10> kKanjiNumerals = {"",   "一", "二", "三", "四",
                                                         "五", "六", "七", "八", "九"};
@@ -60,10 +70,76 @@ const char* piece_name(int code) {
 
 }  // namespace
 
-std::string label_text(int code) {
-    if (code >= -10 && code <= 10) return kHandicapLabels[static_cast<std::size_t>(code + 10)];
-    if (code == 99) return "手目";
+std::string label_text(int code, Language language) {
+    const bool english = language == Language::ENGLISH;
+    if (code >= -10 && code <= 10)
+        return (english ? kEnglishHandicapLabels
+                        : kHandicapLabels)[static_cast<std::size_t>(code + 10)];
+    if (code == 99) return text(TextId::MOVE_NUMBER_SUFFIX, language);
     return "";
+}
+
+std::string rank_letter(int row) {
+    if (row < 1 || row > 9) return "";
+    return std::string(1, static_cast<char>('a' + row - 1));
+}
+
+std::string western_piece_letter(int code) {
+    const int magnitude = code < 0 ? -code : code;
+    const bool promoted = magnitude % 10 == 1 && magnitude != 111;
+    std::string letter;
+    switch (promoted ? magnitude - 1 : magnitude) {
+        case 10:
+            letter = "P";
+            break;
+        case 20:
+            letter = "L";
+            break;
+        case 30:
+            letter = "N";
+            break;
+        case 100:
+            letter = "S";
+            break;
+        case 110:
+            letter = "G";
+            break;
+        case 800:
+            letter = "B";
+            break;
+        case 900:
+            letter = "R";
+            break;
+        case 950:
+            letter = "K";
+            break;
+        default:
+            return "";
+    }
+    if (!promoted) return letter;
+    std::string out = "+";
+    out += letter;
+    return out;
+}
+
+std::string western_piece_text(int code, int x, int y, bool drop) {
+    std::string out = western_piece_letter(code);
+    if (out.empty()) return out;
+    out += drop ? "*" : "-";
+    out += std::to_string(10 - x);
+    out += rank_letter(y);
+    return out;
+}
+
+std::string western_move_text(const Move& m, int piece, bool could_promote) {
+    std::string out = western_piece_text(piece, m.to.x, m.to.y, m.is_drop());
+    if (out.empty()) return out;
+    if (m.promote) {
+        out += "+";
+    } else if (could_promote) {
+        out += "=";
+    }
+    return out;
 }
 
 std::string kanji_numeral(int value) {
@@ -71,8 +147,8 @@ std::string kanji_numeral(int value) {
     return kKanjiNumerals[static_cast<std::size_t>(value)];
 }
 
-std::string number_text(int value, int mode) {
-    if (mode != 0) return kanji_numeral(value);
+std::string number_text(int value, int mode, Language language) {
+    if (mode != 0) return language == Language::ENGLISH ? rank_letter(value) : kanji_numeral(value);
     // A number takes the place of its sign: a blank before it, or the minus sign.
     return value < 0 ? std::to_string(value) : std::string(" ").append(std::to_string(value));
 }

@@ -107,7 +107,7 @@ void BoardPainter::消去_所有時間(int side) {
 }
 
 void BoardPainter::描画_思考中() {
-    shadowed_text(-1.6, 8.4, "思考中", text_colour_, 12);
+    shadowed_text(-1.6, 8.4, text(TextId::THINKING, view_.language), text_colour_, 12);
     描画_桝輪郭(board_colour_, 1, 8);
 }
 
@@ -129,6 +129,12 @@ void BoardPainter::描画_移動結果(int side, int x, int y, int code, int col
         file_x = 12.4;
         gy = 2.4;
     } else {
+        return;
+    }
+    if (view_.language == Language::ENGLISH) {
+        // One text in Western notation: "P-7f", a drop "P*5e", a promoted piece "+P-7c".
+        shadowed_text(file_x, gy, western_piece_text(code, x, y, drop), colour, 12);
+        if (side == g_.upper_order) 描画_桝輪郭(board_colour_, 1, 8);
         return;
     }
     const std::string name = 文字列変換(code);

@@ -30,7 +30,7 @@ void BoardPainter::描画_四角形(double gx, double gy, double dx, double dy, 
 }
 
 void BoardPainter::描画_数値(double gx, double gy, int value, int colour, int mode, double size) {
-    const std::string text = number_text(value, mode);
+    const std::string text = number_text(value, mode, view_.language);
     if (text.empty()) return;
     canvas_.draw_text(text, grid_x(gx), grid_y(gy), colour, size, font_bold_);
 }
@@ -42,13 +42,13 @@ void BoardPainter::描画_数値(double gx, double gy, const std::string& text, 
 }
 
 void BoardPainter::描画_文字列(double gx, double gy, int code, int colour, double size) {
-    const std::string text = label_text(code);
+    const std::string text = label_text(code, view_.language);
     if (text.empty()) return;
     canvas_.draw_text(text, grid_x(gx) + kLabelDx, grid_y(gy) + kLabelDy, colour, size, font_bold_);
 }
 
 void BoardPainter::shadowed_label(double gx, double gy, int code, int colour, double size) {
-    const std::string text = label_text(code);
+    const std::string text = label_text(code, view_.language);
     if (text.empty()) return;
     canvas_.draw_shadow(text, grid_x(gx) + kLabelDx, grid_y(gy) + kLabelDy, size, font_bold_);
     描画_文字列(gx, gy, code, colour, size);
@@ -63,7 +63,7 @@ void BoardPainter::shadowed_text(double gx, double gy, const std::string& text, 
 
 void BoardPainter::shadowed_number(double gx, double gy, int value, int colour, int mode,
                                    double size) {
-    shadowed_text(gx, gy, number_text(value, mode), colour, size);
+    shadowed_text(gx, gy, number_text(value, mode, view_.language), colour, size);
 }
 
 void BoardPainter::refresh() {

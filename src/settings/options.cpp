@@ -8,15 +8,13 @@
 #include "settings/backgrounds.h"
 #include "settings/settings_file.h"
 #include "settings/settings_text.h"
+#include "settings/texts.h"
 
 namespace banzuri {
 
 namespace {
 
 constexpr const char* SETTINGS_FILE = "Banzuri.ini";
-constexpr const char* WRITE_FAILED_TEXT =
-    "設定ファイル「Banzuri.ini」に書き込めません。\n"
-    "変更した設定は、このゲームを終えるまで有効です。";
 constexpr const char* WRITE_FAILED_TITLE = "Banzuri.ini";
 
 struct BackgroundItem {
@@ -88,7 +86,7 @@ void Options::書込_環境設定ファイル() {
     // The choices stay as they are for this game; the player hears about it once.
     if (write_warned_) return;
     write_warned_ = true;
-    dialogs_.warning(WRITE_FAILED_TEXT, WRITE_FAILED_TITLE);
+    dialogs_.warning(text(TextId::SETTINGS_NOT_WRITTEN, language_), WRITE_FAILED_TITLE);
 }
 
 void Options::チェック設定(int background_code) {

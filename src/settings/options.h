@@ -2,6 +2,8 @@
 // read by the menus' check marks, the settings file and the drawing alike.
 #pragma once
 
+#include "settings/language.h"
+
 #include <filesystem>
 #include <optional>
 
@@ -25,6 +27,9 @@ class Options {
     // The settings file lives in `files_dir`; a failed write is reported through `dialogs`;
     // every change of an option shows its check mark through `menu`.
     Options(MenuView& menu, Dialogs& dialogs, std::filesystem::path files_dir);
+
+    // The language of the warning about the settings file.
+    void set_language(Language language) { language_ = language; }
 
     int background() const { return background_; }
     // The check mark of an option's menu item; false for the level items.
@@ -59,6 +64,7 @@ class Options {
     bool music_ = false;
     bool write_warned_ = false;
     bool unsaved_ = false;
+    Language language_ = Language::JAPANESE;
 };
 
 }  // namespace banzuri

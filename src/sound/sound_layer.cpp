@@ -3,13 +3,13 @@
 
 #include <utility>
 
+#include "settings/texts.h"
 #include "sound/wav_file.h"
 
 namespace banzuri {
 
 namespace {
 
-constexpr const char* NO_SOUND_SYSTEM = "Direct Soundインターフェースが作成できません。";
 constexpr const char* LIBRARY_TITLE = "Banzuri.dll";
 
 constexpr int EFFECT_FLAGS = 3;
@@ -22,7 +22,7 @@ SoundLayer::SoundLayer(SoundLibrary& library, Dialogs& dialogs, std::filesystem:
 
 void SoundLayer::sound_init(long window_handle) {
     ds_handle_ = library_.dsInitialize(window_handle);
-    if (ds_handle_ == 0) sound_warning(NO_SOUND_SYSTEM);
+    if (ds_handle_ == 0) sound_warning(text(TextId::NO_SOUND_SYSTEM, language_));
 }
 
 int SoundLayer::sound_load(const std::string& file_name, int flags) {

@@ -2,6 +2,8 @@
 // once per run and released at shutdown.
 #pragma once
 
+#include "settings/language.h"
+
 #include <filesystem>
 #include <string>
 
@@ -19,6 +21,8 @@ class SoundLayer {
     // A buffer made from the file, or 0 when the file is missing or cannot be used.
     int sound_load(const std::string& file_name, int flags);
     void sound_warning(const std::string& text);
+    // The language of the warning that there is no sound system.
+    void set_language(Language language) { language_ = language; }
     void sound_term();
     void play(int buffer);  // dsPlay
 
@@ -52,6 +56,7 @@ class SoundLayer {
     int snd_bgm_ = 0;
     bool sounds_loaded_ = false;  // the start-up runs again after a finished game
     bool music_playing_ = false;
+    Language language_ = Language::JAPANESE;
 };
 
 }  // namespace banzuri

@@ -132,11 +132,13 @@ class WindowTest : public QObject {
                               "最新の局面を表示", "対局を検討", "棋譜を開く…", "棋譜を保存…",
                               "局面をコピー", "前回の対局を再開"}));
         QCOMPARE(captions(submenu(bar, "OPTION")->actions()),
-                 QStringList({"背景画", "移動指導", "経過時間", "BGM", "最終手を強調"}));
+                 QStringList({"背景画", "移動指導", "経過時間", "BGM", "最終手を強調", "駒の絵"}));
+        QCOMPARE(captions(submenu(bar, "PIECES")->actions()), QStringList({"漢字", "国際"}));
         QCOMPARE(captions(submenu(bar, "HAIKEI_GA")->actions()),
                  QStringList({"緑", "畳", "竹", "宇宙", "煉瓦"}));
         QCOMPARE(captions(submenu(bar, "SONOTA")->actions()),
-                 QStringList({"棋譜", "解説", "バージョン情報"}));
+                 QStringList({"棋譜", "解説", "バージョン情報", "言語 (Language)"}));
+        QCOMPARE(captions(submenu(bar, "LANGUAGE")->actions()), QStringList({"日本語", "English"}));
         for (QAction* a : s.window.findChildren<QAction*>())
             QVERIFY(a->isEnabled());
         for (const char* name : {"LEVEL1", "LEVEL2", "LEVEL3", "LEVEL4", "LEVEL5", "MIDORI",

@@ -16,9 +16,12 @@
 namespace banzuri {
 namespace {
 
-std::string read_page() {
-    const auto page = std::filesystem::path(__FILE__).parent_path().parent_path().parent_path() /
-                      "src" / "help" / "Banzuri.htm";
+std::filesystem::path source_root() {
+    return std::filesystem::path(__FILE__).parent_path().parent_path().parent_path();
+}
+
+std::string read_page(const char* name = "Banzuri.htm") {
+    const auto page = source_root() / "src" / "help" / name;
     std::ifstream in(page, std::ios::binary);
     std::ostringstream text;
     text << in.rdbuf();
@@ -134,8 +137,8 @@ TEST_F(ShippedHelpPage, WorksOfflineWithItsOwnStylesheet) {
 
 TEST_F(ShippedHelpPage, ShowsOnlyPicturesOfThePictureSetWithSizesAndTexts) {
     const std::regex picture(
-        "Banzuri_files/((SITA|UE)_((HU|KYOU|KEI|GIN|KAKU|SYA)_[01]|KIN|OU)|KARA_MASU|PA1|PA2|"
-        "KANBAN)\\.png");
+        "Banzuri_files/((INTL_)?(SITA|UE)_((HU|KYOU|KEI|GIN|KAKU|SYA)_[01]|KIN|OU)|KARA_MASU|PA1|"
+        "PA2|KANBAN)\\.png");
     int pictures = 0;
     for (const Tag& tag : tags) {
         if (tag.name != "img") continue;
@@ -146,6 +149,23 @@ TEST_F(ShippedHelpPage, ShowsOnlyPicturesOfThePictureSetWithSizesAndTexts) {
         EXPECT_NE(attribute(tag.text, "height"), "\x01") << tag.text;
     }
     EXPECT_GT(pictures, 81) << "the starting position and the capture diagrams";
+}
+
+// Every piece of the movement table stands with its kanji and its international picture side
+// by side, promoted pieces too.
+TEST_F(ShippedHelpPage, ShowsEveryPieceInBothSets) {
+    const std::size_t table = page.find("<table class=\"list pieces\">");
+    ASSERT_NE(table, std::string::npos);
+    for (const char* name : {"OU", "SYA_0", "SYA_1", "KAKU_0", "KAKU_1", "KIN", "GIN_0", "GIN_1",
+                             "KEI_0", "KEI_1", "KYOU_0", "KYOU_1", "HU_0", "HU_1"}) {
+        const std::string kanji = std::string("Banzuri_files/SITA_") + name + ".png";
+        const std::string international = std::string("Banzuri_files/INTL_SITA_") + name + ".png";
+        const std::size_t at = page.find("<img src=\"" + kanji + "\"", table);
+        ASSERT_NE(at, std::string::npos) << name;
+        const std::size_t next = page.find("<img", at + 1);
+        const std::string expected = "<img src=\"" + international + "\"";
+        EXPECT_EQ(page.compare(next, expected.size(), expected), 0) << name;
+    }
 }
 
 TEST_F(ShippedHelpPage, EveryLinkLeadsToASectionOfThePage) {
@@ -193,6 +213,12 @@ TEST_F(ShippedHelpPage, NamesEveryMenuItemByItsCaption) {
                                 "煉瓦",
                                 "移動指導",
                                 "最終手を強調",
+                                "駒の絵",
+                                "漢字",
+                                "国際",
+                                "言語 (Language)",
+                                "日本語",
+                                "English",
                                 "経過時間",
                                 "BGM",
                                 "その他",
@@ -277,6 +303,98 @@ TEST(HelpPageChecker, FindsUnbalancedTags) {
     EXPECT_TRUE(unbalanced(tags_of("<style>p < b {}</style><p>a<br>b<img src=\"x\"></p>")).empty());
     EXPECT_FALSE(valid_utf8("\xE7\x9B"));
     EXPECT_TRUE(valid_utf8("盤"));
+}
+
+}  // namespace
+}  // namespace banzuri
+
+namespace banzuri {
+namespace {
+
+class EnglishHelpPage : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        page = read_page("Banzuri-en.htm");
+        ASSERT_FALSE(page.empty()) << "the English help page is missing";
+        tags = tags_of(page);
+    }
+    std::string page;
+    std::vector<Tag> tags;
+};
+
+// Kana, kanji, CJK punctuation and full-width forms, outside the stylesheet.
+std::vector<std::string> japanese_words(std::string page) {
+    page.erase(page.find("<style>"), page.find("</style>") - page.find("<style>"));
+    const std::regex japanese(
+        "(\xE3[\x80-\x83][\x80-\xBF]|[\xE4-\xE9][\x80-\xBF]{2}|"
+        "\xEF[\xBC-\xBF][\x80-\xBF])+");
+    std::vector<std::string> words;
+    for (auto it = std::sregex_iterator(page.begin(), page.end(), japanese);
+         it != std::sregex_iterator(); ++it)
+        words.push_back(it->str());
+    return words;
+}
+
+TEST_F(EnglishHelpPage, IsAWellFormedEnglishPageWithTheSamePictures) {
+    EXPECT_TRUE(valid_utf8(page));
+    EXPECT_EQ(page.rfind("<!DOCTYPE html>\n<html lang=\"en\">", 0), 0u);
+    EXPECT_EQ(unbalanced(tags), std::vector<std::string>{});
+    const std::regex picture(
+        "Banzuri_files/((INTL_)?(SITA|UE)_((HU|KYOU|KEI|GIN|KAKU|SYA)_[01]|KIN|OU)|KARA_MASU|PA1|"
+        "PA2|KANBAN)\\.png");
+    int pictures = 0;
+    std::set<std::string> international;
+    for (const Tag& tag : tags) {
+        if (tag.name != "img") continue;
+        ++pictures;
+        const std::string src = attribute(tag.text, "src");
+        EXPECT_TRUE(std::regex_match(src, picture)) << tag.text;
+        if (src.find("INTL_SITA_") != std::string::npos) international.insert(src);
+    }
+    EXPECT_GT(pictures, 81) << "the starting position and the capture diagrams";
+    EXPECT_EQ(international.size(), 14u) << "every piece, promoted ones too, in both sets";
+}
+
+TEST_F(EnglishHelpPage, EveryLinkLeadsToASectionOfThePage) {
+    std::set<std::string> ids;
+    for (const Tag& tag : tags)
+        if (const std::string id = attribute(tag.text, "id"); id != "\x01") ids.insert(id);
+    for (const Tag& tag : tags) {
+        if (tag.name != "a" || tag.closing) continue;
+        const std::string href = attribute(tag.text, "href");
+        ASSERT_EQ(href.rfind('#', 0), 0u) << tag.text;
+        EXPECT_TRUE(ids.count(href.substr(1))) << href;
+    }
+}
+
+// Only the language's own name stands in Japanese.
+TEST_F(EnglishHelpPage, HasNoJapaneseButTheNameOfJapanese) {
+    EXPECT_EQ(japanese_words(page), std::vector<std::string>{"日本語"});
+}
+
+// Every English menu caption of the translation, as the menus show it.
+TEST_F(EnglishHelpPage, NamesEveryMenuItemByItsEnglishCaption) {
+    std::ifstream in(source_root() / "translations" / "banzuri_en.ts", std::ios::binary);
+    std::ostringstream ts;
+    ts << in.rdbuf();
+    const std::string text = ts.str();
+    const std::size_t menu = text.find("<name>Menu</name>");
+    ASSERT_NE(menu, std::string::npos);
+    const std::size_t end = text.find("</context>", menu);
+    const std::regex translation("<translation>([^<]*)</translation>");
+    int captions = 0;
+    for (auto it =
+             std::sregex_iterator(text.begin() + static_cast<std::ptrdiff_t>(menu),
+                                  text.begin() + static_cast<std::ptrdiff_t>(end), translation);
+         it != std::sregex_iterator(); ++it) {
+        ++captions;
+        const std::string caption = (*it)[1].str();
+        if (caption.rfind("Level ", 0) == 0 && caption != "Level 1" && caption != "Level 5")
+            continue;  // "Level 1 … Level 5"
+        EXPECT_NE(page.find("<span class=\"menu\">" + caption + "</span>"), std::string::npos)
+            << caption;
+    }
+    EXPECT_GT(captions, 40);
 }
 
 }  // namespace

@@ -83,6 +83,11 @@ TEST(AutosaveNames, PlacesAndLabels) {
     game.moves.reset();
     EXPECT_EQ(saved_game_label(game),
               "読めないファイル・最後の書き込み 2024/05/01 09:05（last-game-2.kifu）");
+    EXPECT_EQ(saved_game_label(game, Language::ENGLISH),
+              "unreadable file, last written 2024/05/01 09:05 (last-game-2.kifu)");
+    game.moves = 12;
+    EXPECT_EQ(saved_game_label(game, Language::ENGLISH),
+              "12 moves, last move 2024/05/01 09:05 (last-game-2.kifu)");
 }
 
 TEST_F(AutosavePlaces, TwoWindowsKeepTheirGamesBesideEachOther) {

@@ -56,6 +56,26 @@ TEST(HelpPage, ComesFromTheStartFolderNotTheSettingsFolder) {
     EXPECT_EQ(w.log, (testing::Log{"open file://" + start.string() + "/Banzuri.htm"}));
 }
 
+// In English the English page opens where it is installed, the Japanese one where it is not;
+// in Japanese always the Japanese one.
+TEST(HelpPage, TheEnglishPageInEnglish) {
+    FakeWindow w;
+    write_page(w.folder);
+    w.form.set_language(Language::ENGLISH);
+    w.form.Form_Load();
+    w.log.clear();
+    w.form.KAISETU_Click();
+    EXPECT_EQ(w.log, (testing::Log{"open file://" + w.folder.string() + "/Banzuri.htm"}));
+    std::ofstream(w.folder / "Banzuri-en.htm") << "<!DOCTYPE html><title>t</title>";
+    w.log.clear();
+    w.form.KAISETU_Click();
+    EXPECT_EQ(w.log, (testing::Log{"open file://" + w.folder.string() + "/Banzuri-en.htm"}));
+    w.form.set_language(Language::JAPANESE);
+    w.log.clear();
+    w.form.KAISETU_Click();
+    EXPECT_EQ(w.log, (testing::Log{"open file://" + w.folder.string() + "/Banzuri.htm"}));
+}
+
 TEST(HelpPage, AMissingPageDisturbsNothing) {
     FakeWindow base;
     FakeWindow w(base.folder / "no such folder");

@@ -1,7 +1,8 @@
 // Paints the game's picture set and writes it as PNG files:
 //   banzuri-make-pictures RESOURCE_DIR [HELP_DIR] [CONTACT_SHEET.png]
-// RESOURCE_DIR receives NAME.png and NAME@2x.png for every picture, HELP_DIR the NAME.png
-// files the help page shows. Runs on the offscreen platform; needs no display.
+// RESOURCE_DIR receives NAME.png and NAME@2x.png for every picture, and INTL_NAME.png and
+// INTL_NAME@2x.png for every piece with its international face; HELP_DIR the 1x files the
+// help page shows. Runs on the offscreen platform; needs no display.
 #include <QDir>
 #include <QGuiApplication>
 #include <cstdio>
@@ -42,6 +43,18 @@ int main(int argc, char* argv[]) {
         if (!help_dir.isEmpty()) ok = save(normal, help_dir + "/" + spec.name + ".png") && ok;
         sharp.setDevicePixelRatio(2);
         sheet.emplace_back(spec.name, sharp);
+    }
+    for (const auto& spec : banzuri::pictures::picture_specs()) {
+        if (!banzuri::pictures::is_piece_picture(spec.name)) continue;
+        const auto set = banzuri::pictures::PieceSet::INTERNATIONAL;
+        const QString name = "INTL_" + spec.name;
+        const QImage normal = banzuri::pictures::paint_picture(spec.name, 1, set);
+        QImage sharp = banzuri::pictures::paint_picture(spec.name, 2, set);
+        ok = save(normal, resource_dir + "/" + name + ".png") && ok;
+        ok = save(sharp, resource_dir + "/" + name + "@2x.png") && ok;
+        if (!help_dir.isEmpty()) ok = save(normal, help_dir + "/" + name + ".png") && ok;
+        sharp.setDevicePixelRatio(2);
+        sheet.emplace_back(name, sharp);
     }
     if (argc > 3) ok = save(banzuri::pictures::contact_sheet(sheet, 2), argv[3]) && ok;
     return ok ? 0 : 1;

@@ -40,7 +40,7 @@ const QHash<QString, Kind>& kinds() {
 
 // A piece of the given look and size centred in the visible cell of a wooden square.
 QImage square_with_piece(QSize device, const PieceLook& look, double width, double height,
-                         bool upper) {
+                         bool upper, const QString& international = {}) {
     QImage image = new_image(device);
     const QRectF box((kCellWidth - width) / 2, (kCellHeight - height) / 2 - 0.4, width, height);
     {
@@ -49,12 +49,18 @@ QImage square_with_piece(QSize device, const PieceLook& look, double width, doub
         paint_square_wood(painter, kSquareWidth, kSquareHeight);
         paint_piece_body(painter, piece_outline(box.left(), box.top(), width, height), upper);
     }
-    paint_face(image, kSquareWidth, kSquareHeight, box, look, upper);
+    if (international.isEmpty()) {
+        paint_face(image, kSquareWidth, kSquareHeight, box, look, upper);
+    } else {
+        paint_international_face(image, kSquareWidth, kSquareHeight, box, international, upper);
+    }
     return image;
 }
 
-QImage piece(QSize device, const QString& kind, bool upper) {
+QImage piece(QSize device, const QString& kind, bool upper, PieceSet set) {
     const Kind k = kinds().value(kind, {{"", false}, 33, 40.5});
+    if (set == PieceSet::INTERNATIONAL && kinds().contains(kind))
+        return square_with_piece(device, k.look, k.width, k.height, upper, kind);
     return square_with_piece(device, k.look, k.width, k.height, upper);
 }
 
@@ -126,11 +132,16 @@ QSize natural_size(const QString& name) {
     return {};
 }
 
-QImage paint_picture(const QString& name, QSize device) {
+bool is_piece_picture(const QString& name) {
+    return (name.startsWith("SITA_") && kinds().contains(name.mid(5))) ||
+           (name.startsWith("UE_") && kinds().contains(name.mid(3)));
+}
+
+QImage paint_picture(const QString& name, QSize device, PieceSet set) {
     if (device.isEmpty()) return {};
     const PieceLook blank{"", false};
-    if (name.startsWith("SITA_")) return piece(device, name.mid(5), false);
-    if (name.startsWith("UE_")) return piece(device, name.mid(3), true);
+    if (name.startsWith("SITA_")) return piece(device, name.mid(5), false, set);
+    if (name.startsWith("UE_")) return piece(device, name.mid(3), true, set);
     if (name == "KARA_MASU") return empty_square(device);
     if (name == "JI_NAKA") return square_with_piece(device, blank, 22, 27, false);
     if (name == "JI_SHOU") return square_with_piece(device, blank, 12, 15, false);
@@ -143,9 +154,9 @@ QImage paint_picture(const QString& name, QSize device) {
     return {};
 }
 
-QImage paint_picture(const QString& name, int scale) {
+QImage paint_picture(const QString& name, int scale, PieceSet set) {
     const QSize natural = natural_size(name);
-    return paint_picture(name, device_size(natural.width(), natural.height(), scale));
+    return paint_picture(name, device_size(natural.width(), natural.height(), scale), set);
 }
 
 QImage paint_lone_piece(const QString& kind, bool upper, QSize device) {

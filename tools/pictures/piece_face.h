@@ -6,6 +6,7 @@
 #include <QImage>
 #include <QRectF>
 #include <QString>
+#include <vector>
 
 namespace banzuri::pictures {
 
@@ -20,5 +21,31 @@ struct PieceLook {
 // natural_width x natural_height; the box is in natural pixels.
 void paint_face(QImage& image, double natural_width, double natural_height, const QRectF& box,
                 const PieceLook& look, bool upside_down);
+
+// A square a piece reaches, as the international face marks it: one step (a dot) or a
+// slide as far as the way is free (an arrowhead) towards (dx, dy), where dy < 0 is forwards
+// (towards the enemy) and dx < 0 to the piece's left as it points up.
+struct Reach {
+    int dx;
+    int dy;
+    bool slide;
+    bool operator==(const Reach&) const = default;
+};
+
+// The marks of the piece kind ("HU_0", "SYA_1", "OU", ...); empty for other names.
+std::vector<Reach> reach_marks(const QString& kind);
+
+// The letter in the middle of the international face: P L N S G B R K, as in Western
+// notation; the empty text for other names.
+QString international_symbol(const QString& kind);
+
+// Paints the international face of `kind` in `box` as paint_face does: the letter with the
+// reach marks around it, red ink for promoted pieces (kinds ending in "_1").
+void paint_international_face(QImage& image, double natural_width, double natural_height,
+                              const QRectF& box, const QString& kind, bool upside_down);
+
+// Where the mark of `reach` lies in a box of the face, the piece pointing up (natural
+// pixels): the centre of its dot or arrowhead.
+QPointF reach_mark_centre(const QRectF& box, const Reach& reach);
 
 }  // namespace banzuri::pictures
