@@ -10,7 +10,7 @@ namespace banzuri::app {
 
 namespace {
 
-constexpr int kSettleMilliseconds = 120;
+constexpr int kSettleMilliseconds = 20;
 
 }  // namespace
 

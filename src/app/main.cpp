@@ -3,6 +3,7 @@
 #include <SDL.h>
 
 #include <QApplication>
+#include <QTimer>
 #include <iostream>
 #include <optional>
 
@@ -29,7 +30,6 @@ int main(int argc, char* argv[]) {
         application.emplace(argc, argv);
     }
     const banzuri::app::StartOptions options = banzuri::app::read_command_line(*application);
-    banzuri::app::set_window_icon();
     const auto folders = banzuri::app::find_game_folders(banzuri::app::executable_folder());
     banzuri::app::load_japanese_qt_texts();
     banzuri::app::GameWindow window(folders.data_dir, {}, folders.settings_dir, folders.state_dir);
@@ -39,5 +39,7 @@ int main(int argc, char* argv[]) {
     if (check) check->loaded();
     if (window.quitting()) return 0;
     window.show_as_remembered();
+    // The icon's sixteen pictures are read once the window is up; the window takes it then.
+    QTimer::singleShot(0, [] { banzuri::app::set_window_icon(); });
     return QApplication::exec();
 }

@@ -4,6 +4,7 @@
 #include <SDL_mixer.h>
 
 #include <climits>
+#include <cstring>
 
 namespace banzuri::app {
 
@@ -16,6 +17,44 @@ constexpr int CHUNK_SIZE = 1024;
 constexpr int MIXING_CHANNELS = 16;
 constexpr int LOOP_CHANNEL = 0;  // reserved for the music; effects use the others
 constexpr int LOOP_FOREVER = -1;
+
+// The samples of `chunk` in a buffer of exactly their size: a converted sound keeps the
+// converter's larger working buffer otherwise (four times the samples for a mono file).
+void fit(Mix_Chunk* chunk) {
+    if (chunk == nullptr || chunk->allocated == 0 || chunk->alen == 0) return;
+    auto* exact = static_cast<Uint8*>(SDL_malloc(chunk->alen));
+    if (exact == nullptr) return;
+    std::memcpy(exact, chunk->abuf, chunk->alen);
+    SDL_free(chunk->abuf);
+    chunk->abuf = exact;
+}
+
+// Converts the samples of `chunk` from one device format to another in place; false when SDL
+// cannot.
+bool convert(Mix_Chunk* chunk, int from_frequency, Uint16 from_format, int from_channels,
+             int to_frequency, Uint16 to_format, int to_channels) {
+    SDL_AudioCVT cvt;
+    const int built =
+        SDL_BuildAudioCVT(&cvt, from_format, static_cast<Uint8>(from_channels), from_frequency,
+                          to_format, static_cast<Uint8>(to_channels), to_frequency);
+    if (built < 0) return false;
+    if (built == 0) return true;
+    cvt.len = static_cast<int>(chunk->alen);
+    cvt.buf = static_cast<Uint8*>(
+        SDL_malloc(static_cast<std::size_t>(cvt.len) * static_cast<std::size_t>(cvt.len_mult)));
+    if (cvt.buf == nullptr) return false;
+    std::memcpy(cvt.buf, chunk->abuf, chunk->alen);
+    if (SDL_ConvertAudio(&cvt) != 0) {
+        SDL_free(cvt.buf);
+        return false;
+    }
+    if (chunk->allocated != 0) SDL_free(chunk->abuf);
+    chunk->abuf = cvt.buf;
+    chunk->alen = static_cast<Uint32>(cvt.len_cvt);
+    chunk->allocated = 1;
+    fit(chunk);
+    return true;
+}
 
 }  // namespace
 
@@ -55,11 +94,17 @@ bool SdlSoundLibrary::open_device() {
     Format now;
     Mix_QuerySpec(&now.frequency, &now.format, &now.channels);
     if (now == format_) return true;
-    // Another device, another format: the sounds are decoded again for it.
+    // Another device, another format: the sounds are converted for it; one that cannot be
+    // stays silent.
+    const Format before = format_;
     format_ = now;
     for (auto& [handle, buffer] : buffers_) {
-        Mix_FreeChunk(buffer.chunk);
-        buffer.chunk = decode(buffer.image);
+        if (buffer.chunk == nullptr || before == Format{}) continue;
+        if (!convert(buffer.chunk, before.frequency, before.format, before.channels, now.frequency,
+                     now.format, now.channels)) {
+            Mix_FreeChunk(buffer.chunk);
+            buffer.chunk = nullptr;
+        }
     }
     return true;
 }
@@ -84,14 +129,15 @@ void SdlSoundLibrary::dsTerminate(int ds) {
     if (ds == SOUND_SYSTEM) close();
 }
 
-Mix_Chunk* SdlSoundLibrary::decode(const std::vector<unsigned char>& image) {
-    SDL_RWops* source = SDL_RWFromConstMem(image.data(), static_cast<int>(image.size()));
+Mix_Chunk* SdlSoundLibrary::decode(const unsigned char* data, std::size_t length) {
+    SDL_RWops* source = SDL_RWFromConstMem(data, static_cast<int>(length));
     if (source == nullptr) {
         last_error_ = SDL_GetError();
         return nullptr;
     }
     Mix_Chunk* loaded = Mix_LoadWAV_RW(source, 1);
     if (loaded == nullptr) last_error_ = Mix_GetError();
+    fit(loaded);
     return loaded;
 }
 
@@ -107,8 +153,7 @@ int SdlSoundLibrary::dsCreateDSB(int ds, const unsigned char* data, std::size_t 
     }
     // Decoding needs the device's format: an idle-closed device is opened again first.
     if (!device_open_ && !open_device()) return 0;
-    Buffer buffer{std::vector<unsigned char>(data, data + length), nullptr};
-    buffer.chunk = decode(buffer.image);
+    Buffer buffer{decode(data, length)};
     if (buffer.chunk == nullptr) return 0;
     const int handle = next_buffer_++;
     buffers_[handle] = std::move(buffer);

@@ -8,7 +8,6 @@
 #include <QTimer>
 #include <map>
 #include <string>
-#include <vector>
 
 #include "sound/sound_library.h"
 
@@ -39,20 +38,20 @@ class SdlSoundLibrary : public SoundLibrary {
     static constexpr int IDLE_CLOSE_MS = 5000;
 
   private:
-    // A sound as the game handed it over, and as decoded for the device's present format.
-    struct Buffer {
-        std::vector<unsigned char> image;
-        Mix_Chunk* chunk = nullptr;
-    };
     struct Format {
         int frequency = 0;
         unsigned short format = 0;
         int channels = 0;
         bool operator==(const Format&) const = default;
     };
+    // A sound decoded for the device's format when it was made; the file image the game
+    // handed over is not kept. Null when it could not be converted for a later device.
+    struct Buffer {
+        Mix_Chunk* chunk = nullptr;
+    };
 
     Mix_Chunk* chunk(int buffer) const;
-    Mix_Chunk* decode(const std::vector<unsigned char>& image);
+    Mix_Chunk* decode(const unsigned char* data, std::size_t length);
     void halt(Mix_Chunk* chunk);
     bool open_device();
     void close_device();
