@@ -112,8 +112,8 @@ int main(int argc, char* argv[]) {
             times.push_back(milliseconds(t));
         }
         std::sort(times.begin(), times.end());
-        std::printf("resize to %dx%d, exact picture shown: %.1f ms (median of %zu)\n",
-                    full.width(), full.height(), times[times.size() / 2], times.size());
+        std::printf("resize to %dx%d, exact picture shown: %.1f ms (median of %zu)\n", full.width(),
+                    full.height(), times[times.size() / 2], times.size());
     }
     return 0;
 }
