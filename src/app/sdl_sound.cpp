@@ -3,6 +3,7 @@
 #include <SDL.h>
 #include <SDL_mixer.h>
 
+#include <QThread>
 #include <climits>
 #include <cstring>
 
@@ -79,7 +80,7 @@ int SdlSoundLibrary::dsInitialize(long /*window_handle*/) {
         return 0;
     }
     open_ = true;
-    idle_timer_.start();
+    restart_idle_timer();
     return SOUND_SYSTEM;
 }
 
@@ -119,10 +120,19 @@ void SdlSoundLibrary::close_device() {
 void SdlSoundLibrary::close_when_idle() {
     if (!device_open_) return;
     if (Mix_Playing(-1) > 0) {
-        idle_timer_.start();
+        restart_idle_timer();
         return;
     }
     close_device();
+}
+
+void SdlSoundLibrary::restart_idle_timer() {
+    if (QThread::currentThread() == idle_timer_.thread()) {
+        idle_timer_.start();
+        return;
+    }
+    QMetaObject::invokeMethod(
+        &idle_timer_, [this] { idle_timer_.start(); }, Qt::QueuedConnection);
 }
 
 void SdlSoundLibrary::dsTerminate(int ds) {
@@ -157,7 +167,7 @@ int SdlSoundLibrary::dsCreateDSB(int ds, const unsigned char* data, std::size_t 
     if (buffer.chunk == nullptr) return 0;
     const int handle = next_buffer_++;
     buffers_[handle] = std::move(buffer);
-    idle_timer_.start();
+    restart_idle_timer();
     return handle;
 }
 
@@ -174,7 +184,7 @@ void SdlSoundLibrary::dsPlay(int buffer) {
     if (sound == nullptr) return;
     if (!device_open_ && !open_device()) return;
     Mix_PlayChannel(-1, chunk(buffer), 0);
-    idle_timer_.start();
+    restart_idle_timer();
 }
 
 void SdlSoundLibrary::dsPlayLooping(int buffer) {
@@ -182,7 +192,7 @@ void SdlSoundLibrary::dsPlayLooping(int buffer) {
     if (sound == nullptr) return;
     if (!device_open_ && !open_device()) return;
     sound = chunk(buffer);  // decoded again if the device came back in another format
-    idle_timer_.start();
+    restart_idle_timer();
     if (Mix_Playing(LOOP_CHANNEL) && Mix_GetChunk(LOOP_CHANNEL) == sound) return;
     Mix_PlayChannel(LOOP_CHANNEL, sound, LOOP_FOREVER);
 }

@@ -30,6 +30,8 @@ class SdlSoundLibrary : public SoundLibrary {
     void dsPlayLooping(int buffer) override;
     void dsStop(int buffer) override;
     const char* last_error() const override { return last_error_.c_str(); }
+    // SDL's audio may be set up and the sounds decoded off the window's thread.
+    bool starts_in_background() const override { return true; }
 
     // Whether the audio device is open now.
     bool device_open() const { return device_open_; }
@@ -57,6 +59,8 @@ class SdlSoundLibrary : public SoundLibrary {
     void close_device();
     // Closes the device when nothing plays any more, or looks again later.
     void close_when_idle();
+    // (Re)starts the idle timer, from whichever thread: it runs on the window's.
+    void restart_idle_timer();
     void close();
 
     std::string last_error_;

@@ -11,6 +11,7 @@
 #include <functional>
 #include <map>
 #include <memory>
+#include <mutex>
 #include <optional>
 #include <sstream>
 #include <string>
@@ -206,26 +207,45 @@ class FakeSound : public SoundLibrary {
   public:
     explicit FakeSound(Log& log) : log_(log) {}
     int dsInitialize(long) override {
-        log_.push_back("dsInitialize");
+        note("dsInitialize");
         return device_ok ? 1 : 0;
     }
-    void dsTerminate(int ds) override { log_.push_back("dsTerminate " + num(ds)); }
+    void dsTerminate(int ds) override { note("dsTerminate " + num(ds)); }
     int dsCreateDSB(int, const unsigned char*, std::size_t length, int flags) override {
-        log_.push_back("dsCreateDSB " + num(static_cast<double>(length)) + " " + num(flags));
+        note("dsCreateDSB " + num(static_cast<double>(length)) + " " + num(flags));
         if (!accept_buffers) return 0;
         return ++next_;
     }
-    void dsFree(int buffer) override { log_.push_back("dsFree " + num(buffer)); }
-    void dsPlay(int buffer) override { log_.push_back("dsPlay " + num(buffer)); }
-    void dsPlayLooping(int buffer) override { log_.push_back("dsPlayLooping " + num(buffer)); }
-    void dsStop(int buffer) override { log_.push_back("dsStop " + num(buffer)); }
+    void dsFree(int buffer) override { note("dsFree " + num(buffer)); }
+    void dsPlay(int buffer) override { note("dsPlay " + num(buffer)); }
+    void dsPlayLooping(int buffer) override { note("dsPlayLooping " + num(buffer)); }
+    void dsStop(int buffer) override { note("dsStop " + num(buffer)); }
     const char* last_error() const override { return "not a valid WAV image"; }
+    bool starts_in_background() const override { return in_background; }
     bool device_ok = true;
     bool accept_buffers = true;
+    // The start-up runs on a thread of its own; every call then goes to calls() instead of
+    // the window's log, which only the window's thread writes.
+    bool in_background = false;
+    std::vector<std::string> calls() const {
+        const std::lock_guard<std::mutex> lock(mutex_);
+        return calls_;
+    }
 
   private:
+    void note(const std::string& line) {
+        if (!in_background) {
+            log_.push_back(line);
+            return;
+        }
+        const std::lock_guard<std::mutex> lock(mutex_);
+        calls_.push_back(line);
+    }
+
     Log& log_;
     int next_ = 0;
+    mutable std::mutex mutex_;
+    std::vector<std::string> calls_;
 };
 
 class FakeBrowser : public UrlOpener {
