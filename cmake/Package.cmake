@@ -20,6 +20,8 @@ set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "https://banzuri.example.org/")
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # Not found by shlibdeps: the font the board is drawn with, Qt's Japanese texts, the opener of
 # the help page.
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-ipafont-mincho, qt6-translations-l10n, xdg-utils")
+# SDL2_mixer is opened at run time, so dpkg-shlibdeps does not see it.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS
+    "fonts-ipafont-mincho, libsdl2-mixer-2.0-0, qt6-translations-l10n, xdg-utils")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 include(CPack)

@@ -1,9 +1,8 @@
 // Starts the game: its sounds and help page come from its data folder, its settings file from
 // the folder chosen at start-up (see app/data_paths.h).
-#include <SDL.h>
-
 #include <QApplication>
 #include <QTimer>
+#include <cstdlib>
 #include <iostream>
 #include <optional>
 
@@ -22,8 +21,8 @@ int main(int argc, char* argv[]) {
         return 1;
     }
     // Ctrl+C and a terminate signal end the program as usual; the sound system must not
-    // swallow them.
-    SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
+    // swallow them (SDL_HINT_NO_SIGNAL_HANDLERS, read by SDL, opened later, from its variable).
+    setenv("SDL_NO_SIGNAL_HANDLERS", "1", 0);
     std::optional<QApplication> application;
     {
         const banzuri::app::PlatformStartGuard guard;

@@ -6,7 +6,9 @@
 #pragma once
 
 #include <QTimer>
+#include <condition_variable>
 #include <map>
+#include <mutex>
 #include <string>
 
 #include "sound/sound_library.h"
@@ -32,6 +34,11 @@ class SdlSoundLibrary : public SoundLibrary {
     const char* last_error() const override { return last_error_.c_str(); }
     // SDL's audio may be set up and the sounds decoded off the window's thread.
     bool starts_in_background() const override { return true; }
+    // From now on a start made off the window's thread waits until release_start() (or two
+    // seconds at most), so that it does not compete with the window's first picture.
+    void hold_start();
+    void release_start();
+    void start_now() override { release_start(); }
 
     // Whether the audio device is open now.
     bool device_open() const { return device_open_; }
@@ -63,6 +70,11 @@ class SdlSoundLibrary : public SoundLibrary {
     void restart_idle_timer();
     void close();
 
+    void wait_for_release();
+
+    std::mutex gate_mutex_;
+    std::condition_variable gate_;
+    bool held_ = false;
     std::string last_error_;
     bool open_ = false;
     bool device_open_ = false;

@@ -83,6 +83,7 @@ void SoundLayer::settle() const {
 
 void SoundLayer::finish_loading() {
     if (!loading()) return;
+    library_.start_now();
     loader_.join();
     collecting_ = false;
     for (const auto& [text, title] : std::exchange(collected_, {}))

@@ -24,6 +24,8 @@ class SoundLibrary {
     // a thread of their own while the window comes up; every later call is made on the
     // window's thread once they have ended.
     virtual bool starts_in_background() const { return false; }
+    // The window waits for that start-up now: one the library holds back goes ahead at once.
+    virtual void start_now() {}
 };
 
 }  // namespace banzuri
