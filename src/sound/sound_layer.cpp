@@ -108,6 +108,7 @@ void SoundLayer::load_all() {
 void SoundLayer::free_sounds() {
     if (!sounds_loaded_) return;  // already released: closing the window after "終わり"
     if (loading()) {              // ending before the start-up has: its warnings no longer matter
+        library_.start_now();
         loader_.join();
         collecting_ = false;
         collected_.clear();

@@ -4,6 +4,8 @@
 
 #include <unistd.h>
 
+#include <chrono>
+#include <condition_variable>
 #include <cstdio>
 #include <deque>
 #include <filesystem>
@@ -207,8 +209,19 @@ class FakeSound : public SoundLibrary {
   public:
     explicit FakeSound(Log& log) : log_(log) {}
     int dsInitialize(long) override {
+        if (held) {  // as the window's library does until its first picture is shown
+            std::unique_lock<std::mutex> lock(mutex_);
+            gate_.wait_for(lock, std::chrono::seconds(10), [this] { return !held; });
+        }
         note("dsInitialize");
         return device_ok ? 1 : 0;
+    }
+    void start_now() override {
+        {
+            const std::lock_guard<std::mutex> lock(mutex_);
+            held = false;
+        }
+        gate_.notify_all();
     }
     void dsTerminate(int ds) override { note("dsTerminate " + num(ds)); }
     int dsCreateDSB(int, const unsigned char*, std::size_t length, int flags) override {
@@ -227,6 +240,8 @@ class FakeSound : public SoundLibrary {
     // The start-up runs on a thread of its own; every call then goes to calls() instead of
     // the window's log, which only the window's thread writes.
     bool in_background = false;
+    // The background start-up waits until the window asks for the sounds (start_now()).
+    bool held = false;
     std::vector<std::string> calls() const {
         const std::lock_guard<std::mutex> lock(mutex_);
         return calls_;
@@ -245,6 +260,7 @@ class FakeSound : public SoundLibrary {
     Log& log_;
     int next_ = 0;
     mutable std::mutex mutex_;
+    std::condition_variable gate_;
     std::vector<std::string> calls_;
 };
 

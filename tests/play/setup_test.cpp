@@ -112,6 +112,26 @@ TEST(StartUp, AWarningAfterTheStartUpWaitsForTheSoundsOnly) {
     EXPECT_NE(warnings[6].find("Banzuri.ini"), std::string::npos) << warnings[6];
 }
 
+// Sounds held back until the window's first picture: ending the program before that, or a
+// click that needs a sound, lets them go ahead rather than waiting.
+TEST(StartUp, HeldSoundsGoAheadWhenTheWindowNeedsThem) {
+    for (const bool click : {false, true}) {
+        FakeWindow w;
+        w.sound.in_background = true;
+        w.sound.held = true;
+        w.write_sound_files();
+        w.form.Form_Load();
+        const auto started = std::chrono::steady_clock::now();
+        if (click)
+            w.form.Form_MouseDown(MOUSE_LEFT, 0, 1915 + 300, 790 + 300);
+        else
+            w.form.Form_Unload();
+        EXPECT_LT(std::chrono::steady_clock::now() - started, std::chrono::seconds(5));
+        EXPECT_EQ(w.sound.calls().at(0), "dsInitialize");
+        EXPECT_EQ(w.sound.calls().back(), click ? "dsPlay 2" : "dsTerminate 1");
+    }
+}
+
 // Music the settings ask for starts once the sounds are there; a click before that waits for
 // them and plays its sound.
 TEST(StartUp, MusicAndEffectsAskedForWhileLoadingPlayOnceLoaded) {
