@@ -234,7 +234,8 @@ void QtCanvas::paint_missing_pictures() {
         for (std::size_t i = next++; i < wanted.size(); i = next++)
             painted[i] = paint_for_view(wanted[i].first, wanted[i].second);
     };
-    const std::size_t cores = std::max(1u, std::thread::hardware_concurrency());
+    // A few painters at most: each thread keeps a heap of its own.
+    const std::size_t cores = std::clamp(std::thread::hardware_concurrency(), 1u, 4u);
     std::vector<std::thread> helpers;
     for (std::size_t h = 1; h < std::min(cores, wanted.size()); ++h)
         helpers.emplace_back(work);
