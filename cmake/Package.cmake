@@ -19,8 +19,8 @@ set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "https://banzuri.example.org/")
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # Not found by shlibdeps: the fonts the board and the international pieces are drawn with,
-# Qt's Japanese texts, the opener of the help page.
+# Qt's Japanese texts, the opener of the help page; SDL2_mixer too, opened at run time.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS
-    "fonts-ipafont-mincho, fonts-dejavu-core, qt6-translations-l10n, xdg-utils")
+    "fonts-ipafont-mincho, fonts-dejavu-core, libsdl2-mixer-2.0-0, qt6-translations-l10n, xdg-utils")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 include(CPack)

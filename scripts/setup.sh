@@ -5,7 +5,7 @@ set -euo pipefail
 
 packages=(
   build-essential clang cmake ninja-build pkg-config clang-format
-  qt6-base-dev qt6-l10n-tools libgl-dev libsdl2-mixer-dev libgtest-dev libgmock-dev
+  qt6-base-dev qt6-l10n-tools libgl-dev libxcb1-dev libsdl2-mixer-dev libgtest-dev libgmock-dev
   fonts-ipafont-mincho fonts-dejavu-core xdg-utils file
 )
 if [[ "${1:-}" == "--test" ]]; then

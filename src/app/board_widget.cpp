@@ -2,6 +2,7 @@
 
 #include <QMouseEvent>
 #include <QPainter>
+#include <utility>
 
 #include "app/pictures.h"
 #include "play/main_form.h"
@@ -10,7 +11,7 @@ namespace banzuri::app {
 
 namespace {
 
-constexpr int kSettleMilliseconds = 120;
+constexpr int kSettleMilliseconds = 20;
 
 }  // namespace
 
@@ -97,6 +98,7 @@ void BoardWidget::paintEvent(QPaintEvent* event) {
                         area.size() * image.devicePixelRatio());
     painter.drawImage(area, image, source);
     paint_dragged(painter);
+    if (on_first_paint_) std::exchange(on_first_paint_, nullptr)();
 }
 
 // The dragged piece, at the board's scale, centred under the pointer.

@@ -34,6 +34,10 @@ class BoardWidget : public QWidget {
     // Puts what the canvas drew (logical pixels of its view) on the screen, at once or with
     // the next paint.
     void show_drawn(const QRegion& drawn, bool at_once);
+    // Runs once, after the first picture has been put on the screen.
+    void set_first_paint_handler(std::function<void()> handler) {
+        on_first_paint_ = std::move(handler);
+    }
     // How long the size must stay still before the picture is drawn exactly at it.
     void set_settle_delay(int milliseconds) { settle_timer_.setInterval(milliseconds); }
 
@@ -54,6 +58,7 @@ class BoardWidget : public QWidget {
     MoveHandler on_move_;
     ReleaseHandler on_release_;
     DraggedPiece dragged_;
+    std::function<void()> on_first_paint_;
     QPointF pointer_;          // where the pointer last was (logical pixels)
     bool drag_shown_ = false;  // a dragged piece is on the screen
     int paint_count_ = 0;

@@ -124,9 +124,14 @@ GameWindow::GameWindow(std::filesystem::path files_dir, QString window_settings_
     // A box over a window that is not on the screen yet may never be seen: start-up warnings
     // wait for the window.
     dialogs_.hold_warnings();
+    // The sounds are set up once the window's first picture is on the screen.
+    sound_.hold_start();
+    board_->set_first_paint_handler(
+        [this] { QTimer::singleShot(0, this, [this] { sound_.release_start(); }); });
 }
 
 GameWindow::~GameWindow() {
+    sound_.release_start();  // a window never shown: the sounds' start-up must not wait
     qApp->removeEventFilter(this);
 }
 

@@ -1,8 +1,8 @@
 // Starts the game: its sounds and help page come from its data folder, its settings file from
 // the folder chosen at start-up (see app/data_paths.h).
-#include <SDL.h>
-
 #include <QApplication>
+#include <QTimer>
+#include <cstdlib>
 #include <iostream>
 #include <optional>
 
@@ -22,15 +22,14 @@ int main(int argc, char* argv[]) {
         return 1;
     }
     // Ctrl+C and a terminate signal end the program as usual; the sound system must not
-    // swallow them.
-    SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
+    // swallow them (SDL_HINT_NO_SIGNAL_HANDLERS, read by SDL, opened later, from its variable).
+    setenv("SDL_NO_SIGNAL_HANDLERS", "1", 0);
     std::optional<QApplication> application;
     {
         const banzuri::app::PlatformStartGuard guard;
         application.emplace(argc, argv);
     }
     const banzuri::app::StartOptions options = banzuri::app::read_command_line(*application);
-    banzuri::app::set_window_icon();
     const auto folders = banzuri::app::find_game_folders(banzuri::app::executable_folder());
     // Japanese unless --language or the player's earlier choice says otherwise.
     banzuri::app::use_language(
@@ -43,5 +42,7 @@ int main(int argc, char* argv[]) {
     if (check) check->loaded();
     if (window.quitting()) return 0;
     window.show_as_remembered();
+    // The icon's sixteen pictures are read once the window is up; the window takes it then.
+    QTimer::singleShot(0, [] { banzuri::app::set_window_icon(); });
     return QApplication::exec();
 }

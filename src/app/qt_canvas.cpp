@@ -1,12 +1,17 @@
 #include "app/qt_canvas.h"
 
+#include <malloc.h>
+
 #include <QFontMetricsF>
 #include <QPainter>
 #include <QRegion>
 #include <algorithm>
 #include <array>
+#include <atomic>
 #include <cmath>
+#include <thread>
 #include <utility>
+#include <vector>
 
 #include "app/pictures.h"
 #include "render/pictures.h"
@@ -78,6 +83,19 @@ DrawOp make_op(DrawOp::Kind kind, int code, double x1, double y1, double x2, dou
     op.x2 = x2;
     op.y2 = y2;
     return op;
+}
+
+unsigned long long picture_key(int code, QSize device) {
+    return (static_cast<unsigned long long>(static_cast<unsigned>(code)) << 32) |
+           (static_cast<unsigned long long>(device.width()) << 16) |
+           static_cast<unsigned long long>(device.height());
+}
+
+QImage paint_for_view(int code, QSize device, PieceSet set) {
+    QImage image = paint_code_picture(code, device, set);
+    // Opaque pictures are copied, not blended, onto the view.
+    if (code != PIC_TITLE && !image.isNull()) image.convertTo(QImage::Format_RGB32);
+    return image;
 }
 
 QFontMetricsF metrics_at_96_dpi(const QFont& font) {
@@ -162,19 +180,74 @@ void QtCanvas::set_view(QSize size, qreal ratio) {
     pending_.reset();
     size = size.expandedTo(QSize(1, 1));
     if (ratio <= 0) ratio = 1;
-    if (size == view_size_ && ratio == ratio_ && !image_.isNull()) return;
+    if (size == view_size_ && ratio == ratio_ && has_view_) return;
+    has_view_ = true;
     view_size_ = size;
     ratio_ = ratio;
     const QSize device = (QSizeF(size) * ratio).toSize().expandedTo(QSize(1, 1));
     const Layout fitted = layout(device);
+    // Pictures of the old scale are let go: the view needs only those of the new one.
     if (fitted.scale != scale_) pictures_.clear();
     scale_ = fitted.scale;
     client_ = fitted.client;
-    image_ = QImage(device, QImage::Format_RGB32);
-    image_.setDotsPerMeterX(kDotsPerMeter);
-    image_.setDotsPerMeterY(kDotsPerMeter);
-    image_.setDevicePixelRatio(ratio);
+    stale_ = true;
+    mark_drawn(QRect(QPoint(0, 0), device));
+}
+
+const QImage& QtCanvas::image() const {
+    const_cast<QtCanvas*>(this)->render_if_stale();
+    return image_;
+}
+
+void QtCanvas::render_if_stale() {
+    if (!stale_) return;
+    stale_ = false;
+    const QSize device = (QSizeF(view_size_) * ratio_).toSize().expandedTo(QSize(1, 1));
+    if (image_.size() != device) {
+        image_ = QImage(device, QImage::Format_RGB32);
+        image_.setDotsPerMeterX(kDotsPerMeter);
+        image_.setDotsPerMeterY(kDotsPerMeter);
+    }
+    image_.setDevicePixelRatio(ratio_);
+    paint_missing_pictures();
     render_all();
+    drawn_client_ = client_;
+}
+
+void QtCanvas::paint_missing_pictures() {
+    std::vector<std::pair<int, QSize>> wanted;
+    const auto want = [&](int code, QSize device) {
+        if (device.isEmpty() || pictures_.contains(picture_key(code, device))) return;
+        for (const auto& w : wanted)
+            if (w.first == code && w.second == device) return;
+        wanted.emplace_back(code, device);
+    };
+    list_.for_each([&](const DrawOp& op) {
+        if (op.kind != DrawOp::Kind::Picture) return;
+        const QRect& a = op.area;
+        want(op.code, QSize(device_x(a.left() + a.width()) - device_x(a.left()),
+                            device_y(a.top() + a.height()) - device_y(a.top())));
+    });
+    for_each_margin_tile([&](QPoint, QSize size) { want(margin_background_, size); });
+    if (wanted.size() < 2) return;  // painted when drawn
+    std::vector<QImage> painted(wanted.size());
+    std::atomic<std::size_t> next{0};
+    const auto work = [&] {
+        for (std::size_t i = next++; i < wanted.size(); i = next++)
+            painted[i] = paint_for_view(wanted[i].first, wanted[i].second, piece_set_);
+    };
+    // A few painters at most: each thread keeps a heap of its own.
+    const std::size_t cores = std::clamp(std::thread::hardware_concurrency(), 1u, 4u);
+    std::vector<std::thread> helpers;
+    for (std::size_t h = 1; h < std::min(cores, wanted.size()); ++h)
+        helpers.emplace_back(work);
+    work();  // this thread paints its share too
+    for (std::thread& helper : helpers)
+        helper.join();
+    for (std::size_t i = 0; i < wanted.size(); ++i)
+        pictures_.emplace(picture_key(wanted[i].first, wanted[i].second), std::move(painted[i]));
+    // The painters' working images were freed in the helpers' own heaps: give them back.
+    malloc_trim(0);
 }
 
 void QtCanvas::set_piece_set(PieceSet set) {
@@ -199,16 +272,10 @@ int QtCanvas::device_y(double pixel) const {
 }
 
 const QImage& QtCanvas::picture(int code, QSize device) {
-    const auto key = (static_cast<unsigned long long>(static_cast<unsigned>(code)) << 32) |
-                     (static_cast<unsigned long long>(device.width()) << 16) |
-                     static_cast<unsigned long long>(device.height());
+    const auto key = picture_key(code, device);
     auto found = pictures_.find(key);
-    if (found == pictures_.end()) {
-        QImage image = paint_code_picture(code, device, piece_set_);
-        // Opaque pictures are copied, not blended, onto the view.
-        if (code != PIC_TITLE && !image.isNull()) image.convertTo(QImage::Format_RGB32);
-        found = pictures_.emplace(key, std::move(image)).first;
-    }
+    if (found == pictures_.end())
+        found = pictures_.emplace(key, paint_for_view(code, device, piece_set_)).first;
     return found->second;
 }
 
@@ -261,27 +328,35 @@ void QtCanvas::render(const DrawOp& op, QPainter& painter) {
     }
 }
 
-void QtCanvas::paint_margins() {
-    const QRegion margins = QRegion(image_.rect()).subtracted(client_);
-    if (margins.isEmpty()) return;
-    DevicePainter painter(image_, margins);
-    (*painter).fillRect(image_.rect(), palette_colour(2));
+template <typename Visit>
+void QtCanvas::for_each_margin_tile(Visit visit) const {
     const QSize natural = picture_size(margin_background_);
     if (natural.isEmpty()) return;
+    const QSize device = (QSizeF(view_size_) * ratio_).toSize().expandedTo(QSize(1, 1));
+    if (QRegion(QRect(QPoint(0, 0), device)).subtracted(client_).isEmpty()) return;
     // Tiles on the grid of the board, as far as the view reaches.
     const double left = 1300 / 15.0, top = 100 / 15.0;
     const int first_x =
         static_cast<int>(std::floor((-client_.left() / scale_ - left) / natural.width())) - 1;
     const int first_y =
         static_cast<int>(std::floor((-client_.top() / scale_ - top) / natural.height())) - 1;
-    for (int gy = first_y; device_y(top + gy * natural.height()) < image_.height(); ++gy)
-        for (int gx = first_x; device_x(left + gx * natural.width()) < image_.width(); ++gx) {
+    for (int gy = first_y; device_y(top + gy * natural.height()) < device.height(); ++gy)
+        for (int gx = first_x; device_x(left + gx * natural.width()) < device.width(); ++gx) {
             const double px = left + gx * natural.width(), py = top + gy * natural.height();
             const QPoint corner(device_x(px), device_y(py));
-            const QSize size(device_x(px + natural.width()) - corner.x(),
-                             device_y(py + natural.height()) - corner.y());
-            (*painter).drawImage(corner, picture(margin_background_, size));
+            visit(corner, QSize(device_x(px + natural.width()) - corner.x(),
+                                device_y(py + natural.height()) - corner.y()));
         }
+}
+
+void QtCanvas::paint_margins() {
+    const QRegion margins = QRegion(image_.rect()).subtracted(client_);
+    if (margins.isEmpty()) return;
+    DevicePainter painter(image_, margins);
+    (*painter).fillRect(image_.rect(), palette_colour(2));
+    for_each_margin_tile([&](QPoint corner, QSize size) {
+        (*painter).drawImage(corner, picture(margin_background_, size));
+    });
 }
 
 void QtCanvas::mark_drawn(const QRect& device_rect) {
@@ -304,11 +379,12 @@ void QtCanvas::render_all() {
 
 void QtCanvas::record(DrawOp op) {
     if (!list_.add(op, kClient)) return;
-    DevicePainter painter(image_, client_);
-    render(op, *painter);
     const QRect& a = op.area;
     mark_drawn(QRect(QPoint(device_x(a.left()), device_y(a.top())),
                      QPoint(device_x(a.left() + a.width()), device_y(a.top() + a.height()))));
+    if (stale_) return;  // drawn with the whole view when it is looked at
+    DevicePainter painter(image_, client_);
+    render(op, *painter);
 }
 
 void QtCanvas::draw_picture(int code, double x, double y) {
@@ -316,8 +392,8 @@ void QtCanvas::draw_picture(int code, double x, double y) {
     if (natural.isEmpty()) return;
     if (is_background(code) && code != margin_background_) {
         margin_background_ = code;
-        paint_margins();
-        mark_drawn(image_.rect());
+        if (!stale_) paint_margins();
+        mark_drawn(QRect(QPoint(0, 0), (QSizeF(view_size_) * ratio_).toSize()));
     }
     DrawOp op = make_op(DrawOp::Kind::Picture, code, x, y, x, y);
     op.area = QRect(QPoint(twips_to_pixel(x), twips_to_pixel(y)), natural);

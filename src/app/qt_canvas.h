@@ -42,8 +42,10 @@ class QtCanvas : public Canvas {
     // How far (device pixels, right and down) a text's shadow lies from the text at a scale.
     static int shadow_offset(double scale);
 
-    // The view in device pixels, with its device pixel ratio set.
-    const QImage& image() const { return image_; }
+    // The view in device pixels, with its device pixel ratio set. A view made anew (a new
+    // size, or at start) is drawn here, when first looked at, its missing pictures painted
+    // side by side on every core.
+    const QImage& image() const;
     // Called by refresh(): the window shows the image at once.
     void set_refresh_handler(std::function<void()> handler) { on_refresh_ = std::move(handler); }
     // The part of the view (logical pixels) drawn since the last call; the window puts only
@@ -68,7 +70,7 @@ class QtCanvas : public Canvas {
     // Twips of the client area under a point of the view (logical pixels).
     QPointF to_twips(QPointF point);
     // Where the client area lies in image() as last drawn, a pending view left undrawn.
-    QRect drawn_client_rect() const { return client_; }
+    QRect drawn_client_rect() const { return drawn_client_; }
 
     // Where the client area lies in a view of `device` pixels, and its scale.
     struct Layout {
@@ -78,6 +80,8 @@ class QtCanvas : public Canvas {
     static Layout layout(QSize device);
     // Operations kept for drawing the view again.
     std::size_t recorded() const { return list_.size(); }
+    // Pictures kept, all at the present scale.
+    std::size_t pictures_kept() const { return pictures_.size(); }
 
     // The faces the pieces are drawn with; a change draws the view again.
     void set_piece_set(PieceSet set);
@@ -91,7 +95,13 @@ class QtCanvas : public Canvas {
     void record(DrawOp op);
     void render(const DrawOp& op, QPainter& painter);
     void render_all();
+    void render_if_stale();
+    // Paints the pictures the view needs and lacks, several at once.
+    void paint_missing_pictures();
     void paint_margins();
+    // Every margin tile of the present background: its corner and size in device pixels.
+    template <typename Visit>
+    void for_each_margin_tile(Visit visit) const;
     int device_x(double pixel) const;
     int device_y(double pixel) const;
     const QImage& picture(int code, QSize device);
@@ -102,6 +112,9 @@ class QtCanvas : public Canvas {
     qreal ratio_ = 1;
     double scale_ = 1;
     QRect client_;
+    QRect drawn_client_;
+    bool has_view_ = false;
+    bool stale_ = true;  // the view is to be drawn anew before it is looked at
     std::optional<std::pair<QSize, qreal>> pending_;  // the view asked for, not yet drawn
     int margin_background_ = -1;                      // the background code last drawn
     DisplayList list_;

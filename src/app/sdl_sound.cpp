@@ -1,9 +1,11 @@
 #include "app/sdl_sound.h"
 
-#include <SDL.h>
-#include <SDL_mixer.h>
+#include "app/sdl_functions.h"
 
+#include <QThread>
+#include <chrono>
 #include <climits>
+#include <cstring>
 
 namespace banzuri::app {
 
@@ -17,6 +19,44 @@ constexpr int MIXING_CHANNELS = 16;
 constexpr int LOOP_CHANNEL = 0;  // reserved for the music; effects use the others
 constexpr int LOOP_FOREVER = -1;
 
+// The samples of `chunk` in a buffer of exactly their size: a converted sound keeps the
+// converter's larger working buffer otherwise (four times the samples for a mono file).
+void fit(Mix_Chunk* chunk) {
+    if (chunk == nullptr || chunk->allocated == 0 || chunk->alen == 0) return;
+    auto* exact = static_cast<Uint8*>(sdl().malloc(chunk->alen));
+    if (exact == nullptr) return;
+    std::memcpy(exact, chunk->abuf, chunk->alen);
+    sdl().free(chunk->abuf);
+    chunk->abuf = exact;
+}
+
+// Converts the samples of `chunk` from one device format to another in place; false when SDL
+// cannot.
+bool convert(Mix_Chunk* chunk, int from_frequency, Uint16 from_format, int from_channels,
+             int to_frequency, Uint16 to_format, int to_channels) {
+    SDL_AudioCVT cvt;
+    const int built =
+        sdl().BuildAudioCVT(&cvt, from_format, static_cast<Uint8>(from_channels), from_frequency,
+                            to_format, static_cast<Uint8>(to_channels), to_frequency);
+    if (built < 0) return false;
+    if (built == 0) return true;
+    cvt.len = static_cast<int>(chunk->alen);
+    cvt.buf = static_cast<Uint8*>(
+        sdl().malloc(static_cast<std::size_t>(cvt.len) * static_cast<std::size_t>(cvt.len_mult)));
+    if (cvt.buf == nullptr) return false;
+    std::memcpy(cvt.buf, chunk->abuf, chunk->alen);
+    if (sdl().ConvertAudio(&cvt) != 0) {
+        sdl().free(cvt.buf);
+        return false;
+    }
+    if (chunk->allocated != 0) sdl().free(chunk->abuf);
+    chunk->abuf = cvt.buf;
+    chunk->alen = static_cast<Uint32>(cvt.len_cvt);
+    chunk->allocated = 1;
+    fit(chunk);
+    return true;
+}
+
 }  // namespace
 
 SdlSoundLibrary::SdlSoundLibrary() {
@@ -29,69 +69,105 @@ SdlSoundLibrary::~SdlSoundLibrary() {
     close();
 }
 
+void SdlSoundLibrary::hold_start() {
+    const std::lock_guard<std::mutex> lock(gate_mutex_);
+    held_ = true;
+}
+
+void SdlSoundLibrary::release_start() {
+    {
+        const std::lock_guard<std::mutex> lock(gate_mutex_);
+        held_ = false;
+    }
+    gate_.notify_all();
+}
+
+void SdlSoundLibrary::wait_for_release() {
+    std::unique_lock<std::mutex> lock(gate_mutex_);
+    gate_.wait_for(lock, std::chrono::seconds(2), [this] { return !held_; });
+}
+
 int SdlSoundLibrary::dsInitialize(long /*window_handle*/) {
     if (open_) return SOUND_SYSTEM;
-    if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) {
-        last_error_ = SDL_GetError();
+    if (QThread::currentThread() != idle_timer_.thread()) wait_for_release();
+    if (sdl_functions(last_error_) == nullptr) return 0;
+    if (sdl().InitSubSystem(SDL_INIT_AUDIO) != 0) {
+        last_error_ = sdl().GetError();
         return 0;
     }
     if (!open_device()) {
-        SDL_QuitSubSystem(SDL_INIT_AUDIO);
+        sdl().QuitSubSystem(SDL_INIT_AUDIO);
         return 0;
     }
     open_ = true;
-    idle_timer_.start();
+    restart_idle_timer();
     return SOUND_SYSTEM;
 }
 
 bool SdlSoundLibrary::open_device() {
-    if (Mix_OpenAudio(FREQUENCY, MIX_DEFAULT_FORMAT, CHANNELS, CHUNK_SIZE) != 0) {
-        last_error_ = Mix_GetError();
+    if (sdl().OpenAudio(FREQUENCY, MIX_DEFAULT_FORMAT, CHANNELS, CHUNK_SIZE) != 0) {
+        last_error_ = sdl().GetError();
         return false;
     }
-    Mix_AllocateChannels(MIXING_CHANNELS);
-    Mix_ReserveChannels(1);
+    sdl().AllocateChannels(MIXING_CHANNELS);
+    sdl().ReserveChannels(1);
     device_open_ = true;
     Format now;
-    Mix_QuerySpec(&now.frequency, &now.format, &now.channels);
+    sdl().QuerySpec(&now.frequency, &now.format, &now.channels);
     if (now == format_) return true;
-    // Another device, another format: the sounds are decoded again for it.
+    // Another device, another format: the sounds are converted for it; one that cannot be
+    // stays silent.
+    const Format before = format_;
     format_ = now;
     for (auto& [handle, buffer] : buffers_) {
-        Mix_FreeChunk(buffer.chunk);
-        buffer.chunk = decode(buffer.image);
+        if (buffer.chunk == nullptr || before == Format{}) continue;
+        if (!convert(buffer.chunk, before.frequency, before.format, before.channels, now.frequency,
+                     now.format, now.channels)) {
+            sdl().FreeChunk(buffer.chunk);
+            buffer.chunk = nullptr;
+        }
     }
     return true;
 }
 
 void SdlSoundLibrary::close_device() {
     if (!device_open_) return;
-    Mix_HaltChannel(-1);
-    Mix_CloseAudio();
+    sdl().HaltChannel(-1);
+    sdl().CloseAudio();
     device_open_ = false;
 }
 
 void SdlSoundLibrary::close_when_idle() {
     if (!device_open_) return;
-    if (Mix_Playing(-1) > 0) {
-        idle_timer_.start();
+    if (sdl().Playing(-1) > 0) {
+        restart_idle_timer();
         return;
     }
     close_device();
+}
+
+void SdlSoundLibrary::restart_idle_timer() {
+    if (QThread::currentThread() == idle_timer_.thread()) {
+        idle_timer_.start();
+        return;
+    }
+    QMetaObject::invokeMethod(
+        &idle_timer_, [this] { idle_timer_.start(); }, Qt::QueuedConnection);
 }
 
 void SdlSoundLibrary::dsTerminate(int ds) {
     if (ds == SOUND_SYSTEM) close();
 }
 
-Mix_Chunk* SdlSoundLibrary::decode(const std::vector<unsigned char>& image) {
-    SDL_RWops* source = SDL_RWFromConstMem(image.data(), static_cast<int>(image.size()));
+Mix_Chunk* SdlSoundLibrary::decode(const unsigned char* data, std::size_t length) {
+    SDL_RWops* source = sdl().RWFromConstMem(data, static_cast<int>(length));
     if (source == nullptr) {
-        last_error_ = SDL_GetError();
+        last_error_ = sdl().GetError();
         return nullptr;
     }
-    Mix_Chunk* loaded = Mix_LoadWAV_RW(source, 1);
-    if (loaded == nullptr) last_error_ = Mix_GetError();
+    Mix_Chunk* loaded = sdl().LoadWAV_RW(source, 1);
+    if (loaded == nullptr) last_error_ = sdl().GetError();
+    fit(loaded);
     return loaded;
 }
 
@@ -107,12 +183,11 @@ int SdlSoundLibrary::dsCreateDSB(int ds, const unsigned char* data, std::size_t 
     }
     // Decoding needs the device's format: an idle-closed device is opened again first.
     if (!device_open_ && !open_device()) return 0;
-    Buffer buffer{std::vector<unsigned char>(data, data + length), nullptr};
-    buffer.chunk = decode(buffer.image);
+    Buffer buffer{decode(data, length)};
     if (buffer.chunk == nullptr) return 0;
     const int handle = next_buffer_++;
     buffers_[handle] = std::move(buffer);
-    idle_timer_.start();
+    restart_idle_timer();
     return handle;
 }
 
@@ -120,7 +195,7 @@ void SdlSoundLibrary::dsFree(int buffer) {
     const auto found = buffers_.find(buffer);
     if (found == buffers_.end()) return;
     if (device_open_) halt(found->second.chunk);
-    Mix_FreeChunk(found->second.chunk);
+    sdl().FreeChunk(found->second.chunk);
     buffers_.erase(found);
 }
 
@@ -128,8 +203,8 @@ void SdlSoundLibrary::dsPlay(int buffer) {
     Mix_Chunk* sound = chunk(buffer);
     if (sound == nullptr) return;
     if (!device_open_ && !open_device()) return;
-    Mix_PlayChannel(-1, chunk(buffer), 0);
-    idle_timer_.start();
+    sdl().PlayChannelTimed(-1, chunk(buffer), 0, -1);
+    restart_idle_timer();
 }
 
 void SdlSoundLibrary::dsPlayLooping(int buffer) {
@@ -137,9 +212,9 @@ void SdlSoundLibrary::dsPlayLooping(int buffer) {
     if (sound == nullptr) return;
     if (!device_open_ && !open_device()) return;
     sound = chunk(buffer);  // decoded again if the device came back in another format
-    idle_timer_.start();
-    if (Mix_Playing(LOOP_CHANNEL) && Mix_GetChunk(LOOP_CHANNEL) == sound) return;
-    Mix_PlayChannel(LOOP_CHANNEL, sound, LOOP_FOREVER);
+    restart_idle_timer();
+    if (sdl().Playing(LOOP_CHANNEL) && sdl().GetChunk(LOOP_CHANNEL) == sound) return;
+    sdl().PlayChannelTimed(LOOP_CHANNEL, sound, LOOP_FOREVER, -1);
 }
 
 void SdlSoundLibrary::dsStop(int buffer) {
@@ -155,7 +230,7 @@ Mix_Chunk* SdlSoundLibrary::chunk(int buffer) const {
 // Stops every channel that plays this buffer.
 void SdlSoundLibrary::halt(Mix_Chunk* sound) {
     for (int channel = 0; channel < MIXING_CHANNELS; ++channel)
-        if (Mix_Playing(channel) && Mix_GetChunk(channel) == sound) Mix_HaltChannel(channel);
+        if (sdl().Playing(channel) && sdl().GetChunk(channel) == sound) sdl().HaltChannel(channel);
 }
 
 void SdlSoundLibrary::close() {
@@ -163,9 +238,9 @@ void SdlSoundLibrary::close() {
     idle_timer_.stop();
     close_device();
     for (auto& [handle, buffer] : buffers_)
-        Mix_FreeChunk(buffer.chunk);
+        sdl().FreeChunk(buffer.chunk);
     buffers_.clear();
-    SDL_QuitSubSystem(SDL_INIT_AUDIO);
+    sdl().QuitSubSystem(SDL_INIT_AUDIO);
     open_ = false;
     format_ = Format{};
 }

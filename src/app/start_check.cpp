@@ -43,7 +43,10 @@ void StartCheck::look() {
         box->done(QMessageBox::Ok);
         return;
     }
-    if (loaded_ && QApplication::activeModalWidget() == nullptr) report_and_close();
+    // The sounds are set up beside the window: the report waits for them and their warnings.
+    if (loaded_ && QApplication::activeModalWidget() == nullptr &&
+        !window_.form().sound().loading())
+        report_and_close();
 }
 
 void StartCheck::report_and_close() {

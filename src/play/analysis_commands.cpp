@@ -70,7 +70,7 @@ void MainForm::poll_analysis() {
 }
 
 void MainForm::keep_polling() {
-    p.poll.set_enabled(worker_.busy() || analysis_worker_.busy());
+    p.poll.set_enabled(worker_.busy() || analysis_worker_.busy() || sound_.loading());
 }
 
 }  // namespace banzuri

@@ -55,6 +55,10 @@ void MainForm::start_thinking(Thinking kind, bool lower_side, int level) {
 
 void MainForm::Poll_Timer() {
     if (quitting_ || animating()) return;
+    if (sound_.loading_done()) {
+        sound_.finish_loading();
+        keep_polling();
+    }
     poll_analysis();
     if (!worker_.finished()) return;
     const Thinking kind = std::exchange(thinking_, Thinking::NONE);

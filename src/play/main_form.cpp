@@ -10,11 +10,14 @@ MainForm::MainForm(Platform platform, std::filesystem::path dir, std::filesystem
       files_dir_(std::move(dir)),
       settings_dir_(settings_dir.empty() ? files_dir_ : std::move(settings_dir)),
       start_dir_(files_dir_),
-      options_(p.menu, p.dialogs, settings_dir_),
+      held_warnings_(p.dialogs),
+      options_(p.menu, held_warnings_, settings_dir_),
       sound_(p.sound, p.dialogs, files_dir_),
       painter_(p.canvas, g, view_, options_),
       think_limits_(timed_limits) {
     records_.state_dir = std::move(state_dir);
+    sound_.set_on_loaded([this] { held_warnings_.release(); });
+    held_warnings_.set_finish([this] { sound_.finish_loading(); });
 }
 
 bool MainForm::checked(MenuItem item) const {

@@ -38,6 +38,7 @@
 #include "play/analysis_worker.h"
 #include "play/computer_worker.h"
 #include "play/game_line.h"
+#include "play/held_warnings.h"
 #include "play/platform.h"
 #include "play/record_keeping.h"
 #include "play/task.h"
@@ -372,6 +373,7 @@ class MainForm {
     std::filesystem::path files_dir_;     // the sounds
     std::filesystem::path settings_dir_;  // the settings file
     std::filesystem::path start_dir_;     // taken at start-up: the help page
+    HeldWarnings held_warnings_;          // the settings' warnings wait for the sounds' ones
     Options options_;
     SoundLayer sound_;  // the sound library's handle, the six sounds and the music
     BoardPainter painter_;

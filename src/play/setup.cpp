@@ -22,7 +22,11 @@ void MainForm::redraw_for_game() {
 }
 
 void MainForm::Form_Load() {
-    sound_.load_sounds();  // the sound system and the six sounds, once per run
+    sound_.load_sounds();    // the sound system and the six sounds, once per run
+    if (sound_.loading()) {  // beside the window: the poll finishes it, warnings wait for it
+        held_warnings_.hold();
+        p.poll.set_enabled(true);
+    }
     start_dir_ = files_dir_;
 
     sel_.selection_state = 0;
@@ -48,6 +52,7 @@ void MainForm::Form_Load() {
     読込_環境設定ファイル();
     初期設定();
     clear_stale_autosave_files();
+    held_warnings_.started();
 }
 
 void MainForm::START_Click() {

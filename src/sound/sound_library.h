@@ -20,6 +20,12 @@ class SoundLibrary {
     virtual void dsStop(int buffer) = 0;
     // Description of the last failure of dsCreateDSB.
     virtual const char* last_error() const = 0;
+    // Whether the start-up calls (dsInitialize, then dsCreateDSB for each sound) may be made on
+    // a thread of their own while the window comes up; every later call is made on the
+    // window's thread once they have ended.
+    virtual bool starts_in_background() const { return false; }
+    // The window waits for that start-up now: one the library holds back goes ahead at once.
+    virtual void start_now() {}
 };
 
 }  // namespace banzuri

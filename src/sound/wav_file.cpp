@@ -4,6 +4,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <system_error>
 
@@ -38,6 +39,21 @@ int not_regular_error(mode_t mode) {
 bool read_whole(int fd, std::vector<unsigned char>& bytes, int& error) {
     unsigned char chunk[65536];
     for (;;) {
+        // Straight into the room already reserved, then in pieces.
+        if (bytes.capacity() > bytes.size()) {
+            const std::size_t had = bytes.size();
+            bytes.resize(bytes.capacity());
+            const ssize_t got = ::read(fd, bytes.data() + had, bytes.size() - had);
+            const int why = errno;
+            bytes.resize(had + static_cast<std::size_t>(std::max<ssize_t>(got, 0)));
+            if (got < 0 && why == EINTR) continue;
+            if (got < 0) {
+                error = why;
+                return false;
+            }
+            if (got == 0) return true;
+            continue;
+        }
         const ssize_t got = ::read(fd, chunk, sizeof chunk);
         if (got < 0 && errno == EINTR) continue;
         if (got < 0) {
@@ -80,6 +96,10 @@ SoundFileImage read_sound_file(const std::filesystem::path& path) {
         image.error = error_text(not_regular_error(info.st_mode));
         return image;
     }
+    // Read in one piece of the size the file has now (it may still grow or shrink meanwhile).
+    if (info.st_size > 0)
+        image.bytes.reserve(static_cast<std::size_t>(
+            std::min<off_t>(info.st_size, static_cast<off_t>(SOUND_FILE_LIMIT))));
     int error = 0;
     if (!read_whole(file.get(), image.bytes, error)) {
         image.error = error_text(error != 0 ? error : EIO);

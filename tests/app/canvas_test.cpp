@@ -258,6 +258,41 @@ class CanvasTest : public QObject {
             QVERIFY(canvas.take_drawn().isEmpty());
         }
     }
+
+    // A view made anew is drawn when first looked at, its pictures painted side by side; it
+    // must match, pixel for pixel, the same window drawn one operation and one picture at a
+    // time onto a view already shown, whatever the order the painters finished in.
+    void aViewDrawnWhenLookedAtMatchesOneDrawnStepByStep() {
+        for (const QSize size : {QSize(1531, 1093), QSize(900, 700)}) {
+            QtCanvas at_once;
+            banzuri::app::draw_start_window(at_once, banzuri::BG_TAKE);
+            at_once.set_view(size, 1.0);
+            banzuri::app::draw_start_window(at_once,
+                                            banzuri::BG_TAKE);  // drawn again before a look
+            QtCanvas step_by_step;
+            step_by_step.set_view(size, 1.0);
+            QVERIFY(!step_by_step.image().isNull());  // shown before anything is drawn
+            banzuri::app::draw_start_window(step_by_step, banzuri::BG_TAKE);
+            QCOMPARE(at_once.image().size(), step_by_step.image().size());
+            QVERIFY(at_once.image() == step_by_step.image());
+        }
+    }
+
+    // After a resize to another scale only the pictures of the new scale stay.
+    void onlyThePicturesOfThePresentScaleAreKept() {
+        QtCanvas resized;
+        banzuri::app::draw_start_window(resized, banzuri::BG_TATAMI);
+        resized.image();
+        const std::size_t at_one = resized.pictures_kept();
+        QVERIFY(at_one > 10);
+        resized.set_view(QSize(1600, 1100), 1.0);
+        resized.image();
+        QtCanvas fresh;
+        fresh.set_view(QSize(1600, 1100), 1.0);
+        banzuri::app::draw_start_window(fresh, banzuri::BG_TATAMI);
+        fresh.image();
+        QCOMPARE(resized.pictures_kept(), fresh.pictures_kept());
+    }
 };
 
 QTEST_MAIN(CanvasTest)

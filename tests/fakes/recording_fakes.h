@@ -4,6 +4,8 @@
 
 #include <unistd.h>
 
+#include <chrono>
+#include <condition_variable>
 #include <cstdio>
 #include <deque>
 #include <filesystem>
@@ -11,6 +13,7 @@
 #include <functional>
 #include <map>
 #include <memory>
+#include <mutex>
 #include <optional>
 #include <sstream>
 #include <string>
@@ -210,26 +213,59 @@ class FakeSound : public SoundLibrary {
   public:
     explicit FakeSound(Log& log) : log_(log) {}
     int dsInitialize(long) override {
-        log_.push_back("dsInitialize");
+        if (held) {  // as the window's library does until its first picture is shown
+            std::unique_lock<std::mutex> lock(mutex_);
+            gate_.wait_for(lock, std::chrono::seconds(10), [this] { return !held; });
+        }
+        note("dsInitialize");
         return device_ok ? 1 : 0;
     }
-    void dsTerminate(int ds) override { log_.push_back("dsTerminate " + num(ds)); }
+    void start_now() override {
+        {
+            const std::lock_guard<std::mutex> lock(mutex_);
+            held = false;
+        }
+        gate_.notify_all();
+    }
+    void dsTerminate(int ds) override { note("dsTerminate " + num(ds)); }
     int dsCreateDSB(int, const unsigned char*, std::size_t length, int flags) override {
-        log_.push_back("dsCreateDSB " + num(static_cast<double>(length)) + " " + num(flags));
+        note("dsCreateDSB " + num(static_cast<double>(length)) + " " + num(flags));
         if (!accept_buffers) return 0;
         return ++next_;
     }
-    void dsFree(int buffer) override { log_.push_back("dsFree " + num(buffer)); }
-    void dsPlay(int buffer) override { log_.push_back("dsPlay " + num(buffer)); }
-    void dsPlayLooping(int buffer) override { log_.push_back("dsPlayLooping " + num(buffer)); }
-    void dsStop(int buffer) override { log_.push_back("dsStop " + num(buffer)); }
+    void dsFree(int buffer) override { note("dsFree " + num(buffer)); }
+    void dsPlay(int buffer) override { note("dsPlay " + num(buffer)); }
+    void dsPlayLooping(int buffer) override { note("dsPlayLooping " + num(buffer)); }
+    void dsStop(int buffer) override { note("dsStop " + num(buffer)); }
     const char* last_error() const override { return "not a valid WAV image"; }
+    bool starts_in_background() const override { return in_background; }
     bool device_ok = true;
     bool accept_buffers = true;
+    // The start-up runs on a thread of its own; every call then goes to calls() instead of
+    // the window's log, which only the window's thread writes.
+    bool in_background = false;
+    // The background start-up waits until the window asks for the sounds (start_now()).
+    bool held = false;
+    std::vector<std::string> calls() const {
+        const std::lock_guard<std::mutex> lock(mutex_);
+        return calls_;
+    }
 
   private:
+    void note(const std::string& line) {
+        if (!in_background) {
+            log_.push_back(line);
+            return;
+        }
+        const std::lock_guard<std::mutex> lock(mutex_);
+        calls_.push_back(line);
+    }
+
     Log& log_;
     int next_ = 0;
+    mutable std::mutex mutex_;
+    std::condition_variable gate_;
+    std::vector<std::string> calls_;
 };
 
 class FakeBrowser : public UrlOpener {

@@ -2,7 +2,9 @@
 // computer's level.
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <fstream>
+#include <thread>
 
 #include "play_fixture.h"
 
@@ -60,6 +62,93 @@ TEST(StartUp, LoadingAgainKeepsTheSoundsAndTheMusic) {
     EXPECT_EQ(w.lines("dsCreateDSB").size(), buffers);
     EXPECT_EQ(w.lines("dsPlayLooping").size(), loops);
     EXPECT_EQ(w.lines("dsFree").size(), 0u);
+}
+
+// Waits (on the test's thread) until the sounds set up beside the window are loaded.
+void wait_for_sounds(const FakeWindow& w) {
+    for (int i = 0; i < 5000 && !w.form.sound().loading_done(); ++i)
+        std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    ASSERT_TRUE(w.form.sound().loading_done());
+}
+
+// Sounds set up beside the window: the start-up ends first; their warnings still come before
+// the settings file's, once the poll has found them loaded, and then the poll stops.
+TEST(StartUp, SoundsSetUpBesideTheWindowWarnFirst) {
+    FakeWindow w;
+    w.sound.in_background = true;
+    w.sound.accept_buffers = false;  // each of the six files warns with the library's text
+    w.write_sound_files();
+    std::filesystem::create_directory(w.folder / "Banzuri.ini");  // cannot be written
+    w.form.Form_Load();
+    EXPECT_TRUE(w.lines("warning").empty());
+    EXPECT_TRUE(w.poll.enabled());
+    wait_for_sounds(w);
+    EXPECT_TRUE(w.lines("warning").empty()) << "shown from the poll, on the window's thread";
+    w.form.Poll_Timer();
+    const auto warnings = w.lines("warning");
+    ASSERT_EQ(warnings.size(), 7u);
+    for (std::size_t i = 0; i < 6; ++i)
+        EXPECT_EQ(warnings[i], "warning [Banzuri.dll] not a valid WAV image");
+    EXPECT_NE(warnings[6].find("Banzuri.ini"), std::string::npos) << warnings[6];
+    EXPECT_FALSE(w.poll.enabled());
+    w.form.Poll_Timer();
+    EXPECT_EQ(w.lines("warning").size(), 7u) << "shown once";
+}
+
+// A warning raised after the start-up, before the poll has seen the sounds loaded, is shown
+// at once, after theirs.
+TEST(StartUp, AWarningAfterTheStartUpWaitsForTheSoundsOnly) {
+    FakeWindow w;
+    w.sound.in_background = true;
+    w.sound.accept_buffers = false;
+    w.write_sound_files();
+    w.form.Form_Load();
+    std::filesystem::remove(w.folder / "Banzuri.ini");
+    std::filesystem::create_directory(w.folder / "Banzuri.ini");
+    w.form.BGM_Click();  // the settings file cannot be written
+    const auto warnings = w.lines("warning");
+    ASSERT_EQ(warnings.size(), 7u);
+    EXPECT_EQ(warnings[5], "warning [Banzuri.dll] not a valid WAV image");
+    EXPECT_NE(warnings[6].find("Banzuri.ini"), std::string::npos) << warnings[6];
+}
+
+// Sounds held back until the window's first picture: ending the program before that, or a
+// click that needs a sound, lets them go ahead rather than waiting.
+TEST(StartUp, HeldSoundsGoAheadWhenTheWindowNeedsThem) {
+    for (const bool click : {false, true}) {
+        FakeWindow w;
+        w.sound.in_background = true;
+        w.sound.held = true;
+        w.write_sound_files();
+        w.form.Form_Load();
+        const auto started = std::chrono::steady_clock::now();
+        if (click)
+            w.form.Form_MouseDown(MOUSE_LEFT, 0, 1915 + 300, 790 + 300);
+        else
+            w.form.Form_Unload();
+        EXPECT_LT(std::chrono::steady_clock::now() - started, std::chrono::seconds(5));
+        EXPECT_EQ(w.sound.calls().at(0), "dsInitialize");
+        EXPECT_EQ(w.sound.calls().back(), click ? "dsPlay 2" : "dsTerminate 1");
+    }
+}
+
+// Music the settings ask for starts once the sounds are there; a click before that waits for
+// them and plays its sound.
+TEST(StartUp, MusicAndEffectsAskedForWhileLoadingPlayOnceLoaded) {
+    FakeWindow w;
+    w.sound.in_background = true;
+    w.write_sound_files();
+    std::ofstream(w.folder / "Banzuri.ini", std::ios::binary) << "BGM=ON\r\n";
+    w.form.Form_Load();
+    EXPECT_TRUE(w.form.sound().music_playing());
+    w.form.Form_MouseDown(MOUSE_LEFT, 0, 1915 + 300, 790 + 300);  // no game yet: refused
+    const auto calls = w.sound.calls();
+    ASSERT_GE(calls.size(), 9u);
+    EXPECT_EQ(calls[0], "dsInitialize");
+    EXPECT_EQ(calls[6].rfind("dsCreateDSB", 0), 0u) << "the six sounds first";
+    EXPECT_EQ(calls[7], "dsPlayLooping 6");
+    EXPECT_EQ(calls[8], "dsPlay 2");
+    EXPECT_EQ(w.lines("message").size(), 1u);
 }
 
 TEST(StartGame, FreshGameBetweenPeopleLowerSideFirst) {

@@ -191,6 +191,18 @@ TEST(SoundFile, ReadsTheWholeImageByteForByte) {
     EXPECT_TRUE(read_sound_file(w.folder / "b.wav").missing);
 }
 
+// A file larger than the reader's own pieces comes back whole, byte for byte.
+TEST(SoundFile, ALargeFileIsReadWhole) {
+    SoundRig w;
+    std::string image(300000, '\0');
+    for (std::size_t i = 0; i < image.size(); ++i)
+        image[i] = static_cast<char>(i * 7 % 251);
+    std::ofstream(w.folder / "large.wav", std::ios::binary) << image;
+    const SoundFileImage read = read_sound_file(w.folder / "large.wav");
+    EXPECT_TRUE(read.error.empty());
+    EXPECT_EQ(std::string(read.bytes.begin(), read.bytes.end()), image);
+}
+
 // Runs `work` on another thread; when it is still stuck on the FIFO after five seconds, opening
 // the FIFO's other end releases it, so a fault fails the test instead of hanging it.
 template <class Work>
