@@ -60,9 +60,11 @@ QImage coverage(const QPainterPath& path, QSize device, double stroke, int facto
 }
 
 // Puts `path` (device pixels) onto `image` in `ink`, with a little extra weight and sharpened
-// edges: faint fringes drop, nearly full pixels become full.
+// edges: faint fringes drop, nearly full pixels become full. Small pictures are rasterised at
+// four times their size; from 80 pixels up twice and from 160 once are as smooth to the eye
+// and keep a resize to a large window quick.
 void paint_ink(QImage& image, const QPainterPath& path, double stroke, const QColor& ink) {
-    const int factor = image.height() < 120 ? 4 : 2;
+    const int factor = image.height() < 80 ? 4 : image.height() < 160 ? 2 : 1;
     const QImage mask = coverage(path, image.size(), stroke, factor);
     QImage layer(image.size(), QImage::Format_ARGB32_Premultiplied);
     for (int y = 0; y < image.height(); ++y) {
