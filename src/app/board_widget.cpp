@@ -12,6 +12,8 @@ namespace banzuri::app {
 namespace {
 
 constexpr int kSettleMilliseconds = 20;
+// Resizes closer together than this are one burst, as dragging a window's edge gives them.
+constexpr int kBurstMilliseconds = 100;
 
 }  // namespace
 
@@ -22,14 +24,16 @@ int game_button(Qt::MouseButton button) {
 }
 
 BoardWidget::BoardWidget(QtCanvas& canvas, PressHandler on_press, QWidget* parent)
-    : QWidget(parent), canvas_(canvas), on_press_(std::move(on_press)) {
+    : QWidget(parent),
+      canvas_(canvas),
+      on_press_(std::move(on_press)),
+      settle_delay_(kSettleMilliseconds) {
     setMinimumSize(CLIENT_WIDTH_PIXELS / 2, CLIENT_HEIGHT_PIXELS / 2);
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
     setAttribute(Qt::WA_OpaquePaintEvent);
     setFocusPolicy(Qt::StrongFocus);
     setMouseTracking(true);  // the capture preview follows the pointer without a press
     settle_timer_.setSingleShot(true);
-    settle_timer_.setInterval(kSettleMilliseconds);
     connect(&settle_timer_, &QTimer::timeout, this, [this] { settle(); });
 }
 
@@ -46,8 +50,12 @@ void BoardWidget::resizeEvent(QResizeEvent* event) {
         canvas_.set_view(size(), devicePixelRatioF());
         return;
     }
+    // A single resize (a window made full screen) is drawn exactly as soon as the events
+    // allow; while the size keeps changing the stretched picture stands in until it is still.
+    const bool burst = since_resize_.isValid() && since_resize_.elapsed() < kBurstMilliseconds;
+    since_resize_.restart();
     canvas_.request_view(size(), devicePixelRatioF());
-    settle_timer_.start();
+    settle_timer_.start(burst ? settle_delay_ : single_resize_delay_);
 }
 
 void BoardWidget::settle() {

@@ -4,6 +4,7 @@
 // the picture exactly once the size has been still for a moment (or a press needs it).
 #pragma once
 
+#include <QElapsedTimer>
 #include <QTimer>
 #include <QWidget>
 #include <cstdint>
@@ -38,8 +39,12 @@ class BoardWidget : public QWidget {
     void set_first_paint_handler(std::function<void()> handler) {
         on_first_paint_ = std::move(handler);
     }
-    // How long the size must stay still before the picture is drawn exactly at it.
-    void set_settle_delay(int milliseconds) { settle_timer_.setInterval(milliseconds); }
+    // How long the size must stay still before the picture is drawn exactly at it, a single
+    // resize included (by default a single resize is drawn exactly at once).
+    void set_settle_delay(int milliseconds) {
+        settle_delay_ = milliseconds;
+        single_resize_delay_ = milliseconds;
+    }
 
   protected:
     void paintEvent(QPaintEvent* event) override;
@@ -63,6 +68,9 @@ class BoardWidget : public QWidget {
     bool drag_shown_ = false;  // a dragged piece is on the screen
     int paint_count_ = 0;
     QTimer settle_timer_;
+    int settle_delay_;             // while the size keeps changing
+    int single_resize_delay_ = 0;  // after a resize that follows none
+    QElapsedTimer since_resize_;
     bool stretched_shown_ = false;  // some of the screen shows a stretched picture
 };
 

@@ -2,6 +2,7 @@
 // boxes answered through the real dialogs, and the input gate.
 #include <QAbstractButton>
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
@@ -427,6 +428,25 @@ class WindowTest : public QObject {
         s.click_scaled(5, 5);
         QCOMPARE(s.g().at(5, 5), banzuri::LOWER_KIN);
         QCOMPARE(s.g().move_count, 3);
+    }
+
+    // A window made full screen in one step is drawn exactly as soon as the events are
+    // handled, without the wait that lets a dragged edge come to rest.
+    void aSingleResizeIsDrawnExactlyAtOnce() {
+        Session s;
+        QVERIFY(QTest::qWaitForWindowExposed(&s.window));
+        auto& board = s.window.board();
+        auto& canvas = s.window.canvas();
+        QTest::qWait(150);  // at rest
+        const QSize size = board.size() + QSize(200, 100);
+        s.window.resize(s.window.size_for_board(size));
+        QTRY_COMPARE(board.size(), size);
+        QElapsedTimer handled;
+        handled.start();
+        while (handled.elapsed() < 5)
+            QCoreApplication::processEvents();
+        QVERIFY(!canvas.view_pending());
+        QCOMPARE(canvas.image().size(), size * board.devicePixelRatioF());
     }
 
     // Dragging an edge: meanwhile the last picture is shown stretched, a press finds its cell
