@@ -11,6 +11,7 @@
 #include <QTimer>
 #include <QtTest>
 #include <deque>
+#include <random>
 
 #include "app/game_window.h"
 #include "app/input_gate.h"
@@ -428,6 +429,29 @@ class WindowTest : public QObject {
         s.click_scaled(5, 5);
         QCOMPARE(s.g().at(5, 5), banzuri::LOWER_KIN);
         QCOMPARE(s.g().move_count, 3);
+    }
+
+    // A long game with every mark the board draws keeps the display list about as long as what
+    // is visible: nothing drawn over stays behind.
+    void theDisplayListStaysBoundedOverALongGame() {
+        Session s;
+        QVERIFY(QTest::qWaitForWindowExposed(&s.window));
+        s.trigger("SIDOU");  // guidance outlines and the capture preview too
+        s.trigger("START");
+        std::mt19937 random(7);
+        std::size_t most = 0;
+        for (int ply = 0; ply < 80 && !s.window.form().game().decided(); ++ply) {
+            std::vector<banzuri::Move> moves;
+            for (const banzuri::Move& m : s.window.form().game().legal_moves())
+                if (!m.is_drop() && !m.promote) moves.push_back(m);
+            if (moves.empty()) break;
+            const banzuri::Move m = moves[random() % moves.size()];
+            s.click(m.from.x, m.from.y);
+            QTest::mouseMove(&s.window.board(), cell_pixel(m.to.x, m.to.y));
+            s.click(m.to.x, m.to.y);
+            most = std::max(most, s.window.canvas().recorded());
+        }
+        QVERIFY2(most < 1000, qPrintable(QString::number(most)));
     }
 
     // A window made full screen in one step is drawn exactly as soon as the events are
