@@ -30,12 +30,27 @@ void set_window_icon() {
     QGuiApplication::setWindowIcon(icon);
 }
 
+bool asks_for_english(const QStringList& arguments) {
+    for (qsizetype i = 1; i < arguments.size(); ++i) {
+        if (arguments[i] == QLatin1String("--language=en")) return true;
+        if (arguments[i] == QLatin1String("--language") && i + 1 < arguments.size() &&
+            arguments[i + 1] == QLatin1String("en"))
+            return true;
+    }
+    return false;
+}
+
 StartOptions read_command_line(const QCoreApplication& application) {
+    const bool english = asks_for_english(application.arguments());
     QCommandLineParser parser;
     parser.setApplicationDescription(
-        QStringLiteral("Banzuri: 挟んで取り、囲んで取る将棋。オプションの設定は、"
-                       "起動したフォルダに Banzuri.ini があればそこに、"
-                       "なければ ~/.config/banzuri/Banzuri.ini に保存されます。"));
+        english ? QStringLiteral("Banzuri: shogi in which pieces are taken by sandwiching and "
+                                 "enclosing them. The options are kept in Banzuri.ini in the "
+                                 "folder the game is started in when one is there, otherwise in "
+                                 "~/.config/banzuri/Banzuri.ini.")
+                : QStringLiteral("Banzuri: 挟んで取り、囲んで取る将棋。オプションの設定は、"
+                                 "起動したフォルダに Banzuri.ini があればそこに、"
+                                 "なければ ~/.config/banzuri/Banzuri.ini に保存されます。"));
     parser.addHelpOption();
     parser.addVersionOption();
     QCommandLineOption check_start(QStringLiteral("check-start"));
@@ -43,7 +58,9 @@ StartOptions read_command_line(const QCoreApplication& application) {
     parser.addOption(check_start);
     QCommandLineOption language(
         QStringLiteral("language"),
-        QStringLiteral("表示の言語 (ja: 日本語, en: English)。この起動のときだけ使われます。"),
+        english ? QStringLiteral("The language of this run only (ja: Japanese, en: English).")
+                : QStringLiteral(
+                      "表示の言語 (ja: 日本語, en: English)。この起動のときだけ使われます。"),
         QStringLiteral("ja|en"));
     parser.addOption(language);
     parser.process(application);

@@ -26,6 +26,10 @@ struct StartOptions {
     std::optional<Language> language;
 };
 
+// Whether the arguments (the program first) ask for English: "--language en" or
+// "--language=en". --help then answers in English.
+bool asks_for_english(const QStringList& arguments);
+
 // Reads the command line of `application`. Answers --help and --version, or a bad option, on
 // standard output or error and ends the program there.
 StartOptions read_command_line(const QCoreApplication& application);

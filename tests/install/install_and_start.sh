@@ -43,6 +43,15 @@ cli_version=$("$prefix/games/banzuri-cli" --version)
 [[ "$game_version" == "banzuri ${cli_version#banzuri-cli }" ]] ||
   fail "versions differ: '$game_version' / '$cli_version'"
 "$prefix/games/banzuri" --help | grep -q -- '--version' || fail "banzuri --help lists no --version"
+# --help answers in Japanese, or in English when the same command line asks for English.
+"$prefix/games/banzuri" --help | grep -q '挟んで取り' || fail "banzuri --help is not Japanese"
+for asked in "--language en" "--language=en"; do
+  # shellcheck disable=SC2086 # the words of $asked are separate arguments
+  help_text=$("$prefix/games/banzuri" --help $asked)
+  grep -q 'sandwiching' <<<"$help_text" || fail "banzuri --help $asked is not English"
+  ! LC_ALL=C.UTF-8 grep -qP '[\x{3040}-\x{30ff}\x{4e00}-\x{9fff}]' <<<"$help_text" ||
+    fail "banzuri --help $asked shows Japanese: $help_text"
+done
 
 start_game() { # start_game ENV... : runs the installed game from $work/here
   (cd "$work/here" && env "$@" QT_QPA_PLATFORM=offscreen SDL_AUDIODRIVER=dummy \
