@@ -28,7 +28,8 @@ Square source_cell(const Move& m, bool lower) {
 // English in Western notation: "P-7f", "P*5e", "B-2b+".
 std::string hint_text(const GameState& g, bool lower, const Move& m, Language language) {
     if (language == Language::ENGLISH)
-        return western_move_text(m, moving_piece(g, lower, m), may_promote(g, lower, m));
+        return western_move_text(m, moving_piece(g, lower, m), may_promote(g, lower, m),
+                                 another_piece_reaches(g, m));
     std::string text = records::move_text(m, moving_piece(g, lower, m), may_promote(g, lower, m));
     const std::size_t origin = text.find('(');
     if (origin != std::string::npos) text.erase(origin);

@@ -60,8 +60,9 @@ std::string row(std::size_t number, const PlayedMove& m, bool lower_is_first, La
     std::snprintf(prefix.data(), prefix.size(), "%4zu ", number);
     const bool first = (m.piece < 0) == lower_is_first;
     return prefix.data() + std::string(first ? "▲" : "△") +
-           (language == Language::ENGLISH ? western_move_text(m.move, m.piece, m.could_promote)
-                                          : records::move_text(m.move, m.piece, m.could_promote));
+           (language == Language::ENGLISH
+                ? western_move_text(m.move, m.piece, m.could_promote, m.origin_named)
+                : records::move_text(m.move, m.piece, m.could_promote));
 }
 
 // The marks and the scores of a look over the game, row by row.

@@ -131,9 +131,14 @@ std::string western_piece_text(int code, int x, int y, bool drop) {
     return out;
 }
 
-std::string western_move_text(const Move& m, int piece, bool could_promote) {
+std::string western_move_text(const Move& m, int piece, bool could_promote, bool origin) {
     std::string out = western_piece_text(piece, m.to.x, m.to.y, m.is_drop());
     if (out.empty()) return out;
+    if (origin && !m.is_drop()) {
+        std::string from = std::to_string(10 - m.from.x);
+        from += rank_letter(m.from.y);
+        out.insert(western_piece_letter(piece).size(), from);
+    }
     if (m.promote) {
         out += "+";
     } else if (could_promote) {

@@ -28,7 +28,9 @@ std::string western_piece_letter(int code);
 
 // A move in Western notation: the moving piece, "-" and the destination ("P-7f"), a drop with
 // "*" ("P*5e"); "+" after a move that promotes, "=" after one that could promote and did not.
-std::string western_move_text(const Move& m, int piece, bool could_promote);
+// With `origin`, the square the piece came from follows its letter ("G6i-5h"), as when another
+// piece of its kind could have gone there too.
+std::string western_move_text(const Move& m, int piece, bool could_promote, bool origin = false);
 
 // What stands on (x, y) after a move, in Western notation: "P-7f", a drop "P*5e".
 std::string western_piece_text(int code, int x, int y, bool drop);

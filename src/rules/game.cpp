@@ -144,7 +144,8 @@ std::optional<MoveResult> Game::play(const Move& m, const MoveClocks& clocks) {
 
     MoveResult result;
     result.lower = lower;
-    result.played = PlayedMove{m, piece, placed, 0, may_promote(g_, lower, m)};
+    result.played =
+        PlayedMove{m, piece, placed, 0, may_promote(g_, lower, m), another_piece_reaches(g_, m)};
     result.played.seconds =
         lower ? clocks.lower_after - clocks.lower_before : clocks.upper_after - clocks.upper_before;
 

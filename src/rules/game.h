@@ -20,6 +20,7 @@ struct PlayedMove {
     int placed = EMPTY;  // the code on the destination afterwards (promoted when it promoted)
     double seconds = 0;  // the mover's thinking time
     bool could_promote = false;  // the move was one that may promote (whether it did or not)
+    bool origin_named = false;   // another piece of its kind could have gone there as well
     bool operator==(const PlayedMove&) const = default;
 };
 

@@ -57,6 +57,17 @@ bool may_promote(const GameState& g, bool lower_side, const Move& m) {
     return piece != EMPTY && may_promote_from(piece, source_of(m), m.to.y);
 }
 
+bool another_piece_reaches(const GameState& g, const Move& m) {
+    if (m.is_drop()) return false;
+    const int piece = g.at(m.from.x, m.from.y);
+    for (int x = 1; x <= 9; ++x)
+        for (int y = 1; y <= 9; ++y)
+            if (Square{x, y} != m.from && g.at(x, y) == piece &&
+                移動チェック(g, x, y, m.to.x, m.to.y, piece) == ON)
+                return true;
+    return false;
+}
+
 bool is_legal(GameState& g, bool lower_side, const Move& m) {
     if (m.is_drop() && (m.from != Square{} || m.promote)) return false;
     const int piece = moving_piece(g, lower_side, m);

@@ -27,6 +27,10 @@ int placed_code(const GameState& g, bool lower_side, const Move& m);
 // The move is one that may promote, whether it does or not (never a drop).
 bool may_promote(const GameState& g, bool lower_side, const Move& m);
 
+// Another piece with the same code as the moving one could also go to the move's destination
+// (never for a drop): Western notation then names the move's origin.
+bool another_piece_reaches(const GameState& g, const Move& m);
+
 // Board moves of every piece of the side (lower: negative codes), then drops of every kind
 // it holds: the plain move unless the piece could never move again, the promoting move where
 // promotion is allowed. Rebuilds the two-pawn flags; leaves the position as it was.

@@ -18,6 +18,11 @@ TEST(WesternNotation, MovesDropsPromotionsAndDeclinedPromotions) {
     EXPECT_EQ(western_move_text(Move::board(5, 1, 5, 2), UPPER_OU, false), "K-5b");
     EXPECT_EQ(western_move_text(Move::board(5, 3, 5, 4), UPPER_SYA_NARI, false), "+R-5d");
     EXPECT_EQ(western_move_text(Move::board(5, 3, 5, 4), EMPTY, false), "");
+    // The origin, when another piece of the kind could have gone there too; never for a drop.
+    EXPECT_EQ(western_move_text(Move::board(4, 9, 5, 8), LOWER_KIN, false, true), "G6i-5h");
+    EXPECT_EQ(western_move_text(Move::board(5, 3, 5, 4), UPPER_SYA_NARI, false, true), "+R5c-5d");
+    EXPECT_EQ(western_move_text(Move::board(2, 8, 8, 2, true), LOWER_KAKU, true, true), "B8h-2b+");
+    EXPECT_EQ(western_move_text(Move::drop_of(1, 5, 5), LOWER_HU, false, true), "P*5e");
 }
 
 TEST(EnglishLabels, RanksHandicapsAndTheMoveNumber) {

@@ -71,6 +71,22 @@ TEST(Game, AMoveIsRecordedTimedAndHandsTheTurnOver) {
     EXPECT_EQ(game.turn(), FIRST_PLAYER);
 }
 
+// Western notation names a move's origin when another piece of its kind could have gone
+// there too: both golds reach 5h (the upper side's too, its 5b); the pawn and silver do not
+// share theirs.
+TEST(Game, AMoveKnowsWhetherAnotherPieceOfItsKindCouldGoThere) {
+    Game game = started_game();
+    const auto origin_named = [&](const Move& m) {
+        const std::optional<MoveResult> r = game.play(m, 0);
+        return r && r->played.origin_named;
+    };
+    EXPECT_FALSE(origin_named(Move::board(3, 7, 3, 6)));
+    EXPECT_TRUE(origin_named(Move::board(4, 1, 5, 2)));
+    EXPECT_TRUE(origin_named(Move::board(6, 9, 5, 8)));
+    EXPECT_FALSE(origin_named(Move::board(3, 1, 3, 2)));
+    EXPECT_FALSE(origin_named(Move::board(3, 9, 3, 8)));
+}
+
 TEST(Game, IllegalMovesChangeNothing) {
     Game game = started_game();
     const GameState before = game.position();
