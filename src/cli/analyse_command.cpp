@@ -63,10 +63,10 @@ Output command_analyse(const Args& args) {
     AnalyseOptions o;
     if (const std::string why = read_options(args, o); !why.empty()) return refused(why);
     const records::LoadResult loaded = records::load_record(o.file);
-    if (!loaded.record) return fail("analyse " + cli::quoted(o.file), loaded.error);
+    if (!loaded.record) return fail("analyse " + cli::quoted(o.file), loaded.error.japanese);
     Game game;
     if (auto problem = records::replay(*loaded.record, game))
-        return fail("analyse " + cli::quoted(o.file), problem->why);
+        return fail("analyse " + cli::quoted(o.file), problem->why.japanese);
     AnalysisControl control;
     control.limits = [&o] { return look_limits(o.level, o.think); };
     const GameAnalysis analysis = analyse_game(game, control, session_table());

@@ -34,7 +34,7 @@ records::GameRecord played_record(const Game& game, std::string lower_name, std:
 }
 
 std::string write_record(const records::GameRecord& r, const std::string& file) {
-    return records::save_record(r, file);
+    return records::save_record(r, file).japanese;
 }
 
 }  // namespace banzuri::cli

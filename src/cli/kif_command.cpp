@@ -59,7 +59,7 @@ Output command_kif(const Args& args) {
         return fail("kif: SFEN " + quoted(args[at]), why);
     records::GameRecord r;
     r.start = start_of(p);
-    if (std::string why = records::check_start(r.start); !why.empty())
+    if (std::string why = records::check_start(r.start).japanese; !why.empty())
         return fail("kif: SFEN " + quoted(args[at]), why);
     if (Output refused = play_moves(args, at + 1, r); refused.status != 0) return refused;
     if (file.empty()) return Output{0, records::write_kif(r), {}};

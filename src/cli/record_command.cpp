@@ -22,7 +22,7 @@ std::string winner_text(records::Side side) {
 
 Output final_position(const records::GameRecord& r) {
     Game game;
-    if (auto problem = records::replay(r, game)) return fail("record", problem->why);
+    if (auto problem = records::replay(r, game)) return fail("record", problem->why.japanese);
     const int moves = static_cast<int>(r.moves.size());
     const GameState& g = game.position();
     return Output{0,
@@ -50,7 +50,7 @@ Output command_record(const Args& args) {
     if (args.size() != (usi ? 2u : 1u)) return fail("record", "expected [--usi] FILE");
     const std::string& file = args.back();
     const records::LoadResult loaded = records::load_record(file);
-    if (!loaded.record) return fail("record", loaded.error);  // the error names the file
+    if (!loaded.record) return fail("record", loaded.error.japanese);  // the error names the file
     return usi ? start_and_moves(*loaded.record) : final_position(*loaded.record);
 }
 

@@ -24,8 +24,9 @@ constexpr std::string_view NAME_LETTERS =
     "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
 constexpr std::size_t NAME_LETTER_COUNT = 6;
 
-std::string failure(const std::filesystem::path& path, int error_number) {
-    return "「" + shown_path(path.string()) + "」を保存できません: " + reason_of(error_number);
+Message failure(const std::filesystem::path& path, int error_number) {
+    return fill({"「%1」を保存できません: %2", "“%1” cannot be saved: %2"},
+                {verbatim(shown_path(path.string())), reason_of(error_number)});
 }
 
 // 0, or the errno of the write that failed.
@@ -88,35 +89,36 @@ void sync_folder(const std::filesystem::path& folder) {
 
 }  // namespace
 
-std::string reason_of(int error_number) {
+Message reason_of(int error_number) {
     switch (error_number) {
         case ENOENT:
-            return "ファイルかフォルダがありません";
+            return {"ファイルかフォルダがありません", "there is no such file or folder"};
         case EACCES:
         case EPERM:
-            return "書き込む権限がありません";
+            return {"書き込む権限がありません", "you may not write there"};
         case ENOSPC:
         case EDQUOT:
-            return "ディスクの空きが足りません";
+            return {"ディスクの空きが足りません", "the disk is full"};
         case EROFS:
-            return "読み取り専用の場所です";
+            return {"読み取り専用の場所です", "the place is read-only"};
         case EISDIR:
-            return "フォルダです";
+            return {"フォルダです", "it is a folder"};
         case ENOTDIR:
-            return "途中にフォルダでないものがあります";
+            return {"途中にフォルダでないものがあります", "part of the path is not a folder"};
         case ENAMETOOLONG:
-            return "名前が長すぎます";
+            return {"名前が長すぎます", "the name is too long"};
         default:
-            return std::string("エラー（") + std::strerror(error_number) + "）";
+            return fill({"エラー（%1）", "error (%1)"}, {verbatim(std::strerror(error_number))});
     }
 }
 
-std::string read_reason_of(int error_number) {
-    if (error_number == EACCES || error_number == EPERM) return "読む権限がありません";
+Message read_reason_of(int error_number) {
+    if (error_number == EACCES || error_number == EPERM)
+        return {"読む権限がありません", "you may not read it"};
     return reason_of(error_number);
 }
 
-std::string write_file_atomically(const std::filesystem::path& path, std::string_view bytes) {
+Message write_file_atomically(const std::filesystem::path& path, std::string_view bytes) {
     if (path.filename().empty()) return failure(path, EISDIR);
     // Renaming over a file needs only the folder's permission: a file the player made read-only
     // is kept by hand. The permissions of a regular file go over to its replacement.

@@ -7,10 +7,12 @@
 #include <string>
 #include <string_view>
 
+#include "files/message.h"
+
 namespace banzuri::files {
 
 // Writes `bytes` to a new temporary file in the same folder, flushes it to the disk, renames it
-// over `path` and flushes the folder. Answers an empty string on success; otherwise a message
+// over `path` and flushes the folder. Answers an empty message on success; otherwise one
 // that names the file and the reason, and the old file (if any) is untouched and no temporary
 // file is left.
 //
@@ -18,14 +20,14 @@ namespace banzuri::files {
 // bits of any newly created file: read and write for everyone, less the umask. A file that
 // exists but may not be written (its owner's write bit is off, or we may not write it) is never
 // replaced, although the folder alone would allow the rename.
-std::string write_file_atomically(const std::filesystem::path& path, std::string_view bytes);
+Message write_file_atomically(const std::filesystem::path& path, std::string_view bytes);
 
-// A reason for an errno value of a failed write, in Japanese.
-std::string reason_of(int error_number);
+// A reason for an errno value of a failed write.
+Message reason_of(int error_number);
 
 // The same for a failed read: a file that may not be read says so, not that it may not be
 // written.
-std::string read_reason_of(int error_number);
+Message read_reason_of(int error_number);
 
 // The temporary files of write_file_atomically() for `path` are named "." + file name + "." +
 // six letters or digits. One that a killed write left behind is this old at least before it is

@@ -19,9 +19,8 @@ namespace {
 // What happened to a damaged file: where it went, or that it stayed.
 std::string aside_text(const std::filesystem::path& aside, Language language) {
     if (aside.empty()) return text(TextId::ASIDE_KEPT_IN_PLACE, language);
-    std::string out = text(TextId::ASIDE_MOVED_TO, language);
-    out.replace(out.find("%1"), 2, files::shown_path(aside.string()));
-    return out;
+    const files::Message moved = message(TextId::ASIDE_MOVED_TO);
+    return text(files::fill(moved, {files::verbatim(files::shown_path(aside.string()))}), language);
 }
 
 }  // namespace
@@ -75,14 +74,14 @@ void MainForm::keep_game() {
     if (file.empty()) return warn_no_autosave_place();
     check_old_autosave(file);
     files::make_private_folder(records_.state_dir);
-    const std::string error = records::save_record(*record.record, file);
+    const files::Message error = records::save_record(*record.record, file);
     if (error.empty()) {
         records_.autosave_warned = false;
         return;
     }
     if (records_.autosave_warned) return;  // once until it works again
     records_.autosave_warned = true;
-    p.dialogs.warning(t(TextId::AUTOSAVE_FAILED) + error + t(TextId::GAME_GOES_ON),
+    p.dialogs.warning(t(TextId::AUTOSAVE_FAILED) + t(error) + t(TextId::GAME_GOES_ON),
                       t(TextId::TITLE_AUTOSAVE));
 }
 
@@ -95,7 +94,7 @@ void MainForm::check_old_autosave(const std::filesystem::path& file) {
     if (!std::filesystem::exists(file, error)) return;
     const records::LoadResult loaded = records::load_record(file);
     if (loaded.record) return;
-    p.dialogs.warning(t(TextId::LAST_GAME_DAMAGED) + loaded.error + "\n" +
+    p.dialogs.warning(t(TextId::LAST_GAME_DAMAGED) + t(loaded.error) + "\n" +
                           aside_text(set_aside(file), view_.language),
                       t(TextId::TITLE_AUTOSAVE));
 }
@@ -132,7 +131,7 @@ void MainForm::resume_from(const std::filesystem::path& file) {
         sound_.play(sound_.snd_forbidden());
         // Set aside now; when it was this window's own, its next move writes a new file.
         if (file == records_.autosave_file) records_.autosave_checked = true;
-        const std::string why = loaded.record ? t(TextId::RECORD_DOES_NOT_REPLAY) : loaded.error;
+        const std::string why = loaded.record ? t(TextId::RECORD_DOES_NOT_REPLAY) : t(loaded.error);
         p.dialogs.warning(t(TextId::LAST_GAME_UNREADABLE) + why + "\n" +
                               aside_text(set_aside(file), view_.language),
                           t(TextId::TITLE_RESUME));

@@ -31,8 +31,8 @@ bool same_positions(const std::vector<RecordEntry>& a, const std::vector<RecordE
 
 LineRecord record_of_game_line(const Game& game, const LineFacts& facts) {
     records::GameRecord r = records::record_of_game(game, records::RecordEnd::LINE_END);
-    if (std::string why = records::check_start(r.start); !why.empty())
-        return {std::nullopt, "0手目: " + why};
+    if (files::Message why = records::check_start(r.start); !why.empty())
+        return {std::nullopt, files::fill({"0手目: %1", "move 0: %1"}, {why})};
     r.level = r.game_mode == MODE_COM ? r.level : 0;
     r.started = facts.started;
     // A resignation belongs to the side to move at the end, and only to a game not yet won.

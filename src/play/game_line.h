@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "files/message.h"
 #include "records/game_record.h"
 #include "rules/game.h"
 #include "rules/game_state.h"
@@ -24,7 +25,7 @@ struct LineFacts {
 
 struct LineRecord {
     std::optional<records::GameRecord> record;
-    std::string problem;  // why the line is no record, when there is none
+    files::Message problem;  // why the line is no record, when there is none
 };
 
 // The record of the game's line up to its latest position, read from its moves, with the dates

@@ -299,6 +299,8 @@ class MainForm {
     void 終了(TextId winner);
     // A text of the catalogue in the language chosen.
     const std::string& t(TextId id) const { return text(id, view_.language); }
+    // A message of the record and file code in the language chosen.
+    const std::string& t(const files::Message& m) const { return text(m, view_.language); }
     void 終了処理();
     void terminate();
 

@@ -90,7 +90,7 @@ void MainForm::KIFU_HOZON_Click() {
     const LineRecord record = current_record();
     if (!record.record) {
         sound_.play(sound_.snd_forbidden());
-        p.dialogs.warning("この対局は棋譜にできません（" + record.problem + "）",
+        p.dialogs.warning(t(files::fill(message(TextId::NO_RECORD_OF_GAME), {record.problem})),
                           t(TextId::TITLE_SAVE_RECORD));
         return;
     }
@@ -98,10 +98,10 @@ void MainForm::KIFU_HOZON_Click() {
     const std::optional<std::filesystem::path> file =
         p.files.choose_file_to_save(t(TextId::TITLE_SAVE_RECORD), suggested_record_name(named));
     if (!file) return;
-    const std::string error = records::save_record(*record.record, *file);
+    const files::Message error = records::save_record(*record.record, *file);
     if (!error.empty()) {
         sound_.play(sound_.snd_forbidden());
-        p.dialogs.warning(error + t(TextId::GAME_GOES_ON), t(TextId::TITLE_SAVE_RECORD));
+        p.dialogs.warning(t(error) + t(TextId::GAME_GOES_ON), t(TextId::TITLE_SAVE_RECORD));
         return;
     }
     records_.saved_line = whole_line();
@@ -116,7 +116,7 @@ void MainForm::KIFU_HIRAKU_Click() {
         loaded.record ? records::to_entries(*loaded.record) : std::vector<RecordEntry>{};
     if (line.empty()) {
         sound_.play(sound_.snd_forbidden());
-        const std::string why = loaded.record ? t(TextId::RECORD_DOES_NOT_REPLAY) : loaded.error;
+        const std::string why = loaded.record ? t(TextId::RECORD_DOES_NOT_REPLAY) : t(loaded.error);
         p.dialogs.warning(why + t(TextId::GAME_SHOWN_STAYS), t(TextId::TITLE_OPEN_RECORD));
         return;
     }

@@ -7,6 +7,10 @@
 
 namespace banzuri::records {
 
+using files::fill;
+using files::Message;
+using files::verbatim;
+
 namespace {
 
 constexpr std::string_view kEmptyCell = " ・";
@@ -64,36 +68,43 @@ std::string board_diagram(const StartPosition& start) {
     return out + std::string(mover) + "番\n";
 }
 
-std::string parse_hand(std::string_view text, Hand& hand) {
+Message parse_hand(std::string_view text, Hand& hand) {
     hand = Hand{};
     text = trimmed(text);
     if (text == kNone || text.empty()) return {};
     while (!text.empty()) {
         const int code = take_piece_name(text);
         const int kind = hand_kind(code);
-        if (kind == 0) return "持駒の駒の名前が読めません";
+        if (kind == 0)
+            return {"持駒の駒の名前が読めません", "a piece name in a hand cannot be read"};
         int count = take_kanji_number(text);
         if (count == 0) count = 1;
         auto& slot = hand[static_cast<std::size_t>(kind)];
-        if (slot != 0) return "持駒に同じ駒が二度書かれています";
-        if (count > kMaxHandCount) return "持駒の数が多すぎます";
+        if (slot != 0)
+            return {"持駒に同じ駒が二度書かれています", "a hand names the same piece twice"};
+        if (count > kMaxHandCount) return {"持駒の数が多すぎます", "a hand holds too many pieces"};
         slot = count;
         text = trimmed(text);
     }
     return {};
 }
 
-std::string parse_board_row(std::string_view line, int row, Board& board) {
-    if (!take(line, "|")) return "盤面の段は「|」で始まります";
+Message parse_board_row(std::string_view line, int row, Board& board) {
+    if (!take(line, "|"))
+        return {"盤面の段は「|」で始まります", "a rank of the board diagram must start with “|”"};
     for (std::size_t column = 1; column <= 9; ++column) {
         const int code = take_cell(line);
-        if (code == -1) return "盤面の" + std::to_string(column) + "列目の升が読めません";
+        if (code == -1)
+            return fill({"盤面の%1列目の升が読めません", "square %1 of a rank cannot be read"},
+                        {verbatim(std::to_string(column))});
         board[column][static_cast<std::size_t>(row)] = code;
     }
-    if (!take(line, "|")) return "盤面の段に升が9つより多くあります";
+    if (!take(line, "|"))
+        return {"盤面の段に升が9つより多くあります", "a rank has more than 9 squares"};
     std::string_view rank = trimmed(line);
     if (take_rank(rank) != row || !rank.empty())
-        return "盤面の段の数字が" + rank_text(row) + "ではありません";
+        return fill({"盤面の段の数字が%1ではありません", "a rank is not numbered %1"},
+                    {Message{rank_text(row), std::to_string(row)}});
     return {};
 }
 

@@ -4,6 +4,7 @@
 #include <string>
 #include <string_view>
 
+#include "files/message.h"
 #include "records/game_record.h"
 
 namespace banzuri::records {
@@ -18,9 +19,9 @@ std::string board_diagram(const StartPosition& start);
 std::string hand_text(const Hand& hand);
 
 // Reads a hand text into `hand` (cleared first); empty on success, otherwise why not.
-std::string parse_hand(std::string_view text, Hand& hand);
+files::Message parse_hand(std::string_view text, Hand& hand);
 
 // Reads one diagram rank "|v香v桂 ・ ... 香|一" as row `row` of `board`; empty on success.
-std::string parse_board_row(std::string_view line, int row, Board& board);
+files::Message parse_board_row(std::string_view line, int row, Board& board);
 
 }  // namespace banzuri::records

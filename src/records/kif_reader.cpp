@@ -59,20 +59,31 @@ struct Reader {
 };
 
 struct Refusal {
-    std::string why;
+    Message why;
 };
 
-[[noreturn]] void refuse(std::string why) {
+Message unknown_ending() {
+    return {"この終局には対応していません", "this ending is not known"};
+}
+
+Message unreadable_time() {
+    return {"消費時間が読めません", "the time used cannot be read"};
+}
+
+[[noreturn]] void refuse(Message why) {
     throw Refusal{std::move(why)};
 }
 
 void start_game(Reader& rd) {
     if (rd.started) return;
-    if (rd.board_rows >= 0 && rd.board_rows < 10) refuse("盤面が終わっていません");
-    if (rd.board_seen && rd.board_rows < 0) refuse("持駒はありますが盤面がありません");
+    if (rd.board_rows >= 0 && rd.board_rows < 10)
+        refuse({"盤面が終わっていません", "the board diagram does not end"});
+    if (rd.board_seen && rd.board_rows < 0)
+        refuse({"持駒はありますが盤面がありません", "there are hands but no board diagram"});
     if (!rd.board_seen && rd.handicap_line != 0 && !rd.named) {
         rd.line = rd.handicap_line;
-        refuse("この手合割には対応していません（盤面図で書いて下さい）");
+        refuse({"この手合割には対応していません（盤面図で書いて下さい）",
+                "this handicap is not known (write it as a board diagram)"});
     }
     if (!rd.board_seen && rd.named) {
         rd.r.start = *rd.named;
@@ -81,7 +92,8 @@ void start_game(Reader& rd) {
         rd.r.start = standard_start();
         rd.r.start.lower_to_move = lower_first;
     }
-    if (std::string why = check_start(rd.r.start); !why.empty()) refuse("開始局面: " + why);
+    if (Message why = check_start(rd.r.start); !why.empty())
+        refuse(fill({"開始局面: %1", "start position: %1"}, {why}));
     rd.game = replay_game(rd.r.start);
     rd.started = true;
 }
@@ -99,11 +111,13 @@ void read_players(Reader& rd, std::string_view upper_name) {
 }
 
 void read_header(Reader& rd, std::string_view key, std::string_view value) {
-    if (rd.started) refuse("指し手の後に見出しの行があります");
+    if (rd.started) refuse({"指し手の後に見出しの行があります", "a header line after the moves"});
     value = trimmed(value);
     if (key == "開始日時" || key == "終了日時") {
         DateTime d;
-        if (!parse_date(value, d)) refuse("日時が読めません（2024/05/01 10:00:00 の形で書きます）");
+        if (!parse_date(value, d))
+            refuse({"日時が読めません（2024/05/01 10:00:00 の形で書きます）",
+                    "the date cannot be read (write it as 2024/05/01 10:00:00)"});
         (key == "開始日時" ? rd.r.started : rd.r.ended) = d;
     } else if (key == "後手" || key == "上手") {
         read_players(rd, value);
@@ -119,27 +133,28 @@ void read_header(Reader& rd, std::string_view key, std::string_view value) {
         if (!lower && !key.starts_with("後手") && !key.starts_with("上手")) return;
         rd.board_seen = true;
         Hand& hand = lower ? rd.r.start.hand_lower : rd.r.start.hand_upper;
-        if (std::string why = parse_hand(value, hand); !why.empty()) refuse(why);
+        if (Message why = parse_hand(value, hand); !why.empty()) refuse(why);
     }
 }
 
 bool read_diagram_line(Reader& rd, std::string_view line) {
     if (line.starts_with("+-")) {
-        if (rd.started || rd.board_rows >= 10) refuse("盤面が二つあります");
+        if (rd.started || rd.board_rows >= 10)
+            refuse({"盤面が二つあります", "there are two board diagrams"});
         if (rd.board_rows < 0) {
             rd.content = true;
             rd.board_rows = 0;
             rd.board_seen = true;
             rd.r.start.board = Board{};
         } else if (rd.board_rows < 9) {
-            refuse("盤面の段が9つありません");
+            refuse({"盤面の段が9つありません", "the board diagram does not have 9 ranks"});
         } else {
             rd.board_rows = 10;
         }
         return true;
     }
     if (rd.board_rows < 0 || rd.board_rows >= 9) return false;
-    if (std::string why = parse_board_row(line, rd.board_rows + 1, rd.r.start.board); !why.empty())
+    if (Message why = parse_board_row(line, rd.board_rows + 1, rd.r.start.board); !why.empty())
         refuse(why);
     ++rd.board_rows;
     return true;
@@ -164,17 +179,17 @@ Declared declared_result(std::string_view text, Side mover) {
         if (text == word) return {ending_winner(ending, mover == Side::lower), ending};
     const bool on_time = take(text, "時間切れにより");
     const Side side = side_named(text);
-    if (side == Side::none || !take(text, "の")) refuse("この終局には対応していません");
+    if (side == Side::none || !take(text, "の")) refuse(unknown_ending());
     if (text == "勝ち") {
         if (side == mover) return {side, Ending::none};  // never so: refused when settled
         return {side, on_time ? Ending::loss_on_time : Ending::resignation};
     }
-    if (on_time) refuse("この終局には対応していません");
+    if (on_time) refuse(unknown_ending());
     if (text == "反則勝ち") return {side, side == mover ? Ending::foul_win : Ending::foul_loss};
     if (text == "反則負け")
         return {other_side(side), side == mover ? Ending::foul_loss : Ending::foul_win};
     if (text == "入玉勝ち" && side == mover) return {side, Ending::entering_king};
-    refuse("この終局には対応していません");
+    refuse(unknown_ending());
 }
 
 void read_result(Reader& rd, std::string_view text) {
@@ -182,9 +197,11 @@ void read_result(Reader& rd, std::string_view text) {
     rd.content = true;
     std::size_t count = 0;
     const std::string_view rest = take_count_before(text, "手で", count);
-    if (rest.data() == nullptr) refuse("終局の行が読めません");
+    if (rest.data() == nullptr) refuse({"終局の行が読めません", "the result line cannot be read"});
     if (count != rd.r.moves.size())
-        refuse("手数が指し手の数（" + std::to_string(rd.r.moves.size()) + "）と合いません");
+        refuse(fill({"手数が指し手の数（%1）と合いません",
+                     "the number of moves does not match the moves played (%1)"},
+                    {verbatim(std::to_string(rd.r.moves.size()))}));
     const Side mover = lower_to_move_at_end(rd.r) ? Side::lower : Side::upper;
     rd.declared = declared_result(trimmed(rest), mover);
     rd.declared_line = rd.line;
@@ -193,30 +210,34 @@ void read_result(Reader& rd, std::string_view text) {
 Move parse_move(const Reader& rd, std::string_view& text) {
     Move m;
     if (take(text, "同")) {
-        if (rd.last_x == 0) refuse("最初の指し手に「同」は使えません");
+        if (rd.last_x == 0)
+            refuse({"最初の指し手に「同」は使えません", "the first move cannot use 同"});
         m.to = {rd.last_x, rd.last_y};
         text = trimmed(text);
     } else {
         const int file = take_file(text);
         const int rank = file == 0 ? 0 : take_rank(text);
-        if (rank == 0) refuse("移動先の升が読めません");
+        if (rank == 0) refuse({"移動先の升が読めません", "the destination square cannot be read"});
         m.to = {10 - file, rank};
     }
     const int named = take_piece_name(text);
-    if (named == 0) refuse("駒の名前が読めません");
+    if (named == 0) refuse({"駒の名前が読めません", "the piece name cannot be read"});
     if (take(text, "不成"))
         m.promote = false;
     else
         m.promote = take(text, "成");
     if (take(text, "打")) {
         const int kind = hand_kind(named);
-        if (kind == 0 || named != upper_code_of_kind(kind)) refuse("打てない駒です");
+        if (kind == 0 || named != upper_code_of_kind(kind))
+            refuse({"打てない駒です", "this piece cannot be dropped"});
         m.drop = kind;  // a promotion mark on a drop stays, for the rules to refuse
         return m;
     }
-    if (!take_source(text, m.from.x, m.from.y)) refuse("移動元「(77)」か「打」が必要です");
+    if (!take_source(text, m.from.x, m.from.y))
+        refuse({"移動元「(77)」か「打」が必要です", "the origin “(77)” or 打 is missing"});
     const int there = rd.game.at(m.from.x, m.from.y);
-    if ((there < 0 ? -there : there) != named) refuse("移動元にその駒がありません");
+    if ((there < 0 ? -there : there) != named)
+        refuse({"移動元にその駒がありません", "that piece is not on the origin square"});
     return m;
 }
 
@@ -227,8 +248,10 @@ bool read_closing(Reader& rd, std::string_view text) {
         if (!take(rest, word)) continue;
         int seconds = 0;
         int total = 0;
-        if (!parse_move_time(rest, seconds, total)) refuse("消費時間が読めません");
-        if (rd.game.decided()) refuse("勝負が付いた後の" + std::string(word) + "です");
+        if (!parse_move_time(rest, seconds, total)) refuse(unreadable_time());
+        if (rd.game.decided())
+            refuse(fill({"勝負が付いた後の%1です", "%1 after the game was decided"},
+                        {verbatim(word)}));
         rd.r.ending = ending;
         rd.finished = true;
         return true;
@@ -239,9 +262,11 @@ bool read_closing(Reader& rd, std::string_view text) {
 void read_move(Reader& rd, std::size_t number, std::string_view text) {
     start_game(rd);
     rd.content = true;
-    if (rd.finished) refuse("終局の後に指し手があります");
+    if (rd.finished) refuse({"終局の後に指し手があります", "a move after the end of the game"});
     if (number != rd.r.moves.size() + 1)
-        refuse("手数が続いていません（" + std::to_string(rd.r.moves.size() + 1) + "手目のはず）");
+        refuse(fill({"手数が続いていません（%1手目のはず）",
+                     "the move numbers are not in sequence (move %1 expected)"},
+                    {verbatim(std::to_string(rd.r.moves.size() + 1))}));
     if (read_closing(rd, text)) return;
     const std::string move_shown = shown(text, 30);
     const bool lower = lower_moves(rd.r.start, rd.r.moves.size());
@@ -249,10 +274,11 @@ void read_move(Reader& rd, std::size_t number, std::string_view text) {
     rm.move = parse_move(rd, text);
     int& total = lower ? rd.lower_total : rd.upper_total;
     rm.total = total;
-    if (!parse_move_time(text, rm.seconds, rm.total)) refuse("消費時間が読めません");
+    if (!parse_move_time(text, rm.seconds, rm.total)) refuse(unreadable_time());
     total = rm.total;
-    if (std::string why = play_recorded(rd.game, rm); !why.empty())
-        refuse(std::to_string(number) + "手目「" + move_shown + "」: " + why);
+    if (Message why = play_recorded(rd.game, rm); !why.empty())
+        refuse(fill({"%1手目「%2」: %3", "move %1 “%2”: %3"},
+                    {verbatim(std::to_string(number)), verbatim(move_shown), why}));
     rd.last_x = rm.move.to.x;
     rd.last_y = rm.move.to.y;
     rd.r.moves.push_back(rm);
@@ -281,7 +307,9 @@ bool read_line(Reader& rd, std::string_view line) {
         return false;
     }
     const auto colon = text.find("：");
-    if (colon == std::string_view::npos) refuse("読めない行です「" + shown(text) + "」");
+    if (colon == std::string_view::npos)
+        refuse(fill({"読めない行です「%1」", "a line that cannot be read: “%1”"},
+                    {verbatim(shown(text))}));
     read_header(rd, text.substr(0, colon), text.substr(colon + std::string_view("：").size()));
     return true;
 }
@@ -299,7 +327,7 @@ void settle_result(Reader& rd) {
     }
     if (rd.declared && rd.declared->winner != winner) {
         rd.line = rd.declared_line;
-        refuse("勝敗が指し手と合いません");
+        refuse(result_disagrees());
     }
     rd.r.winner = winner;
 }
@@ -313,8 +341,9 @@ void settle_names(Reader& rd) {
 
 }  // namespace
 
-std::string TextProblem::text() const {
-    return line > 0 ? std::to_string(line) + "行目: " + why : why;
+Message TextProblem::text() const {
+    if (line <= 0) return why;
+    return fill({"%1行目: %2", "line %1: %2"}, {verbatim(std::to_string(line)), why});
 }
 
 KifResult read_kif(std::string_view text) {
@@ -327,13 +356,15 @@ KifResult read_kif(std::string_view text) {
             std::string_view line = text.substr(start, end - start);
             ++rd.line;
             if (line.ends_with('\r')) line.remove_suffix(1);
-            if (line.size() > kMaxLineBytes) refuse("行が長すぎます");
+            if (line.size() > kMaxLineBytes) refuse({"行が長すぎます", "a line is too long"});
             if (!read_line(rd, line)) break;
             start = end + 1;
         }
         rd.line = 0;
         start_game(rd);
-        if (!rd.content) refuse("棋譜がありません（指し手も盤面図もありません）");
+        if (!rd.content)
+            refuse({"棋譜がありません（指し手も盤面図もありません）",
+                    "there is no record (no moves and no board diagram)"});
         settle_result(rd);
         settle_names(rd);
     } catch (const Refusal& refusal) {

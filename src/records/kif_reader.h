@@ -2,22 +2,29 @@
 // moves with their times and the result line. Every move is played through the rules.
 #pragma once
 
-#include "files/shown_text.h"
-
 #include <optional>
 #include <string>
 #include <string_view>
 
+#include "files/message.h"
+#include "files/shown_text.h"
 #include "records/game_record.h"
 
 namespace banzuri::records {
 
+// Pieces of files and file names in messages, escaped (files/shown_text.h), and the messages
+// themselves, in each language (files/message.h).
+using files::fill;
+using files::Message;
+using files::shown;
+using files::verbatim;
+
 // Why a text is refused: the line (1-based; 0 for the whole text) and the reason.
 struct TextProblem {
     int line = 0;
-    std::string why;
-    // "12行目: ..." or the reason alone.
-    std::string text() const;
+    Message why;
+    // "12行目: ..." ("line 12: ...") or the reason alone.
+    Message text() const;
 };
 
 struct KifResult {
@@ -34,8 +41,5 @@ inline constexpr std::size_t kMaxLineBytes = 1000;
 // with no move, closing line, result line or diagram is refused. The number of moves is
 // bounded by the size of a record file alone.
 KifResult read_kif(std::string_view text);
-
-// Pieces of files and file names in messages, escaped (files/shown_text.h).
-using files::shown;
 
 }  // namespace banzuri::records

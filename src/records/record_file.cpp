@@ -17,8 +17,10 @@ namespace {
 
 constexpr std::string_view kBom = "\xEF\xBB\xBF";
 
-std::string quoted_name(const std::filesystem::path& path) {
-    return "「" + shown(path.string(), 200) + "」";
+// The file's name in quotes: 「…」 in Japanese, “…” in English.
+Message quoted_name(const std::filesystem::path& path) {
+    const std::string name = shown(path.string(), 200);
+    return {"「" + name + "」", "“" + name + "”"};
 }
 
 std::string lowercase_extension(const std::filesystem::path& path) {
@@ -37,7 +39,7 @@ bool is_kifu(const std::filesystem::path& path) {
 }
 
 // Reads at most kMaxRecordFileBytes + 1 bytes of a regular file; errno-based reason otherwise.
-std::optional<std::string> read_bounded(const std::filesystem::path& path, std::string& why) {
+std::optional<std::string> read_bounded(const std::filesystem::path& path, Message& why) {
     const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0) {
         why = files::read_reason_of(errno);
@@ -46,7 +48,7 @@ std::optional<std::string> read_bounded(const std::filesystem::path& path, std::
     struct stat st {};
     std::string bytes;
     if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
-        why = "普通のファイルではありません";
+        why = {"普通のファイルではありません", "it is not a regular file"};
         ::close(fd);
         return std::nullopt;
     }
@@ -61,7 +63,8 @@ std::optional<std::string> read_bounded(const std::filesystem::path& path, std::
     ::close(fd);
     if (!why.empty()) return std::nullopt;
     if (bytes.size() > kMaxRecordFileBytes) {
-        why = "大きすぎます（棋譜ファイルは4MiBまでです）";
+        why = {"大きすぎます（棋譜ファイルは4MiBまでです）",
+               "it is too large (a record file holds at most 4 MiB)"};
         return std::nullopt;
     }
     return bytes;
@@ -87,12 +90,16 @@ std::optional<std::string> decode_record(std::string_view bytes, const std::file
     std::size_t bad = 0;
     if (is_utf8(bytes, bad)) return std::string(bytes);
     if (bom || is_kifu(path)) {
-        problem = {line_at(bytes, bad), "UTF-8として読めない文字があります"};
+        problem = {
+            line_at(bytes, bad),
+            {"UTF-8として読めない文字があります", "there are characters that are not valid UTF-8"}};
         return std::nullopt;
     }
     std::optional<std::string> text = cp932_to_utf8(bytes, bad);
     if (!text)
-        problem = {line_at(bytes, bad), "Shift-JISとしてもUTF-8としても読めない文字があります"};
+        problem = {line_at(bytes, bad),
+                   {"Shift-JISとしてもUTF-8としても読めない文字があります",
+                    "there are characters that are neither Shift-JIS nor UTF-8"}};
     return text;
 }
 
@@ -103,27 +110,39 @@ std::optional<std::string> encode_record(const GameRecord& r, const std::filesys
 }
 
 LoadResult load_record(const std::filesystem::path& path) {
-    std::string why;
+    Message why;
     const std::optional<std::string> bytes = read_bounded(path, why);
-    if (!bytes) return {std::nullopt, quoted_name(path) + "を開けません: " + why};
+    if (!bytes)
+        return {std::nullopt,
+                fill({"%1を開けません: %2", "%1 cannot be opened: %2"}, {quoted_name(path), why})};
     TextProblem problem;
     const std::optional<std::string> text = decode_record(*bytes, path, problem);
     KifResult read = text ? read_kif(*text) : KifResult{std::nullopt, problem};
     if (!read.record)
-        return {std::nullopt, quoted_name(path) + "は棋譜として読めません: " + read.problem.text()};
+        return {std::nullopt,
+                fill({"%1は棋譜として読めません: %2", "%1 is not a readable record: %2"},
+                     {quoted_name(path), read.problem.text()})};
     return {std::move(read.record), {}};
 }
 
-std::string save_record(const GameRecord& r, const std::filesystem::path& path) {
-    if (auto problem = check_record(r))
-        return quoted_name(path) + "を保存できません: 棋譜が正しくありません（" +
-               std::to_string(problem->move) + "手目: " + problem->why + "）";
+Message save_record(const GameRecord& r, const std::filesystem::path& path) {
+    const Message cannot_save{"%1を保存できません: %2", "%1 cannot be saved: %2"};
+    if (auto problem = check_record(r)) {
+        const Message why =
+            fill({"棋譜が正しくありません（%1手目: %2）", "the record is not valid (move %1: %2)"},
+                 {verbatim(std::to_string(problem->move)), problem->why});
+        return fill(cannot_save, {quoted_name(path), why});
+    }
     const std::optional<std::string> bytes = encode_record(r, path);
-    if (!bytes) return quoted_name(path) + "を保存できません: Shift-JISで書けない文字があります";
+    if (!bytes)
+        return fill(cannot_save, {quoted_name(path),
+                                  {"Shift-JISで書けない文字があります",
+                                   "some characters have no Shift-JIS form"}});
     // What is written must read back.
     if (bytes->size() > kMaxRecordFileBytes)
-        return quoted_name(path) +
-               "を保存できません: 棋譜が大きすぎます（棋譜ファイルは4MiBまでです）";
+        return fill(cannot_save, {quoted_name(path),
+                                  {"棋譜が大きすぎます（棋譜ファイルは4MiBまでです）",
+                                   "the record is too large (a record file holds at most 4 MiB)"}});
     return files::write_file_atomically(path, *bytes);
 }
 

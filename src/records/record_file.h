@@ -18,7 +18,7 @@ inline constexpr std::size_t kMaxRecordFileBytes = 4u << 20;
 
 struct LoadResult {
     std::optional<GameRecord> record;
-    std::string error;  // names the file, the line and why, when there is no record
+    Message error;  // names the file, the line and why, when there is no record
 };
 
 // The file's bytes as UTF-8 text, by its name and content; nothing and the problem otherwise.
@@ -32,8 +32,8 @@ std::optional<std::string> encode_record(const GameRecord& r, const std::filesys
 // Reads and checks a record file. Nothing is changed on failure.
 LoadResult load_record(const std::filesystem::path& path);
 
-// Writes the record (after checking it) atomically. Empty on success, otherwise a message
+// Writes the record (after checking it) atomically. An empty message on success, otherwise one
 // that names the file and the reason; the old file is then untouched.
-std::string save_record(const GameRecord& r, const std::filesystem::path& path);
+Message save_record(const GameRecord& r, const std::filesystem::path& path);
 
 }  // namespace banzuri::records

@@ -5,6 +5,7 @@
 #include <optional>
 #include <string>
 
+#include "files/message.h"
 #include "records/game_record.h"
 #include "rules/game.h"
 
@@ -13,8 +14,11 @@ namespace banzuri::records {
 // What is wrong with a record: the move (1-based; 0 for the start or the header) and why.
 struct RecordProblem {
     std::size_t move = 0;
-    std::string why;
+    files::Message why;
 };
+
+// Why a record is refused whose result the moves contradict.
+files::Message result_disagrees();
 
 // A game to play the record on: two humans, the lower side's order token FIRST_PLAYER, the
 // start laid out with its side to move, both clocks at zero.
@@ -22,13 +26,13 @@ Game replay_game(const StartPosition& start);
 
 // Why a start position cannot begin a game (piece codes, counts, kings, pieces that could never
 // move); empty when it can.
-std::string check_start(const StartPosition& start);
+files::Message check_start(const StartPosition& start);
 
 // Plays one move of the side to move on `game` through the rules, the mover's clock running
 // from rm.total - rm.seconds to rm.total: the move must be legal and the game not decided. On
 // success the move's piece and whether it could promote are written into `rm`; otherwise the
 // answer says why.
-std::string play_recorded(Game& game, RecordedMove& rm);
+files::Message play_recorded(Game& game, RecordedMove& rm);
 
 // The side whose king `game` has taken (or that won by resignation), or none.
 Side winner_of(const Game& game);

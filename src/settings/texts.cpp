@@ -26,4 +26,8 @@ const std::string& text(TextId id, Language language) {
     return texts[which][static_cast<std::size_t>(id)];
 }
 
+files::Message message(TextId id) {
+    return {text(id, Language::JAPANESE), text(id, Language::ENGLISH)};
+}
+
 }  // namespace banzuri

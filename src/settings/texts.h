@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "files/message.h"
 #include "settings/language.h"
 
 namespace banzuri {
@@ -56,6 +57,8 @@ namespace banzuri {
     X(UNSAVED_MOVES, "保存していない指し手があります。\nこの対局をやめて開きますか？",                                 \
       "This game has moves that are not saved.\nLeave it and open the record?")                                        \
     X(NOTHING_TO_SAVE, "保存する対局がありません", "There is no game to save.")                                        \
+    X(NO_RECORD_OF_GAME, "この対局は棋譜にできません（%1）",                                                           \
+      "This game cannot be written as a record (%1).")                                                                 \
     X(GAME_GOES_ON, "\n対局はそのまま続けられます。", "\nThe game goes on.")                                           \
     X(RECORD_DOES_NOT_REPLAY, "棋譜の指し手を再現できません",                                                          \
       "The moves of the record cannot be played through.")                                                             \
@@ -109,6 +112,14 @@ enum class TextId {
 
 // The text in `language`.
 const std::string& text(TextId id, Language language);
+
+// A message of the record and file code in `language`.
+inline const std::string& text(const files::Message& message, Language language) {
+    return language == Language::ENGLISH ? message.english : message.japanese;
+}
+
+// The catalogue's text `id` as a message in each language, to fill in with files::fill().
+files::Message message(TextId id);
 
 // Every entry of the catalogue, in order: its name, Japanese and English.
 struct CatalogueEntry {

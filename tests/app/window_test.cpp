@@ -55,7 +55,8 @@ struct Session {
     void resume(const banzuri::testing::Position& position) {
         std::filesystem::create_directories(state_dir());
         const std::string error = banzuri::records::save_record(
-            position.record(), state_dir() / banzuri::AUTOSAVE_FILE_NAME);
+                                      position.record(), state_dir() / banzuri::AUTOSAVE_FILE_NAME)
+                                      .japanese;
         QVERIFY2(error.empty(), error.c_str());
         trigger("SAIKAI");
         QCOMPARE(window.form().state().turn, banzuri::FIRST_PLAYER);

@@ -38,7 +38,7 @@ TEST_F(RecordCommand, SavedGamesReplayThroughPlayToTheSamePosition) {
     for (std::uint32_t seed = 1; seed <= 24 && !::testing::Test::HasFailure(); ++seed) {
         const records::GameRecord r = testing::random_record(seed, static_cast<int>(seed), 60);
         const std::string file = (dir_ / (seed % 2 ? "g.kif" : "g.kifu")).string();
-        ASSERT_EQ(records::save_record(r, file), "");
+        ASSERT_EQ(records::save_record(r, file).japanese, "");
         const Output final_position = run({"record", file});
         ASSERT_EQ(final_position.status, 0) << final_position.err;
         const std::string winner = r.winner == records::Side::lower   ? "lower"
@@ -63,7 +63,7 @@ TEST_F(RecordCommand, SavedGamesReplayThroughPlayToTheSamePosition) {
 
 TEST_F(RecordCommand, ThroughTheExecutable) {
     const std::string file = (dir_ / "game.kifu").string();
-    ASSERT_EQ(records::save_record(testing::random_record(5, 3, 30), file), "");
+    ASSERT_EQ(records::save_record(testing::random_record(5, 3, 30), file).japanese, "");
     const testing::CliRun ok = testing::run_cli({"record", file});
     EXPECT_EQ(ok.status, 0);
     EXPECT_EQ(ok.out, run({"record", file}).out);

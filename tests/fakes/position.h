@@ -80,7 +80,7 @@ class Position {
         rm.move = Move::board(fx, fy, tx, ty, promote);
         rm.seconds = seconds;
         rm.total = total + seconds;
-        const std::string why = records::play_recorded(played_, rm);
+        const std::string why = records::play_recorded(played_, rm).japanese;
         if (!why.empty())
             throw std::invalid_argument("move " + std::to_string(record_.moves.size() + 1) + ": " +
                                         why);

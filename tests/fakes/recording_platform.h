@@ -66,7 +66,7 @@ struct FakeWindow {
         const std::filesystem::path dir = folder / "positions";
         std::filesystem::create_directories(dir);
         const std::filesystem::path file = dir / (std::to_string(++laid_out_) + ".kifu");
-        const std::string error = records::save_record(position.record(), file);
+        const std::string error = records::save_record(position.record(), file).japanese;
         if (!error.empty()) throw std::invalid_argument("no record: " + error);
         std::deque<bool> kept = std::move(dialogs.answers);
         dialogs.answers = {true};  // "この対局をやめて開きますか？"

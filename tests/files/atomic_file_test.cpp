@@ -64,35 +64,36 @@ struct Umask {
 TEST_F(AtomicFile, WritesTheExactBytesAndLeavesNoTemporaryFile) {
     const auto path = dir_ / "game.kifu";
     const std::string bytes("line\r\n\0\xff\x81 end", 14);
-    ASSERT_EQ(write_file_atomically(path, bytes), "");
+    ASSERT_EQ(write_file_atomically(path, bytes).japanese, "");
     EXPECT_EQ(bytes_of(path), bytes);
-    ASSERT_EQ(write_file_atomically(path, "shorter"), "");
+    ASSERT_EQ(write_file_atomically(path, "shorter").japanese, "");
     EXPECT_EQ(bytes_of(path), "shorter") << "the old, longer content is gone";
-    ASSERT_EQ(write_file_atomically(path, ""), "");
+    ASSERT_EQ(write_file_atomically(path, "").japanese, "");
     EXPECT_EQ(bytes_of(path), "");
     for (int i = 0; i < 50; ++i)
-        ASSERT_EQ(write_file_atomically(dir_ / ("many-" + std::to_string(i % 5)), "x"), "");
+        ASSERT_EQ(write_file_atomically(dir_ / ("many-" + std::to_string(i % 5)), "x").japanese,
+                  "");
     EXPECT_EQ(names(), (std::vector<std::string>{"game.kifu", "many-0", "many-1", "many-2",
                                                  "many-3", "many-4"}));
 }
 
 TEST_F(AtomicFile, AFailureNamesTheFileAndTheReasonAndKeepsTheOldOne) {
     const auto missing = dir_ / "no-such-folder" / "game.kifu";
-    EXPECT_EQ(write_file_atomically(missing, "x"),
+    EXPECT_EQ(write_file_atomically(missing, "x").japanese,
               "「" + missing.string() + "」を保存できません: ファイルかフォルダがありません");
     fs::create_directory(dir_ / "taken.kifu");
     put(dir_ / "taken.kifu" / "inside", "kept");
-    EXPECT_EQ(write_file_atomically(dir_ / "taken.kifu", "x"),
+    EXPECT_EQ(write_file_atomically(dir_ / "taken.kifu", "x").japanese,
               "「" + (dir_ / "taken.kifu").string() + "」を保存できません: フォルダです");
     EXPECT_EQ(bytes_of(dir_ / "taken.kifu" / "inside"), "kept");
-    EXPECT_EQ(write_file_atomically(dir_ / "", "x"),
+    EXPECT_EQ(write_file_atomically(dir_ / "", "x").japanese,
               "「" + (dir_ / "").string() + "」を保存できません: フォルダです");
     put(dir_ / "plain", "a file");
-    EXPECT_EQ(write_file_atomically(dir_ / "plain" / "game.kifu", "x"),
+    EXPECT_EQ(write_file_atomically(dir_ / "plain" / "game.kifu", "x").japanese,
               "「" + (dir_ / "plain" / "game.kifu").string() +
                   "」を保存できません: 途中にフォルダでないものがあります");
     EXPECT_EQ(names(), (std::vector<std::string>{"plain", "taken.kifu"}));
-    EXPECT_EQ(reason_of(EIO), "エラー（Input/output error）");
+    EXPECT_EQ(reason_of(EIO).japanese, "エラー（Input/output error）");
 }
 
 // A name that would garble or reorder the message is escaped there; Japanese stays readable.
@@ -101,7 +102,7 @@ TEST_F(AtomicFile, AFailureShowsControlBidiAndMalformedBytesOfTheNameEscaped) {
                              ("対局\u202E"
                               "\xff"
                               ".kifu");
-    EXPECT_EQ(write_file_atomically(missing, "x"),
+    EXPECT_EQ(write_file_atomically(missing, "x").japanese,
               "「" + dir_.string() + "/無い\\x1b[2J/対局\\u202e\\xff.kifu」を保存できません: " +
                   "ファイルかフォルダがありません");
 }
@@ -112,19 +113,19 @@ TEST_F(AtomicFile, AReplacedFileKeepsItsPermissionsAndANewOneFollowsTheUmask) {
     ::chmod(path.c_str(), 0640);
     {
         Umask mask(077);
-        ASSERT_EQ(write_file_atomically(path, "new"), "");
+        ASSERT_EQ(write_file_atomically(path, "new").japanese, "");
     }
     EXPECT_EQ(bytes_of(path), "new");
     EXPECT_EQ(mode_of(path), 0640u) << "whatever the umask";
     ::chmod(path.c_str(), 04755);
-    ASSERT_EQ(write_file_atomically(path, "newer"), "");
+    ASSERT_EQ(write_file_atomically(path, "newer").japanese, "");
     EXPECT_EQ(mode_of(path), 0755u) << "set-id bits are not carried over";
 
     const std::pair<mode_t, unsigned> masks[] = {{022, 0644}, {077, 0600}, {002, 0664}};
     for (const auto& [mask, expected] : masks) {
         const auto fresh = dir_ / ("fresh-" + std::to_string(mask));
         Umask set(mask);
-        ASSERT_EQ(write_file_atomically(fresh, ""), "");
+        ASSERT_EQ(write_file_atomically(fresh, "").japanese, "");
         EXPECT_EQ(mode_of(fresh), expected) << "umask " << mask;
     }
 }
@@ -135,7 +136,7 @@ TEST_F(AtomicFile, AFileThatMayNotBeWrittenIsNeverReplaced) {
         const auto path = dir_ / "pinned.ini";
         put(path, "mine\r\n");
         ::chmod(path.c_str(), mode);
-        EXPECT_EQ(write_file_atomically(path, "theirs"),
+        EXPECT_EQ(write_file_atomically(path, "theirs").japanese,
                   "「" + path.string() + "」を保存できません: 書き込む権限がありません");
         EXPECT_EQ(bytes_of(path), "mine\r\n");
         EXPECT_EQ(mode_of(path), mode);
@@ -150,7 +151,7 @@ TEST_F(AtomicFile, AReadOnlyFolderFailsTheWriteForAnyoneButRoot) {
     put(dir_ / "game.kifu", "old");
     fs::permissions(dir_, fs::perms::owner_read | fs::perms::owner_exec);
     EXPECT_EQ(
-        write_file_atomically(dir_ / "game.kifu", "new"),
+        write_file_atomically(dir_ / "game.kifu", "new").japanese,
         "「" + (dir_ / "game.kifu").string() + "」を保存できません: 書き込む権限がありません");
     fs::permissions(dir_, fs::perms::owner_all);
     EXPECT_EQ(bytes_of(dir_ / "game.kifu"), "old");

@@ -73,10 +73,10 @@ TEST_F(PrivateFolder, WhatStandsThereAlreadyIsNeverChanged) {
 }
 
 TEST(ReadReasons, AFileThatMayNotBeReadIsNotCalledUnwritable) {
-    EXPECT_EQ(read_reason_of(EACCES), "読む権限がありません");
-    EXPECT_EQ(read_reason_of(EPERM), "読む権限がありません");
-    EXPECT_EQ(read_reason_of(ENOENT), "ファイルかフォルダがありません");
-    EXPECT_EQ(reason_of(EACCES), "書き込む権限がありません");
+    EXPECT_EQ(read_reason_of(EACCES).japanese, "読む権限がありません");
+    EXPECT_EQ(read_reason_of(EPERM).japanese, "読む権限がありません");
+    EXPECT_EQ(read_reason_of(ENOENT).japanese, "ファイルかフォルダがありません");
+    EXPECT_EQ(reason_of(EACCES).japanese, "書き込む権限がありません");
 }
 
 }  // namespace

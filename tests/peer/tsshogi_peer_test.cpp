@@ -83,7 +83,7 @@ GameRecord peer_game(std::uint32_t seed, int max_moves, Coverage& c) {
         total += rm.seconds;
         rm.total = total;
         const int hands = hand_total(game.position());
-        EXPECT_EQ(play_recorded(game, rm), "");
+        EXPECT_EQ(play_recorded(game, rm).japanese, "");
         c.captures += hand_total(game.position()) > hands;
         c.drops += rm.move.is_drop();
         c.promoted += rm.move.promote;

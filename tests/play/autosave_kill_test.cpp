@@ -63,7 +63,7 @@ TEST(AutosaveKill, TheFileIsAlwaysACompleteRecord) {
         EXPECT_TRUE(WIFSIGNALED(status));
         if (!std::filesystem::exists(file)) continue;  // killed before its first move
         const records::LoadResult kept = records::load_record(file);
-        ASSERT_TRUE(kept.record) << "round " << round << ": " << kept.error;
+        ASSERT_TRUE(kept.record) << "round " << round << ": " << kept.error.japanese;
         seen_moves = std::max(seen_moves, kept.record->moves.size());
     }
     EXPECT_GT(seen_moves, 0u) << "no child got to write";  // the children did get to write

@@ -57,7 +57,7 @@ struct AutosavePlaces : ::testing::Test {
     fs::path place(int n) const { return state / autosave_name(n); }
     std::size_t moves_in(int n) const {
         const records::LoadResult kept = records::load_record(place(n));
-        EXPECT_TRUE(kept.record) << kept.error;
+        EXPECT_TRUE(kept.record) << kept.error.japanese;
         return kept.record ? kept.record->moves.size() : 0;
     }
     // Written `minutes_ago`, as the clock on the wall goes.

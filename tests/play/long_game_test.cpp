@@ -29,7 +29,7 @@ TEST(LongGame, PastTenThousandMovesItIsResumedAndKeptNeverSetAside) {
     const std::filesystem::path state = FakeWindow::make_temp_dir() / "state";
     std::filesystem::create_directories(state);
     const std::filesystem::path autosave = state / AUTOSAVE_FILE_NAME;
-    ASSERT_EQ(records::save_record(kings_walking(10'003), autosave), "");
+    ASSERT_EQ(records::save_record(kings_walking(10'003), autosave).japanese, "");
     {
         FakeWindow w(FakeWindow::make_temp_dir(), {}, state);
         w.start_up();
@@ -47,7 +47,7 @@ TEST(LongGame, PastTenThousandMovesItIsResumedAndKeptNeverSetAside) {
         EXPECT_EQ(w.lines("warning"), std::vector<std::string>{});
     }
     const records::LoadResult kept = records::load_record(autosave);
-    ASSERT_TRUE(kept.record) << kept.error;
+    ASSERT_TRUE(kept.record) << kept.error.japanese;
     EXPECT_EQ(kept.record->moves.size(), 10'004u);
     for (const auto& entry : std::filesystem::directory_iterator(state))
         EXPECT_EQ(entry.path().filename().string().find("damaged"), std::string::npos)

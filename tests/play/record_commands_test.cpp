@@ -181,6 +181,28 @@ TEST_F(Records, RefusalsAndFailuresSayWhyAndKeepTheGame) {
     EXPECT_EQ(w.boxes(), std::vector<std::string>{});
 }
 
+// The file's own text stays as written; everything the game says about it is English.
+TEST_F(Records, InEnglishWhyAFileCannotBeReadOrWrittenIsEnglish) {
+    Window w(state);
+    w.form.set_language(Language::ENGLISH);
+    play_four(w);
+    std::ofstream(file("bad.kifu")) << "手合割：平手\n   1 ７六歩(77)\n   2 ７六歩(73)\n";
+    w.files.answers.push_back(file("bad.kifu"));
+    w.form.KIFU_HIRAKU_Click();
+    const std::filesystem::path nowhere = file("no-such-folder") / "game.kifu";
+    w.files.answers.push_back(nowhere);
+    w.form.KIFU_HOZON_Click();
+    EXPECT_EQ(w.boxes(), (std::vector<std::string>{
+                             "warning [Open Record] “" + file("bad.kifu").string() +
+                                 "” is not a readable record: line 3: move 2 “７六歩(73)”: the "
+                                 "move cannot be played in this position\n"
+                                 "The game shown stays as it was.",
+                             "warning [Save Record] “" + nowhere.string() +
+                                 "” cannot be saved: there is no such file or folder\n"
+                                 "The game goes on."}));
+    EXPECT_EQ(w.form.state().move_count, 4);
+}
+
 TEST_F(Records, OpeningOverUnsavedMovesAsksFirst) {
     Window a(state);
     play_four(a);
@@ -221,7 +243,7 @@ TEST_F(Records, EveryMoveIsKeptAndTheLastGameComesBack) {
         a->move(x, 7, x, 6);
         a->move(x - 5, 3, x - 5, 4);
         const records::LoadResult kept = records::load_record(autosave());
-        ASSERT_TRUE(kept.record) << kept.error;
+        ASSERT_TRUE(kept.record) << kept.error.japanese;
         EXPECT_EQ(kept.record->moves.size(), static_cast<std::size_t>(2 * n));
     }
     const Board played = a->form.state().board;

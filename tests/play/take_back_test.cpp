@@ -152,7 +152,7 @@ TEST(TakeBackAutosave, TheKeptGameFollowsTheTakeBack) {
     ASSERT_EQ(w.g().rec_index, 2);
     w.form.MATTA_Click();
     const records::LoadResult kept = records::load_record(dir / "state" / AUTOSAVE_FILE_NAME);
-    ASSERT_TRUE(kept.record) << kept.error;
+    ASSERT_TRUE(kept.record) << kept.error.japanese;
     EXPECT_EQ(kept.record->moves.size(), 1u);
 }
 

@@ -18,7 +18,7 @@ TEST(ComputerLevels, EveryLevelFromOneToFiveRoundTrips) {
         EXPECT_NE(text.find("後手：コンピュータ LEVEL" + std::to_string(level) + "\n"),
                   std::string::npos);
         const KifResult read = read_kif(text);
-        ASSERT_TRUE(read.record) << read.problem.text();
+        ASSERT_TRUE(read.record) << read.problem.text().japanese;
         EXPECT_EQ(read.record->game_mode, MODE_COM);
         EXPECT_EQ(read.record->level, level);
         Game game;

@@ -34,7 +34,7 @@ TEST(KifEndings, ClosingLinesOfTheSideToMoveGiveTheResult) {
     };
     for (const Case& c : cases) {
         const KifResult read = read_kif(kHead + c.text + "\n");
-        ASSERT_TRUE(read.record) << c.text << ": " << read.problem.text();
+        ASSERT_TRUE(read.record) << c.text << ": " << read.problem.text().japanese;
         EXPECT_EQ(read.record->ending, c.ending) << c.text;
         EXPECT_EQ(read.record->winner, c.winner) << c.text;
         EXPECT_EQ(read.record->moves.size(), 1u);
@@ -56,13 +56,13 @@ TEST(KifEndings, ResultLinesAloneGiveTheResult) {
     };
     for (const Case& c : cases) {
         const KifResult read = read_kif(kHead + c.text + "\n");
-        ASSERT_TRUE(read.record) << c.text << ": " << read.problem.text();
+        ASSERT_TRUE(read.record) << c.text << ": " << read.problem.text().japanese;
         EXPECT_EQ(read.record->ending, c.ending) << c.text;
         EXPECT_EQ(read.record->winner, c.winner) << c.text;
     }
     // The closing line and the result line together, as other programs write them.
     const KifResult both = read_kif(kHead + "2 切れ負け\nまで1手で時間切れにより先手の勝ち\n");
-    ASSERT_TRUE(both.record) << both.problem.text();
+    ASSERT_TRUE(both.record) << both.problem.text().japanese;
     EXPECT_EQ(both.record->ending, Ending::loss_on_time);
 }
 
@@ -94,7 +94,7 @@ TEST(KifEndings, EveryEndingIsWrittenWithItsTimeAndReadBack) {
         const std::string text = write_kif(r);
         EXPECT_TRUE(text.ends_with("   2 ３四歩(33)    ( 0:07/00:00:07)\n" + tail)) << text;
         const KifResult read = read_kif(text);
-        ASSERT_TRUE(read.record) << read.problem.text();
+        ASSERT_TRUE(read.record) << read.problem.text().japanese;
         EXPECT_EQ(*read.record, r) << text;
     }
 }
@@ -102,7 +102,7 @@ TEST(KifEndings, EveryEndingIsWrittenWithItsTimeAndReadBack) {
 TEST(KifEndings, EndingsThatDoNotFitTheMovesAreRefused) {
     GameRecord r = two_moves(Ending::foul_win);
     r.winner = Side::upper;
-    EXPECT_EQ(check_record(r)->why, "終局の行と勝敗が合いません");
+    EXPECT_EQ(check_record(r)->why.japanese, "終局の行と勝敗が合いません");
     const std::vector<std::pair<std::string, std::string>> cases = {
         {"2 千日手\nまで1手で先手の勝ち\n", "勝敗が指し手と合いません"},
         {"2 投了\nまで1手で後手の勝ち\n", "勝敗が指し手と合いません"},
@@ -112,7 +112,7 @@ TEST(KifEndings, EndingsThatDoNotFitTheMovesAreRefused) {
     for (const auto& [tail, why] : cases) {
         const KifResult read = read_kif(kHead + tail);
         ASSERT_FALSE(read.record) << tail;
-        EXPECT_EQ(read.problem.why, why) << tail;
+        EXPECT_EQ(read.problem.why.japanese, why) << tail;
     }
 }
 

@@ -49,11 +49,11 @@ TEST(KifHandicaps, NamedStartsAreWrittenByNameAndReadFromItAlone) {
         EXPECT_NE(text.find("下手：下の対局者\n上手：上の対局者\n"), std::string::npos) << text;
         EXPECT_EQ(text.find("+---") != std::string::npos, !widely_known(name)) << text;
         const KifResult read = read_kif(text);
-        ASSERT_TRUE(read.record) << read.problem.text();
+        ASSERT_TRUE(read.record) << read.problem.text().japanese;
         EXPECT_EQ(*read.record, r) << name;
         const KifResult name_only =
             read_kif("手合割：" + name + "\n手数----指手----\n   1 ５二玉(51)\n");
-        ASSERT_TRUE(name_only.record) << name << ": " << name_only.problem.text();
+        ASSERT_TRUE(name_only.record) << name << ": " << name_only.problem.text().japanese;
         EXPECT_EQ(name_only.record->start, r.start) << name;
     }
     EXPECT_EQ(widely_known("三枚落ち"), false);

@@ -31,7 +31,7 @@ TEST(KifReader, HandWrittenRecordWithCommentsBlankLinesAndExtraKeys) {
         "変化：3手\r\n"
         "   3 ６六歩(67)\r\n";
     const KifResult read = read_kif(text);
-    ASSERT_TRUE(read.record) << read.problem.text();
+    ASSERT_TRUE(read.record) << read.problem.text().japanese;
     const GameRecord& r = *read.record;
     EXPECT_EQ(r.start, standard_start());
     ASSERT_EQ(r.moves.size(), 4u);
@@ -72,7 +72,7 @@ TEST(KifReader, BoardDiagramWithHandsAndTheUpperSideToMove) {
         "   1 ５八金打\n"
         "   2 ５六龍(57)\n";
     const KifResult read = read_kif(text);
-    ASSERT_TRUE(read.record) << read.problem.text();
+    ASSERT_TRUE(read.record) << read.problem.text().japanese;
     const GameRecord& r = *read.record;
     EXPECT_FALSE(r.start.lower_to_move);
     EXPECT_EQ(r.start.hand_upper[KIND_HU], 2);
@@ -123,10 +123,10 @@ TEST(KifReader, ShiftJisFilesAreRead) {
     EXPECT_EQ(sjis->substr(0, 4), "\x90\xe6\x8e\xe8") << "先手 in Shift-JIS";
     TextProblem problem;
     const std::optional<std::string> text = decode_record(*sjis, "old.kif", problem);
-    ASSERT_TRUE(text) << problem.text();
+    ASSERT_TRUE(text) << problem.text().japanese;
     EXPECT_EQ(*text, utf8);
     const KifResult read = read_kif(*text);
-    ASSERT_TRUE(read.record) << read.problem.text();
+    ASSERT_TRUE(read.record) << read.problem.text().japanese;
     EXPECT_EQ(read.record->level, 1);
 
     EXPECT_FALSE(decode_record(*sjis, "new.kifu", problem)) << ".kifu is UTF-8 only";
@@ -190,12 +190,14 @@ TEST(KifReader, BadFilesAreRefusedWithTheLineAndWhy) {
     for (const BadFile& c : cases) {
         const KifResult read = read_kif(c.text);
         ASSERT_FALSE(read.record) << c.text;
-        EXPECT_EQ(read.problem.line, c.line) << c.text << read.problem.text();
+        EXPECT_EQ(read.problem.line, c.line) << c.text << read.problem.text().japanese;
         if (!c.why.empty()) {
-            EXPECT_EQ(read.problem.why, c.why) << c.text;
+            EXPECT_EQ(read.problem.why.japanese, c.why) << c.text;
         }
     }
-    EXPECT_EQ((TextProblem{12, "駒の名前が読めません"}).text(), "12行目: 駒の名前が読めません");
+    const TextProblem named{12, {"駒の名前が読めません", "the piece name cannot be read"}};
+    EXPECT_EQ(named.text().japanese, "12行目: 駒の名前が読めません");
+    EXPECT_EQ(named.text().english, "line 12: the piece name cannot be read");
 }
 
 // "同" names the square of the last move, its column and its row. Pieces only move onto empty
@@ -207,14 +209,14 @@ TEST(KifReader, SameSquareIsTheLastMovesSquareAndIsTaken) {
         const KifResult read = read_kif(head + "2 " + pawn + "\n");
         ASSERT_FALSE(read.record) << pawn;
         EXPECT_EQ(read.problem.line, 4);
-        EXPECT_EQ(read.problem.why, "2手目「" + pawn + "」: この局面では指せない手です");
+        EXPECT_EQ(read.problem.why.japanese, "2手目「" + pawn + "」: この局面では指せない手です");
     }
     // After an upper move to ２四, read as ６八 this would be a gold's step.
     const std::string upper_last =
         "先手：あなた\n後手：コンピュータ LEVEL1\n1 ７六歩(77)\n2 ２四歩(23)\n";
     const KifResult after_upper = read_kif(upper_last + "3 同　金(69)\n");
     ASSERT_FALSE(after_upper.record);
-    EXPECT_EQ(after_upper.problem.why, "3手目「同　金(69)」: この局面では指せない手です");
+    EXPECT_EQ(after_upper.problem.why.japanese, "3手目「同　金(69)」: この局面では指せない手です");
     ASSERT_TRUE(read_kif(upper_last + "3 ６八金(69)\n").record);
     EXPECT_TRUE(read_kif(head + "2 ６四歩(63)\n").record);
     EXPECT_TRUE(read_kif(head + "2 ２四歩(23)\n").record);
@@ -234,10 +236,10 @@ TEST(KifReader, StartPositionsThatCannotBeginAGameAreRefused) {
     KifResult read = read_kif(diagram + "1 ５八玉(59)\n");
     ASSERT_FALSE(read.record);
     EXPECT_EQ(read.problem.line, 12);
-    EXPECT_EQ(read.problem.why, "開始局面: 動けない駒が盤上にあります");
+    EXPECT_EQ(read.problem.why.japanese, "開始局面: 動けない駒が盤上にあります");
     read = read_kif("先手の持駒：歩十八\n");
     ASSERT_FALSE(read.record);
-    EXPECT_EQ(read.problem.why, "持駒はありますが盤面がありません");
+    EXPECT_EQ(read.problem.why.japanese, "持駒はありますが盤面がありません");
 }
 
 }  // namespace

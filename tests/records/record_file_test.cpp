@@ -33,10 +33,11 @@ class RecordFile : public ::testing::Test {
 TEST_F(RecordFile, AFailedWriteLeavesTheOldFileAndNoTemporaryFile) {
     const auto path = dir_ / "game.kifu";
     const GameRecord first = testing::random_record(1, 0, 10);
-    ASSERT_EQ(save_record(first, path), "");
+    ASSERT_EQ(save_record(first, path).japanese, "");
     const std::string before = testing::slurp_file(path);
     std::filesystem::create_directories(dir_ / "taken.kifu");
-    const std::string error = save_record(testing::random_record(2, 0, 10), dir_ / "taken.kifu");
+    const std::string error =
+        save_record(testing::random_record(2, 0, 10), dir_ / "taken.kifu").japanese;
     EXPECT_EQ(error, "「" + (dir_ / "taken.kifu").string() + "」を保存できません: フォルダです");
     EXPECT_EQ(testing::slurp_file(path), before);
     EXPECT_EQ(files_in_folder(), 2u) << "the temporary file is removed";
@@ -46,11 +47,11 @@ TEST_F(RecordFile, SavingKeepsThePermissionsOfTheOldFileAndNeverReplacesAReadOnl
     const auto path = dir_ / "game.kifu";
     put(path, "old");
     std::filesystem::permissions(path, std::filesystem::perms(0640));
-    ASSERT_EQ(save_record(testing::random_record(4, 0, 6), path), "");
+    ASSERT_EQ(save_record(testing::random_record(4, 0, 6), path).japanese, "");
     EXPECT_EQ(std::filesystem::status(path).permissions(), std::filesystem::perms(0640));
     const std::string saved = testing::slurp_file(path);
     std::filesystem::permissions(path, std::filesystem::perms(0444));
-    EXPECT_EQ(save_record(testing::random_record(5, 0, 6), path),
+    EXPECT_EQ(save_record(testing::random_record(5, 0, 6), path).japanese,
               "「" + path.string() + "」を保存できません: 書き込む権限がありません");
     EXPECT_EQ(testing::slurp_file(path), saved);
     EXPECT_EQ(files_in_folder(), 1u);
@@ -58,24 +59,25 @@ TEST_F(RecordFile, SavingKeepsThePermissionsOfTheOldFileAndNeverReplacesAReadOnl
 
 TEST_F(RecordFile, UnreadableFilesAreNamedWithTheReason) {
     const auto missing = dir_ / "missing.kifu";
-    EXPECT_EQ(load_record(missing).error,
+    EXPECT_EQ(load_record(missing).error.japanese,
               "「" + missing.string() + "」を開けません: ファイルかフォルダがありません");
-    EXPECT_EQ(load_record(dir_).error,
+    EXPECT_EQ(load_record(dir_).error.japanese,
               "「" + dir_.string() + "」を開けません: 普通のファイルではありません");
     const auto huge = dir_ / "huge.kifu";
     put(huge, std::string(kMaxRecordFileBytes + 1, '#'));
-    EXPECT_EQ(load_record(huge).error,
+    EXPECT_EQ(load_record(huge).error.japanese,
               "「" + huge.string() + "」を開けません: 大きすぎます（棋譜ファイルは4MiBまでです）");
     const auto broken = dir_ / "broken.kifu";
     put(broken, "先手：あなた\n後手：\xff\xfe\n");
-    EXPECT_EQ(load_record(broken).error,
+    EXPECT_EQ(load_record(broken).error.japanese,
               "「" + broken.string() +
                   "」は棋譜として読めません: 2行目: UTF-8として読めない文字があります");
     const auto wrong = dir_ / "wrong.kif";
     put(wrong, "\x81\n\x81\x39\n");
-    EXPECT_EQ(load_record(wrong).error, "「" + wrong.string() +
-                                            "」は棋譜として読めません: 1行目: "
-                                            "Shift-JISとしてもUTF-8としても読めない文字があります");
+    EXPECT_EQ(load_record(wrong).error.japanese,
+              "「" + wrong.string() +
+                  "」は棋譜として読めません: 1行目: "
+                  "Shift-JISとしてもUTF-8としても読めない文字があります");
     EXPECT_FALSE(load_record(wrong).record);
 }
 
@@ -83,8 +85,8 @@ TEST_F(RecordFile, SavingRefusesARecordThatDoesNotReplay) {
     GameRecord r = testing::random_record(3, 0, 10);
     r.moves[4].move.to = {1, 1};
     const auto path = dir_ / "game.kifu";
-    EXPECT_EQ(save_record(r, path).find("「" + path.string() +
-                                        "」を保存できません: 棋譜が正しくありません（5手目"),
+    EXPECT_EQ(save_record(r, path).japanese.find(
+                  "「" + path.string() + "」を保存できません: 棋譜が正しくありません（5手目"),
               0u);
     EXPECT_FALSE(std::filesystem::exists(path));
 }
@@ -97,8 +99,8 @@ namespace {
 
 TEST_F(RecordFile, KifIsShiftJisWithCrLfAndKifuIsUtf8WithLf) {
     const GameRecord r = testing::random_record(11, 1, 30);
-    ASSERT_EQ(save_record(r, dir_ / "a.kif"), "");
-    ASSERT_EQ(save_record(r, dir_ / "a.kifu"), "");
+    ASSERT_EQ(save_record(r, dir_ / "a.kif").japanese, "");
+    ASSERT_EQ(save_record(r, dir_ / "a.kifu").japanese, "");
     const std::string kif = testing::slurp_file(dir_ / "a.kif");
     const std::string kifu = testing::slurp_file(dir_ / "a.kifu");
     EXPECT_EQ(std::count(kif.begin(), kif.end(), '\n'), std::count(kifu.begin(), kifu.end(), '\n'));
@@ -113,9 +115,9 @@ TEST_F(RecordFile, FilesWithNoRecordAreRefusedInOneLine) {
         put(dir_ / "empty.kifu", bytes);
         const LoadResult loaded = load_record(dir_ / "empty.kifu");
         ASSERT_FALSE(loaded.record) << bytes;
-        EXPECT_EQ(loaded.error, "「" + (dir_ / "empty.kifu").string() +
-                                    "」は棋譜として読めません: "
-                                    "棋譜がありません（指し手も盤面図もありません）");
+        EXPECT_EQ(loaded.error.japanese, "「" + (dir_ / "empty.kifu").string() +
+                                             "」は棋譜として読めません: "
+                                             "棋譜がありません（指し手も盤面図もありません）");
     }
 }
 

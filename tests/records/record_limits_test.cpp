@@ -40,9 +40,9 @@ TEST_F(RecordLimits, AGamePastTenThousandMovesIsWrittenAndReadBack) {
     const GameRecord r = record_of_game(long_game(10'003), RecordEnd::LINE_END);
     ASSERT_EQ(r.moves.size(), 10'003u);
     for (const char* name : {"long.kifu", "long.kif"}) {
-        ASSERT_EQ(save_record(r, dir_ / name), "") << name;
+        ASSERT_EQ(save_record(r, dir_ / name).japanese, "") << name;
         const LoadResult back = load_record(dir_ / name);
-        ASSERT_TRUE(back.record) << back.error;
+        ASSERT_TRUE(back.record) << back.error.japanese;
         EXPECT_EQ(*back.record, r) << name;
     }
 }
@@ -54,27 +54,27 @@ TEST_F(RecordLimits, TheLongestTimesAreWrittenAndReadBack) {
     r.moves[2].seconds = 0;
     r.moves[2].total = 100'000'000;
     const std::string file = (dir_ / "slow.kifu").string();
-    ASSERT_EQ(save_record(r, file), "");
+    ASSERT_EQ(save_record(r, file).japanese, "");
     EXPECT_NE(testing::slurp_file(file).find("(1666666:40/27777:46:40)"), std::string::npos);
     const LoadResult back = load_record(file);
-    ASSERT_TRUE(back.record) << back.error;
+    ASSERT_TRUE(back.record) << back.error.japanese;
     EXPECT_EQ(*back.record, r);
 }
 
 TEST_F(RecordLimits, ARecordTooLargeToReadIsNotWrittenAndTheOldFileStays) {
     const std::filesystem::path file = dir_ / "last-game.kifu";
     const GameRecord small = testing::random_record(3, 0, 20);
-    ASSERT_EQ(save_record(small, file), "");
+    ASSERT_EQ(save_record(small, file).japanese, "");
     GameRecord huge = record_of_game(long_game(100'000), RecordEnd::LINE_END);
     for (RecordedMove& m : huge.moves) {  // long times make long lines
         m.seconds = 99'000;
         m.total = 99'000'000;
     }
-    EXPECT_EQ(save_record(huge, file),
+    EXPECT_EQ(save_record(huge, file).japanese,
               "「" + file.string() +
                   "」を保存できません: 棋譜が大きすぎます（棋譜ファイルは4MiBまでです）");
     const LoadResult back = load_record(file);
-    ASSERT_TRUE(back.record) << back.error;
+    ASSERT_TRUE(back.record) << back.error.japanese;
     EXPECT_EQ(*back.record, small);
 }
 

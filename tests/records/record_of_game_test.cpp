@@ -25,7 +25,7 @@ void expect_round_trip(const Game& game, const GameRecord& r) {
     ASSERT_EQ(check_record(r), std::nullopt);
     const std::string text = write_kif(r);
     const KifResult back = read_kif(text);
-    ASSERT_TRUE(back.record) << back.problem.text() << "\n" << text;
+    ASSERT_TRUE(back.record) << back.problem.text().japanese << "\n" << text;
     EXPECT_EQ(*back.record, r) << text;
     Game replayed;
     ASSERT_EQ(replay(*back.record, replayed), std::nullopt);

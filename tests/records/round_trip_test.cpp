@@ -32,7 +32,7 @@ TEST(RecordRoundTrip, RandomGamesThroughKifText) {
         ASSERT_EQ(check_record(r), std::nullopt) << seed;
         const std::string text = write_kif(r);
         const KifResult back = read_kif(text);
-        ASSERT_TRUE(back.record) << seed << ": " << back.problem.text() << "\n" << text;
+        ASSERT_TRUE(back.record) << seed << ": " << back.problem.text().japanese << "\n" << text;
         EXPECT_EQ(*back.record, r) << seed << "\n" << text;
         EXPECT_EQ(write_kif(*back.record), text);
         for (const RecordedMove& m : r.moves) {
@@ -65,9 +65,9 @@ TEST(RecordRoundTrip, RandomGamesThroughFilesInBothEncodings) {
         const GameRecord r = testing::random_record(seed, static_cast<int>(seed));
         for (const char* name : {"game.kifu", "game.kif"}) {
             const auto path = dir / name;
-            ASSERT_EQ(save_record(r, path), "") << seed;
+            ASSERT_EQ(save_record(r, path).japanese, "") << seed;
             const LoadResult back = load_record(path);
-            ASSERT_TRUE(back.record) << back.error;
+            ASSERT_TRUE(back.record) << back.error.japanese;
             EXPECT_EQ(*back.record, r) << seed << " " << name;
         }
         std::size_t bad = 0;
