@@ -56,8 +56,7 @@ Task MainForm::execute(PlayedMove m) {
 
 void MainForm::hand_over(const PlayedMove& m) {
     hide_thinking();
-    painter_.描画_移動結果(g.upper_order, m.move.to.x, m.move.to.y, m.placed, COLOUR_WHITE,
-                           m.move.is_drop());
+    painter_.描画_移動結果(g.upper_order, m, m.placed, COLOUR_WHITE);
     painter_.描画_桝輪郭(COLOUR_MARK_GUIDANCE, m.move.to.x, m.move.to.y);
     show_game();  // the player's turn, the computer's clock with the seconds of its move
     painter_.描画_最終手();

@@ -233,8 +233,7 @@ Task MainForm::execute_human_move(int button) {
 
     painter_.描画_手数(game_.move_count(), COLOUR_WHITE);
     painter_.描画_移動結果(sel_.sel_piece >= UPPER_HU ? g.upper_order : g.lower_order,
-                           sel_.sel_to_x, sel_.sel_to_y, sel_.sel_piece, painter_.text_colour(),
-                           result->played.move.is_drop());
+                           result->played, sel_.sel_piece, painter_.text_colour());
     show_game();  // the turn passes and the mover's clock has the seconds of the move
     painter_.描画_最終手();
     clock_.move_seconds = 0;

@@ -53,8 +53,7 @@ void MainForm::show_move_text(bool upper, int shown_before) {
         return;
     }
     const PlayedMove& m = game_.moves()[static_cast<std::size_t>(n - 1)];
-    painter_.描画_移動結果(side, m.move.to.x, m.move.to.y, m.placed, painter_.text_colour(),
-                           m.move.is_drop());
+    painter_.描画_移動結果(side, m, m.placed, painter_.text_colour());
 }
 
 // After a step from the position after move `from`: each side's text follows the position now

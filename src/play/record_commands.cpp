@@ -46,8 +46,8 @@ void MainForm::show_last_move() {
     const int n = std::min(g.rec_index, static_cast<int>(moves.size()));
     if (n < 1) return;
     const PlayedMove& m = moves[static_cast<std::size_t>(n - 1)];
-    painter_.描画_移動結果(m.placed > 0 ? g.upper_order : g.lower_order, m.move.to.x, m.move.to.y,
-                           m.placed, painter_.text_colour(), m.move.is_drop());
+    painter_.描画_移動結果(m.placed > 0 ? g.upper_order : g.lower_order, m, m.placed,
+                           painter_.text_colour());
 }
 
 // Shows a checked record as a game just played: the final position, every earlier one in the

@@ -11,6 +11,7 @@
 #include "render/canvas.h"
 #include "render/geometry.h"
 #include "render/labels.h"
+#include "rules/game.h"
 #include "rules/game_state.h"
 #include "settings/options.h"
 #include "settings/texts.h"
@@ -67,8 +68,13 @@ class BoardPainter {
     // "思考中" with its shadow where the upper side's last move is shown.
     void 描画_思考中();
     void 消去_思考中();
-    // The move text "３ 六 歩"; a drop's piece name is followed by "打".
-    void 描画_移動結果(int side, int x, int y, int code, int colour, bool drop = false);
+    // The move text "３ 六 歩"; a drop's piece name is followed by "打". In English "G-5h", with
+    // the square the piece came from when `from` is given ("G6i-5h").
+    void 描画_移動結果(int side, int x, int y, int code, int colour, bool drop = false,
+                       std::optional<Square> from = std::nullopt);
+    // The same for a move played, `code` standing on its destination: in English with the square
+    // it came from when another piece of its kind could have gone there too.
+    void 描画_移動結果(int side, const PlayedMove& m, int code, int colour);
     void 消去_移動結果(int side);
     void 描画_移動駒種類(double gx, double gy, const std::string& text, int colour);
     void 描画_移動可能桝色(int fx, int fy, int colour, int code);

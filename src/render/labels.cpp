@@ -122,9 +122,13 @@ std::string western_piece_letter(int code) {
     return out;
 }
 
-std::string western_piece_text(int code, int x, int y, bool drop) {
+std::string western_piece_text(int code, int x, int y, bool drop, std::optional<Square> from) {
     std::string out = western_piece_letter(code);
     if (out.empty()) return out;
+    if (from && !drop) {
+        out += std::to_string(10 - from->x);
+        out += rank_letter(from->y);
+    }
     out += drop ? "*" : "-";
     out += std::to_string(10 - x);
     out += rank_letter(y);
@@ -132,13 +136,9 @@ std::string western_piece_text(int code, int x, int y, bool drop) {
 }
 
 std::string western_move_text(const Move& m, int piece, bool could_promote, bool origin) {
-    std::string out = western_piece_text(piece, m.to.x, m.to.y, m.is_drop());
+    const std::optional<Square> from = origin ? std::optional<Square>(m.from) : std::nullopt;
+    std::string out = western_piece_text(piece, m.to.x, m.to.y, m.is_drop(), from);
     if (out.empty()) return out;
-    if (origin && !m.is_drop()) {
-        std::string from = std::to_string(10 - m.from.x);
-        from += rank_letter(m.from.y);
-        out.insert(western_piece_letter(piece).size(), from);
-    }
     if (m.promote) {
         out += "+";
     } else if (could_promote) {

@@ -1,6 +1,7 @@
 // Fixed texts the drawing procedures print: handicap labels, kanji numerals, piece names.
 #pragma once
 
+#include <optional>
 #include <string>
 
 #include "rules/move_type.h"
@@ -32,8 +33,10 @@ std::string western_piece_letter(int code);
 // piece of its kind could have gone there too.
 std::string western_move_text(const Move& m, int piece, bool could_promote, bool origin = false);
 
-// What stands on (x, y) after a move, in Western notation: "P-7f", a drop "P*5e".
-std::string western_piece_text(int code, int x, int y, bool drop);
+// What stands on (x, y) after a move, in Western notation: "P-7f", a drop "P*5e"; with the
+// square the piece came from `from` when it is given ("G6i-5h").
+std::string western_piece_text(int code, int x, int y, bool drop,
+                               std::optional<Square> from = std::nullopt);
 
 // Texts of labels, numerals and piece names (kanji numerals for 1001..1009).
 std::string 文字列変換(int value);

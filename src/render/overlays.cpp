@@ -118,7 +118,14 @@ void BoardPainter::消去_思考中() {
     描画_桝輪郭(board_colour_, -1, 7);
 }
 
-void BoardPainter::描画_移動結果(int side, int x, int y, int code, int colour, bool drop) {
+void BoardPainter::描画_移動結果(int side, const PlayedMove& m, int code, int colour) {
+    const std::optional<Square> from =
+        m.origin_named ? std::optional<Square>(m.move.from) : std::nullopt;
+    描画_移動結果(side, m.move.to.x, m.move.to.y, code, colour, m.move.is_drop(), from);
+}
+
+void BoardPainter::描画_移動結果(int side, int x, int y, int code, int colour, bool drop,
+                                 std::optional<Square> from) {
     消去_移動結果(side);
     double file_x = 0;
     double gy = 0;
@@ -133,7 +140,7 @@ void BoardPainter::描画_移動結果(int side, int x, int y, int code, int col
     }
     if (view_.language == Language::ENGLISH) {
         // One text in Western notation: "P-7f", a drop "P*5e", a promoted piece "+P-7c".
-        shadowed_text(file_x, gy, western_piece_text(code, x, y, drop), colour, 12);
+        shadowed_text(file_x, gy, western_piece_text(code, x, y, drop, from), colour, 12);
         if (side == g_.upper_order) 描画_桝輪郭(board_colour_, 1, 8);
         return;
     }

@@ -75,6 +75,26 @@ TEST(EnglishTexts, RefusalsMovesLabelsAndStepsOfAGameBetweenPeople) {
     EXPECT_GT(count_starting(w.log, "text \"moves\""), 0);
 }
 
+// Both golds could go to 5h: the label beside the board names the one that went, as the move
+// list does; a pawn's move, which only one pawn could make, does not.
+TEST(EnglishTexts, TheMoveLabelNamesTheOriginWhenAnotherPieceCouldHaveGone) {
+    PlayWindow w;
+    w.form.set_language(Language::ENGLISH);
+    w.start_people_game();
+    w.click(4, 9);
+    w.click(5, 8);
+    w.click(3, 3);
+    w.click(3, 4);
+    EXPECT_GT(count_starting(w.log, "text \"G6i-5h\""), 0);
+    EXPECT_GT(count_starting(w.log, "text \"P-7d\""), 0);
+    w.log.clear();
+    w.form.REPLAY_Click();  // stepping through the game draws the label again
+    w.form.REPLAY_Click();
+    w.form.AFTER_Click();
+    EXPECT_GT(count_starting(w.log, "text \"G6i-5h\""), 0);
+    EXPECT_EQ(count_starting(w.log, "text \"G-5h\""), 0);
+}
+
 TEST(EnglishTexts, TheEndOfAGameAgainstTheComputer) {
     PlayWindow w;
     w.form.set_language(Language::ENGLISH);
