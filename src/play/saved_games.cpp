@@ -8,6 +8,7 @@
 
 #include "play/record_keeping.h"
 #include "records/record_file.h"
+#include "settings/texts.h"
 
 namespace banzuri {
 
@@ -68,19 +69,14 @@ std::string saved_game_label(const SavedGame& game, Language language) {
     char when[64];
     std::snprintf(when, sizeof when, "%04d/%02d/%02d %02d:%02d", w.year % 10000, w.month % 100,
                   w.day % 100, w.hour % 100, w.minute % 100);
-    const bool english = language == Language::ENGLISH;
-    std::string what;
-    if (game.moves) {
-        what = std::to_string(*game.moves);
-        what += english ? " moves, last move " : "手・最後の指し手 ";
-    } else {
-        what = english ? "unreadable file, last written " : "読めないファイル・最後の書き込み ";
-    }
-    what += when;
-    what += english ? " (" : "（";
-    what += game.file.filename().string();
-    what += english ? ")" : "）";
-    return what;
+    const files::Message file = files::verbatim(game.file.filename().string());
+    if (!game.moves)
+        return text(
+            files::fill(message(TextId::SAVED_GAME_UNREADABLE), {files::verbatim(when), file}),
+            language);
+    const files::Message moves = files::verbatim(std::to_string(*game.moves));
+    return text(files::fill(message(TextId::SAVED_GAME), {moves, files::verbatim(when), file}),
+                language);
 }
 
 }  // namespace banzuri

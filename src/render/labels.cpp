@@ -11,22 +11,6 @@ namespace banzuri {
 
 namespace {
 
-constexpr std::array<const char*, 21> kHandicapLabels = {
-    "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:名人", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:８段", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:７段", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:６段", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:５段",
-    "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:４段", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:３段", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:２段", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:初段", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:１級",
-    "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:２級", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:３級", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:４級", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:５級", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:６級",
-    "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:７級", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:８級", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:９級", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:10級", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:11級",
-    "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:12級"};
-
-// The same ladder for English players: the professional rank, then dan and kyu grades.
-constexpr std::array<const char*, 21> kEnglishHandicapLabels = {
-    "Handicap: Meijin", "Handicap: 8 dan", "Handicap: 7 dan",  "Handicap: 6 dan",
-    "Handicap: 5 dan",  "Handicap: 4 dan", "Handicap: 3 dan",  "Handicap: 2 dan",
-    "Handicap: 1 dan",  "Handicap: 1 kyu", "Handicap: 2 kyu",  "Handicap: 3 kyu",
-    "Handicap: 4 kyu",  "Handicap: 5 kyu", "Handicap: 6 kyu",  "Handicap: 7 kyu",
-    "Handicap: 8 kyu",  "Handicap: 9 kyu", "Handicap: 10 kyu", "Handicap: 11 kyu",
-    "Handicap: 12 kyu"};
-
 constexpr std::array<const char*, 10> kKanjiNumerals = {"",   "一", "二", "三", "四",
                                                         "五", "六", "七", "八", "九"};
 
@@ -71,10 +55,10 @@ const char* piece_name(int code) {
 }  // namespace
 
 std::string label_text(int code, Language language) {
-    const bool english = language == Language::ENGLISH;
+    // The ladder from the professional rank down to 12 kyu.
     if (code >= -10 && code <= 10)
-        return (english ? kEnglishHandicapLabels
-                        : kHandicapLabels)[static_cast<std::size_t>(code + 10)];
+        return text(static_cast<TextId>(static_cast<int>(TextId::HANDICAP_0) + code + 10),
+                    language);
     if (code == 99) return text(TextId::MOVE_NUMBER_SUFFIX, language);
     return "";
 }

@@ -65,6 +65,30 @@ namespace banzuri {
     X(GAME_SHOWN_STAYS, "\n表示中の対局はそのままです。", "\nThe game shown stays as it was.")                         \
     X(TITLE_RESUME, "前回の対局を再開", "Resume Last Game")                                                            \
     X(NO_LAST_GAME, "前回の対局は残っていません", "No earlier game has been kept.")                                    \
+    X(HANDICAP_0, "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:名人", "Handicap: Meijin")                                                               \
+    X(HANDICAP_1, "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:８段", "Handicap: 8 dan")                                                                \
+    X(HANDICAP_2, "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:７段", "Handicap: 7 dan")                                                                \
+    X(HANDICAP_3, "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:６段", "Handicap: 6 dan")                                                                \
+    X(HANDICAP_4, "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:５段", "Handicap: 5 dan")                                                                \
+    X(HANDICAP_5, "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:４段", "Handicap: 4 dan")                                                                \
+    X(HANDICAP_6, "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:３段", "Handicap: 3 dan")                                                                \
+    X(HANDICAP_7, "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:２段", "Handicap: 2 dan")                                                                \
+    X(HANDICAP_8, "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:初段", "Handicap: 1 dan")                                                                \
+    X(HANDICAP_9, "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:１級", "Handicap: 1 kyu")                                                                \
+    X(HANDICAP_10, "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:２級", "Handicap: 2 kyu")                                                               \
+    X(HANDICAP_11, "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:３級", "Handicap: 3 kyu")                                                               \
+    X(HANDICAP_12, "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:４級", "Handicap: 4 kyu")                                                               \
+    X(HANDICAP_13, "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:５級", "Handicap: 5 kyu")                                                               \
+    X(HANDICAP_14, "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:６級", "Handicap: 6 kyu")                                                               \
+    X(HANDICAP_15, "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:７級", "Handicap: 7 kyu")                                                               \
+    X(HANDICAP_16, "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:８級", "Handicap: 8 kyu")                                                               \
+    X(HANDICAP_17, "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:９級", "Handicap: 9 kyu")                                                               \
+    X(HANDICAP_18, "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:10級", "Handicap: 10 kyu")                                                              \
+    X(HANDICAP_19, "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:11級", "Handicap: 11 kyu")                                                              \
+    X(HANDICAP_20, "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:12級", "Handicap: 12 kyu")                                                              \
+    X(SAVED_GAME, "%1手・最後の指し手 %2（%3）", "%1 moves, last move %2 (%3)")                                        \
+    X(SAVED_GAME_UNREADABLE, "読めないファイル・最後の書き込み %1（%2）",                                              \
+      "unreadable file, last written %1 (%2)")                                                                         \
     X(THINKING, "思考中", "Thinking")                                                                                  \
     X(MOVE_NUMBER_SUFFIX, "手目", "moves")                                                                             \
     X(LIST_FIRST, "▲先手", "▲Black")                                                                                   \
