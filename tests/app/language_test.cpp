@@ -14,7 +14,7 @@
 #include "app/game_window.h"
 #include "app/translation.h"
 #include "japanese.h"
-#include "window_driver.h"
+#include "window_session.h"
 
 using banzuri::Language;
 using banzuri::app::GameWindow;
@@ -37,29 +37,8 @@ QMap<QString, QString> captions(const QMenuBar& bar) {
     return out;
 }
 
-QByteArray file_bytes(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-struct Session {
-    explicit Session(QString conf_file) : conf(std::move(conf_file)) {
-        window.set_application_quit([] {});
-        window.load();
-        window.show();
-    }
-    ~Session() { banzuri::app::use_language(Language::JAPANESE); }
-    QTemporaryDir dir;
-    QString conf;
-    banzuri::testing::DialogAnswerer boxes;
-    GameWindow window{std::filesystem::path(dir.path().toStdString()), conf, {}, {}};
-
-    void click(int cx, int cy) {
-        QTest::mouseClick(&window.board(), Qt::LeftButton, {}, banzuri::testing::cell_pixel(cx, cy),
-                          5000);
-        QVERIFY(banzuri::testing::let_animation_finish(window));
-    }
-};
+using Session = banzuri::testing::WindowSession;
+using banzuri::testing::file_bytes;
 
 }  // namespace
 

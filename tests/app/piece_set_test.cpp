@@ -16,7 +16,7 @@
 #include "piece_face.h"
 #include "rules/movement.h"
 #include "rules/pieces.h"
-#include "window_driver.h"
+#include "window_session.h"
 
 using banzuri::app::GameWindow;
 using banzuri::app::PieceSet;
@@ -83,27 +83,10 @@ Inks inks(const QImage& image) {
     return out;
 }
 
-QByteArray file_bytes(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
+using banzuri::testing::file_bytes;
 
-struct Session {
-    explicit Session(QString conf_file) : conf(std::move(conf_file)) {
-        window.set_application_quit([] {});
-        window.load();
-        window.show();
-    }
-    QTemporaryDir dir;
-    QString conf;
-    banzuri::testing::DialogAnswerer boxes;
-    GameWindow window{std::filesystem::path(dir.path().toStdString()), conf, {}, {}};
-
-    void click(int cx, int cy) {
-        QTest::mouseClick(&window.board(), Qt::LeftButton, {}, banzuri::testing::cell_pixel(cx, cy),
-                          5000);
-        QVERIFY(banzuri::testing::let_animation_finish(window));
-    }
+struct Session : banzuri::testing::WindowSession {
+    using WindowSession::WindowSession;
     // The board's squares as the window shows them.
     QImage board() {
         const QRect client = window.canvas().drawn_client_rect();
