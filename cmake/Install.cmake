@@ -70,7 +70,8 @@ string(APPEND help_page "${english_help_page}")
 string(REGEX MATCHALL "Banzuri_files/[A-Za-z0-9_]+\\.png" help_pictures "${help_page}")
 list(REMOVE_DUPLICATES help_pictures)
 list(TRANSFORM help_pictures PREPEND ${BANZURI_RUN_DIR}/)
-install(FILES ${help_pictures} DESTINATION ${BANZURI_INSTALL_DATADIR}/Banzuri_files)
+install(FILES ${help_pictures} ${BANZURI_RUN_DIR}/Banzuri_files/help.css
+        DESTINATION ${BANZURI_INSTALL_DATADIR}/Banzuri_files)
 
 # Desktop integration and documentation.
 install(FILES ${BANZURI_GENERATED_DIR}/${BANZURI_APP_ID}.desktop

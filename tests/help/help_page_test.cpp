@@ -124,15 +124,28 @@ TEST_F(ShippedHelpPage, IsAWellFormedJapaneseHtml5DocumentInUtf8) {
     EXPECT_EQ(unbalanced(tags), std::vector<std::string>{});
 }
 
-TEST_F(ShippedHelpPage, WorksOfflineWithItsOwnStylesheet) {
-    EXPECT_NE(page.find("<style>"), std::string::npos);
+// Both pages link the one stylesheet beside their pictures, which reaches for nothing else.
+void expect_offline_with_the_shared_stylesheet(const std::vector<Tag>& tags) {
+    int links = 0;
     for (const Tag& tag : tags) {
         EXPECT_NE(tag.name, "script") << "no scripts";
-        EXPECT_NE(tag.name, "link") << "no outside stylesheets";
+        EXPECT_NE(tag.name, "style") << "the stylesheet is shared, not copied";
         EXPECT_EQ(tag.text.find("://"), std::string::npos) << tag.text;
+        if (tag.name != "link") continue;
+        ++links;
+        EXPECT_EQ(attribute(tag.text, "rel"), "stylesheet");
+        EXPECT_EQ(attribute(tag.text, "href"), "Banzuri_files/help.css");
     }
-    EXPECT_EQ(page.find("@import"), std::string::npos);
-    EXPECT_EQ(page.find("url("), std::string::npos);
+    EXPECT_EQ(links, 1);
+    const std::string css = read_page("Banzuri_files/help.css");
+    EXPECT_NE(css.find("table.board"), std::string::npos);
+    EXPECT_EQ(css.find("@import"), std::string::npos);
+    EXPECT_EQ(css.find("url("), std::string::npos);
+    EXPECT_EQ(css.find("://"), std::string::npos);
+}
+
+TEST_F(ShippedHelpPage, WorksOfflineWithTheSharedStylesheet) {
+    expect_offline_with_the_shared_stylesheet(tags);
 }
 
 TEST_F(ShippedHelpPage, ShowsOnlyPicturesOfThePictureSetWithSizesAndTexts) {
@@ -322,9 +335,8 @@ class EnglishHelpPage : public ::testing::Test {
     std::vector<Tag> tags;
 };
 
-// Kana, kanji, CJK punctuation and full-width forms, outside the stylesheet.
-std::vector<std::string> japanese_words(std::string page) {
-    page.erase(page.find("<style>"), page.find("</style>") - page.find("<style>"));
+// Kana, kanji, CJK punctuation and full-width forms.
+std::vector<std::string> japanese_words(const std::string& page) {
     const std::regex japanese(
         "(\xE3[\x80-\x83][\x80-\xBF]|[\xE4-\xE9][\x80-\xBF]{2}|"
         "\xEF[\xBC-\xBF][\x80-\xBF])+");
@@ -353,6 +365,10 @@ TEST_F(EnglishHelpPage, IsAWellFormedEnglishPageWithTheSamePictures) {
     }
     EXPECT_GT(pictures, 81) << "the starting position and the capture diagrams";
     EXPECT_EQ(international.size(), 14u) << "every piece, promoted ones too, in both sets";
+}
+
+TEST_F(EnglishHelpPage, WorksOfflineWithTheSharedStylesheet) {
+    expect_offline_with_the_shared_stylesheet(tags);
 }
 
 TEST_F(EnglishHelpPage, EveryLinkLeadsToASectionOfThePage) {

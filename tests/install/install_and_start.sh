@@ -20,6 +20,7 @@ expect_file() { [[ -f "$prefix/$1" ]] || fail "not installed: $1"; }
 
 # What the game and the desktop need, and nothing of the build or the tests.
 for file in games/banzuri games/banzuri-cli share/games/banzuri/Banzuri.htm \
+  share/games/banzuri/Banzuri-en.htm share/games/banzuri/Banzuri_files/help.css \
   share/games/banzuri/{その他,禁止,駒打音,終局,消滅,BGM}.wav \
   share/applications/org.example.banzuri.desktop share/metainfo/org.example.banzuri.metainfo.xml \
   share/man/man6/banzuri.6.gz share/man/man6/banzuri-cli.6.gz share/doc/banzuri/copyright; do
@@ -30,7 +31,7 @@ for size in 16 22 24 32 48 64 128 256 512; do
 done
 shown=$(grep -o 'Banzuri_files/[A-Za-z0-9_]*\.png' "$prefix/share/games/banzuri/Banzuri.htm" |
   sort -u)
-installed=$(cd "$prefix/share/games/banzuri" && find Banzuri_files -type f | sort)
+installed=$(cd "$prefix/share/games/banzuri" && find Banzuri_files -type f -name '*.png' | sort)
 [[ "$shown" == "$installed" ]] || fail "help pictures installed differ from those the page shows"
 unexpected=$(cd "$prefix" && find . -type f | grep -v -E \
   '^\./(games/banzuri(-cli)?|share/(games/banzuri/|applications/|metainfo/|icons/hicolor/|man/man6/|doc/banzuri/).*)$' ||
