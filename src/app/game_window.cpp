@@ -65,6 +65,26 @@ GameWindow::GameWindow(std::filesystem::path files_dir, QString window_settings_
                  files_, clipboard_, poll_, frames_},
         std::move(files_dir), std::move(settings_dir), std::move(state_dir));
     setWindowTitle(QStringLiteral("Banzuri"));
+    create_board();
+    lay_out_board_and_panel();
+    dialogs_.set_before_box([this] { show_drawn(); });
+    canvas_.set_refresh_handler([this] {
+        const QRegion drawn = canvas_.take_drawn();
+        if (!drawn.isEmpty()) board_->show_drawn(drawn, true);
+    });
+    build_menus();
+    add_options(window_settings_file);
+    resize(size_for_board(board_->sizeHint()));
+    const WindowState remembered = memory_.recall();
+    if (!remembered.size.isEmpty()) resize(remembered.size);
+    normal_size_ = size();
+    board_->setFocus();
+    qApp->installEventFilter(this);
+    hold_start_up();
+}
+
+// The board, whose presses, pointer moves and releases go to the form.
+void GameWindow::create_board() {
     board_ = new BoardWidget(
         canvas_,
         [this](int button, double x, double y, std::uint64_t time) { press(button, x, y, time); },
@@ -85,6 +105,10 @@ GameWindow::GameWindow(std::filesystem::path files_dir, QString window_settings_
             run([this, button, x, y] { form_->Form_MouseUp(button, x, y); });
         },
         [this] { return form_->dragged_piece(); });
+}
+
+// The board on the left, taking what room there is; the move list beside it, shown as last time.
+void GameWindow::lay_out_board_and_panel() {
     panel_ = new MoveListPanel([this](int row) { run([this, row] { form_->show_position(row); }); },
                                [this] { run([this] { form_->cancel_analysis(); }); });
     auto* central = new QWidget(this);
@@ -95,12 +119,10 @@ GameWindow::GameWindow(std::filesystem::path files_dir, QString window_settings_
     layout->addWidget(panel_);
     setCentralWidget(central);
     panel_->setVisible(memory_.flag(kMovesKey, true));
-    dialogs_.set_before_box([this] { show_drawn(); });
-    canvas_.set_refresh_handler([this] {
-        const QRegion drawn = canvas_.take_drawn();
-        if (!drawn.isEmpty()) board_->show_drawn(drawn, true);
-    });
-    build_menus();
+}
+
+// The window's own options beside the specified menus, each remembered in window.conf.
+void GameWindow::add_options(const QString& window_settings_file) {
     add_last_move_option(*menuBar(), window_settings_file, [this](bool on) {
         run([this, on] { form_->set_last_move_highlight(on); });
     });
@@ -115,12 +137,9 @@ GameWindow::GameWindow(std::filesystem::path files_dir, QString window_settings_
     addAction(full_screen);
     add_view_menu();
     add_language_menu();
-    resize(size_for_board(board_->sizeHint()));
-    const WindowState remembered = memory_.recall();
-    if (!remembered.size.isEmpty()) resize(remembered.size);
-    normal_size_ = size();
-    board_->setFocus();
-    qApp->installEventFilter(this);
+}
+
+void GameWindow::hold_start_up() {
     // A box over a window that is not on the screen yet may never be seen: start-up warnings
     // wait for the window.
     dialogs_.hold_warnings();

@@ -66,7 +66,11 @@ class GameWindow : public QMainWindow {
     void changeEvent(QEvent* event) override;
 
   private:
+    void create_board();
+    void lay_out_board_and_panel();
     void build_menus();
+    void add_options(const QString& window_settings_file);
+    void hold_start_up();
     void add_view_menu();
     // その他 → 言語 (Language) → 日本語 / English: switches at once and is remembered.
     void add_language_menu();
