@@ -56,7 +56,7 @@ void draw_sharp(QPainter& painter, const QRectF& rect, qreal ratio,
 
 }  // namespace
 
-QImage AboutBox::picture(qreal ratio) {
+QImage AboutBox::picture(qreal ratio, PieceSet set) {
     QImage image((QSizeF(kWidth, kHeight) * ratio).toSize(), QImage::Format_RGB32);
     image.setDevicePixelRatio(ratio);
     QPainter painter(&image);
@@ -67,17 +67,19 @@ QImage AboutBox::picture(qreal ratio) {
                [](QSize device) { return pictures::paint_picture("KANBAN", device); });
     const QSizeF piece(pictures::LONE_PIECE_WIDTH, pictures::LONE_PIECE_HEIGHT);
     draw_sharp(painter, QRectF(QPointF(214, 6), piece), ratio,
-               [](QSize device) { return pictures::paint_lone_piece("OU", true, device); });
-    draw_sharp(painter, QRectF(QPointF(264, 6), piece), ratio,
-               [](QSize device) { return pictures::paint_lone_piece("OU", false, device); });
+               [set](QSize device) { return pictures::paint_lone_piece("OU", true, device, set); });
+    draw_sharp(painter, QRectF(QPointF(264, 6), piece), ratio, [set](QSize device) {
+        return pictures::paint_lone_piece("OU", false, device, set);
+    });
     paint_version(painter);
     return image;
 }
 
-AboutBox::AboutBox(std::function<bool()> open_homepage, QWidget* parent)
+AboutBox::AboutBox(std::function<bool()> open_homepage, QWidget* parent, PieceSet set)
     : QDialog(parent),
       open_homepage_(std::move(open_homepage)),
-      picture_(picture(devicePixelRatioF())) {
+      set_(set),
+      picture_(picture(devicePixelRatioF(), set)) {
     setWindowTitle(QCoreApplication::translate("AboutBox", "バージョン情報"));
     setModal(true);
     setFixedSize(kWidth, kHeight);
@@ -97,7 +99,7 @@ AboutBox::AboutBox(std::function<bool()> open_homepage, QWidget* parent)
 
 void AboutBox::paintEvent(QPaintEvent* /*event*/) {
     if (picture_.devicePixelRatio() != devicePixelRatioF())
-        picture_ = picture(devicePixelRatioF());  // moved to a screen of another scale
+        picture_ = picture(devicePixelRatioF(), set_);  // moved to a screen of another scale
     QPainter painter(this);
     painter.drawImage(QPoint(0, 0), picture_);
 }

@@ -5,6 +5,8 @@
 #include <QImage>
 #include <functional>
 
+#include "app/pictures.h"
+
 class QPaintEvent;
 class QPushButton;
 
@@ -14,11 +16,13 @@ class AboutBox : public QDialog {
     Q_OBJECT
   public:
     // `open_homepage` answers false when the page could not be opened; the box then stays.
-    explicit AboutBox(std::function<bool()> open_homepage, QWidget* parent = nullptr);
+    // The kings are drawn in the piece set the board shows.
+    explicit AboutBox(std::function<bool()> open_homepage, QWidget* parent = nullptr,
+                      PieceSet set = PieceSet::KANJI);
 
     // The background: the title banner and the two kings as pieces on the board's wood, with
     // the version; client-area size at `ratio` device pixels per pixel.
-    static QImage picture(qreal ratio = 1.0);
+    static QImage picture(qreal ratio = 1.0, PieceSet set = PieceSet::KANJI);
 
     QPushButton* homepage_button() const { return homepage_; }
     QPushButton* ok_button() const { return ok_; }
@@ -30,6 +34,7 @@ class AboutBox : public QDialog {
     void homepage_clicked();
 
     std::function<bool()> open_homepage_;
+    PieceSet set_;
     QImage picture_;
     QPushButton* homepage_ = nullptr;
     QPushButton* ok_ = nullptr;

@@ -399,7 +399,7 @@ void GameWindow::quit_now() {
 }
 
 void GameWindow::show_about() {
-    AboutBox box([this] { return form_->HOMEPAGE_Click(); }, this);
+    AboutBox box([this] { return form_->HOMEPAGE_Click(); }, this, canvas_.piece_set());
     box.exec();
 }
 

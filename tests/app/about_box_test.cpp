@@ -94,6 +94,21 @@ class AboutBoxTest : public QObject {
             QCOMPARE(picture.pixelColor(at + QPoint(10, 10)).rgb(), banner.pixelColor(at).rgb());
     }
 
+    // The kings follow the board's piece set; the banner, the wood and the version do not.
+    void theKingsAreDrawnInThePieceSetChosen() {
+        const QImage kanji = AboutBox::picture();
+        const QImage international = AboutBox::picture(1.0, banzuri::app::PieceSet::INTERNATIONAL);
+        QCOMPARE(international.size(), kanji.size());
+        int kings_differ = 0;
+        for (int y = 0; y < kanji.height(); ++y)
+            for (int x = 0; x < kanji.width(); ++x) {
+                if (kanji.pixel(x, y) == international.pixel(x, y)) continue;
+                QVERIFY2(x >= 214 && y < 54, qPrintable(QString("at %1,%2").arg(x).arg(y)));
+                ++kings_differ;
+            }
+        QVERIFY(kings_differ > 100);
+    }
+
     void pictureIsDrawnAtTheScreensPixelRatio() {
         const QImage sharp = AboutBox::picture(1.5);
         QCOMPARE(sharp.size(), QSize(500, 153));

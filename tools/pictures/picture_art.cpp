@@ -159,7 +159,7 @@ QImage paint_picture(const QString& name, int scale, PieceSet set) {
     return paint_picture(name, device_size(natural.width(), natural.height(), scale), set);
 }
 
-QImage paint_lone_piece(const QString& kind, bool upper, QSize device) {
+QImage paint_lone_piece(const QString& kind, bool upper, QSize device, PieceSet set) {
     if (device.isEmpty() || !kinds().contains(kind)) return {};
     const Kind k = kinds().value(kind);
     QImage image = new_image(device);
@@ -170,7 +170,11 @@ QImage paint_lone_piece(const QString& kind, bool upper, QSize device) {
         scale_to(painter, device, LONE_PIECE_WIDTH, LONE_PIECE_HEIGHT);
         paint_piece_body(painter, piece_outline(box.left(), box.top(), k.width, k.height), upper);
     }
-    paint_face(image, LONE_PIECE_WIDTH, LONE_PIECE_HEIGHT, box, k.look, upper);
+    if (set == PieceSet::INTERNATIONAL) {
+        paint_international_face(image, LONE_PIECE_WIDTH, LONE_PIECE_HEIGHT, box, kind, upper);
+    } else {
+        paint_face(image, LONE_PIECE_WIDTH, LONE_PIECE_HEIGHT, box, k.look, upper);
+    }
     return image;
 }
 

@@ -42,6 +42,7 @@ inline constexpr int LONE_PIECE_HEIGHT = 46;
 
 // A piece of `kind` ("OU", "HU_0", ...) with its own outline and shadow on a transparent
 // ground, at `device` pixels; turned by 180 degrees for the upper side.
-QImage paint_lone_piece(const QString& kind, bool upper, QSize device);
+QImage paint_lone_piece(const QString& kind, bool upper, QSize device,
+                        PieceSet set = PieceSet::KANJI);
 
 }  // namespace banzuri::pictures
