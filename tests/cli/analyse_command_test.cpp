@@ -32,7 +32,8 @@ class AnalyseCommand : public ::testing::Test {
             EXPECT_TRUE(game.play(m, 1.0).has_value());
         const std::string file = (dir_ / name).string();
         EXPECT_EQ(
-            records::save_record(records::record_of_game(game, records::RecordEnd::LINE_END), file).japanese,
+            records::save_record(records::record_of_game(game, records::RecordEnd::LINE_END), file)
+                .japanese,
             "");
         return file;
     }
