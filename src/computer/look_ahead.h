@@ -1,8 +1,9 @@
-// The look-ahead computer of LEVEL4 and LEVEL5: negamax alpha-beta with iterative deepening,
-// a transposition table, capture-first move ordering with killer and history moves and a
-// quiescence search over capturing moves. It plays either side. The caller owns the stop: a
-// node budget (fully deterministic) and/or a flag or callable it sets, asked every
-// STOP_POLL_NODES nodes; the search itself never reads a clock.
+// The look-ahead computer of LEVEL4 and LEVEL5: negamax alpha-beta with iterative deepening, a
+// transposition table, capture-first move ordering with killer and history moves, a quiescence
+// search over capturing moves and plans (a piece's route to a capture, followed while it costs
+// little). It plays either side. The caller owns the stop: a node budget (fully deterministic)
+// and/or a flag or callable it sets, asked every STOP_POLL_NODES nodes; the search itself never
+// reads a clock.
 #pragma once
 
 #include <atomic>
@@ -35,6 +36,7 @@ struct LookLimits {
     const std::atomic<bool>* stop = nullptr;  // set by the caller to stop at once
     std::function<bool()> should_stop;        // asked every STOP_POLL_NODES nodes
     look::EvalWeights weights{};
+    bool plans = true;  // follow a piece's route to a capture when it costs little (see Searcher)
 };
 
 struct LookResult {

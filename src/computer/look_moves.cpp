@@ -92,6 +92,45 @@ void slides(const Position& p, const Step (&pattern)[N], int from, int side, aut
     }
 }
 
+// Calls add(to) for every square a piece of `type` and `side` on `from` moves to.
+template <typename Add>
+void piece_moves(const Position& p, int from, int type, int side, Add&& add) {
+    switch (type) {
+        case HU:
+            steps(p, kPawn, from, side, add);
+            break;
+        case KYOU:
+            slides(p, kPawn, from, side, add);
+            break;
+        case KEI:
+            steps(p, kKnight, from, side, add);
+            break;
+        case GIN:
+            steps(p, kSilver, from, side, add);
+            break;
+        case OU:
+            steps(p, kKing, from, side, add);
+            break;
+        case KAKU:
+            slides(p, kDiagonal, from, side, add);
+            break;
+        case SYA:
+            slides(p, kStraight, from, side, add);
+            break;
+        case UMA:
+            slides(p, kDiagonal, from, side, add);
+            steps(p, kStraight, from, side, add);
+            break;
+        case RYU:
+            slides(p, kStraight, from, side, add);
+            steps(p, kDiagonal, from, side, add);
+            break;
+        default:  // gold and the promoted small pieces
+            steps(p, kGold, from, side, add);
+            break;
+    }
+}
+
 }  // namespace
 
 void Position::add_board_move(MoveList& out, int from, int to, int type) const {
@@ -102,6 +141,12 @@ void Position::add_board_move(MoveList& out, int from, int to, int type) const {
     if (may_promote(type, side_, from, to)) out.add({f, t, k, 1});
 }
 
+Bits Position::destinations(int from, int type) const {
+    Bits to = 0;
+    piece_moves(*this, from, type, side_, [&](int s) { to |= bit_of(s); });
+    return to;
+}
+
 void Position::generate_board(MoveList& out, const std::array<int, SQUARES>* targets) const {
     for (int x = 1; x <= 9; ++x)
         for (int y = 1; y <= 9; ++y) {
@@ -109,44 +154,10 @@ void Position::generate_board(MoveList& out, const std::array<int, SQUARES>* tar
             const int piece = at(from);
             if (piece == EMPTY || piece == WALL || (piece > 0) != (side_ > 0)) continue;
             const int type = piece > 0 ? piece : -piece;
-            auto add = [&](int to) {
+            piece_moves(*this, from, type, side_, [&](int to) {
                 if (targets == nullptr || (*targets)[static_cast<std::size_t>(to)] != 0)
                     add_board_move(out, from, to, type);
-            };
-            switch (type) {
-                case HU:
-                    steps(*this, kPawn, from, side_, add);
-                    break;
-                case KYOU:
-                    slides(*this, kPawn, from, side_, add);
-                    break;
-                case KEI:
-                    steps(*this, kKnight, from, side_, add);
-                    break;
-                case GIN:
-                    steps(*this, kSilver, from, side_, add);
-                    break;
-                case OU:
-                    steps(*this, kKing, from, side_, add);
-                    break;
-                case KAKU:
-                    slides(*this, kDiagonal, from, side_, add);
-                    break;
-                case SYA:
-                    slides(*this, kStraight, from, side_, add);
-                    break;
-                case UMA:
-                    slides(*this, kDiagonal, from, side_, add);
-                    steps(*this, kStraight, from, side_, add);
-                    break;
-                case RYU:
-                    slides(*this, kStraight, from, side_, add);
-                    steps(*this, kDiagonal, from, side_, add);
-                    break;
-                default:  // gold and the promoted small pieces
-                    steps(*this, kGold, from, side_, add);
-                    break;
-            }
+            });
         }
 }
 

@@ -121,6 +121,8 @@ class Position {
     }
 
     void generate(MoveList& out) const;
+    // The squares a piece of `type` of the side to move on `from` could move to.
+    Bits destinations(int from, int type) const;
     // The moves of generate() that land where `targets` is not zero, in the same order.
     void generate_onto(const std::array<int, SQUARES>& targets, MoveList& out) const;
     // Carries out a legal move of the side to move with every capture that follows; answers

@@ -327,6 +327,7 @@ void Searcher::run() {
         score_ = score;
         if (score > MATE_BOUND || score < -MATE_BOUND) break;  // the game's end is in sight
     }
+    follow_plan();
 }
 
 }  // namespace banzuri::look
