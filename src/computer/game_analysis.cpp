@@ -18,6 +18,7 @@ Standing stand(const Game& game, const AnalysisControl& control, LookTable& tabl
     if (game.decided()) return {won_by(game.winner() == game.lower_order()), std::nullopt};
     LookLimits limits = control.limits ? control.limits() : LookLimits{};
     if (control.cancel != nullptr) limits.stop = control.cancel;
+    limits.plans = false;  // the move its score belongs to
     const bool lower = game.lower_to_move();
     const LookResult r = look_ahead(game.position(), lower, limits, table);
     // A side with no move left has lost.

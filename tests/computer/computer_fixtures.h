@@ -3,6 +3,7 @@
 
 #include <string>
 
+#include "../rules/fixtures.h"
 #include "computer/evaluation.h"
 #include "computer/influence.h"
 #include "rules/game_state.h"
@@ -18,6 +19,19 @@ inline GameState com_game(int level = 3) {
     g.upper_order = SECOND_PLAYER;
     g.turn = SECOND_PLAYER;
     g.level = level;
+    return g;
+}
+
+// The upper gold on (5, 4) under a lower pawn on (5, 3): a lower piece arriving on (5, 5)
+// takes it. The lower gold on (7, 5) is two steps away, by (6, 5); the upper side can always
+// move its gold away first.
+inline GameState gold_two_steps_away() {
+    GameState g = empty_game();
+    g.set(9, 1, UPPER_OU);
+    g.set(1, 9, LOWER_OU);
+    g.set(5, 3, LOWER_HU);
+    g.set(5, 4, UPPER_KIN);
+    g.set(7, 5, LOWER_KIN);
     return g;
 }
 

@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include "../rules/fixtures.h"
+#include "computer_fixtures.h"
 
 namespace banzuri {
 namespace {
@@ -75,6 +76,22 @@ TEST(GameAnalysis, AMoveThatLetsTheKingBeTakenIsABlunder) {
     EXPECT_EQ(capture.after, -KING_CAPTURE_PAWNS) << "the game is over: the upper side won";
     EXPECT_EQ(capture.best, Move::board(4, 6, 4, 7));
     EXPECT_EQ(capture.mark, MoveMark::none);
+}
+
+TEST(GameAnalysis, TheBestMoveIsTheSearchsOwnNotAPlansStep) {
+    // Where a plan would walk the gold, the analysis names the move its score belongs to.
+    const GameState g = testing::gold_two_steps_away();
+    Game game;
+    game.set_position(g.board, g.hand_own, g.hand_enemy, true);
+    ASSERT_TRUE(game.play(Move::board(7, 5, 6, 5), 0).has_value());
+    LookTable table;
+    const GameAnalysis a = analyse_game(game, budget(2000), table);
+    ASSERT_EQ(a.moves.size(), 1u);
+    LookLimits limits;
+    limits.nodes = 2000;
+    limits.plans = false;
+    EXPECT_EQ(a.moves[0].best, look_ahead(g, true, limits).move);
+    EXPECT_NE(a.moves[0].best, Move::board(7, 5, 6, 5));
 }
 
 TEST(GameAnalysis, ReportsProgressAfterEachMoveAndStopsWhenCancelled) {

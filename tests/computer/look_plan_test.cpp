@@ -4,30 +4,19 @@
 
 #include "../rules/fixtures.h"
 #include "computer/look_ahead.h"
+#include "computer_fixtures.h"
 #include "rules/game.h"
 
 namespace banzuri {
 namespace {
 
-using testing::empty_game;
+using testing::gold_two_steps_away;
 
 LookLimits budget(std::int64_t nodes, bool plans) {
     LookLimits limits;
     limits.nodes = nodes;
     limits.plans = plans;
     return limits;
-}
-
-// The upper gold on (5, 4) under a lower pawn on (5, 3): a lower piece arriving on (5, 5)
-// takes it. The lower gold on (7, 5) is two steps away, by (6, 5).
-GameState gold_two_steps_away() {
-    GameState g = empty_game();
-    g.set(9, 1, UPPER_OU);
-    g.set(1, 9, LOWER_OU);
-    g.set(5, 3, LOWER_HU);
-    g.set(5, 4, UPPER_KIN);
-    g.set(7, 5, LOWER_KIN);
-    return g;
 }
 
 TEST(LookPlan, WalksTowardsACaptureTheOpponentCouldStillStop) {
