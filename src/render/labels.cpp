@@ -54,6 +54,9 @@ const char* piece_name(int code) {
 
 }  // namespace
 
+// The ladder's texts stand in order, one for each rung.
+static_assert(static_cast<int>(TextId::HANDICAP_20) - static_cast<int>(TextId::HANDICAP_0) == 20);
+
 std::string label_text(int code, Language language) {
     // The ladder from the professional rank down to 12 kyu.
     if (code >= -10 && code <= 10)
