@@ -57,9 +57,15 @@ LookLimits look_limits(int level, const ThinkLimits& t) {
     if (t.nodes > 0) limits.nodes = t.nodes * factor;
     if (t.movetime_ms > 0) {
         limits.nodes = 0;
-        const auto deadline =
-            std::chrono::steady_clock::now() + std::chrono::milliseconds(t.movetime_ms * factor);
-        limits.should_stop = [deadline] { return std::chrono::steady_clock::now() >= deadline; };
+        // As in the game: the search in the first part of the time, a plan's check in the rest.
+        const auto think = std::chrono::milliseconds(t.movetime_ms * factor);
+        const auto now = std::chrono::steady_clock::now();
+        const auto search_end = now + think * SEARCH_TIME_PERCENT / 100;
+        const auto end = now + think;
+        limits.should_stop = [search_end] {
+            return std::chrono::steady_clock::now() >= search_end;
+        };
+        limits.plan_should_stop = [end] { return std::chrono::steady_clock::now() >= end; };
     }
     return limits;
 }

@@ -1,5 +1,7 @@
 #include "computer/game_analysis.h"
 
+#include <utility>
+
 namespace banzuri {
 
 namespace {
@@ -18,7 +20,10 @@ Standing stand(const Game& game, const AnalysisControl& control, LookTable& tabl
     if (game.decided()) return {won_by(game.winner() == game.lower_order()), std::nullopt};
     LookLimits limits = control.limits ? control.limits() : LookLimits{};
     if (control.cancel != nullptr) limits.stop = control.cancel;
-    limits.plans = false;  // the move its score belongs to
+    // No plans: the move named is the one its score belongs to, and a think time is the
+    // search's alone.
+    limits.plans = false;
+    if (limits.plan_should_stop) limits.should_stop = std::move(limits.plan_should_stop);
     const bool lower = game.lower_to_move();
     const LookResult r = look_ahead(game.position(), lower, limits, table);
     // A side with no move left has lost.

@@ -37,7 +37,13 @@ struct LookLimits {
     std::function<bool()> should_stop;        // asked every STOP_POLL_NODES nodes
     look::EvalWeights weights{};
     bool plans = true;  // follow a piece's route to a capture when it costs little (see Searcher)
+    // Asked instead of should_stop while a plan is checked after the search; without it a
+    // search that should_stop ended checks no plan. A caller with a think time stops the
+    // search at SEARCH_TIME_PERCENT of it and the check at its end.
+    std::function<bool()> plan_should_stop;
 };
+
+inline constexpr int SEARCH_TIME_PERCENT = 80;
 
 struct LookResult {
     std::optional<Move> move;  // nothing when the side has no move or the game is over

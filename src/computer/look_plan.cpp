@@ -73,14 +73,21 @@ bool Searcher::captures(Move m) {
     return taken;
 }
 
+// Whether a plan can still be checked: not after the caller's stop flag, and after
+// should_stop only when the caller gave the check a stop of its own.
+bool Searcher::time_for_plan() const {
+    if (limits_.stop != nullptr && limits_.stop->load(std::memory_order_relaxed)) return false;
+    if (!stopped_ || (limits_.nodes > 0 && nodes_ >= limits_.nodes)) return true;
+    return static_cast<bool>(limits_.plan_should_stop);
+}
+
 void Searcher::follow_plan() {
     if (!limits_.plans || depth_ < 2 || score_ > MATE_BOUND || score_ < -MATE_BOUND) return;
-    // Stopped by the caller or the clock, there is no time left to check a plan.
-    if (stopped_ && !(limits_.nodes > 0 && nodes_ >= limits_.nodes)) return;
-    if (captures(best_)) return;
+    if (!time_for_plan() || captures(best_)) return;
     const Move first = find_plan();
     if (first.none() || first == best_) return;
     if (limits_.nodes > 0) limits_.nodes = nodes_ + limits_.nodes * PLAN_EXTRA_PERCENT / 100;
+    if (limits_.plan_should_stop) limits_.should_stop = limits_.plan_should_stop;
     stopped_ = false;
     // Does the first step score at least the threshold under best replies?
     const int threshold = score_ - PLAN_MARGIN;

@@ -66,7 +66,8 @@ class Searcher {
     // At the end of run(), unless the best move captures: if one piece has a route onto a
     // capture (see PLAN_STEPS) and its first step holds within PLAN_MARGIN of the best under
     // the opponent's best replies, that step becomes the best move. A node budget allows
-    // PLAN_EXTRA_PERCENT more nodes for the check.
+    // PLAN_EXTRA_PERCENT more nodes for the check; a think time, its last part (see
+    // LookLimits::plan_should_stop).
     void follow_plan();
     struct Plan {
         Move first;
@@ -76,6 +77,7 @@ class Searcher {
     Move find_plan();
     void route_of(int from, const SideThreats& own, Plan& plan) const;
     bool captures(Move m);
+    bool time_for_plan() const;
     std::size_t history_index(Move m) const;
 
     Position pos_;

@@ -43,8 +43,11 @@ LookLimits timed_limits(int level) {
     limits.nodes = 0;
     const auto budget =
         std::chrono::milliseconds(level == LEVEL5 ? LEVEL5_THINK_MS : LEVEL4_THINK_MS);
-    const auto deadline = std::chrono::steady_clock::now() + budget;
-    limits.should_stop = [deadline] { return std::chrono::steady_clock::now() >= deadline; };
+    const auto now = std::chrono::steady_clock::now();
+    const auto search_end = now + budget * SEARCH_TIME_PERCENT / 100;
+    const auto end = now + budget;
+    limits.should_stop = [search_end] { return std::chrono::steady_clock::now() >= search_end; };
+    limits.plan_should_stop = [end] { return std::chrono::steady_clock::now() >= end; };
     return limits;
 }
 

@@ -2,6 +2,8 @@
 // towards a capture instead of waiting, as long as the step costs little under best replies.
 #include <gtest/gtest.h>
 
+#include <atomic>
+
 #include "../rules/fixtures.h"
 #include "computer/look_ahead.h"
 #include "computer_fixtures.h"
@@ -30,6 +32,30 @@ TEST(LookPlan, WalksTowardsACaptureTheOpponentCouldStillStop) {
         EXPECT_EQ(*with.move, Move::board(7, 5, 6, 5)) << nodes;
         EXPECT_NE(*without.move, *with.move) << nodes;
     }
+}
+
+TEST(LookPlan, AfterAStopByTheClockOnlyWithTheChecksOwnStop) {
+    // should_stop ends the search after about 2000 nodes, as a deadline would.
+    const GameState g = gold_two_steps_away();
+    auto stop_after_two_polls = [] {
+        LookLimits limits;
+        limits.should_stop = [polls = 0]() mutable { return ++polls > 2; };
+        return limits;
+    };
+    LookLimits timed = stop_after_two_polls();
+    EXPECT_NE(look_ahead(g, true, timed).move, Move::board(7, 5, 6, 5)) << "no time left";
+
+    LookLimits with_check = stop_after_two_polls();
+    int check_polls = 0;
+    with_check.plan_should_stop = [&check_polls] { return ++check_polls > 100; };
+    EXPECT_EQ(look_ahead(g, true, with_check).move, Move::board(7, 5, 6, 5));
+
+    // The caller's own stop flag ends it all, check included.
+    std::atomic<bool> stop{true};
+    LookLimits stopped = stop_after_two_polls();
+    stopped.plan_should_stop = [] { return false; };
+    stopped.stop = &stop;
+    EXPECT_NE(look_ahead(g, true, stopped).move, Move::board(7, 5, 6, 5));
 }
 
 TEST(LookPlan, NoStepThatLosesThePiece) {
