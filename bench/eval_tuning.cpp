@@ -2,22 +2,18 @@
 // halved and doubled plays LEVEL4 with the current weights (seeded random openings, colours
 // alternating, node budgets); a change that scores above the threshold is kept. Prints every
 // step and the final weights. Usage: bench_eval_tuning [GAMES] [NODES] [SEED]
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
-#include <optional>
 #include <random>
-#include <stdexcept>
-#include <vector>
 
 #include "computer/look_ahead.h"
-#include "rules/game.h"
+#include "self_play.h"
 
 namespace {
 
 using namespace banzuri;
 
-constexpr int RANDOM_PLIES = 4;
-constexpr int MAX_PLIES = 400;
 constexpr double KEEP_ABOVE = 0.55;
 
 struct Weight {
@@ -36,29 +32,17 @@ constexpr Weight kWeights[] = {
     {"advance", &look::EvalWeights::advance},
 };
 
+LookLimits limits_of(const look::EvalWeights& weights, long long nodes) {
+    LookLimits limits;
+    limits.nodes = nodes;
+    limits.weights = weights;
+    return limits;
+}
+
 // 1 when `first` (lower side, moving first) wins, 0 when it loses, 0.5 for a draw.
 double game(const look::EvalWeights& first, const look::EvalWeights& second, long long nodes,
             std::mt19937& rng) {
-    Game g;
-    g.start(MODE_MAN, FIRST_PLAYER, FIRST_PLAYER);
-    for (int ply = 0; ply < MAX_PLIES && !g.decided(); ++ply) {
-        const bool lower = g.lower_to_move();
-        std::optional<Move> m;
-        if (ply < RANDOM_PLIES) {
-            const std::vector<Move> moves = g.legal_moves();
-            if (!moves.empty()) m = moves[rng() % moves.size()];
-        } else {
-            LookLimits limits;
-            limits.nodes = nodes;
-            limits.weights = lower ? first : second;
-            m = look_ahead(g.position(), lower, limits).move;
-        }
-        if (!m) return lower ? 0.0 : 1.0;
-        if (!g.play(*m, 0)) throw std::logic_error("the rules refused the search's move");
-    }
-    if (g.winner() == FIRST_PLAYER) return 1.0;
-    if (g.winner() == SECOND_PLAYER) return 0.0;
-    return 0.5;
+    return bench::self_play_game(limits_of(first, nodes), limits_of(second, nodes), rng);
 }
 
 double score(const look::EvalWeights& trial, const look::EvalWeights& base, int games,

@@ -4,43 +4,26 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
-#include <optional>
 #include <random>
-#include <stdexcept>
-#include <vector>
 
 #include "computer/look_ahead.h"
-#include "rules/game.h"
+#include "self_play.h"
 
 namespace {
 
 using namespace banzuri;
 
-constexpr int RANDOM_PLIES = 4;
-constexpr int MAX_PLIES = 400;
+LookLimits limits_of(bool plans, long long nodes) {
+    LookLimits limits;
+    limits.nodes = nodes;
+    limits.plans = plans;
+    return limits;
+}
 
 // 1 when the lower side (moving first) wins, 0 when it loses, 0.5 for a draw.
 double game(bool lower_plans, long long nodes, std::mt19937& rng) {
-    Game g;
-    g.start(MODE_MAN, FIRST_PLAYER, FIRST_PLAYER);
-    for (int ply = 0; ply < MAX_PLIES && !g.decided(); ++ply) {
-        const bool lower = g.lower_to_move();
-        std::optional<Move> m;
-        if (ply < RANDOM_PLIES) {
-            const std::vector<Move> moves = g.legal_moves();
-            if (!moves.empty()) m = moves[rng() % moves.size()];
-        } else {
-            LookLimits limits;
-            limits.nodes = nodes;
-            limits.plans = lower == lower_plans;
-            m = look_ahead(g.position(), lower, limits).move;
-        }
-        if (!m) return lower ? 0.0 : 1.0;
-        if (!g.play(*m, 0)) throw std::logic_error("the rules refused the search's move");
-    }
-    if (g.winner() == FIRST_PLAYER) return 1.0;
-    if (g.winner() == SECOND_PLAYER) return 0.0;
-    return 0.5;
+    return bench::self_play_game(limits_of(lower_plans, nodes), limits_of(!lower_plans, nodes),
+                                 rng);
 }
 
 }  // namespace
